@@ -1,0 +1,30 @@
+# Shared by run.sh and test.sh: installs what is missing and builds one tree.
+# shellcheck shell=bash
+
+TESSARIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Installs every package of scripts/packages.txt that is not installed yet.
+install_missing_packages() {
+    local missing=()
+    local pkg
+    while read -r pkg; do
+        [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done <"$TESSARIN_ROOT/scripts/packages.txt"
+    [[ ${#missing[@]} -eq 0 ]] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# build_tree DIR [extra cmake arguments...]: configures (once) and builds DIR.
+build_tree() {
+    local dir=$1
+    shift
+    cmake -S "$TESSARIN_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARIN_WERROR=ON "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// The 26 capitals A to Z.
+inline constexpr std::string_view StandardAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+/// The 25 letters of a Playfair square: A to Z without Q.
+inline constexpr std::string_view PlayfairAlphabet = "ABCDEFGHIJKLMNOPRSTUVWXYZ";
+
+/// A permutation of base that starts with the keyword's characters that occur in base, in order of their
+/// first occurrence, followed by the rest of base in base order. The comparison is exact and case-sensitive;
+/// characters not in base are skipped. A permutation of base comes back unchanged.
+std::string KeyedAlphabet(std::string_view keyword, std::string_view base);
+
+/// Characters n+1 to the end followed by characters 1 to n. Requires 0 <= n <= s.size().
+std::string RotateLeft(std::string_view s, std::size_t n);
+
+/// The last n characters followed by the others. Requires 0 <= n <= s.size().
+std::string RotateRight(std::string_view s, std::size_t n);
+
+/// True when text holds every character of base exactly once and nothing else.
+bool IsPermutationOf(std::string_view text, std::string_view base);
+
+/// Removes every character with a code from 0 to 32 at both ends.
+std::string TrimControl(std::string_view text);
+
+/// The ASCII letters A-Z and a-z of text, in order, upper-cased; everything else is dropped.
+std::string AsciiLettersUpper(std::string_view text);
+
+/// Writes letters out with one blank after every groupSize-th letter (so a full last group ends with a blank).
+std::string GroupLetters(std::string_view letters, std::size_t groupSize);
+
+/// Removes all blanks (spaces) from text.
+std::string WithoutBlanks(std::string_view text);
+
+/// The lines of a text: a line ends at CR, LF or CR LF; a last line without an end counts, and a trailing line end
+/// adds no empty line.
+std::vector<std::string> SplitTextLines(std::string_view text);

@@ -1,0 +1,168 @@
+#include "CodePage.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// Unicode of the bytes 0x80..0x9F; the five undefined bytes keep their C1 code point.
+constexpr std::array<char32_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+unsigned char byteOf(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[i], advancing i; an invalid sequence gives U+FFFD and skips one byte.
+char32_t decodeUtf8(std::string_view text, std::size_t& i)
+{
+    const unsigned char lead = byteOf(text[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    int extra = 0;
+    char32_t cp = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        ++i;
+        return 0xFFFD;
+    }
+    if (text.size() - i <= static_cast<std::size_t>(extra)) {
+        ++i;
+        return 0xFFFD;
+    }
+    for (int k = 1; k <= extra; ++k) {
+        const unsigned char next = byteOf(text[i + static_cast<std::size_t>(k)]);
+        if ((next & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+    i += static_cast<std::size_t>(extra) + 1;
+    if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return 0xFFFD;
+    }
+    return cp;
+}
+
+} // namespace
+
+char UpperCaseCodePage(char c)
+{
+    const unsigned char b = byteOf(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) {
+        return static_cast<char>(b - 0x20);
+    }
+    switch (b) {
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+        return static_cast<char>(b - 0x10);
+    case 0xFF:
+        return static_cast<char>(0x9F);
+    default:
+        return c;
+    }
+}
+
+std::string UpperCaseText(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        c = UpperCaseCodePage(c);
+    }
+    return out;
+}
+
+char32_t CodePageToUnicode(char c)
+{
+    const unsigned char b = byteOf(c);
+    if (b >= 0x80 && b <= 0x9F) {
+        return HighControlRange[b - 0x80];
+    }
+    return b;
+}
+
+std::optional<char> UnicodeToCodePage(char32_t codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<char>(codePoint);
+    }
+    for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
+        if (HighControlRange[i] == codePoint) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
+CodePageConversion Utf8ToCodePage(std::string_view utf8)
+{
+    CodePageConversion result;
+    result.text.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t cp = decodeUtf8(utf8, i);
+        const std::optional<char> byte = UnicodeToCodePage(cp);
+        if (!byte) {
+            result.text.clear();
+            result.unrepresentable = cp;
+            return result;
+        }
+        result.text += *byte;
+    }
+    return result;
+}
+
+std::string CodePageToUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (char c : text) {
+        appendUtf8(out, CodePageToUnicode(c));
+    }
+    return out;
+}
+
+std::string UnrepresentableMessage(char32_t codePoint)
+{
+    std::string shown;
+    appendUtf8(shown, codePoint);
+    char number[16];
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
+    return "The character \"" + shown + "\" (" + number +
+           ") cannot be stored in a puzzle. Remove or replace it and try again.";
+}

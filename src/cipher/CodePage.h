@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Texts of the document, the puzzle file and the engine are Windows-1252 byte strings, one byte a character.
+
+/// Upper-cases one Windows-1252 byte: a-z, the small accented letters 0xE0..0xFE (not 0xF7) and
+/// 0x9A, 0x9C, 0x9E, 0xFF become their capitals; every other byte stays.
+char UpperCaseCodePage(char c);
+
+/// Upper-cases a whole Windows-1252 text byte by byte.
+std::string UpperCaseText(std::string_view text);
+
+/// The Unicode code point of a Windows-1252 byte; the five undefined bytes map to the C1 code point of the same number.
+char32_t CodePageToUnicode(char c);
+
+/// The Windows-1252 byte of a code point, or nothing when the code page cannot hold it.
+std::optional<char> UnicodeToCodePage(char32_t codePoint);
+
+/// Result of converting Unicode text to the code page: either the bytes, or the first code point that does not fit.
+struct CodePageConversion
+{
+    std::string text;
+    std::optional<char32_t> unrepresentable; ///< set when the conversion failed
+    bool ok() const { return !unrepresentable; }
+};
+
+/// Converts UTF-8 to Windows-1252. Invalid UTF-8 sequences count as U+FFFD, which the code page cannot hold.
+CodePageConversion Utf8ToCodePage(std::string_view utf8);
+
+/// Converts Windows-1252 to UTF-8; never fails.
+std::string CodePageToUtf8(std::string_view text);
+
+/// The message that refuses a character the code page cannot hold, naming it and its code point.
+std::string UnrepresentableMessage(char32_t codePoint);

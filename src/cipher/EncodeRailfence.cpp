@@ -1,0 +1,84 @@
+#include "EncodeRailfence.h"
+
+#include <vector>
+
+#include "Alphabet.h"
+#include "CodePage.h"
+#include "Random.h"
+
+namespace {
+
+// The rail (0-based) of the letter at index i in the zigzag over rails rails.
+int railOf(std::size_t i, int rails)
+{
+    const int period = 2 * rails - 2;
+    const int phase = static_cast<int>(i % static_cast<std::size_t>(period));
+    return phase < rails ? phase : period - phase;
+}
+
+std::string capitalsOnly(std::string_view text)
+{
+    std::string letters;
+    letters.reserve(text.size());
+    for (char c : text) {
+        const char upper = UpperCaseCodePage(c);
+        if (upper >= 'A' && upper <= 'Z') {
+            letters += upper;
+        }
+    }
+    return letters;
+}
+
+} // namespace
+
+std::string EncryptRailfence(std::string_view plain, int rails, Random& rng)
+{
+    std::string letters = capitalsOnly(plain);
+    rng.reseed();
+    while (letters.size() % static_cast<std::size_t>(rails) != 0) {
+        letters += static_cast<char>('A' + rng.draw(25));
+    }
+    std::vector<std::string> rail(static_cast<std::size_t>(rails));
+    for (std::string& r : rail) {
+        r.reserve(letters.size() / static_cast<std::size_t>(rails) * 2 + 1);
+    }
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        rail[static_cast<std::size_t>(railOf(i, rails))] += letters[i];
+    }
+    std::string joined;
+    joined.reserve(letters.size());
+    for (const std::string& r : rail) {
+        joined += r;
+    }
+    return GroupLetters(joined, static_cast<std::size_t>(rails));
+}
+
+int RailCountOf(std::string_view ciphertext)
+{
+    const std::size_t blank = ciphertext.find(' ');
+    if (blank == std::string_view::npos || blank < 2 || blank > 4) {
+        return 0;
+    }
+    return static_cast<int>(blank);
+}
+
+std::string DecryptRailfence(std::string_view ciphertext, int rails)
+{
+    const std::string letters = capitalsOnly(ciphertext);
+    if (rails < 2) {
+        return letters;
+    }
+    std::vector<std::size_t> railLength(static_cast<std::size_t>(rails), 0);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        ++railLength[static_cast<std::size_t>(railOf(i, rails))];
+    }
+    std::vector<std::size_t> next(static_cast<std::size_t>(rails), 0);
+    for (std::size_t r = 1; r < next.size(); ++r) {
+        next[r] = next[r - 1] + railLength[r - 1];
+    }
+    std::string out(letters.size(), '\0');
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        out[i] = letters[next[static_cast<std::size_t>(railOf(i, rails))]++];
+    }
+    return out;
+}

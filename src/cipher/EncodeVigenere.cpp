@@ -1,0 +1,43 @@
+#include "EncodeVigenere.h"
+
+#include "Alphabet.h"
+
+VigenereTableRows VigenereTable()
+{
+    VigenereTableRows rows;
+    rows[0] = std::string(StandardAlphabet);
+    for (std::size_t k = 1; k <= 26; ++k) {
+        rows[k] = RotateLeft(StandardAlphabet, k - 1);
+    }
+    return rows;
+}
+
+std::string VigenereKeyLetters(std::string_view VIGENKEY)
+{
+    std::string key = AsciiLettersUpper(VIGENKEY);
+    return key.empty() ? std::string(StandardAlphabet) : key;
+}
+
+namespace {
+// Shifts each letter by the key letter over it, forward (+1) or back (-1).
+std::string shiftLetters(std::string_view text, std::string_view VIGENKEY, int direction)
+{
+    const std::string key = VigenereKeyLetters(VIGENKEY);
+    std::string letters = AsciiLettersUpper(text);
+    for (std::size_t j = 0; j < letters.size(); ++j) {
+        const int shift = key[j % key.size()] - 'A';
+        letters[j] = static_cast<char>('A' + (letters[j] - 'A' + direction * shift + 26) % 26);
+    }
+    return letters;
+}
+} // namespace
+
+std::string EncryptVigenere(std::string_view plain, std::string_view VIGENKEY)
+{
+    return GroupLetters(shiftLetters(plain, VIGENKEY, 1), 5);
+}
+
+std::string DecryptVigenere(std::string_view ciphertext, std::string_view VIGENKEY)
+{
+    return shiftLetters(ciphertext, VIGENKEY, -1);
+}

@@ -1,0 +1,323 @@
+#include "CliCommands.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+#include <QFileInfo>
+#include <QString>
+
+#include "AcnProcsUnit.h"
+#include "Alphabet.h"
+#include "CliOptions.h"
+#include "CodePage.h"
+#include "EncodeCipher.h"
+#include "EncodePlayfair.h"
+#include "EncodeQuagmire.h"
+#include "EncodeRailfence.h"
+#include "EncodeVigenere.h"
+#include "EncryptionDriver.h"
+#include "Normalize.h"
+#include "PuzzleFileIO.h"
+#include "Random.h"
+#include "TessarinError.h"
+
+namespace {
+
+constexpr std::string_view Prefix = "tessarin5-cli: ";
+
+// A refusal of the input (exit status 2) or a file that cannot be used (exit status 1).
+struct CliFailure
+{
+    int exitCode;
+    std::string message;
+};
+
+[[noreturn]] void refuse(const std::string& message)
+{
+    throw CliFailure{CliExit::Refused, message};
+}
+
+// Converts UTF-8 to the code page, refusing a character it cannot hold.
+std::string toCodePage(std::string_view utf8)
+{
+    CodePageConversion converted = Utf8ToCodePage(utf8);
+    if (!converted.ok()) {
+        refuse(UnrepresentableMessage(*converted.unrepresentable));
+    }
+    return std::move(converted.text);
+}
+
+// A keyword option as the main window's boxes take it: code page, trimmed, upper-cased.
+std::string keywordOption(const std::optional<std::string>& value)
+{
+    return value ? UpperCaseText(TrimControl(toCodePage(*value))) : std::string();
+}
+
+// Standard input without one trailing line end.
+std::string_view withoutTrailingLineEnd(std::string_view input)
+{
+    if (input.ends_with("\r\n")) {
+        input.remove_suffix(2);
+    } else if (input.ends_with('\n') || input.ends_with('\r')) {
+        input.remove_suffix(1);
+    }
+    return input;
+}
+
+std::string checkedAlphabet(const CliOptions& options)
+{
+    const std::string alphabet = toCodePage(*options.alphabet);
+    if (!IsPermutationOf(alphabet, StandardAlphabet)) {
+        refuse("The cipher alphabet '" + *options.alphabet +
+               "' is not accepted: it must hold the 26 capitals A to Z, each exactly once.");
+    }
+    return alphabet;
+}
+
+std::string checkedSquare(const CliOptions& options)
+{
+    const std::string square = toCodePage(*options.square);
+    if (!IsPermutationOf(square, PlayfairAlphabet)) {
+        refuse("The Playfair square '" + *options.square +
+               "' is not accepted: it must hold the 25 capitals A to Z without Q, each exactly once.");
+    }
+    return square;
+}
+
+// The main window's controls as the options set them.
+EncryptOptions controlsOf(const CliOptions& options)
+{
+    EncryptOptions controls;
+    controls.kind = options.kind;
+    controls.cipherGroup2 = options.offset ? 1 : 0;
+    controls.cipherGroup1 = CoupledCipherGroup1(options.unique ? 1 : 0, controls.cipherGroup2);
+    controls.railGroup3 = options.rails.value_or(2) - 2;
+    if (options.square && options.keyword) {
+        refuse("--square and --keyword cannot be used together: the square takes the keyword's place.");
+    }
+    controls.keyword = options.square ? checkedSquare(options) : keywordOption(options.keyword);
+    controls.cipherTableKey = options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
+    controls.indicatorKey = keywordOption(options.indicator);
+    if (controls.indicatorKey.size() > 7) {
+        refuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
+    }
+    controls.column = toCodePage(options.column);
+    return controls;
+}
+
+// Applies --alphabet and --square as the tool windows' OK does.
+void acceptEditedKeys(AcnProcs& holder, const CliOptions& options)
+{
+    if (options.alphabet) {
+        holder.Puzzle.CIPHKEY = checkedAlphabet(options);
+        holder.UseEditedAlphabet = true;
+    }
+    if (options.square) {
+        holder.Puzzle.PLAYKEY = checkedSquare(options);
+        holder.UseEditedSquare = true;
+    }
+}
+
+std::unique_ptr<Random> randomOf(const CliOptions& options)
+{
+    return options.seed ? std::make_unique<Random>(*options.seed) : std::make_unique<Random>();
+}
+
+// Runs the maker's Encrypt on holder; the plaintext is in the code page.
+const std::string& encryptInto(AcnProcs& holder, const std::string& plain, const CliOptions& options)
+{
+    const EncryptOptions controls = controlsOf(options);
+    if (const auto refusal = EncryptRefusal(plain, controls)) {
+        refuse(std::string(*refusal));
+    }
+    if (NeedsIntegrityAlert(holder.Puzzle, plain) && !options.force) {
+        refuse(std::string(EncryptionAlertText) + " (--force answers Yes.)");
+    }
+    acceptEditedKeys(holder, options);
+    const std::unique_ptr<Random> rng = randomOf(options);
+    return EncryptPuzzle(holder, plain, controls, *rng);
+}
+
+CliResult encryptCommand(const CliOptions& options, std::string_view input)
+{
+    AcnProcs holder;
+    const std::string plain = toCodePage(withoutTrailingLineEnd(input));
+    const std::string& ciphertext = encryptInto(holder, plain, options);
+    CliResult result;
+    if (options.showKey && options.kind == CipherKind::Cipher) {
+        result.out = holder.Puzzle.CIPHKEY + "\n";
+    }
+    result.out += CodePageToUtf8(ciphertext) + "\n";
+    return result;
+}
+
+std::string quagmireIndicator(const CliOptions& options)
+{
+    const std::string indicator = keywordOption(options.indicator);
+    if (indicator.size() > 7) {
+        refuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
+    }
+    return indicator + "@" + toCodePage(options.column);
+}
+
+std::string decryptLetters(const CliOptions& options, const std::string& ciphertext)
+{
+    const std::string keyword = keywordOption(options.keyword);
+    switch (options.kind) {
+    case CipherKind::Cipher:
+        if (!options.alphabet) {
+            refuse("decrypt cipher needs --alphabet LETTERS, the 26-letter cipher alphabet of the puzzle.");
+        }
+        return DecryptCipher(ciphertext, checkedAlphabet(options));
+    case CipherKind::Railfence: {
+        const int rails = options.rails.value_or(RailCountOf(ciphertext) != 0 ? RailCountOf(ciphertext) : 2);
+        return DecryptRailfence(ciphertext, rails);
+    }
+    case CipherKind::Playfair:
+        return DecryptPlayfair(ciphertext, options.square ? checkedSquare(options) : PlayfairSquareOf(keyword));
+    case CipherKind::Quagmire: {
+        const std::string cipherKey = options.sameAsKeyword ? keyword : keywordOption(options.cipherKey);
+        return DecryptQuagmire(ciphertext, keyword, cipherKey, quagmireIndicator(options));
+    }
+    case CipherKind::Vigenere:
+        return DecryptVigenere(ciphertext, keyword);
+    case CipherKind::None:
+        break;
+    }
+    return {};
+}
+
+CliResult decryptCommand(const CliOptions& options, std::string_view input)
+{
+    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
+    return {CliExit::Success, CodePageToUtf8(decryptLetters(options, ciphertext)) + "\n", {}};
+}
+
+// Runs a file operation, turning its error into the tool's file failure.
+template <class Operation>
+auto fileStep(Operation operation)
+{
+    try {
+        return operation();
+    } catch (const TessarinError& error) {
+        throw CliFailure{CliExit::FileError, error.what()};
+    }
+}
+
+void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
+{
+    if (options.kind != CipherKind::Cipher) {
+        refuse("--patristocrat goes with the cipher kind only.");
+    }
+    if (HasSelfLetter(doc.CIPHKEY) && !options.force) {
+        refuse(std::string(SelfLetterAlertText) + " (--force answers Yes.)");
+    }
+    doc.CIPHER = PatristocratText(doc.CIPHER);
+    doc.Changed = true;
+}
+
+CliResult addCommand(const CliOptions& options, std::string_view input)
+{
+    const QString path = QString::fromStdString(options.file);
+    AcnProcs holder;
+    if (QFileInfo::exists(path)) {
+        fileStep([&] { LoadPuzzleFile(holder.Puzzle, path); });
+    }
+    std::string plain = toCodePage(withoutTrailingLineEnd(input));
+    if (options.normalize && !plain.empty()) {
+        plain = NormalizeLines(SplitTextLines(plain));
+        holder.Puzzle.PLAIN = plain;
+    }
+    encryptInto(holder, plain, options);
+    if (options.patristocrat) {
+        makePatristocrat(holder.Puzzle, options);
+    }
+    fileStep([&] { SavePuzzleFile(holder.Puzzle, path); });
+    return {};
+}
+
+void appendJsonString(std::string& out, std::string_view utf8)
+{
+    out += '"';
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\u%04x", byte);
+            out += escaped.data();
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+CliResult showCommand(const CliOptions& options)
+{
+    static constexpr std::array<std::string_view, 19> Tags = {
+        "TITLE",    "PLAIN",    "CIPHER",   "CIPHKEY",  "CRADIOS",   "RAILFENCE", "PLAYFAIR",
+        "PLAYKEY",  "QUAGMIRE", "QUAGKEY",  "QUAGCKEY", "QUAGINDI",  "VIGENERE",  "VIGENKEY",
+        "CIPHERSOL", "RAILSOL", "PLAYSOL",  "QUAGSOL",  "VIGENSOL"};
+    const PuzzleLines lines = fileStep([&] { return ReadPuzzleLines(QString::fromStdString(options.file)); });
+    std::string out = "{\n";
+    for (std::size_t i = 0; i < Tags.size(); ++i) {
+        const std::size_t line = PuzzleLine::Title + 3 * i;
+        if (line >= lines.size()) {
+            throw CliFailure{CliExit::FileError, ListIndexMessage(static_cast<int>(line))};
+        }
+        out += "  ";
+        appendJsonString(out, Tags[i]);
+        out += ": ";
+        appendJsonString(out, CodePageToUtf8(lines[line]));
+        out += i + 1 < Tags.size() ? ",\n" : "\n";
+    }
+    out += "}\n";
+    return {CliExit::Success, out, {}};
+}
+
+CliResult runCommand(const CliOptions& options, std::string_view input)
+{
+    switch (options.command) {
+    case CliOptions::Command::Help:
+        return {CliExit::Success, CliHelpText(), {}};
+    case CliOptions::Command::Version:
+        return {CliExit::Success, std::string("tessarin5-cli ") + TESSARIN_VERSION + "\n", {}};
+    case CliOptions::Command::Encrypt:
+        return encryptCommand(options, input);
+    case CliOptions::Command::Decrypt:
+        return decryptCommand(options, input);
+    case CliOptions::Command::Add:
+        return addCommand(options, input);
+    case CliOptions::Command::Show:
+        return showCommand(options);
+    case CliOptions::Command::Pdf:
+        break;
+    }
+    refuse("pdf is not available in this build.");
+}
+
+CliResult failure(int exitCode, std::string_view message)
+{
+    return {exitCode, {}, std::string(Prefix) + std::string(message) + "\n"};
+}
+
+} // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, std::string_view input)
+{
+    try {
+        return runCommand(ParseCliOptions(args), input);
+    } catch (const CliUsageError& error) {
+        return failure(CliExit::Refused, error.message);
+    } catch (const CliFailure& error) {
+        return failure(error.exitCode, error.message);
+    } catch (const TessarinError& error) {
+        return failure(CliExit::Refused, error.what());
+    } catch (const std::bad_alloc&) {
+        return failure(CliExit::FileError, "not enough memory for this input");
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// What one run of tessarin5-cli produced.
+struct CliResult
+{
+    int exitCode = 0;
+    std::string out; ///< UTF-8, for standard output
+    std::string err; ///< UTF-8, for standard error
+};
+
+/// Exit statuses of the tool.
+namespace CliExit {
+inline constexpr int Success = 0;
+inline constexpr int FileError = 1;
+inline constexpr int Refused = 2;
+} // namespace CliExit
+
+/// Runs the tool on the arguments after the program name, with input as the whole of standard input (UTF-8).
+CliResult RunCli(const std::vector<std::string>& args, std::string_view input);

@@ -1,0 +1,228 @@
+#include "CliOptions.h"
+
+#include <array>
+#include <charconv>
+#include <functional>
+#include <map>
+#include <set>
+#include <string_view>
+
+namespace {
+
+using Command = CliOptions::Command;
+
+constexpr std::array<std::string_view, 5> KindNames = {"cipher", "railfence", "playfair", "quagmire", "vigenere"};
+
+// Options that take a value, with the commands that accept them.
+struct ValueOption
+{
+    std::set<Command> commands;
+    std::function<void(CliOptions&, const std::string&)> apply;
+};
+
+// Options without a value.
+struct FlagOption
+{
+    std::set<Command> commands;
+    std::function<void(CliOptions&)> apply;
+};
+
+const std::set<Command> KeyCommands = {Command::Encrypt, Command::Decrypt, Command::Add};
+const std::set<Command> EncryptCommands = {Command::Encrypt, Command::Add};
+
+int parseRails(const std::string& text)
+{
+    if (text != "2" && text != "3" && text != "4") {
+        throw CliUsageError{"--rails takes 2, 3 or 4, not '" + text + "'"};
+    }
+    return text[0] - '0';
+}
+
+std::uint64_t parseSeed(const std::string& text)
+{
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        throw CliUsageError{"--seed takes a whole number from 0 to 18446744073709551615, not '" + text + "'"};
+    }
+    return seed;
+}
+
+std::string parseSolution(const std::string& text)
+{
+    if (text != "none" && text != "same" && text != "separate") {
+        throw CliUsageError{"--solution takes none, same or separate, not '" + text + "'"};
+    }
+    return text;
+}
+
+const std::map<std::string, ValueOption, std::less<>>& valueOptions()
+{
+    static const std::map<std::string, ValueOption, std::less<>> options = {
+        {"--keyword", {KeyCommands, [](CliOptions& o, const std::string& v) { o.keyword = v; }}},
+        {"--cipher-key", {KeyCommands, [](CliOptions& o, const std::string& v) { o.cipherKey = v; }}},
+        {"--indicator", {KeyCommands, [](CliOptions& o, const std::string& v) { o.indicator = v; }}},
+        {"--column", {KeyCommands, [](CliOptions& o, const std::string& v) { o.column = v; }}},
+        {"--rails", {KeyCommands, [](CliOptions& o, const std::string& v) { o.rails = parseRails(v); }}},
+        {"--alphabet", {KeyCommands, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
+        {"--square", {KeyCommands, [](CliOptions& o, const std::string& v) { o.square = v; }}},
+        {"--seed", {EncryptCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
+        {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
+    };
+    return options;
+}
+
+const std::map<std::string, FlagOption, std::less<>>& flagOptions()
+{
+    static const std::map<std::string, FlagOption, std::less<>> options = {
+        {"--same-as-keyword", {KeyCommands, [](CliOptions& o) { o.sameAsKeyword = true; }}},
+        {"--unique", {EncryptCommands, [](CliOptions& o) { o.unique = true; }}},
+        {"--offset", {EncryptCommands, [](CliOptions& o) { o.offset = true; }}},
+        {"--show-key", {EncryptCommands, [](CliOptions& o) { o.showKey = true; }}},
+        {"--force", {{Command::Add}, [](CliOptions& o) { o.force = true; }}},
+        {"--normalize", {{Command::Add}, [](CliOptions& o) { o.normalize = true; }}},
+        {"--patristocrat", {{Command::Add}, [](CliOptions& o) { o.patristocrat = true; }}},
+    };
+    return options;
+}
+
+Command parseCommand(const std::string& word)
+{
+    static const std::map<std::string, Command, std::less<>> commands = {
+        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"add", Command::Add},
+        {"show", Command::Show},       {"pdf", Command::Pdf},         {"--help", Command::Help},
+        {"-h", Command::Help},         {"--version", Command::Version}};
+    const auto it = commands.find(word);
+    if (it == commands.end()) {
+        throw CliUsageError{"unknown command '" + word + "'. Try 'tessarin5-cli --help'."};
+    }
+    return it->second;
+}
+
+// The positional words each command takes: FILE and KIND in their order.
+std::vector<std::string_view> positionalsOf(Command command)
+{
+    switch (command) {
+    case Command::Encrypt:
+    case Command::Decrypt:
+        return {"KIND"};
+    case Command::Add:
+    case Command::Pdf:
+        return {"FILE", "KIND"};
+    case Command::Show:
+        return {"FILE"};
+    case Command::Help:
+    case Command::Version:
+        break;
+    }
+    return {};
+}
+
+void applyPositional(CliOptions& options, std::string_view role, const std::string& word)
+{
+    if (role == "FILE") {
+        options.file = word;
+        return;
+    }
+    options.kind = ParseKindName(word);
+    if (options.kind == CipherKind::None) {
+        throw CliUsageError{"unknown kind '" + word +
+                            "': use cipher, railfence, playfair, quagmire, vigenere or 0 to 4"};
+    }
+}
+
+void applyOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i)
+{
+    const std::string& name = args[i];
+    if (const auto it = valueOptions().find(name); it != valueOptions().end()) {
+        if (!it->second.commands.contains(options.command)) {
+            throw CliUsageError{"option " + name + " does not go with this command"};
+        }
+        if (i + 1 >= args.size()) {
+            throw CliUsageError{"option " + name + " needs a value"};
+        }
+        it->second.apply(options, args[++i]);
+        return;
+    }
+    if (const auto it = flagOptions().find(name); it != flagOptions().end()) {
+        if (!it->second.commands.contains(options.command)) {
+            throw CliUsageError{"option " + name + " does not go with this command"};
+        }
+        it->second.apply(options);
+        return;
+    }
+    throw CliUsageError{"unknown option '" + name + "'. Try 'tessarin5-cli --help'."};
+}
+
+} // namespace
+
+CipherKind ParseKindName(const std::string& text)
+{
+    for (std::size_t i = 0; i < KindNames.size(); ++i) {
+        if (text == KindNames[i] || text == std::to_string(i)) {
+            return KindFromIndex(static_cast<int>(i));
+        }
+    }
+    return CipherKind::None;
+}
+
+CliOptions ParseCliOptions(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (args.empty()) {
+        throw CliUsageError{"no command given. Try 'tessarin5-cli --help'."};
+    }
+    options.command = parseCommand(args[0]);
+    const std::vector<std::string_view> roles = positionalsOf(options.command);
+    std::size_t positional = 0;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i].starts_with("--") && args[i].size() > 2) {
+            applyOption(options, args, i);
+        } else if (positional < roles.size()) {
+            applyPositional(options, roles[positional++], args[i]);
+        } else {
+            throw CliUsageError{"unexpected argument '" + args[i] + "'. Try 'tessarin5-cli --help'."};
+        }
+    }
+    if (positional < roles.size()) {
+        throw CliUsageError{"missing " + std::string(roles[positional]) + ". Try 'tessarin5-cli --help'."};
+    }
+    if (options.command == Command::Pdf && options.output.empty()) {
+        throw CliUsageError{"pdf needs --output OUT.pdf"};
+    }
+    return options;
+}
+
+std::string CliHelpText()
+{
+    return R"(Usage:
+  tessarin5-cli encrypt KIND [OPTIONS]     plaintext on standard input, ciphertext on standard output
+  tessarin5-cli decrypt KIND [OPTIONS]     ciphertext on standard input, the recovered letters on standard output
+  tessarin5-cli add FILE KIND [OPTIONS]    plaintext on standard input: encrypt, then save into FILE
+  tessarin5-cli show FILE                  the puzzle file's values as one JSON object
+  tessarin5-cli pdf FILE KIND --output OUT.pdf [--solution none|same|separate]
+  tessarin5-cli --help | --version
+
+KIND: cipher, railfence, playfair, quagmire, vigenere, or 0 to 4.
+
+Options:
+  --keyword TEXT        Plaintext keyword (playfair, quagmire, vigenere)
+  --cipher-key TEXT     Cipher table key (quagmire)
+  --same-as-keyword     the cipher table key is the plaintext keyword
+  --indicator TEXT      Indicator key, at most 7 characters (quagmire)
+  --column TEXT         Column, default 1 (quagmire)
+  --rails N             2, 3 or 4 rails, default 2 (railfence)
+  --unique              no letter stands for itself (cipher)
+  --offset              a shifted alphabet instead of a random one; implies --unique (cipher)
+  --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher)
+  --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use
+  --seed N              repeatable random draws
+  --show-key            cipher: write the alphabet used on a line before the ciphertext
+  --force               add: answer Yes to an Encryption Alert
+  --normalize           add: normalize the plaintext into one line first
+  --patristocrat        add: turn the substitution ciphertext into its Patristocrat form
+
+Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written.
+)";
+}

@@ -1,0 +1,28 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CliCommands.h"
+
+namespace {
+std::string readAll(std::FILE* stream)
+{
+    std::string data;
+    std::vector<char> buffer(1 << 16);
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), stream)) > 0) {
+        data.append(buffer.data(), got);
+    }
+    return data;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const bool readsInput = !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add");
+    const CliResult result = RunCli(args, readsInput ? readAll(stdin) : std::string());
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    return result.exitCode;
+}

@@ -1,0 +1,100 @@
+#include "EncryptionDriver.h"
+
+#include "AcnProcsUnit.h"
+#include "Alphabet.h"
+#include "EncodeCipher.h"
+#include "EncodePlayfair.h"
+#include "EncodeQuagmire.h"
+#include "EncodeRailfence.h"
+#include "EncodeVigenere.h"
+
+namespace {
+
+// Stores the kind's options in the document, as the fields the encoder reads.
+void storeOptions(PuzzleDocument& doc, const EncryptOptions& options)
+{
+    switch (options.kind) {
+    case CipherKind::Cipher:
+        doc.CRADIOS = std::to_string(options.cipherGroup1) + std::to_string(options.cipherGroup2);
+        break;
+    case CipherKind::Playfair:
+        doc.PLAYKEY = TrimControl(options.keyword);
+        break;
+    case CipherKind::Quagmire:
+        doc.QUAGKEY = TrimControl(options.keyword);
+        doc.QUAGCKEY = TrimControl(options.cipherTableKey);
+        doc.QUAGINDI = TrimControl(options.indicatorKey) + "@" + options.column;
+        break;
+    case CipherKind::Vigenere:
+        doc.VIGENKEY = TrimControl(options.keyword);
+        break;
+    case CipherKind::Railfence:
+    case CipherKind::None:
+        break;
+    }
+}
+
+std::string runEncoder(AcnProcs& holder, const EncryptOptions& options, Random& rng)
+{
+    PuzzleDocument& doc = holder.Puzzle;
+    switch (options.kind) {
+    case CipherKind::Cipher:
+        if (options.cipherGroup2 == 0) {
+            return EncryptCipherRandom(doc.PLAIN, doc.CRADIOS.starts_with('1'), doc.CIPHKEY, holder.UseEditedAlphabet,
+                                       rng);
+        }
+        return EncryptCipherOffset(doc.PLAIN, doc.CIPHKEY, holder.UseEditedAlphabet, rng);
+    case CipherKind::Railfence:
+        return EncryptRailfence(doc.PLAIN, options.railGroup3 + 2, rng);
+    case CipherKind::Playfair:
+        return EncryptPlayfair(doc.PLAIN, doc.PLAYKEY, holder.UseEditedSquare);
+    case CipherKind::Quagmire:
+        return EncryptQuagmire(doc.PLAIN, doc.QUAGKEY, doc.QUAGCKEY, doc.QUAGINDI);
+    case CipherKind::Vigenere:
+        return EncryptVigenere(doc.PLAIN, doc.VIGENKEY);
+    case CipherKind::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options)
+{
+    if (editorText.empty() || options.kind == CipherKind::None) {
+        return NothingToEncryptMessage;
+    }
+    if (options.kind == CipherKind::Railfence && (options.railGroup3 < 0 || options.railGroup3 > 2)) {
+        return NoRailCountMessage;
+    }
+    return std::nullopt;
+}
+
+bool NeedsIntegrityAlert(const PuzzleDocument& doc, std::string_view editorText)
+{
+    return !doc.PLAIN.empty() && editorText != doc.PLAIN && doc.HasAnyCiphertext();
+}
+
+const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, const EncryptOptions& options,
+                                 Random& rng)
+{
+    PuzzleDocument& doc = holder.Puzzle;
+    doc.PLAIN = std::string(editorText);
+    storeOptions(doc, options);
+    std::string ciphertext = runEncoder(holder, options, rng);
+    std::string& field = doc.Ciphertext(options.kind);
+    field = std::move(ciphertext);
+    doc.Changed = true;
+    return field;
+}
+
+int CoupledCipherGroup1(int cipherGroup1, int cipherGroup2)
+{
+    return cipherGroup2 == 1 ? 1 : cipherGroup1;
+}
+
+std::string DittoText(bool checked, std::string_view keyword)
+{
+    return checked ? std::string(keyword) : std::string();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "PuzzleDocument.h"
+
+class AcnProcs;
+class Random;
+
+/// What the main window's controls hold when Encrypt runs.
+struct EncryptOptions
+{
+    CipherKind kind = CipherKind::None; ///< the selected tab
+    int cipherGroup1 = 0;               ///< 0 Similar, 1 Unique
+    int cipherGroup2 = 0;               ///< 0 Random, 1 Offset
+    int railGroup3 = 0;                 ///< 0, 1, 2 for 2, 3, 4 rails; -1 for no selection
+    std::string keyword;                ///< "Plaintext keyword"
+    std::string cipherTableKey;         ///< "Cipher table key"
+    std::string indicatorKey;           ///< "Indicator key"
+    std::string column = "1";           ///< "Column"
+};
+
+inline constexpr std::string_view NothingToEncryptMessage =
+    "Nothing to encrypt! You must enter a message into the plaintext window and then select a cryptogram format.";
+inline constexpr std::string_view NoRailCountMessage =
+    "No rail count is selected. Choose 2 Rails, 3 Rails or 4 Rails, then encrypt again.";
+inline constexpr std::string_view EncryptionAlertHeading = "Encryption Alert";
+inline constexpr std::string_view EncryptionAlertText =
+    "One or more cryptograms have already been generated from this plaintext. Altering plaintext at this time "
+    "will break their integrity unless they are re-encrypted. Continue anyway?";
+
+/// The refusal of step 1 (empty plaintext or no kind), or of a rail fence without a rail count; nothing when
+/// the encryption may go on.
+std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options);
+
+/// True when the integrity alert must be asked: PLAIN is set, the editor's text differs from it, and some
+/// ciphertext exists.
+bool NeedsIntegrityAlert(const PuzzleDocument& doc, std::string_view editorText);
+
+/// Stores the plaintext and the kind's options in the document, runs the kind's encoder, stores its result and
+/// sets Changed. Returns the new ciphertext. A Quagmire column that is not an integer throws TessarinError after
+/// the key fields were stored and before anything else changed. options must have passed EncryptRefusal.
+const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, const EncryptOptions& options,
+                                 Random& rng);
+
+/// The coupling of the substitution radio groups: Offset always goes with Unique.
+int CoupledCipherGroup1(int cipherGroup1, int cipherGroup2);
+
+/// What "Same as keyword" puts into the cipher table key when it becomes checked or unchecked.
+std::string DittoText(bool checked, std::string_view keyword);

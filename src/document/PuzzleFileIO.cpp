@@ -1,0 +1,103 @@
+#include "PuzzleFileIO.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "PuzzleDocument.h"
+#include "TessarinError.h"
+
+namespace {
+
+std::string shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+[[noreturn]] void throwCannotOpen(const QString& path, const QString& reason)
+{
+    throw TessarinError("Cannot open file \"" + shownPath(path) + "\". " + reason.toStdString());
+}
+
+[[noreturn]] void throwCannotCreate(const QString& path, const QString& reason)
+{
+    throw TessarinError("Cannot create file \"" + shownPath(path) + "\". " + reason.toStdString());
+}
+
+} // namespace
+
+PuzzleLines ReadPuzzleLines(QIODevice& device, const QString& path)
+{
+    if (!device.isSequential() && device.size() > MaxPuzzleFileSize) {
+        throwCannotOpen(path, QStringLiteral("The file is too large to be a Tessarin cryptogram."));
+    }
+    const QByteArray bytes = device.read(MaxPuzzleFileSize + 1);
+    if (bytes.size() > MaxPuzzleFileSize) {
+        throwCannotOpen(path, QStringLiteral("The file is too large to be a Tessarin cryptogram."));
+    }
+    return SplitPuzzleLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+PuzzleLines ReadPuzzleLines(const QString& path)
+{
+    if (QFileInfo(path).isDir()) {
+        throwCannotOpen(path, QStringLiteral("It is a folder, not a file."));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throwCannotOpen(path, file.errorString());
+    }
+    PuzzleLines lines = ReadPuzzleLines(static_cast<QIODevice&>(file), path);
+    if (file.error() != QFileDevice::NoError) {
+        throwCannotOpen(path, file.errorString());
+    }
+    return lines;
+}
+
+void WritePuzzleLines(QIODevice& device, const QString& path, const PuzzleLines& lines)
+{
+    const std::string bytes = JoinPuzzleLines(lines);
+    const qint64 size = static_cast<qint64>(bytes.size());
+    if (device.write(bytes.data(), size) != size) {
+        throwCannotCreate(path, device.errorString());
+    }
+}
+
+void WritePuzzleLines(const QString& path, const PuzzleLines& lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        throwCannotCreate(path, file.errorString());
+    }
+    WritePuzzleLines(static_cast<QIODevice&>(file), path, lines);
+    if (!file.flush() || !file.commit()) {
+        throwCannotCreate(path, file.errorString());
+    }
+}
+
+void LoadPuzzleFile(PuzzleDocument& doc, const QString& path)
+{
+    ReadMakerValues(ReadPuzzleLines(path), doc);
+    doc.Changed = false;
+}
+
+void SavePuzzleFile(PuzzleDocument& doc, const QString& path)
+{
+    PuzzleLines lines = QFileInfo::exists(path) ? ReadPuzzleLines(path) : PuzzleTemplate();
+    WriteMakerValues(lines, doc);
+    WritePuzzleLines(path, lines);
+    doc.Changed = false;
+}
+
+GameFileValues LoadGameFile(const QString& path)
+{
+    return ReadGameValues(ReadPuzzleLines(path));
+}
+
+void SaveGameSolutions(const QString& path, const GameSolutions& solutions)
+{
+    PuzzleLines lines = ReadPuzzleLines(path);
+    WriteGameSolutions(lines, solutions);
+    WritePuzzleLines(path, lines);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include "PuzzleFile.h"
+
+class QIODevice;
+struct PuzzleDocument;
+
+/// Files larger than this are refused before they are read.
+inline constexpr qint64 MaxPuzzleFileSize = qint64(256) * 1024 * 1024;
+
+/// Reads the lines of a device (at most MaxPuzzleFileSize bytes). Throws TessarinError naming path on failure.
+PuzzleLines ReadPuzzleLines(QIODevice& device, const QString& path);
+/// Reads the lines of a file. Throws TessarinError "Cannot open file "%s". %s" when it cannot be read.
+PuzzleLines ReadPuzzleLines(const QString& path);
+
+/// Writes lines (CR LF each) to a device. Throws TessarinError "Cannot create file "%s". %s" on a failed write.
+void WritePuzzleLines(QIODevice& device, const QString& path, const PuzzleLines& lines);
+/// Writes lines through a QSaveFile, so the old file stays whole when anything fails.
+void WritePuzzleLines(const QString& path, const PuzzleLines& lines);
+
+/// Loads the 13 value fields of the file into doc and clears Changed. On any failure doc is unchanged.
+void LoadPuzzleFile(PuzzleDocument& doc, const QString& path);
+
+/// Saves doc into the file (updating an existing one line by line, or from the template) and clears Changed.
+/// On any failure the file and Changed are unchanged.
+void SavePuzzleFile(PuzzleDocument& doc, const QString& path);
+
+/// The game's reader: every value it uses, all read before anything is returned.
+GameFileValues LoadGameFile(const QString& path);
+
+/// The game's writer: reads the file afresh, replaces only the five solution lines, writes it back safely.
+void SaveGameSolutions(const QString& path, const GameSolutions& solutions);
