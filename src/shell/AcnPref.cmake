@@ -1,0 +1,1 @@
+# The preferences dialog: target tessarin_prefs (filled in with the dialog).
