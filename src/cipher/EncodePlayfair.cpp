@@ -21,7 +21,10 @@ struct SquareIndex
         }
     }
     int at(char c) const { return position[static_cast<unsigned char>(c)]; }
-    char letter(int row, int col) const { return square[static_cast<std::size_t>(((row + 5) % 5) * 5 + (col + 5) % 5)]; }
+    char letter(int row, int col) const
+    {
+        return square[static_cast<std::size_t>(((row + 5) % 5) * 5 + (col + 5) % 5)];
+    }
 };
 
 // Encrypts (step +1) or decrypts (step -1) one pair through the square.

@@ -97,7 +97,8 @@ EncryptOptions controlsOf(const CliOptions& options)
         refuse("--square and --keyword cannot be used together: the square takes the keyword's place.");
     }
     controls.keyword = options.square ? checkedSquare(options) : keywordOption(options.keyword);
-    controls.cipherTableKey = options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
+    controls.cipherTableKey =
+        options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
     controls.indicatorKey = keywordOption(options.indicator);
     if (controls.indicatorKey.size() > 7) {
         refuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
@@ -195,8 +196,7 @@ CliResult decryptCommand(const CliOptions& options, std::string_view input)
 }
 
 // Runs a file operation, turning its error into the tool's file failure.
-template <class Operation>
-auto fileStep(Operation operation)
+template <class Operation> auto fileStep(Operation operation)
 {
     try {
         return operation();
@@ -259,9 +259,9 @@ void appendJsonString(std::string& out, std::string_view utf8)
 CliResult showCommand(const CliOptions& options)
 {
     static constexpr std::array<std::string_view, 19> Tags = {
-        "TITLE",    "PLAIN",    "CIPHER",   "CIPHKEY",  "CRADIOS",   "RAILFENCE", "PLAYFAIR",
-        "PLAYKEY",  "QUAGMIRE", "QUAGKEY",  "QUAGCKEY", "QUAGINDI",  "VIGENERE",  "VIGENKEY",
-        "CIPHERSOL", "RAILSOL", "PLAYSOL",  "QUAGSOL",  "VIGENSOL"};
+        "TITLE",     "PLAIN",    "CIPHER",  "CIPHKEY",  "CRADIOS",  "RAILFENCE", "PLAYFAIR",
+        "PLAYKEY",   "QUAGMIRE", "QUAGKEY", "QUAGCKEY", "QUAGINDI", "VIGENERE",  "VIGENKEY",
+        "CIPHERSOL", "RAILSOL",  "PLAYSOL", "QUAGSOL",  "VIGENSOL"};
     const PuzzleLines lines = fileStep([&] { return ReadPuzzleLines(QString::fromStdString(options.file)); });
     std::string out = "{\n";
     for (std::size_t i = 0; i < Tags.size(); ++i) {

@@ -90,8 +90,8 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
 Command parseCommand(const std::string& word)
 {
     static const std::map<std::string, Command, std::less<>> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"add", Command::Add},
-        {"show", Command::Show},       {"pdf", Command::Pdf},         {"--help", Command::Help},
+        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt},  {"add", Command::Add},
+        {"show", Command::Show},       {"pdf", Command::Pdf},          {"--help", Command::Help},
         {"-h", Command::Help},         {"--version", Command::Version}};
     const auto it = commands.find(word);
     if (it == commands.end()) {

@@ -10,7 +10,16 @@
 /// What tessarin5-cli was asked to do, its arguments still as UTF-8.
 struct CliOptions
 {
-    enum class Command { Help, Version, Encrypt, Decrypt, Add, Show, Pdf };
+    enum class Command
+    {
+        Help,
+        Version,
+        Encrypt,
+        Decrypt,
+        Add,
+        Show,
+        Pdf
+    };
     Command command = Command::Help;
     CipherKind kind = CipherKind::None;
     std::string file;

@@ -3,7 +3,15 @@
 #include <string>
 
 /// The five cryptogram kinds in tab order; None stands for no kind (no tab selected).
-enum class CipherKind : int { None = -1, Cipher = 0, Railfence = 1, Playfair = 2, Quagmire = 3, Vigenere = 4 };
+enum class CipherKind : int
+{
+    None = -1,
+    Cipher = 0,
+    Railfence = 1,
+    Playfair = 2,
+    Quagmire = 3,
+    Vigenere = 4
+};
 
 inline constexpr int CipherKindCount = 5;
 

@@ -10,17 +10,16 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 19> Tags = {
-    "TITLE",     "PLAIN",    "CIPHER",   "CIPHKEY",  "CRADIOS",  "RAILFENCE", "PLAYFAIR",
-    "PLAYKEY",   "QUAGMIRE", "QUAGKEY",  "QUAGCKEY", "QUAGINDI", "VIGENERE",  "VIGENKEY",
-    "CIPHERSOL", "RAILSOL",  "PLAYSOL",  "QUAGSOL",  "VIGENSOL"};
+constexpr std::array<std::string_view, 19> Tags = {"TITLE",     "PLAIN",    "CIPHER",   "CIPHKEY",  "CRADIOS",
+                                                   "RAILFENCE", "PLAYFAIR", "PLAYKEY",  "QUAGMIRE", "QUAGKEY",
+                                                   "QUAGCKEY",  "QUAGINDI", "VIGENERE", "VIGENKEY", "CIPHERSOL",
+                                                   "RAILSOL",   "PLAYSOL",  "QUAGSOL",  "VIGENSOL"};
 
 // The 13 value fields in file order, line 6 + 3 * i; Doc is PuzzleDocument or const PuzzleDocument.
-template <class Doc>
-std::array<decltype(&std::declval<Doc&>().PLAIN), 13> makerFields(Doc& doc)
+template <class Doc> std::array<decltype(&std::declval<Doc&>().PLAIN), 13> makerFields(Doc& doc)
 {
-    return {&doc.PLAIN,     &doc.CIPHER,   &doc.CIPHKEY, &doc.CRADIOS,  &doc.RAILFENCE, &doc.PLAYFAIR, &doc.PLAYKEY,
-            &doc.QUAGMIRE, &doc.QUAGKEY, &doc.QUAGCKEY, &doc.QUAGINDI, &doc.VIGENERE, &doc.VIGENKEY};
+    return {&doc.PLAIN,    &doc.CIPHER,  &doc.CIPHKEY,  &doc.CRADIOS,  &doc.RAILFENCE, &doc.PLAYFAIR, &doc.PLAYKEY,
+            &doc.QUAGMIRE, &doc.QUAGKEY, &doc.QUAGCKEY, &doc.QUAGINDI, &doc.VIGENERE,  &doc.VIGENKEY};
 }
 
 constexpr int makerLine(std::size_t i)
@@ -29,8 +28,7 @@ constexpr int makerLine(std::size_t i)
 }
 
 // The first line of order that lines lacks, for the list-index error of a reader that takes them in that order.
-template <std::size_t N>
-void requireLinesInOrder(const PuzzleLines& lines, const std::array<int, N>& order)
+template <std::size_t N> void requireLinesInOrder(const PuzzleLines& lines, const std::array<int, N>& order)
 {
     for (int line : order) {
         if (line >= static_cast<int>(lines.size())) {
@@ -40,7 +38,7 @@ void requireLinesInOrder(const PuzzleLines& lines, const std::array<int, N>& ord
 }
 
 constexpr std::array<int, 5> SolutionLines = {PuzzleLine::CipherSol, PuzzleLine::RailSol, PuzzleLine::PlaySol,
-                                               PuzzleLine::QuagSol, PuzzleLine::VigenSol};
+                                              PuzzleLine::QuagSol, PuzzleLine::VigenSol};
 
 constexpr std::array<int, 13> MakerLines = [] {
     std::array<int, 13> lines{};

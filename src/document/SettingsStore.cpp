@@ -97,8 +97,8 @@ bool writeTypedStore(QIODevice& device, const QSettings::SettingsMap& map)
 
 QSettings::Format typedFormat()
 {
-    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("conf"), readTypedStore,
-                                                                      writeTypedStore, Qt::CaseSensitive);
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readTypedStore, writeTypedStore, Qt::CaseSensitive);
     return format;
 }
 #endif

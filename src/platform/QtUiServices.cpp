@@ -61,8 +61,7 @@ void QtDialogs::showInformation(QWidget* parent, const QString& text)
 
 bool QtDialogs::confirm(QWidget* parent, const QString& heading, const QString& text)
 {
-    return ask(parent, QMessageBox::Information, heading, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return ask(parent, QMessageBox::Information, heading, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& text)

@@ -14,16 +14,21 @@ class QWidget;
 // tests hand in scripted ones, so no test waits on a modal window.
 
 /// The answer to a question with Yes, No and Cancel.
-enum class Answer { Yes, No, Cancel };
+enum class Answer
+{
+    Yes,
+    No,
+    Cancel
+};
 
 /// What a file dialog shows.
 struct FileDialogRequest
 {
     QString title;
-    QString folder;           ///< the folder it starts in
-    QString fileName;         ///< the suggested name, without folder
-    QString filter;           ///< Qt filter text, for example "Tessarin Cryptogram (*.acnx)"
-    QString defaultSuffix;    ///< added when the user types a name without one, for example "acnx"
+    QString folder;        ///< the folder it starts in
+    QString fileName;      ///< the suggested name, without folder
+    QString filter;        ///< Qt filter text, for example "Tessarin Cryptogram (*.acnx)"
+    QString defaultSuffix; ///< added when the user types a name without one, for example "acnx"
     bool confirmOverwrite = true;
 };
 

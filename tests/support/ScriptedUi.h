@@ -1,8 +1,8 @@
 #pragma once
 
-#include <deque>
 #include <QStringList>
 #include <QUrl>
+#include <deque>
 
 #include "UiServices.h"
 
@@ -75,8 +75,7 @@ public:
     }
 
 private:
-    template <class T>
-    static T take(std::deque<T>& queue, T fallback)
+    template <class T> static T take(std::deque<T>& queue, T fallback)
     {
         if (queue.empty()) {
             return fallback;

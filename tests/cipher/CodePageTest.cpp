@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "CodePage.h"
+
+namespace {
+
+TEST(CodePage, upperCasesTheSingleByteLettersOnly)
+{
+    const struct
+    {
+        unsigned char in, out;
+    } cases[] = {{'a', 'A'},   {'z', 'Z'},   {'A', 'A'},   {'1', '1'},   {0xE9, 0xC9}, {0xE0, 0xC0}, {0xFE, 0xDE},
+                 {0xF7, 0xF7}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}, {0xDF, 0xDF}, {0xB5, 0xB5}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(static_cast<unsigned char>(UpperCaseCodePage(static_cast<char>(c.in))), c.out) << int(c.in);
+    }
+}
+
+TEST(CodePage, everyByteSurvivesARoundTripThroughUtf8)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    const CodePageConversion back = Utf8ToCodePage(CodePageToUtf8(all));
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.text, all);
+}
+
+TEST(CodePage, typographicPunctuationMapsIntoTheCodePage)
+{
+    const CodePageConversion converted = Utf8ToCodePage("\u201CHi\u201D \u2014 \u2026 \u20AC");
+    ASSERT_TRUE(converted.ok());
+    EXPECT_EQ(converted.text, "\x93Hi\x94 \x97 \x85 \x80");
+}
+
+TEST(CodePage, refusesTheFirstCharacterItCannotHold)
+{
+    const CodePageConversion converted = Utf8ToCodePage("ab\u0416c\U0001F600");
+    EXPECT_FALSE(converted.ok());
+    EXPECT_EQ(*converted.unrepresentable, U'\u0416');
+    EXPECT_NE(UnrepresentableMessage(U'\u0416').find("U+0416"), std::string::npos);
+}
+
+TEST(CodePage, invalidUtf8IsRefusedNotGuessed)
+{
+    for (std::string bad : {std::string("\xC3"), std::string("a\xFF"), std::string("\xE2\x82"), std::string("\xC0\xAF"),
+                            std::string("\xED\xA0\x80")}) {
+        EXPECT_FALSE(Utf8ToCodePage(bad).ok()) << bad.size();
+    }
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "AcnProcsUnit.h"
+#include "Alphabet.h"
+#include "EncryptionDriver.h"
+#include "Random.h"
+#include "TessarinError.h"
+
+namespace {
+
+EncryptOptions optionsFor(CipherKind kind)
+{
+    EncryptOptions options;
+    options.kind = kind;
+    return options;
+}
+
+TEST(EncryptRefusal, refusesAnEmptyTextNoKindAndNoRailCount)
+{
+    EXPECT_EQ(EncryptRefusal("", optionsFor(CipherKind::Cipher)), NothingToEncryptMessage);
+    EXPECT_EQ(EncryptRefusal("abc", optionsFor(CipherKind::None)), NothingToEncryptMessage);
+    EncryptOptions rails = optionsFor(CipherKind::Railfence);
+    rails.railGroup3 = -1;
+    EXPECT_EQ(EncryptRefusal("abc", rails), NoRailCountMessage);
+    EXPECT_FALSE(EncryptRefusal(" ", optionsFor(CipherKind::Vigenere)));
+}
+
+TEST(NeedsIntegrityAlert, asksOnlyWhenAnExistingCryptogramWouldBreak)
+{
+    PuzzleDocument doc;
+    EXPECT_FALSE(NeedsIntegrityAlert(doc, "new text"));
+    doc.PLAIN = "old";
+    EXPECT_FALSE(NeedsIntegrityAlert(doc, "new"));
+    doc.QUAGMIRE = "ABC";
+    EXPECT_TRUE(NeedsIntegrityAlert(doc, "new"));
+    EXPECT_TRUE(NeedsIntegrityAlert(doc, "Old"));
+    EXPECT_FALSE(NeedsIntegrityAlert(doc, "old"));
+}
+
+TEST(EncryptPuzzle, storesThePlaintextAndTheKindsTrimmedKeys)
+{
+    AcnProcs holder;
+    Random rng(1);
+    EncryptOptions options = optionsFor(CipherKind::Quagmire);
+    options.keyword = "  SPRING ";
+    options.cipherTableKey = "\tFLOWER";
+    options.indicatorKey = " CAT ";
+    options.column = "7";
+    const std::string plain = "  Two lines\r\nof text ";
+    const std::string& cipher = EncryptPuzzle(holder, plain, options, rng);
+    EXPECT_EQ(holder.Puzzle.PLAIN, plain);
+    EXPECT_EQ(holder.Puzzle.QUAGKEY, "SPRING");
+    EXPECT_EQ(holder.Puzzle.QUAGCKEY, "FLOWER");
+    EXPECT_EQ(holder.Puzzle.QUAGINDI, "CAT@7");
+    EXPECT_EQ(&cipher, &holder.Puzzle.QUAGMIRE);
+    EXPECT_FALSE(cipher.empty());
+    EXPECT_TRUE(holder.Puzzle.Changed);
+
+    options.indicatorKey = "";
+    options.column = "1";
+    EncryptPuzzle(holder, plain, options, rng);
+    EXPECT_EQ(holder.Puzzle.QUAGINDI, "@1");
+}
+
+TEST(EncryptPuzzle, aBadColumnStoresTheKeysButNothingElse)
+{
+    AcnProcs holder;
+    holder.Puzzle.QUAGMIRE = "OLD ";
+    Random rng(1);
+    EncryptOptions options = optionsFor(CipherKind::Quagmire);
+    options.keyword = "KEY";
+    options.column = "x";
+    EXPECT_THROW(EncryptPuzzle(holder, "hello", options, rng), TessarinError);
+    EXPECT_EQ(holder.Puzzle.QUAGINDI, "@x");
+    EXPECT_EQ(holder.Puzzle.QUAGKEY, "KEY");
+    EXPECT_EQ(holder.Puzzle.QUAGMIRE, "OLD ");
+    EXPECT_FALSE(holder.Puzzle.Changed);
+}
+
+TEST(EncryptPuzzle, replacesOnlyTheSelectedKindsCiphertext)
+{
+    AcnProcs holder;
+    Random rng(1);
+    EncryptPuzzle(holder, "Hello world", optionsFor(CipherKind::Vigenere), rng);
+    EncryptOptions playfair = optionsFor(CipherKind::Playfair);
+    playfair.keyword = " ";
+    EncryptPuzzle(holder, "Hello world", playfair, rng);
+    EXPECT_EQ(holder.Puzzle.VIGENERE, "HFNOS BUYTM ");
+    EXPECT_EQ(holder.Puzzle.PLAYFAIR, "JCMWMKZLWRCY");
+    EXPECT_EQ(holder.Puzzle.PLAYKEY, "");
+    EXPECT_EQ(holder.Puzzle.CIPHER, "");
+}
+
+TEST(EncryptPuzzle, substitutionRecordsItsRadiosAndUsesAnAcceptedAlphabetOnce)
+{
+    AcnProcs holder;
+    Random rng(4);
+    holder.Puzzle.CIPHKEY = std::string(StandardAlphabet);
+    holder.UseEditedAlphabet = true;
+    EncryptOptions options = optionsFor(CipherKind::Cipher);
+    options.cipherGroup1 = 1;
+    EXPECT_EQ(EncryptPuzzle(holder, "abc", options, rng), "BAD");
+    EXPECT_EQ(holder.Puzzle.CRADIOS, "10");
+    EXPECT_FALSE(holder.UseEditedAlphabet);
+    options.cipherGroup2 = 1;
+    EncryptPuzzle(holder, "abc", options, rng);
+    EXPECT_EQ(holder.Puzzle.CRADIOS, "11");
+    EXPECT_NE(holder.Puzzle.CIPHKEY, StandardAlphabet);
+}
+
+TEST(EncryptPuzzle, railCountComesFromTheRadioGroup)
+{
+    AcnProcs holder;
+    Random rng(4);
+    EncryptOptions options = optionsFor(CipherKind::Railfence);
+    options.railGroup3 = 1;
+    EXPECT_EQ(EncryptPuzzle(holder, "We are discovered", options, rng), "WEC RER DSO EEA IVD ");
+}
+
+TEST(OptionCoupling, offsetAlwaysGoesWithUniqueAndDittoCopiesOnce)
+{
+    EXPECT_EQ(CoupledCipherGroup1(0, 1), 1);
+    EXPECT_EQ(CoupledCipherGroup1(1, 1), 1);
+    EXPECT_EQ(CoupledCipherGroup1(0, 0), 0);
+    EXPECT_EQ(CoupledCipherGroup1(1, 0), 1);
+    EXPECT_EQ(DittoText(true, "SPRING"), "SPRING");
+    EXPECT_EQ(DittoText(false, "SPRING"), "");
+}
+
+} // namespace
