@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "CliOptions.h"
+
+namespace {
+
+std::string usageErrorOf(const std::vector<std::string>& args)
+{
+    try {
+        ParseCliOptions(args);
+    } catch (const CliUsageError& error) {
+        return error.message;
+    }
+    return "accepted";
+}
+
+TEST(ParseCliOptions, readsCommandKindAndOptions)
+{
+    const CliOptions o = ParseCliOptions({"add", "f.acnx", "3", "--keyword", "K", "--same-as-keyword", "--indicator",
+                                          "AB", "--column", "9", "--force", "--seed", "12"});
+    EXPECT_EQ(o.command, CliOptions::Command::Add);
+    EXPECT_EQ(o.file, "f.acnx");
+    EXPECT_EQ(o.kind, CipherKind::Quagmire);
+    EXPECT_EQ(o.keyword, "K");
+    EXPECT_TRUE(o.sameAsKeyword);
+    EXPECT_EQ(o.column, "9");
+    EXPECT_TRUE(o.force);
+    EXPECT_EQ(o.seed, 12u);
+    EXPECT_EQ(ParseKindName("railfence"), CipherKind::Railfence);
+    EXPECT_EQ(ParseKindName("5"), CipherKind::None);
+}
+
+TEST(ParseCliOptions, refusesWrongCalls)
+{
+    EXPECT_NE(usageErrorOf({"encrypt"}).find("missing KIND"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"encrypt", "0", "--force"}).find("does not go with"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"encrypt", "0", "--keyword"}).find("needs a value"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"encrypt", "0", "extra"}).find("unexpected argument"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"encrypt", "0", "--seed", "-1"}).find("--seed"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"pdf", "f.acnx", "0"}).find("--output"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"pdf", "f", "0", "--output", "o", "--solution", "all"}).find("--solution"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"frobnicate"}).find("unknown command"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "PuzzleFileIO.h"
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), args);
+    process.waitForStarted();
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CliEncrypt, writesTheCiphertextOfEachKind)
+{
+    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("playfair")}, "Hello world\n").out, "JCMWMKZLWRCY\n");
+    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("1"), QStringLiteral("--rails"), QStringLiteral("3")},
+                     "We are discovered")
+                  .out,
+              "WEC RER DSO EEA IVD \n");
+    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("quagmire")}, "Hello, world\r\n").out,
+              "HELLO WORLD \n");
+    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere"), QStringLiteral("--keyword"),
+                      QStringLiteral(" lemon ")},
+                     "attack at dawn")
+                  .out,
+              "LXFOP VEFRN HR\n");
+    const CliRun cipher = runCli({QStringLiteral("encrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"),
+                                  QStringLiteral("ZYXWVUTSRQPONMLKJIHGFEDCBA"), QStringLiteral("--show-key")},
+                                 "Caf\u00e9 \u201cok\u201d\n");
+    EXPECT_EQ(cipher.out, "ZYXWVUTSRQPONMLKJIHGFEDCBA\nXZU\u00c9 \u201cLP\u201d\n");
+}
+
+TEST(CliEncrypt, aSeedRepeatsTheDrawsAndDecryptGivesTheLettersBack)
+{
+    const QStringList args = {QStringLiteral("encrypt"), QStringLiteral("cipher"),     QStringLiteral("--seed"),
+                              QStringLiteral("99"),      QStringLiteral("--show-key"), QStringLiteral("--unique")};
+    const CliRun first = runCli(args, "Meet me at noon");
+    EXPECT_EQ(first.out, runCli(args, "Meet me at noon").out);
+    const QList<QByteArray> lines = first.out.split('\n');
+    const CliRun back = runCli({QStringLiteral("decrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"),
+                                QString::fromLatin1(lines[0])},
+                               lines[1]);
+    EXPECT_EQ(back.out, "MEET ME AT NOON\n");
+
+    const QStringList quag = {QStringLiteral("--keyword"),    QStringLiteral("spring"),
+                              QStringLiteral("--cipher-key"), QStringLiteral("flower"),
+                              QStringLiteral("--indicator"),  QStringLiteral("cat"),
+                              QStringLiteral("--column"),     QStringLiteral("5")};
+    const CliRun q =
+        runCli(QStringList{QStringLiteral("encrypt"), QStringLiteral("quagmire")} + quag, "Meet me at noon");
+    EXPECT_EQ(runCli(QStringList{QStringLiteral("decrypt"), QStringLiteral("quagmire")} + quag, q.out).out,
+              "MEETMEATNOON\n");
+}
+
+struct BadCall
+{
+    const char* name;
+    QStringList args;
+    QByteArray input;
+    int exitCode;
+    const char* message;
+};
+
+TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
+{
+    QTemporaryDir dir;
+    const QString threeLines = dir.filePath(QStringLiteral("three.acnx"));
+    QFile three(threeLines);
+    three.open(QIODevice::WriteOnly);
+    three.write("a\r\nb\r\nc\r\n");
+    three.close();
+    const QString random = dir.filePath(QStringLiteral("random.acnx"));
+    QFile rnd(random);
+    rnd.open(QIODevice::WriteOnly);
+    for (int i = 0; i < 10000; ++i) {
+        rnd.putChar(static_cast<char>((i * 131) % 256));
+    }
+    rnd.close();
+    const QString missing = dir.filePath(QStringLiteral("missing.acnx"));
+
+    const QList<BadCall> calls = {
+        {"missing file", {QStringLiteral("show"), missing}, {}, 1, "Cannot open file"},
+        {"three lines", {QStringLiteral("show"), threeLines}, {}, 1, "List index out of bounds (3)"},
+        {"random bytes", {QStringLiteral("show"), random}, {}, 1, "List index out of bounds"},
+        {"add to random", {QStringLiteral("add"), random, QStringLiteral("cipher")}, "hi", 1, "List index out of"},
+        {"empty plaintext", {QStringLiteral("encrypt"), QStringLiteral("cipher")}, "\n", 2, "Nothing to encrypt!"},
+        {"not a permutation",
+         {QStringLiteral("encrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"), QStringLiteral("ABC")},
+         "hi",
+         2,
+         "cipher alphabet"},
+        {"bad square",
+         {QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--square"), QStringLiteral("QQ")},
+         "hi",
+         2,
+         "Playfair square"},
+        {"column x",
+         {QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--column"), QStringLiteral("x")},
+         "hi",
+         2,
+         "'x' is not a valid integer value"},
+        {"long indicator",
+         {QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--indicator"),
+          QStringLiteral("ABCDEFGH")},
+         "hi",
+         2,
+         "at most 7"},
+        {"bad rails",
+         {QStringLiteral("encrypt"), QStringLiteral("1"), QStringLiteral("--rails"), QStringLiteral("5")},
+         "hi",
+         2,
+         "--rails"},
+        {"unknown kind", {QStringLiteral("encrypt"), QStringLiteral("enigma")}, "hi", 2, "unknown kind"},
+        {"unknown option",
+         {QStringLiteral("encrypt"), QStringLiteral("0"), QStringLiteral("--fast")},
+         "hi",
+         2,
+         "unknown option"},
+        {"no command", {}, {}, 2, "no command"},
+        {"emoji", {QStringLiteral("encrypt"), QStringLiteral("0")}, "smile \xF0\x9F\x98\x80", 2, "U+1F600"},
+    };
+    for (const BadCall& call : calls) {
+        const CliRun run = runCli(call.args, call.input);
+        EXPECT_EQ(run.exitCode, call.exitCode) << call.name;
+        EXPECT_TRUE(run.err.startsWith("tessarin5-cli: ")) << call.name << ": " << run.err.constData();
+        EXPECT_TRUE(run.err.contains(call.message)) << call.name << ": " << run.err.constData();
+        EXPECT_EQ(run.err.count('\n'), 1) << call.name;
+        EXPECT_TRUE(run.out.isEmpty()) << call.name;
+    }
+}
+
+TEST(CliErrors, aHugeKeywordIsHandled)
+{
+    const QString keyword(10000, u'K');
+    const CliRun run =
+        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere"), QStringLiteral("--keyword"), keyword}, "abc");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "KLM\n");
+}
+
+TEST(CliAdd, encryptsIntoAFileAndShowPrintsItsValues)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("vigenere")}, "Hello world\n").exitCode, 0);
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "Hello world").exitCode, 0);
+    const CliRun shown = runCli({QStringLiteral("show"), file});
+    ASSERT_EQ(shown.exitCode, 0);
+    const QJsonObject values = QJsonDocument::fromJson(shown.out).object();
+    EXPECT_EQ(values.size(), 19);
+    EXPECT_EQ(values[QStringLiteral("PLAIN")].toString(), QStringLiteral("Hello world"));
+    EXPECT_EQ(values[QStringLiteral("VIGENERE")].toString(), QStringLiteral("HFNOS BUYTM "));
+    EXPECT_EQ(values[QStringLiteral("PLAYSOL")].toString(), QStringLiteral("JCMWMKZLWRCY"));
+    EXPECT_EQ(values[QStringLiteral("CRADIOS")].toString(), QStringLiteral("00"));
+    EXPECT_TRUE(shown.out.startsWith("{\n  \"TITLE\": \"\",\n  \"PLAIN\""));
+}
+
+TEST(CliAdd, aChangedPlaintextNeedsForceAndLeavesTheFileAlone)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("vigenere")}, "Hello world").exitCode, 0);
+    const QByteArray before = readBytes(file);
+    const CliRun refused = runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "Other text");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains("One or more cryptograms have already been generated"));
+    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair"), QStringLiteral("--force")}, "Other text")
+                  .exitCode,
+              0);
+    const PuzzleLines lines = ReadPuzzleLines(file);
+    EXPECT_EQ(lines[6], "Other text");
+    EXPECT_EQ(lines[39], "HFNOS BUYTM ");
+}
+
+TEST(CliAdd, normalizesAndMakesAPatristocrat)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    const CliRun run = runCli({QStringLiteral("add"), file, QStringLiteral("cipher"), QStringLiteral("--normalize"),
+                               QStringLiteral("--patristocrat"), QStringLiteral("--offset"), QStringLiteral("--seed"),
+                               QStringLiteral("5")},
+                              "  Two lines \n of text, friend! \n");
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const PuzzleLines lines = ReadPuzzleLines(file);
+    EXPECT_EQ(lines[6], "Two lines of text, friend!");
+    EXPECT_EQ(lines[9].size(), 24u);
+    EXPECT_EQ(lines[9][5], ' ');
+    EXPECT_EQ(lines[15], "11");
+    const CliRun selfLetter = runCli({QStringLiteral("add"), dir.filePath(QStringLiteral("q.acnx")),
+                                      QStringLiteral("cipher"), QStringLiteral("--alphabet"),
+                                      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), QStringLiteral("--patristocrat")},
+                                     "hello");
+    EXPECT_EQ(selfLetter.exitCode, 2);
+    EXPECT_TRUE(selfLetter.err.contains("at least one letter standing for itself"));
+}
+
+TEST(CliEncrypt, handlesEightMegabytes)
+{
+    QByteArray big;
+    big.reserve(8 << 20);
+    while (big.size() < (8 << 20)) {
+        big.append("The quick brown fox jumps over the lazy dog. ");
+    }
+    const CliRun run = runCli(
+        {QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--keyword"), QStringLiteral("KEY")},
+        big);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_GT(run.out.size(), 5 << 20);
+}
+
+TEST(CliHelp, listsEveryCommand)
+{
+    const CliRun help = runCli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* word : {"encrypt", "decrypt", "add", "show", "pdf", "--patristocrat"}) {
+        EXPECT_TRUE(help.out.contains(word)) << word;
+    }
+    EXPECT_TRUE(runCli({QStringLiteral("--version")}).out.startsWith("tessarin5-cli 5."));
+}
+
+} // namespace
