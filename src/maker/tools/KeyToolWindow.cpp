@@ -1,0 +1,34 @@
+#include "KeyToolWindow.h"
+
+#include <QDialog>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+void SetUpKeyToolWindow(QDialog& window, const QString& caption)
+{
+    window.setWindowTitle(caption);
+    window.setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window.setModal(true);
+    QFont font(QStringLiteral("Tahoma"), 8);
+    window.setFont(font);
+    window.setBackgroundRole(QPalette::Button);
+    window.setAutoFillBackground(true);
+}
+
+QPushButton* MakeKeyButton(QDialog& window, const QString& name, const QString& caption, int left, int top)
+{
+    auto* button = new QPushButton(caption, &window);
+    button->setObjectName(name);
+    button->setGeometry(KeyWindowBorder + left, KeyWindowBorder + top, KeyButtonWidth, KeyButtonHeight);
+    // Enter means OK wherever the focus is; only the OK button is made the default.
+    button->setAutoDefault(false);
+    return button;
+}
+
+void MoveToScreenTopLeft(QWidget& window)
+{
+    if (const QScreen* screen = window.screen()) {
+        window.move(screen->availableGeometry().topLeft());
+    }
+}
