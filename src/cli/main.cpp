@@ -1,6 +1,9 @@
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <QGuiApplication>
 
 #include "CliCommands.h"
 
@@ -15,11 +18,26 @@ std::string readAll(std::FILE* stream)
     }
     return data;
 }
+
+// The pdf command draws with Qt's fonts and PDF writer, which need a GUI application; without a display it runs on
+// the offscreen platform.
+std::unique_ptr<QGuiApplication> guiForPdf(int& argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    std::unique_ptr<QGuiApplication> app;
+    if (!args.empty() && args[0] == "pdf") {
+        app = guiForPdf(argc, argv);
+    }
     const bool readsInput = !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add");
     const CliResult result = RunCli(args, readsInput ? readAll(stdin) : std::string());
     std::fwrite(result.out.data(), 1, result.out.size(), stdout);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+#include "ComposePages.h"
+
+/// Writes the pages of one cryptogram into a PDF file at path, replacing an existing file only once the new one is
+/// complete. Throws TessarinError "File locked: PATH" when the file cannot be created or replaced; nothing is
+/// written then. A kind outside 0..4 writes nothing.
+void WritePuzzlePdf(const QString& path, const PuzzleDocument& doc, CipherKind kind, SolutionOption option,
+                    const PrintFont& font);
