@@ -87,12 +87,13 @@ std::string GroupLetters(std::string_view letters, std::size_t groupSize)
 {
     std::string out;
     out.reserve(letters.size() + letters.size() / groupSize + 1);
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        out += letters[i];
-        if ((i + 1) % groupSize == 0) {
-            out += ' ';
-        }
+    std::size_t start = 0;
+    while (letters.size() - start >= groupSize) {
+        out.append(letters.substr(start, groupSize));
+        out += ' ';
+        start += groupSize;
     }
+    out.append(letters.substr(start));
     return out;
 }
 

@@ -100,9 +100,16 @@ char UpperCaseCodePage(char c)
 
 std::string UpperCaseText(std::string_view text)
 {
+    static const std::array<char, 256> upper = [] {
+        std::array<char, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            table[static_cast<std::size_t>(b)] = UpperCaseCodePage(static_cast<char>(b));
+        }
+        return table;
+    }();
     std::string out(text);
     for (char& c : out) {
-        c = UpperCaseCodePage(c);
+        c = upper[byteOf(c)];
     }
     return out;
 }

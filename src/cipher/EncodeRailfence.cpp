@@ -38,17 +38,19 @@ std::string EncryptRailfence(std::string_view plain, int rails, Random& rng)
     while (letters.size() % static_cast<std::size_t>(rails) != 0) {
         letters += static_cast<char>('A' + rng.draw(25));
     }
-    std::vector<std::string> rail(static_cast<std::size_t>(rails));
-    for (std::string& r : rail) {
-        r.reserve(letters.size() / static_cast<std::size_t>(rails) * 2 + 1);
-    }
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        rail[static_cast<std::size_t>(railOf(i, rails))] += letters[i];
-    }
+    // Rail r holds the letters at r and p - r of every period p = 2R - 2; reading those positions rail by
+    // rail gives the joined rails in one pass.
+    const std::size_t period = static_cast<std::size_t>(2 * rails - 2);
+    const std::size_t last = static_cast<std::size_t>(rails - 1);
     std::string joined;
     joined.reserve(letters.size());
-    for (const std::string& r : rail) {
-        joined += r;
+    for (std::size_t r = 0; r <= last; ++r) {
+        for (std::size_t base = 0; base + r < letters.size(); base += period) {
+            joined += letters[base + r];
+            if (r != 0 && r != last && base + period - r < letters.size()) {
+                joined += letters[base + period - r];
+            }
+        }
     }
     return GroupLetters(joined, static_cast<std::size_t>(rails));
 }
