@@ -17,5 +17,6 @@ run_suite() {
 run_suite "$TESSARIN_ROOT/build"
 if [[ "${1:-}" != "--quick" ]]; then
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions="$TESSARIN_ROOT/tests/support/lsan.supp" \
         run_suite "$TESSARIN_ROOT/build-sanitize" -DTESSARIN_SANITIZE=ON -DTESSARIN_BENCH=OFF
 fi
