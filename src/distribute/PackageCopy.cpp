@@ -1,0 +1,107 @@
+#include "PackageCopy.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "TessarinError.h"
+
+namespace {
+
+[[noreturn]] void fail(const char* what, const QString& path, const QString& reason)
+{
+    const QString message =
+        QStringLiteral("%1 \"%2\". %3").arg(QString::fromUtf8(what), QDir::toNativeSeparators(path), reason);
+    throw TessarinError(message.toStdString());
+}
+
+[[noreturn]] void failOpen(const QString& path, const QString& reason)
+{
+    fail("Cannot open file", path, reason);
+}
+
+[[noreturn]] void failCreate(const QString& path, const QString& reason)
+{
+    fail("Cannot create file", path, reason);
+}
+
+std::filesystem::path fsPath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// True when destination names the source file itself: the same canonical path, or another name (a hard link,
+// a differently spelled path) of the same file on disk.
+bool isSameFile(const QString& source, const QString& destination)
+{
+    const QString canonicalSource = QFileInfo(source).canonicalFilePath();
+    const QString canonicalDestination = QFileInfo(destination).canonicalFilePath();
+    if (!canonicalDestination.isEmpty() && canonicalSource == canonicalDestination) {
+        return true;
+    }
+    std::error_code error;
+    return std::filesystem::equivalent(fsPath(source), fsPath(destination), error) && !error;
+}
+
+// Reads until the end (not by the reported size, which some files do not know) and writes every chunk.
+void copyBytes(QFile& in, QSaveFile& out, const QString& destination)
+{
+    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 count = in.read(buffer.data(), buffer.size());
+        if (count == 0) {
+            return;
+        }
+        if (count < 0) {
+            const QString reason = in.errorString();
+            out.cancelWriting();
+            failOpen(in.fileName(), reason);
+        }
+        if (out.write(buffer.constData(), count) != count) {
+            const QString reason = out.errorString();
+            out.cancelWriting();
+            failCreate(destination, reason);
+        }
+    }
+}
+
+} // namespace
+
+void CopyPackageFile(const QString& source, const QString& destination)
+{
+    QFile in(source);
+    if (QFileInfo(source).isDir()) {
+        failOpen(source, QStringLiteral("It is a folder."));
+    }
+    if (!in.open(QIODevice::ReadOnly)) {
+        failOpen(source, in.errorString());
+    }
+    if (isSameFile(source, destination)) {
+        failCreate(destination, QStringLiteral("It is the file being copied."));
+    }
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly)) {
+        failCreate(destination, out.errorString());
+    }
+    copyBytes(in, out, destination);
+    out.setPermissions(in.permissions());
+    if (!out.commit()) {
+        failCreate(destination, out.errorString());
+    }
+}
+
+void BuildPackage(const QStringList& puzzles, const QString& packageFolder, const QString& gameProgramPath)
+{
+    if (!QFileInfo(packageFolder).isDir()) {
+        QDir().mkdir(packageFolder);
+    }
+    const QDir package(packageFolder);
+    for (const QString& puzzle : puzzles) {
+        CopyPackageFile(puzzle, package.filePath(QFileInfo(puzzle).fileName()));
+    }
+    CopyPackageFile(gameProgramPath, package.filePath(QFileInfo(gameProgramPath).fileName()));
+}

@@ -1,0 +1,47 @@
+#include "AcnPrefSwatch.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "QtColor.h"
+
+AcnPrefSwatch::AcnPrefSwatch(ColorValue color, QWidget* parent) : QWidget(parent), m_color(color)
+{
+    setFixedSize(41, 25);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+}
+
+QColor AcnPrefSwatch::OutlineColor() const
+{
+    return m_hovered ? QColor(0, 255, 255) : ToQColor(NamedColor::cl3DDkShadow, palette());
+}
+
+void AcnPrefSwatch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(OutlineColor(), m_hovered ? 2 : 1));
+    painter.setBrush(ToQColor(m_color, palette()));
+    const int corner = qMin(width(), height()) / 4;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), corner, corner);
+}
+
+void AcnPrefSwatch::enterEvent(QEnterEvent*)
+{
+    m_hovered = true;
+    update();
+}
+
+void AcnPrefSwatch::leaveEvent(QEvent*)
+{
+    m_hovered = false;
+    update();
+}
+
+void AcnPrefSwatch::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (rect().contains(event->position().toPoint())) {
+        Q_EMIT picked(m_color);
+    }
+}
