@@ -1,0 +1,201 @@
+// The commands that open another window or program: print, printer setup, preferences, distribution, the table
+// windows, quotations, the game, help and the about box, and the exports.
+#include "Acn5MainForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+#include "AcnAboutUnit.h"
+#include "AcnProcsUi.h"
+#include "AcnProcsUnit.h"
+#include "MakerHelpWindow.h"
+#include "SettingNames.h"
+#include "SettingsStore.h"
+#include "TessarinError.h"
+
+// The windows of other folders, where their libraries are part of the build.
+#if defined(TESSARIN_HAVE_PRINT) && __has_include("AcnPrintUnit.h") && __has_include("ExportCommands.h")
+#include "AcnPrintUnit.h"
+#include "ExportCommands.h"
+#define MAKER_PRINT_WINDOWS 1
+#endif
+#if defined(TESSARIN_HAVE_DEPLOY) && __has_include("DeployUnit.h")
+#include "DeployUnit.h"
+#define MAKER_DEPLOY_WINDOW 1
+#endif
+#if defined(TESSARIN_HAVE_PREFS) && __has_include("AcnPrefUnit.h")
+#include "AcnPrefUnit.h"
+#define MAKER_PREFS_WINDOW 1
+#endif
+#if defined(TESSARIN_HAVE_TOOLS) && __has_include("KeyTableUnit.h") && __has_include("VigenTableUnit.h")
+#include "KeyTableUnit.h"
+#include "VigenTableUnit.h"
+#define MAKER_TABLE_WINDOWS 1
+#endif
+
+namespace {
+
+const QString NothingToPrintMessage =
+    QStringLiteral("Nothing to print! Create a cryptogram to print or discontinue this selection.");
+
+QString programFile(const QString& folder, const QString& baseName)
+{
+#ifdef Q_OS_WIN
+    return QDir(folder).filePath(baseName + QStringLiteral(".exe"));
+#else
+    return QDir(folder).filePath(baseName);
+#endif
+}
+
+} // namespace
+
+void TAcn5MainForm::PrintActExecute()
+{
+    if (CryptREdit->toPlainText().isEmpty()) {
+        ShowError(m_ui, this, NothingToPrintMessage);
+        return;
+    }
+#ifdef MAKER_PRINT_WINDOWS
+    TAcnPrintForm form(m_holder, m_settings, m_ui, selectedKind(), this);
+    form.exec();
+#endif
+}
+
+void TAcn5MainForm::PrintSetupActExecute()
+{
+    if (m_printerSetup) {
+        m_printerSetup(this);
+        return;
+    }
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.exec();
+}
+
+void TAcn5MainForm::PrefersActExecute()
+{
+#ifdef MAKER_PREFS_WINDOW
+    {
+        TAcnPrefForm form(m_holder, m_settings, m_ui, size(), this);
+        form.exec();
+    }
+    if (m_holder.PrefsChanged) {
+        m_holder.PrefsChanged = false;
+        ApplyViewSettings();
+    }
+#endif
+}
+
+void TAcn5MainForm::DistributeActExecute()
+{
+#ifdef MAKER_DEPLOY_WINDOW
+    TDeployForm form(m_holder, m_ui, gameProgramPath(), this);
+    if (form.exec() == QDialog::Accepted) {
+        ShowProgress();
+    }
+#endif
+}
+
+void TAcn5MainForm::KeyTableActExecute()
+{
+#ifdef MAKER_TABLE_WINDOWS
+    TKeyTableForm form(m_holder, this);
+    form.exec();
+#endif
+}
+
+void TAcn5MainForm::VigTableActExecute()
+{
+#ifdef MAKER_TABLE_WINDOWS
+    TVigenTableForm form(m_holder, this);
+    form.exec();
+#endif
+}
+
+void TAcn5MainForm::ExpTextActExecute()
+{
+#ifdef MAKER_PRINT_WINDOWS
+    ExportTextFile(this, m_holder, selectedKind(), m_settings, m_ui);
+#endif
+}
+
+void TAcn5MainForm::ExpRTFActExecute()
+{
+#ifdef MAKER_PRINT_WINDOWS
+    ExportRtfFile(this, m_holder, selectedKind(), m_settings, m_ui);
+#endif
+}
+
+void TAcn5MainForm::ExportCipherWebActExecute()
+{
+#ifdef MAKER_PRINT_WINDOWS
+    ExportCipherToWeb(this, m_holder, selectedKind(), m_settings, m_ui);
+#endif
+}
+
+void TAcn5MainForm::QuoteActExecute()
+{
+    // A program path starts that program; anything else is handed to the shell as an address.
+    QString tool = m_settings.ReadSetting(Setting::QuoteTool, SettingDefault::QuoteTool).trimmed();
+    if (tool.isEmpty()) {
+        tool = SettingDefault::QuoteTool; // an emptied tool field means the maker's own site again
+    }
+    const QFileInfo program(tool);
+    if (!tool.contains(QStringLiteral("://")) && program.isFile() && program.isExecutable()) {
+        m_ui.shell->startProgram(program.absoluteFilePath());
+        return;
+    }
+    const QUrl url = QUrl::fromUserInput(tool);
+    if (!url.isValid()) {
+        throw TessarinError("The quotation tool \"" + tool.toStdString() + "\" is neither a program nor an address.");
+    }
+    m_ui.shell->open(url);
+}
+
+QString TAcn5MainForm::gameProgramPath() const
+{
+    return programFile(m_programFolder, QStringLiteral("tessarin5game"));
+}
+
+void TAcn5MainForm::LaunchGameEdition()
+{
+    const QString game = gameProgramPath();
+    if (!QFileInfo(game).isFile()) {
+        throw TessarinError("The game edition cannot be started: \"" + QDir::toNativeSeparators(game).toStdString() +
+                            "\" does not exist.");
+    }
+    if (!m_ui.shell->startProgram(game)) {
+        throw TessarinError("The game edition \"" + QDir::toNativeSeparators(game).toStdString() +
+                            "\" could not be started.");
+    }
+}
+
+TMakerHelpForm* TAcn5MainForm::helpForm()
+{
+    if (!m_help) {
+        m_help = new TMakerHelpForm(QDir(m_programFolder).filePath(QStringLiteral("tessarin5.qhc")));
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return m_help;
+}
+
+void TAcn5MainForm::ContentsActExecute()
+{
+    helpForm()->showContents();
+}
+
+void TAcn5MainForm::KeywordActExecute()
+{
+    helpForm()->showKeyword(QStringLiteral("Introduction"));
+}
+
+void TAcn5MainForm::AboutActExecute()
+{
+    TAcnAboutForm about(this);
+    about.exec();
+}

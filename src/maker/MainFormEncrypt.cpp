@@ -1,0 +1,106 @@
+// Encrypt, the coupling of the option controls, and the key hand-offs of the Cipher Alphabet and Playfair Square
+// windows. The rules themselves are the encryption driver's.
+#include "Acn5MainForm.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+
+#include "AcnProcsUi.h"
+#include "AcnProcsUnit.h"
+#include "EncodeQuagmire.h"
+#include "EncryptionDriver.h"
+#include "QtCodePage.h"
+#include "RadioGroup.h"
+#include "TessarinError.h"
+
+#if defined(TESSARIN_HAVE_TOOLS) && __has_include("CipherAlphaUnit.h")
+#include "CipherAlphaUnit.h"
+#define TESSARIN_HAVE_CIPHER_ALPHA 1
+#endif
+#if defined(TESSARIN_HAVE_TOOLS) && __has_include("PlayfairSqUnit.h")
+#include "PlayfairSqUnit.h"
+#define TESSARIN_HAVE_PLAYFAIR_SQ 1
+#endif
+
+namespace {
+
+QString fromBytes(std::string_view text)
+{
+    return FromCodePage(text);
+}
+
+} // namespace
+
+void TAcn5MainForm::EncryptBtnClick()
+{
+    const QString text = SourceREdit->toPlainText();
+    EncryptOptions options;
+    options.kind = selectedKind();
+    // A group without a selection (only after a hand-edited file) counts as its first item.
+    options.cipherGroup1 = qMax(0, CipherGroup1->itemIndex());
+    options.cipherGroup2 = qMax(0, CipherGroup2->itemIndex());
+    options.railGroup3 = RailGroup3->itemIndex();
+    if (const auto refusal = EncryptRefusal(text.toUtf8().toStdString(), options)) {
+        ShowError(m_ui, this, QString::fromUtf8(refusal->data(), qsizetype(refusal->size())));
+        return;
+    }
+    // Characters the code page cannot hold are refused here, before anything changes.
+    const std::string plain = ToCodePageOrThrow(text);
+    options.keyword = ToCodePageOrThrow(KeywordEd->text());
+    options.cipherTableKey = ToCodePageOrThrow(PtAlphaKeyEd->text());
+    options.indicatorKey = ToCodePageOrThrow(IndiKeyEd->text());
+    options.column = ToCodePageOrThrow(ColEd->text());
+    if (NeedsIntegrityAlert(m_holder.Puzzle, plain) &&
+        !m_ui.dialogs->confirm(this, QString::fromUtf8(EncryptionAlertHeading.data()),
+                               QString::fromUtf8(EncryptionAlertText.data()))) {
+        return;
+    }
+    const std::string& ciphertext = EncryptPuzzle(m_holder, plain, options, m_rng);
+    CryptREdit->setPlainText(fromBytes(ciphertext));
+    m_panels[static_cast<std::size_t>(options.kind)]->setText(QStringLiteral("^"));
+    SaveAct->setEnabled(true);
+}
+
+void TAcn5MainForm::CipherGroupClick()
+{
+    if (CipherGroup2->itemIndex() == 1) {
+        CipherGroup1->setItemIndex(1);
+    }
+}
+
+void TAcn5MainForm::DittoChkClick()
+{
+    PtAlphaKeyEd->setText(DittoChk->isChecked() ? KeywordEd->text() : QString());
+}
+
+void TAcn5MainForm::CipherAlphaActExecute()
+{
+    // The offset mode is the second CRADIOS character as a number; a bad one ends the command here.
+    const std::string& cradios = m_holder.Puzzle.CRADIOS;
+    const int offset = ParseIntegerValue(cradios.size() > 1 ? cradios.substr(1, 1) : std::string());
+#ifdef TESSARIN_HAVE_CIPHER_ALPHA
+    TCipherAlphaForm form(m_holder, m_rng, this);
+    form.setOffsetMode(offset == 1);
+    if (form.exec() == QDialog::Accepted) {
+        m_holder.Puzzle.CIPHKEY = form.alphabet();
+        m_holder.UseEditedAlphabet = true;
+    }
+#else
+    (void)offset;
+#endif
+}
+
+void TAcn5MainForm::PlaySqActExecute()
+{
+#ifdef TESSARIN_HAVE_PLAYFAIR_SQ
+    TPlayfairSqForm form(m_holder, this);
+    if (form.exec() == QDialog::Accepted) {
+        m_holder.Puzzle.PLAYKEY = form.square();
+        KeywordEd->setText(fromBytes(m_holder.Puzzle.PLAYKEY));
+        m_holder.UseEditedSquare = true;
+    }
+#endif
+}

@@ -1,0 +1,181 @@
+// New, Open, the recent-puzzle entries, Revert to Saved, Save, Save As, the save question and the recent list.
+#include "Acn5MainForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "AcnProcsUnit.h"
+#include "PuzzleFileIO.h"
+#include "PuzzlePaths.h"
+#include "PuzzleView.h"
+#include "QtCodePage.h"
+#include "RecentPuzzles.h"
+#include "SettingNames.h"
+#include "SettingsStore.h"
+
+namespace {
+
+const QString SaveChangesQuestion = QStringLiteral("Cryptogram has changed. Do you want to save the changes?");
+
+} // namespace
+
+bool TAcn5MainForm::AskSaveChanges()
+{
+    m_ui.sounds->playQuestion();
+    switch (m_ui.dialogs->askYesNoCancel(this, SaveChangesQuestion)) {
+    case Answer::Yes:
+        SaveCurrentPuzzle();
+        return true;
+    case Answer::No:
+        m_holder.Puzzle.Changed = false;
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TAcn5MainForm::SaveCurrentPuzzle()
+{
+    const QString path = QString::fromStdString(m_holder.Puzzle.FileName);
+    PreparePuzzleFolderFor(path);
+    SavePuzzleFile(m_holder.Puzzle, path);
+    ShowProgress();
+}
+
+void TAcn5MainForm::SaveActExecute()
+{
+    SaveCurrentPuzzle();
+}
+
+void TAcn5MainForm::SaveAsActExecute()
+{
+    const QFileInfo current(QString::fromStdString(m_holder.Puzzle.FileName));
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save cryptogram as");
+    request.folder = current.absolutePath();
+    request.fileName = current.fileName();
+    request.filter = PuzzleFileFilter;
+    request.defaultSuffix = PuzzleFileSuffix;
+    request.confirmOverwrite = true;
+    const QString path = m_ui.dialogs->saveFileName(this, request);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string previous = m_holder.Puzzle.FileName;
+    m_holder.Puzzle.FileName = path.toStdString();
+    try {
+        SaveCurrentPuzzle();
+    } catch (...) {
+        // A file that could not be written does not become the puzzle's file.
+        m_holder.Puzzle.FileName = previous;
+        throw;
+    }
+    m_panels[6]->setText(PuzzleName(path));
+    if (m_settings.ReadSetting(Setting::LastPuzzle, QString()) != path) {
+        m_settings.WriteSetting(Setting::LastPuzzle, path);
+    }
+}
+
+void TAcn5MainForm::NewActExecute()
+{
+    if (m_holder.Puzzle.Changed && !AskSaveChanges()) {
+        return;
+    }
+    m_holder.ClearPuzzle();
+    m_holder.Puzzle.Changed = false;
+    m_holder.Puzzle.FileName = DefaultPuzzlePath().toStdString();
+    ShowPuzzle(true);
+}
+
+void TAcn5MainForm::OpenActExecute()
+{
+    if (m_holder.Puzzle.Changed && !AskSaveChanges()) {
+        return;
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open an existing cryptogram");
+    request.folder = OpenDialogFolder(QDir::currentPath(), m_programFolder);
+    request.filter = PuzzleFileFilter;
+    request.defaultSuffix = PuzzleFileSuffix;
+    const QString path = m_ui.dialogs->openFileName(this, request);
+    if (path.isEmpty()) {
+        return;
+    }
+    openPuzzle(path);
+}
+
+void TAcn5MainForm::HistoryPuzzleAct(int entry)
+{
+    if (m_holder.Puzzle.Changed && !AskSaveChanges()) {
+        return;
+    }
+    const std::array<QString, 3> names = {Setting::History1, Setting::History2, Setting::History3};
+    openPuzzle(m_settings.ReadSetting(names[static_cast<std::size_t>(entry)], QString()));
+}
+
+void TAcn5MainForm::openPuzzle(const QString& path)
+{
+    LoadPuzzleFile(m_holder.Puzzle, path);
+    RebuildHistoryMenu();
+    m_holder.Puzzle.FileName = path.toStdString();
+    if (m_settings.ReadSetting(Setting::LastPuzzle, QString()) != path) {
+        m_settings.WriteSetting(Setting::LastPuzzle, path);
+    }
+    showLoadedPuzzle();
+}
+
+void TAcn5MainForm::showLoadedPuzzle()
+{
+    // The plaintext goes in first, so that a stored option the view cannot show still leaves the puzzle visible.
+    SourceREdit->setPlainText(FromCodePage(m_holder.Puzzle.PLAIN));
+    const CipherKind first = m_holder.FirstPresentKind();
+    if (first != selectedKind()) {
+        selectKind(first);
+    } else {
+        ShowPuzzle(true);
+    }
+}
+
+void TAcn5MainForm::RevertActExecute()
+{
+    const QString path = QString::fromStdString(m_holder.Puzzle.FileName);
+    if (!QFileInfo(path).isFile()) {
+        return;
+    }
+    LoadPuzzleFile(m_holder.Puzzle, path);
+    ShowPuzzle(true);
+}
+
+void TAcn5MainForm::RebuildHistoryMenu()
+{
+    const std::array<QString, 3> names = {Setting::History1, Setting::History2, Setting::History3};
+    QStringList history;
+    for (const QString& name : names) {
+        history.append(m_settings.ReadSetting(name, QString()));
+    }
+    const QStringList list = RecentPuzzleList(m_settings.ReadSetting(Setting::LastPuzzle, QString()), history);
+    HistorySep->setVisible(false);
+    for (QAction* entry : m_historyActs) {
+        entry->setVisible(false);
+    }
+    m_historyCount = 0;
+    for (int n = 0; n < list.size(); ++n) {
+        AddHistoryEntry(list[n]);
+        m_settings.WriteSetting(names[static_cast<std::size_t>(n)], list[n]);
+    }
+}
+
+void TAcn5MainForm::AddHistoryEntry(const QString& path)
+{
+    ++m_historyCount;
+    QAction* entry = m_historyActs[static_cast<std::size_t>(m_historyCount - 1)];
+    entry->setText(HistoryCaption(m_historyCount, path));
+    entry->setVisible(true);
+    if (m_historyCount == 1) {
+        HistorySep->setVisible(true);
+    }
+}

@@ -1,0 +1,76 @@
+// Normalize Source and Patristocrat.
+#include "Acn5MainForm.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "AcnProcsUnit.h"
+#include "Normalize.h"
+#include "QtCodePage.h"
+
+void TAcn5MainForm::DistillActExecute()
+{
+    if (SourceREdit->toPlainText().isEmpty()) {
+        return;
+    }
+    const std::string normalized = NormalizeLines(editorLinesAsLaidOut());
+    m_holder.Puzzle.PLAIN = normalized;
+    SourceREdit->setPlainText(FromCodePage(normalized));
+    if (m_ui.dialogs->confirm(this, QString::fromUtf8(PlaintextChangedHeading.data()),
+                              QString::fromUtf8(PlaintextChangedText.data()))) {
+        SaveCurrentPuzzle();
+    }
+}
+
+std::vector<std::string> TAcn5MainForm::editorLinesAsLaidOut() const
+{
+    // The lines as the editor lays them out: with word wrap a paragraph gives several lines. Each paragraph is laid
+    // out afresh at the editor's width, because the editor itself lays out only what is visible. Every line is
+    // converted first, so a character the code page cannot hold refuses the command before anything changes.
+    std::vector<std::string> lines;
+    const QTextDocument* document = SourceREdit->document();
+    const qreal width = SourceREdit->viewport()->width() - 2 * document->documentMargin();
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (block == document->lastBlock() && text.isEmpty() && block != document->begin()) {
+            break; // a trailing empty line does not count
+        }
+        if (width <= 0 || SourceREdit->lineWrapMode() == QPlainTextEdit::NoWrap) {
+            lines.push_back(ToCodePageOrThrow(text));
+            continue;
+        }
+        QTextLayout layout(text, SourceREdit->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+        }
+        layout.endLayout();
+        if (layout.lineCount() == 0) {
+            lines.emplace_back();
+        }
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            lines.push_back(ToCodePageOrThrow(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return lines;
+}
+
+void TAcn5MainForm::PatristActExecute()
+{
+    if (CryptREdit->toPlainText().isEmpty()) {
+        return;
+    }
+    PuzzleDocument& doc = m_holder.Puzzle;
+    if (HasSelfLetter(doc.CIPHKEY) && !m_ui.dialogs->confirm(this, QStringLiteral("Encryption Alert"),
+                                                             QString::fromUtf8(SelfLetterAlertText.data()))) {
+        return;
+    }
+    doc.CIPHER = PatristocratText(doc.CIPHER);
+    CryptREdit->setPlainText(FromCodePage(doc.CIPHER));
+    doc.Changed = true;
+}

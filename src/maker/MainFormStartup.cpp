@@ -1,0 +1,143 @@
+// Start-up and shut-down of the main window: creation, the first show, the view settings, resizing and closing.
+#include "Acn5MainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTabBar>
+
+#include "AcnProcsUi.h"
+#include "AcnProcsUnit.h"
+#include "MakerHelpWindow.h"
+#include "PuzzleFileIO.h"
+#include "PuzzlePaths.h"
+#include "SettingNames.h"
+#include "SettingsStore.h"
+#include "TessarinError.h"
+#include "ViewSettings.h"
+
+namespace {
+
+// The designed client area, also the smallest size the window can be given.
+constexpr QSize DesignedSize(772, 552);
+
+} // namespace
+
+void TAcn5MainForm::FormCreate()
+{
+    setMinimumSize(DesignedSize);
+    resize(DesignedSize);
+}
+
+void TAcn5MainForm::FormShow(const QStringList& arguments)
+{
+    runGuarded([this] { ApplyViewSettings(); });
+    updateStatusPanel5();
+    SourceREdit->setFocus(Qt::OtherFocusReason);
+    runGuarded([this] { RebuildHistoryMenu(); });
+    if (!arguments.isEmpty()) {
+        const QString path = arguments.first();
+        try {
+            LoadPuzzleFile(m_holder.Puzzle, path);
+            m_holder.Puzzle.FileName = path.toStdString();
+            runGuarded([this] { selectFirstTab(); });
+            runGuarded([this] { showLoadedPuzzle(); });
+            return;
+        } catch (const TessarinError& e) {
+            // A file that cannot be read is reported; the maker then starts with a new puzzle.
+            ReportError(m_ui, this, QString::fromUtf8(e.what()));
+        }
+    }
+    m_holder.ClearPuzzle();
+    m_holder.Puzzle.FileName = DefaultPuzzlePath().toStdString();
+    runGuarded([this] { selectFirstTab(); });
+}
+
+void TAcn5MainForm::selectFirstTab()
+{
+    // Tab 0 is selected and the tab selection runs even when tab 0 already was the selected one.
+    m_programTabChange = true;
+    TabSet1->setCurrentIndex(0);
+    m_programTabChange = false;
+    TabSet1Click();
+}
+
+void TAcn5MainForm::ApplyViewSettings()
+{
+    const ViewSettings view = ReadViewSettings(m_settings, palette());
+    resize(view.width, view.height);
+    QPalette editorPalette = SourceREdit->palette();
+    editorPalette.setColor(QPalette::Base, view.background);
+    editorPalette.setColor(QPalette::Text, view.textColor);
+    SourceREdit->setPalette(editorPalette);
+    SourceREdit->setFont(view.font);
+    QPalette viewPalette = CryptREdit->palette();
+    viewPalette.setColor(QPalette::Text, view.textColor);
+    CryptREdit->setPalette(viewPalette);
+    CryptREdit->setFont(view.font);
+}
+
+void TAcn5MainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TAcn5MainForm::FormResize()
+{
+    // Every resize puts the splitter back to the middle of the text area.
+    const int available = Splitter1->height() - Splitter1->handleWidth();
+    if (available > 0) {
+        Splitter1->setSizes({available / 2, available - available / 2});
+    }
+    updateStatusPanel5();
+}
+
+void TAcn5MainForm::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    runGuarded([this, &mayClose] { mayClose = FormCloseQuery() && FormClose(); });
+    if (mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TAcn5MainForm::FormCloseQuery()
+{
+    if (!m_holder.Puzzle.Changed) {
+        return true;
+    }
+    m_ui.sounds->playQuestion();
+    switch (m_ui.dialogs->askYesNoCancel(this,
+                                         QStringLiteral("Cryptogram has changed. Do you want to save the changes?"))) {
+    case Answer::Yes:
+        return true;
+    case Answer::No:
+        m_holder.Puzzle.Changed = false;
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TAcn5MainForm::FormClose()
+{
+    // A failing save throws: the window then stays open with the puzzle still marked as changed.
+    if (m_holder.Puzzle.Changed) {
+        SaveCurrentPuzzle();
+    }
+    if (m_help) {
+        m_help->close();
+    }
+    return true;
+}
+
+void TAcn5MainForm::ExitActExecute()
+{
+    close();
+}

@@ -1,0 +1,72 @@
+#include "AcnAboutUnit.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* picture(const QString& name, const QString& resource, QSize size, QWidget* parent)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(pixmap);
+    label->setFixedSize(size);
+    return label;
+}
+
+QLabel* textLine(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+TAcnAboutForm::TAcnAboutForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("AcnAboutForm"));
+    setWindowTitle(QStringLiteral("About Tessarin"));
+    setFixedSize(339, 254);
+    // The background is the soft colour of an inactive caption's gradient.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xD7, 0xE4, 0xF2));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(picture(QStringLiteral("imgLogo"), QStringLiteral(":/shell/logo.svg"), QSize(100, 92), this));
+    pictures->addWidget(picture(QStringLiteral("Image2"), QStringLiteral(":/shell/name.svg"), QSize(239, 72), this), 0,
+                        Qt::AlignVCenter);
+    pictures->addStretch();
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Rule"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pictures);
+    layout->addWidget(textLine(QStringLiteral("ProductLine"), QStringLiteral("Cryptogram puzzles for Windows"), this));
+    layout->addWidget(textLine(QStringLiteral("VersionLine"), QStringLiteral("Version 5.1  (Build 5.1.0)"), this));
+    layout->addStretch();
+    layout->addWidget(rule);
+    layout->addLayout(buttons);
+}

@@ -1,0 +1,6 @@
+#include "MakerStartup.h"
+
+int main(int argc, char** argv)
+{
+    return RunMaker(argc, argv);
+}
