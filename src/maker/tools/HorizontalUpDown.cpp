@@ -1,15 +1,16 @@
 #include "HorizontalUpDown.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QToolButton>
 
 namespace {
 
-QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, QWidget* parent)
+QToolButton* arrowButton(const QString& icon, const QString& name, QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setArrowType(arrow);
+    button->setIcon(QIcon(icon));
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -20,8 +21,8 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, QWidget* pare
 
 HorizontalUpDown::HorizontalUpDown(int minimum, int maximum, QWidget* parent)
     : QWidget(parent), m_minimum(minimum), m_maximum(maximum),
-      m_previous(arrowButton(Qt::LeftArrow, QStringLiteral("previousButton"), this)),
-      m_next(arrowButton(Qt::RightArrow, QStringLiteral("nextButton"), this))
+      m_previous(arrowButton(QStringLiteral(":/tools/arrow-left.svg"), QStringLiteral("previousButton"), this)),
+      m_next(arrowButton(QStringLiteral(":/tools/arrow-right.svg"), QStringLiteral("nextButton"), this))
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -36,11 +36,12 @@ KeyBoxScene MakeKeyBoxScene(const QFont& base, int s, int mLimit, QChar offsetLe
 namespace {
 
 // A rectangle outline covering the pixels from (x, y) to (x + s, y + s), both ends included: the outline of the
-// rectangle "from (x, y) to (x + s + 1, y + s + 1)" with the right and bottom edges exclusive.
+// rectangle "from (x, y) to (x + s + 1, y + s + 1)" with the right and bottom edges exclusive. The lines run
+// through pixel centres, so that at any device pixel ratio they fill whole logical pixels and stay sharp.
 void drawOutline(QPainter& painter, int x, int y, int s, const QColor& colour)
 {
-    painter.setPen(QPen(colour, 1));
-    painter.drawRect(x, y, s, s);
+    painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(x + 0.5, y + 0.5, s, s));
 }
 
 // Text whose cell's top left corner is at (x, y).
