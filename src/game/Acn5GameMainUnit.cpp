@@ -1,0 +1,302 @@
+#include "Acn5GameMainUnit.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ABCPaint.h"
+#include "PuzzlePaint.h"
+#include "ToolUnit.h"
+
+const QString TAcn5GameMainForm::WebsiteAddress = QStringLiteral("https://tessarin.example.org/");
+
+namespace {
+
+constexpr int ClientWidth = 760;
+constexpr int ClientHeight = 540;
+
+QIcon Picture(const QString& name)
+{
+    return QIcon(QStringLiteral(":/game/pictures/%1.svg").arg(name));
+}
+
+// The kind buttons in kind order: object name, caption (used in messages), hint, picture.
+struct KindButton
+{
+    const char* name;
+    const char* caption;
+    const char* hint;
+    const char* picture;
+};
+constexpr KindButton KindButtons[CipherKindCount] = {
+    {"CipherBtn", "Substitution", "Substitution", "substitution"}, {"RailBtn", "Rail Fence", "Rail fence", "railfence"},
+    {"PlayfairBtn", "Playfair", "Playfair", "playfair"},           {"QuagmireBtn", "Quagmire", "Quagmire", "quagmire"},
+    {"VigenereBtn", "Vigenere", "Vigenere", "vigenere"},
+};
+
+} // namespace
+
+TAcn5GameMainForm::TAcn5GameMainForm(UiServices services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_currentFolder(QDir::currentPath())
+{
+    setObjectName(QStringLiteral("Acn5GameMainForm"));
+    setWindowTitle(QStringLiteral("Tessarin 5 Game"));
+    setWindowIcon(Picture(QStringLiteral("tessarin5game")));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &TAcn5GameMainForm::Timer1Timer);
+    buildToolBar();
+    buildMenus();
+    buildCentre();
+    buildStatusBar();
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* s = screen()) {
+        move(s->availableGeometry().center() - rect().center());
+    }
+}
+
+TAcn5GameMainForm::~TAcn5GameMainForm() = default;
+
+TToolForm* TAcn5GameMainForm::toolWindow() const
+{
+    return m_tool.data();
+}
+
+QAction* TAcn5GameMainForm::makeAction(const char* name, const QString& text, const QString& picture)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!picture.isEmpty()) {
+        action->setIcon(Picture(picture));
+    }
+    return action;
+}
+
+void TAcn5GameMainForm::buildToolBar()
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(32, 32));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setFixedHeight(38);
+    addToolBar(Qt::TopToolBarArea, bar);
+    auto addButton = [bar](QAction* action) {
+        bar->addAction(action);
+        QWidget* button = bar->widgetForAction(action);
+        button->setObjectName(action->objectName() + QStringLiteral("Button"));
+        button->setFixedSize(64, 38);
+        button->setFocusPolicy(Qt::NoFocus);
+    };
+    for (int i = 0; i < CipherKindCount; ++i) {
+        const KindButton& k = KindButtons[i];
+        QAction* action = makeAction(k.name, QString::fromLatin1(k.caption), QString::fromLatin1(k.picture));
+        action->setToolTip(QString::fromLatin1(k.hint));
+        connect(action, &QAction::triggered, this, [this, i] { CryptoSelectClick(KindFromIndex(i)); });
+        m_kindActions[i] = action;
+        addButton(action);
+    }
+    auto* separator = new QWidget(bar);
+    separator->setFixedWidth(17);
+    bar->addWidget(separator);
+    QAction* undo = makeAction("UndoBtn", QStringLiteral("Undo"), QStringLiteral("undo"));
+    connect(undo, &QAction::triggered, this, &TAcn5GameMainForm::UndoBtnClick);
+    addButton(undo);
+    QAction* letter = makeAction("LetterBtn", QStringLiteral("Reveal letter"), QStringLiteral("letter"));
+    connect(letter, &QAction::triggered, this, &TAcn5GameMainForm::LetterBtnClick);
+    addButton(letter);
+    QAction* reveal = makeAction("RevealBtn", QStringLiteral("Reveal puzzle"), QStringLiteral("reveal"));
+    addButton(reveal);
+    auto* revealButton = qobject_cast<QToolButton*>(bar->widgetForAction(reveal));
+    connect(revealButton, &QToolButton::pressed, this, &TAcn5GameMainForm::RevealBtnMouseDown);
+    connect(revealButton, &QToolButton::released, this, &TAcn5GameMainForm::RevealBtnMouseUp);
+}
+
+void TAcn5GameMainForm::buildMenus()
+{
+    QMenu* puzzleMenu = menuBar()->addMenu(QStringLiteral("Puzzle"));
+    puzzleMenu->setObjectName(QStringLiteral("PuzzleMenu"));
+    QAction* open = makeAction("OpenPuzzle1", QStringLiteral("Open Puzzle..."), QStringLiteral("open"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &TAcn5GameMainForm::OpenPuzzle1Click);
+    m_save = makeAction("Save1", QStringLiteral("Save Puzzle"), QStringLiteral("save"));
+    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(m_save, &QAction::triggered, this, &TAcn5GameMainForm::Save1Click);
+    QAction* exitAction = makeAction("Exit1", QStringLiteral("Exit"), QStringLiteral("exit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(exitAction, &QAction::triggered, this, &TAcn5GameMainForm::Exit1Click);
+    puzzleMenu->addAction(open);
+    puzzleMenu->addSeparator();
+    puzzleMenu->addAction(m_save);
+    puzzleMenu->addSeparator();
+    puzzleMenu->addAction(exitAction);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("OptionsMenu"));
+    m_restart = makeAction("RestartPuzzle1", QStringLiteral("Restart Puzzle"), QStringLiteral("restart"));
+    connect(m_restart, &QAction::triggered, this, &TAcn5GameMainForm::RestartPuzzle1Click);
+    m_score = makeAction("ScorePuzzle1", QStringLiteral("Score Puzzle..."));
+    connect(m_score, &QAction::triggered, this, &TAcn5GameMainForm::ScorePuzzle1Click);
+    m_showKeys = makeAction("ShowKeys1", QStringLiteral("Show Keys..."));
+    connect(m_showKeys, &QAction::triggered, this, &TAcn5GameMainForm::ShowKeys1Click);
+    m_clockAction = makeAction("Clock1", QStringLiteral("Timer On"), QStringLiteral("timer"));
+    connect(m_clockAction, &QAction::triggered, this, &TAcn5GameMainForm::Clock1Click);
+    options->addActions({m_restart, m_score, m_showKeys});
+    options->addSeparator();
+    options->addAction(m_clockAction);
+    for (QAction* a : {m_save, m_restart, m_score, m_showKeys}) {
+        a->setEnabled(false);
+    }
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
+    const std::pair<const char*, const char*> toolItems[] = {{"CipherAlphabet1", "Substitution Alphabet..."},
+                                                             {"PlayfairSquare1", "Playfair Square..."},
+                                                             {"QuagmireTable1", "Quagmire Table..."},
+                                                             {"VigenereTable1", "Vigenere Table..."}};
+    const CipherKind toolKinds[] = {CipherKind::Cipher, CipherKind::Playfair, CipherKind::Quagmire,
+                                    CipherKind::Vigenere};
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = makeAction(toolItems[i].first, QString::fromLatin1(toolItems[i].second));
+        item->setEnabled(false);
+        connect(item, &QAction::triggered, this, &TAcn5GameMainForm::ToolMenuClick);
+        m_toolActions[static_cast<int>(toolKinds[i])] = item;
+        tools->addAction(item);
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    QAction* tessHelp = makeAction("TessHelp", QStringLiteral("Tessarin 5 Help"), QStringLiteral("help"));
+    connect(tessHelp, &QAction::triggered, this, &TAcn5GameMainForm::TessHelpClick);
+    QAction* website = makeAction("WebsiteItem", QStringLiteral("Dunmarrow Website"));
+    connect(website, &QAction::triggered, this, &TAcn5GameMainForm::WebsiteItemClick);
+    QAction* about = makeAction("About1", QStringLiteral("About..."));
+    connect(about, &QAction::triggered, this, &TAcn5GameMainForm::About1Click);
+    help->addActions({tessHelp, website});
+    help->addSeparator();
+    help->addAction(about);
+}
+
+void TAcn5GameMainForm::buildCentre()
+{
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* panel1 = new QFrame(centre);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    panel1->setFixedHeight(41);
+    auto* panelLayout = new QVBoxLayout(panel1);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    m_strip = new ABCPaint(m_puzzle, panel1);
+    panelLayout->addWidget(m_strip);
+    auto* panel2 = new QWidget(centre);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setFixedHeight(12);
+    m_board = new PuzzlePaint(m_puzzle, centre);
+    layout->addWidget(panel1);
+    layout->addWidget(panel2);
+    layout->addWidget(m_board, 1);
+    setCentralWidget(centre);
+    connect(m_board, &PuzzlePaint::edited, m_strip, qOverload<>(&QWidget::update));
+    connect(m_strip, &ABCPaint::picked, m_board, &PuzzlePaint::refresh);
+}
+
+void TAcn5GameMainForm::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setMinimumHeight(19);
+    const int widths[3] = {140, 520, 190};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        panel->setMinimumWidth(i == 1 ? 40 : widths[i]);
+        panel->setMaximumWidth(widths[i]);
+        bar->addWidget(panel, i == 1 ? 1 : 0);
+        m_panels[i] = panel;
+    }
+    // FormCreate: a notice naming the program until the first keys are shown.
+    m_panels[1]->setText(QStringLiteral("Tessarin 5 Game Edition by Dunmarrow: open a puzzle to begin"));
+    m_progBar = new QProgressBar(bar);
+    m_progBar->setObjectName(QStringLiteral("ProgBar"));
+    m_progBar->setRange(0, 100);
+    m_progBar->setTextVisible(false);
+    m_progBar->setFixedSize(100, 17);
+    m_progBar->hide();
+    bar->installEventFilter(this);
+}
+
+void TAcn5GameMainForm::placeProgressBar()
+{
+    QStatusBar* bar = statusBar();
+    m_progBar->move(bar->width() - m_progBar->width() - 4, (bar->height() - m_progBar->height()) / 2);
+    m_progBar->raise();
+}
+
+bool TAcn5GameMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == statusBar() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+        placeProgressBar();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TAcn5GameMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        // FormShow: the first size is the smallest; the clock and the board start afresh.
+        m_shownOnce = true;
+        setMinimumSize(size());
+        m_clock.Reset();
+        m_puzzle.ClearKind();
+        m_board->refresh();
+    }
+}
+
+void TAcn5GameMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    m_board->refresh();
+}
+
+void TAcn5GameMainForm::setSaveAnimationTimes(int stepMs, int holdMs)
+{
+    m_stepMs = stepMs;
+    m_holdMs = holdMs;
+}
+
+void TAcn5GameMainForm::setStatus(int panel, const QString& text)
+{
+    m_panels[panel]->setText(text);
+}
+
+bool TAcn5GameMainForm::guarded(const std::function<void()>& command)
+{
+    try {
+        command();
+        return true;
+    } catch (const std::exception& e) {
+        m_services.dialogs->showError(this, QString::fromUtf8(e.what()));
+    }
+    return false;
+}

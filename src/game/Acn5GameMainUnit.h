@@ -1,0 +1,112 @@
+#pragma once
+
+#include <functional>
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "GameClock.h"
+#include "GamePuzzle.h"
+#include "UiServices.h"
+
+class ABCPaint;
+class PuzzlePaint;
+class QAction;
+class QLabel;
+class QProgressBar;
+class QTimer;
+class TToolForm;
+
+/// The game's main window: tool bar with the kind buttons, alphabet strip, board, status bar and menus.
+/// Commands live in the files that own them: file commands (Acn5GameFileCommands.cpp) and solving commands
+/// (Acn5GameSolveCommands.cpp).
+class TAcn5GameMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    /// The maker's web site, opened from the Help menu.
+    static const QString WebsiteAddress;
+
+    explicit TAcn5GameMainForm(UiServices services, QWidget* parent = nullptr);
+    ~TAcn5GameMainForm() override;
+
+    GamePuzzle& puzzle() { return m_puzzle; }
+    const GameClock& clock() const { return m_clock; }
+    PuzzlePaint* board() const { return m_board; }
+    ABCPaint* strip() const { return m_strip; }
+    /// The open tool window, or nullptr (ToolWindowOpen).
+    TToolForm* toolWindow() const;
+
+    /// Opens a puzzle file as Open does after its dialog (steps 5 to 10); errors reach the error report.
+    void openPuzzleFile(const QString& path);
+
+    /// The save animation's waits, in milliseconds (25 and 750); tests shorten them.
+    void setSaveAnimationTimes(int stepMs, int holdMs);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (Acn5GameMainUnit.cpp).
+    void buildToolBar();
+    void buildMenus();
+    void buildCentre();
+    void buildStatusBar();
+    QAction* makeAction(const char* name, const QString& text, const QString& picture = {});
+    void placeProgressBar();
+
+    // File commands and kinds (Acn5GameFileCommands.cpp).
+    void OpenPuzzle1Click();
+    void Save1Click();
+    void Exit1Click();
+    void CryptoSelectClick(CipherKind kind);
+    bool querySaveSolutions();
+    void SaveGamePuzzleWithProgress();
+    void ShowSaveProgress();
+    void WaitMilliseconds(int ms);
+    void afterOpen(const QString& path);
+
+    // Solving commands, keys, timer, tools and help (Acn5GameSolveCommands.cpp).
+    void UndoBtnClick();
+    void LetterBtnClick();
+    void RevealBtnMouseDown();
+    void RevealBtnMouseUp();
+    void RestartPuzzle1Click();
+    void ScorePuzzle1Click();
+    void ShowKeys1Click();
+    void Clock1Click();
+    void Timer1Timer();
+    void ToolMenuClick();
+    void TessHelpClick();
+    void WebsiteItemClick();
+    void About1Click();
+    void repaintBoth();
+    void setStatus(int panel, const QString& text);
+
+    /// Runs a command; a failure it does not handle itself reaches the error report.
+    bool guarded(const std::function<void()>& command);
+
+    UiServices m_services;
+    GamePuzzle m_puzzle;
+    GameClock m_clock;
+    PuzzlePaint* m_board = nullptr;
+    ABCPaint* m_strip = nullptr;
+    QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
+    QProgressBar* m_progBar = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QPointer<TToolForm> m_tool;
+    QString m_currentFolder;
+    int m_stepMs = 25;
+    int m_holdMs = 750;
+    bool m_shownOnce = false;
+    QAction* m_kindActions[CipherKindCount] = {};
+    QAction* m_toolActions[CipherKindCount] = {};
+    QAction* m_save = nullptr;
+    QAction* m_restart = nullptr;
+    QAction* m_score = nullptr;
+    QAction* m_showKeys = nullptr;
+    QAction* m_clockAction = nullptr;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "GamePuzzle.h"
+
+// The game's edge to the puzzle file and the file system.
+
+/// The question asked before unsaved solutions would be lost.
+inline constexpr char SaveSolutionsQuestion[] = "Do you want to save your cryptogram solutions?";
+
+/// The answers to the save question.
+enum class SaveAnswer
+{
+    Yes,
+    No,
+    Cancel
+};
+
+/// Reads every value the game uses from the file and only then replaces them in puzzle; clears GameChanged.
+/// Kind, board, selection and FileName stay. Throws TessarinError (cannot open, too few lines) and leaves puzzle
+/// unchanged.
+void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path);
+
+/// Stores the board, then reads the file named by FileName afresh and writes back its five solution lines;
+/// every other line stays as it is on disk. Throws TessarinError when the file cannot be read (missing, fewer
+/// than 58 lines) or written; the file is then unchanged and the stored boards stay in memory.
+void SaveGamePuzzle(GamePuzzle& puzzle);
+
+/// The save question: true to go on, false to stay. Asks only when GameChanged is set; Yes runs save first.
+bool QuerySaveSolutions(const GamePuzzle& puzzle, const std::function<SaveAnswer()>& ask,
+                        const std::function<void()>& save);
+
+/// The folder Open starts in: the maker's puzzle folder (documents + "/Dunmarrow/Ciphers/") when the maker's
+/// program file lies in the current folder, otherwise the current folder followed by "/".
+QString OpenStartFolder(const QString& currentFolder, const QString& documentsFolder);
+
+/// The maker's program file name on this platform.
+QString MakerProgramName();
+
+/// "Tessarin 5 Game - " followed by the file name without folder and without its last five characters.
+QString GameCaption(const QString& path);
