@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ErrorOf.h"
 #include "PuzzleDocument.h"
 #include "PuzzleFileIO.h"
-#include "TessarinError.h"
 
 namespace {
 
@@ -45,16 +45,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-std::string errorOf(auto&& call)
-{
-    try {
-        call();
-    } catch (const TessarinError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 class PuzzleFileIO : public testing::Test

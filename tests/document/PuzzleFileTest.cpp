@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "AcnProcsUnit.h"
+#include "ErrorOf.h"
 #include "PuzzleFile.h"
-#include "TessarinError.h"
 
 namespace {
 
@@ -23,16 +23,6 @@ PuzzleDocument sampleDocument()
     doc.VIGENERE = "VIGEN E";
     doc.VIGENKEY = "LEMON";
     return doc;
-}
-
-std::string errorOf(auto&& call)
-{
-    try {
-        call();
-    } catch (const TessarinError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(PuzzleTemplate, hasTheSixtyLinesOfAFileMadeFromNothing)
