@@ -13,6 +13,7 @@
 #include "MakerHelpWindow.h"
 #include "PuzzleFileIO.h"
 #include "PuzzlePaths.h"
+#include "QtCodePage.h"
 #include "SettingNames.h"
 #include "SettingsStore.h"
 #include "TessarinError.h"
@@ -42,8 +43,13 @@ void TAcn5MainForm::FormShow(const QStringList& arguments)
         try {
             LoadPuzzleFile(m_holder.Puzzle, path);
             m_holder.Puzzle.FileName = path.toStdString();
-            runGuarded([this] { selectFirstTab(); });
-            runGuarded([this] { showLoadedPuzzle(); });
+            // The plaintext goes in first: a stored option that cannot be shown is reported once and the puzzle
+            // stays visible.
+            SourceREdit->setPlainText(FromCodePage(m_holder.Puzzle.PLAIN));
+            runGuarded([this] {
+                selectFirstTab();
+                showLoadedPuzzle();
+            });
             return;
         } catch (const TessarinError& e) {
             // A file that cannot be read is reported; the maker then starts with a new puzzle.

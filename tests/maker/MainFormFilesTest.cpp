@@ -1,0 +1,375 @@
+// The file commands, the recent-puzzle list, the save question and start-up and shut-down of the main window.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+
+#include "MainFormFixture.h"
+#include "PuzzleFileIO.h"
+#include "PuzzlePaths.h"
+#include "RadioGroup.h"
+#include "SettingNames.h"
+#include "TessarinError.h"
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Cryptogram has changed. Do you want to save the changes?");
+
+PuzzleDocument railAndVigenerePuzzle()
+{
+    PuzzleDocument doc;
+    doc.PLAIN = "from a file";
+    doc.RAILFENCE = "FRO MAF ILE ";
+    doc.VIGENERE = "QQQQ";
+    doc.VIGENKEY = "KEY";
+    return doc;
+}
+
+QStringList visibleHistory(const MainFormFixture& f)
+{
+    QStringList captions;
+    for (int i = 1; i <= 3; ++i) {
+        QAction* entry = f.action(QStringLiteral("History%1Act").arg(i));
+        if (entry->isVisible()) {
+            captions.append(entry->text());
+        }
+    }
+    return captions;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Answer)
+
+class MainFormFilesTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void saveCreatesThePuzzleFolderOfANewUser();
+    void saveIntoAMissingFolderElsewhereFailsAndKeepsChanged();
+    void saveAsChoosesTheFileAndMakesItTheLastPuzzle();
+    void saveAsCancelledChangesNothing();
+    void openLoadsTheFileAndShowsItsFirstKind();
+    void saveQuestionAnswers_data();
+    void saveQuestionAnswers();
+    void openOfAnUnreadableFileKeepsTheCurrentPuzzle();
+    void recentListIsRebuiltFromTheSettings();
+    void recentEntryOpensItsPuzzle();
+    void newAsksFirstAndLeavesNothingToSaveAtClosing();
+    void revertReadsTheFileAgainOrDoesNothing();
+    void startWithAFileShowsItsFirstKindWithoutTouchingLastPuzzle();
+    void startWithAnUnreadableFileReportsAndStartsNew();
+    void closeQuestionAnswers_data();
+    void closeQuestionAnswers();
+    void failingSaveAtClosingKeepsTheWindowOpen();
+    void viewSettingsApplyWithTheDesignedSizeAsMinimum();
+};
+
+void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
+{
+    MainFormFixture f;
+    f.start();
+    QVERIFY(!QDir(PuzzleFolder()).exists());
+    f.source()->setPlainText(QStringLiteral("first save"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.trigger(QStringLiteral("SaveAct"));
+    const QString path = PuzzleFolder() + QStringLiteral("/Untitled.acnx");
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!f.holder.Puzzle.Changed);
+    QCOMPARE(f.pauses.size(), 11);
+    PuzzleDocument back;
+    LoadPuzzleFile(back, path);
+    QCOMPARE(back.PLAIN, std::string("first save"));
+    QCOMPARE(back.CIPHER, f.holder.Puzzle.CIPHER);
+}
+
+void MainFormFilesTest::saveIntoAMissingFolderElsewhereFailsAndKeepsChanged()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("text"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.holder.Puzzle.FileName = (f.home() + QStringLiteral("/missing/p.acnx")).toStdString();
+    f.trigger(QStringLiteral("SaveAct"));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QVERIFY(f.holder.Puzzle.Changed);
+    QVERIFY2(f.pauses.isEmpty(), "no progress animation after a failed save");
+}
+
+void MainFormFilesTest::saveAsChoosesTheFileAndMakesItTheLastPuzzle()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("saved as"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    const QString path = f.home() + QStringLiteral("/riddle.acnx");
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("SaveAsAct"));
+    const FileDialogRequest request = f.ui.dialogs.shown.value(0).request;
+    QCOMPARE(request.folder, PuzzleFolder());
+    QCOMPARE(request.defaultSuffix, QStringLiteral("acnx"));
+    QVERIFY(request.confirmOverwrite);
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), path);
+    QCOMPARE(f.panel(6), QStringLiteral("riddle"));
+    QCOMPARE(f.settings->ReadSetting(Setting::LastPuzzle, QString()), path);
+}
+
+void MainFormFilesTest::saveAsCancelledChangesNothing()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("x"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    const std::string name = f.holder.Puzzle.FileName;
+    f.trigger(QStringLiteral("SaveAsAct"));
+    QCOMPARE(f.holder.Puzzle.FileName, name);
+    QVERIFY(f.holder.Puzzle.Changed);
+    QVERIFY(!QFile::exists(QString::fromStdString(name)));
+}
+
+void MainFormFilesTest::openLoadsTheFileAndShowsItsFirstKind()
+{
+    MainFormFixture f;
+    const QString path = f.writePuzzle(QStringLiteral("rails.acnx"), railAndVigenerePuzzle());
+    f.start();
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("OpenAct"));
+    QCOMPARE(f.ui.dialogs.shown.value(0).text, QStringLiteral("Open an existing cryptogram"));
+    QCOMPARE(f.window->selectedKind(), CipherKind::Railfence);
+    QCOMPARE(f.find<RadioGroup>(QStringLiteral("RailGroup3"))->itemIndex(), 1); // groups of three: 3 Rails
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("from a file"));
+    QCOMPARE(f.crypt()->toPlainText(), QStringLiteral("FRO MAF ILE "));
+    QCOMPARE(f.marks(), QStringLiteral(".^..^"));
+    QCOMPARE(f.panel(6), QStringLiteral("rails"));
+    QCOMPARE(f.settings->ReadSetting(Setting::LastPuzzle, QString()), path);
+    QVERIFY(!f.holder.Puzzle.Changed);
+    f.window->selectKind(CipherKind::Vigenere);
+    QCOMPARE(f.find<QLineEdit>(QStringLiteral("KeywordEd"))->text(), QStringLiteral("KEY"));
+}
+
+void MainFormFilesTest::saveQuestionAnswers_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("Yes saves, then opens") << Answer::Yes;
+    QTest::newRow("No drops the change, then opens") << Answer::No;
+    QTest::newRow("Cancel keeps everything") << Answer::Cancel;
+}
+
+void MainFormFilesTest::saveQuestionAnswers()
+{
+    QFETCH(Answer, answer);
+    MainFormFixture f;
+    const QString other = f.writePuzzle(QStringLiteral("other.acnx"), railAndVigenerePuzzle());
+    f.start();
+    f.source()->setPlainText(QStringLiteral("unsaved work"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    const std::string name = f.holder.Puzzle.FileName;
+    f.ui.dialogs.askAnswers.push_back(answer);
+    f.ui.dialogs.fileAnswers.push_back(other);
+    f.trigger(QStringLiteral("OpenAct"));
+    QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
+    QCOMPARE(QFile::exists(QString::fromStdString(name)), answer == Answer::Yes);
+    if (answer == Answer::Cancel) {
+        QCOMPARE(f.holder.Puzzle.FileName, name);
+        QVERIFY(f.holder.Puzzle.Changed);
+        QCOMPARE(f.ui.dialogs.texts(QStringLiteral("open")).size(), 0);
+        QCOMPARE(f.source()->toPlainText(), QStringLiteral("unsaved work"));
+    } else {
+        QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), other);
+        QVERIFY(!f.holder.Puzzle.Changed);
+    }
+}
+
+void MainFormFilesTest::openOfAnUnreadableFileKeepsTheCurrentPuzzle()
+{
+    MainFormFixture f;
+    f.start();
+    const std::string name = f.holder.Puzzle.FileName;
+    f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/nothing.acnx"));
+    f.trigger(QStringLiteral("OpenAct"));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(f.holder.Puzzle.FileName, name);
+    QVERIFY(f.settings->ReadSetting(Setting::LastPuzzle, QString()).isEmpty());
+}
+
+void MainFormFilesTest::recentListIsRebuiltFromTheSettings()
+{
+    MainFormFixture f;
+    const QString a = f.home() + QStringLiteral("/a.acnx");
+    f.settings->WriteSetting(Setting::LastPuzzle, a);
+    f.settings->WriteSetting(Setting::History1, f.home() + QStringLiteral("/B.acnx"));
+    f.settings->WriteSetting(Setting::History2, a.toUpper());
+    f.settings->WriteSetting(Setting::History3, f.home() + QStringLiteral("/d.acnx"));
+    f.start();
+    QCOMPARE(visibleHistory(f), (QStringList{QStringLiteral("&1 A"), QStringLiteral("&2 B"), QStringLiteral("&3 D")}));
+    QVERIFY(f.action(QStringLiteral("HistorySep"))->isVisible());
+    QCOMPARE(f.settings->ReadSetting(Setting::History1, QString()), a);
+    QCOMPARE(f.settings->ReadSetting(Setting::History3, QString()), f.home() + QStringLiteral("/d.acnx"));
+}
+
+void MainFormFilesTest::recentEntryOpensItsPuzzle()
+{
+    MainFormFixture f;
+    const QString first = f.writePuzzle(QStringLiteral("first.acnx"), railAndVigenerePuzzle());
+    PuzzleDocument vigenere = railAndVigenerePuzzle();
+    vigenere.RAILFENCE.clear();
+    const QString second = f.writePuzzle(QStringLiteral("second.acnx"), vigenere);
+    f.settings->WriteSetting(Setting::History1, first);
+    f.settings->WriteSetting(Setting::History2, second);
+    f.start();
+    QCOMPARE(visibleHistory(f), (QStringList{QStringLiteral("&1 FIRST"), QStringLiteral("&2 SECOND")}));
+    f.trigger(QStringLiteral("History2Act"));
+    QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), second);
+    QCOMPARE(f.window->selectedKind(), CipherKind::Vigenere);
+    QCOMPARE(f.settings->ReadSetting(Setting::LastPuzzle, QString()), second);
+    // The menu was rebuilt before LastPuzzle took the new path.
+    QCOMPARE(visibleHistory(f), (QStringList{QStringLiteral("&1 FIRST"), QStringLiteral("&2 SECOND")}));
+    f.trigger(QStringLiteral("History1Act"));
+    QCOMPARE(visibleHistory(f), (QStringList{QStringLiteral("&1 SECOND"), QStringLiteral("&2 FIRST")}));
+}
+
+void MainFormFilesTest::newAsksFirstAndLeavesNothingToSaveAtClosing()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Playfair);
+    f.source()->setPlainText(QStringLiteral("old puzzle"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.ui.dialogs.askAnswers.push_back(Answer::Cancel);
+    f.trigger(QStringLiteral("NewAct"));
+    QVERIFY(f.holder.Puzzle.Changed);
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("old puzzle"));
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
+    f.trigger(QStringLiteral("NewAct"));
+    QVERIFY(!f.holder.Puzzle.Changed);
+    QVERIFY(f.source()->toPlainText().isEmpty());
+    QVERIFY(f.crypt()->toPlainText().isEmpty());
+    QCOMPARE(f.window->selectedKind(), CipherKind::Playfair);
+    QCOMPARE(f.marks(), QStringLiteral("....."));
+    QCOMPARE(f.holder.Puzzle.CRADIOS, std::string("00"));
+    f.window->close();
+    QVERIFY(!f.window->isVisible());
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")).size(), 2); // closing asked nothing more
+}
+
+void MainFormFilesTest::revertReadsTheFileAgainOrDoesNothing()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("never saved"));
+    f.trigger(QStringLiteral("RevertAct"));
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("never saved"));
+    const QString path = f.writePuzzle(QStringLiteral("saved.acnx"), railAndVigenerePuzzle());
+    f.holder.Puzzle.FileName = path.toStdString();
+    f.window->selectKind(CipherKind::Vigenere);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("OTHER"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.trigger(QStringLiteral("RevertAct"));
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("from a file"));
+    QCOMPARE(f.crypt()->toPlainText(), QStringLiteral("QQQQ"));
+    QCOMPARE(f.window->selectedKind(), CipherKind::Vigenere);
+    QVERIFY(!f.holder.Puzzle.Changed);
+    QVERIFY(f.ui.dialogs.shown.isEmpty());
+}
+
+void MainFormFilesTest::startWithAFileShowsItsFirstKindWithoutTouchingLastPuzzle()
+{
+    MainFormFixture f;
+    PuzzleDocument keysOnly;
+    keysOnly.PLAIN = "keys only";
+    keysOnly.VIGENKEY = "KEY";
+    const QString path = f.writePuzzle(QStringLiteral("keys.acnx"), keysOnly);
+    f.start({path});
+    QCOMPARE(f.window->selectedKind(), CipherKind::None);
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("keys only"));
+    QCOMPARE(f.panel(6), QStringLiteral("keys"));
+    QVERIFY(f.settings->ReadSetting(Setting::LastPuzzle, QString()).isEmpty());
+    for (const char* name : {"CipherAct", "RailFAct", "PlayAct", "QuagAct", "VigenereAct"}) {
+        QVERIFY(!f.action(QString::fromLatin1(name))->isChecked());
+    }
+    QVERIFY(!f.action(QStringLiteral("CipherAlphaAct"))->isEnabled());
+}
+
+void MainFormFilesTest::startWithAnUnreadableFileReportsAndStartsNew()
+{
+    MainFormFixture f;
+    f.start({f.home() + QStringLiteral("/gone.acnx")});
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(f.window->selectedKind(), CipherKind::Cipher);
+    QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), DefaultPuzzlePath());
+    QCOMPARE(f.panel(6), QStringLiteral("Untitled"));
+}
+
+void MainFormFilesTest::closeQuestionAnswers_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Yes") << Answer::Yes << true << true;
+    QTest::newRow("No") << Answer::No << true << false;
+    QTest::newRow("Cancel") << Answer::Cancel << false << false;
+}
+
+void MainFormFilesTest::closeQuestionAnswers()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    MainFormFixture f;
+    f.start();
+    f.window->close();
+    QVERIFY2(f.ui.dialogs.shown.isEmpty(), "no change, no question");
+    f.window->show();
+    f.source()->setPlainText(QStringLiteral("closing text"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.ui.dialogs.askAnswers.push_back(answer);
+    f.trigger(QStringLiteral("ExitAct"));
+    QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
+    QCOMPARE(!f.window->isVisible(), closed);
+    QCOMPARE(QFile::exists(DefaultPuzzlePath()), saved);
+    QCOMPARE(f.holder.Puzzle.Changed, answer == Answer::Cancel);
+}
+
+void MainFormFilesTest::failingSaveAtClosingKeepsTheWindowOpen()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("text"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.holder.Puzzle.FileName = (f.home() + QStringLiteral("/missing/p.acnx")).toStdString();
+    f.ui.dialogs.askAnswers.push_back(Answer::Yes);
+    f.window->close();
+    QVERIFY(f.window->isVisible());
+    QVERIFY(f.holder.Puzzle.Changed);
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
+    f.window->close();
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")).size(), 2); // closing again asks again
+    QVERIFY(!f.window->isVisible());
+}
+
+void MainFormFilesTest::viewSettingsApplyWithTheDesignedSizeAsMinimum()
+{
+    MainFormFixture f;
+    f.settings->WriteSetting(Setting::ScreenHeight, 300);
+    f.settings->WriteSetting(Setting::ScreenWidth, 1000);
+    f.settings->WriteSetting(Setting::PTWinColor, QStringLiteral("$00E7FEFD"));
+    f.settings->WriteSetting(Setting::PTFontName, QStringLiteral("Courier"));
+    f.settings->WriteSetting(Setting::PTFontSize, 14);
+    f.settings->WriteSetting(Setting::PTFontStyle, 3);
+    f.start();
+    QCOMPARE(f.window->size(), QSize(1000, 552));
+    QCOMPARE(f.source()->palette().color(QPalette::Base), QColor(253, 254, 231));
+    QCOMPARE(f.source()->font().pointSize(), 14);
+    QVERIFY(f.source()->font().bold() && f.source()->font().italic());
+    QCOMPARE(f.crypt()->font(), f.source()->font());
+    f.settings->WriteSetting(Setting::PTFontColor, QStringLiteral("no colour"));
+    QVERIFY_THROWS_EXCEPTION(TessarinError, f.window->ApplyViewSettings());
+}
+
+QTEST_MAIN(MainFormFilesTest)
+#include "MainFormFilesTest.moc"
