@@ -109,6 +109,9 @@ TKeyTableForm::TKeyTableForm(const AcnProcs& holder, QWidget* parent)
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(m_paint);
+    // Like the other paint boxes, the table lies on the window's button-face colour.
+    m_paint->setAutoFillBackground(false);
+    scroll->viewport()->setBackgroundRole(QPalette::Button);
     const QScreen* screen = this->screen();
     const int room = screen ? screen->availableGeometry().height() - 140 : m_paint->height();
     const int viewHeight = std::min(m_paint->height(), std::max(room, PaintHeight));

@@ -1,0 +1,198 @@
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+
+#include "AcnProcsUnit.h"
+#include "EncodeQuagmire.h"
+#include "KeyBoxImages.h"
+#include "KeyPaintBox.h"
+#include "KeyTableUnit.h"
+#include "TessarinError.h"
+
+namespace {
+
+AcnProcs holderWith(const QString& quagkey, const QString& quagckey, const QString& quagindi)
+{
+    AcnProcs holder;
+    holder.Puzzle.QUAGKEY = quagkey.toStdString();
+    holder.Puzzle.QUAGCKEY = quagckey.toStdString();
+    holder.Puzzle.QUAGINDI = quagindi.toStdString();
+    return holder;
+}
+
+} // namespace
+
+class KeyTableTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsIndicatorAndTwoDigitColumn_data();
+    void readsIndicatorAndTwoDigitColumn();
+    void columnThatIsNoNumberIsRefused_data();
+    void columnThatIsNoNumberIsRefused();
+    void lettersAreRedBlackAndTheCaretBlue_data();
+    void lettersAreRedBlackAndTheCaretBlue();
+    void longIndicatorGetsAllItsRows();
+};
+
+void KeyTableTest::readsIndicatorAndTwoDigitColumn_data()
+{
+    QTest::addColumn<QString>("quagckey");
+    QTest::addColumn<QString>("quagindi");
+    QTest::addColumn<QString>("indicator");
+    QTest::addColumn<int>("column");
+    QTest::newRow("no quagmire made yet") << ""
+                                          << ""
+                                          << "AAAAAAA" << 1;
+    QTest::newRow("column without letters") << ""
+                                            << "@5"
+                                            << "AAAAAAA" << 5;
+    QTest::newRow("defaults to the cipher key's first letter") << "FLOWER"
+                                                               << "@26"
+                                                               << "FFFFFFF" << 26;
+    QTest::newRow("letters and column") << ""
+                                        << "BLOOM@3"
+                                        << "BLOOM" << 3;
+    QTest::newRow("three digits read as two") << ""
+                                              << "AB@123"
+                                              << "AB" << 12;
+    QTest::newRow("no @ means column 1") << ""
+                                         << "AB"
+                                         << "AB" << 1;
+    QTest::newRow("negative column") << ""
+                                     << "AB@-3"
+                                     << "AB" << -3;
+}
+
+void KeyTableTest::readsIndicatorAndTwoDigitColumn()
+{
+    QFETCH(QString, quagckey);
+    QFETCH(QString, quagindi);
+    QFETCH(QString, indicator);
+    QFETCH(int, column);
+    const AcnProcs holder = holderWith(QString(), quagckey, quagindi);
+    const KeyTableKeys keys = ReadKeyTableKeys(holder.Puzzle);
+    QCOMPARE(QString::fromStdString(keys.IndicatorKey), indicator);
+    QCOMPARE(keys.Column, column);
+    const std::vector<std::string> rows = BuildKeyTableRows(keys);
+    QCOMPARE(rows.size(), std::size_t(indicator.size() + 1));
+    if (column >= 1 && column <= 26) { // each cipher row holds its indicator letter in the column
+        for (qsizetype i = 0; i < indicator.size(); ++i) {
+            QCOMPARE(rows[std::size_t(i + 1)][std::size_t(column - 1)], indicator.at(i).toLatin1());
+        }
+    }
+    const std::string stored = keys.IndicatorKey + "@" + std::to_string(keys.Column);
+    QCOMPARE(rows, BuildQuagmireTable("", holder.Puzzle.QUAGCKEY, stored).rows); // the encoder's rows
+}
+
+void KeyTableTest::columnThatIsNoNumberIsRefused_data()
+{
+    QTest::addColumn<QString>("quagindi");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("letters") << "AB@x"
+                             << "'x' is not a valid integer value";
+    QTest::newRow("nothing after @") << "AB@"
+                                     << "'' is not a valid integer value";
+    QTest::newRow("digit then letter") << "AB@1xy"
+                                       << "'1x' is not a valid integer value";
+}
+
+void KeyTableTest::columnThatIsNoNumberIsRefused()
+{
+    QFETCH(QString, quagindi);
+    QFETCH(QString, message);
+    const AcnProcs holder = holderWith(QString(), QString(), quagindi);
+    try {
+        TKeyTableForm form(holder);
+        QFAIL("the window was made");
+    } catch (const TessarinError& error) {
+        QCOMPARE(QString::fromUtf8(error.what()), message);
+    }
+}
+
+void KeyTableTest::lettersAreRedBlackAndTheCaretBlue_data()
+{
+    QTest::addColumn<QString>("quagkey");
+    QTest::addColumn<QString>("quagckey");
+    QTest::addColumn<QString>("quagindi");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("box"); // 1 to 26
+    QTest::addColumn<QString>("ink");
+    QTest::newRow("key row, keyword letter") << "SPRING"
+                                             << "FLOWER"
+                                             << "BLOOM@3" << 0 << 1 << "red";
+    QTest::newRow("key row, other letter") << "SPRING"
+                                           << "FLOWER"
+                                           << "BLOOM@3" << 0 << 7 << "black";
+    QTest::newRow("cipher row, column") << "SPRING"
+                                        << "FLOWER"
+                                        << "BLOOM@3" << 1 << 3 << "red";
+    QTest::newRow("cipher row, key letter") << "SPRING"
+                                            << "FLOWER"
+                                            << "BLOOM@3" << 1 << 22 << "red";
+    QTest::newRow("cipher row, other letter") << "SPRING"
+                                              << "FLOWER"
+                                              << "BLOOM@3" << 5 << 1 << "black";
+    QTest::newRow("empty keywords: nothing red in key row") << ""
+                                                            << ""
+                                                            << "" << 0 << 1 << "black";
+    QTest::newRow("empty keywords: column 1 red") << ""
+                                                  << ""
+                                                  << "" << 7 << 1 << "red";
+    QTest::newRow("empty keywords: rest black") << ""
+                                                << ""
+                                                << "" << 7 << 2 << "black";
+}
+
+void KeyTableTest::lettersAreRedBlackAndTheCaretBlue()
+{
+    QFETCH(QString, quagkey);
+    QFETCH(QString, quagckey);
+    QFETCH(QString, quagindi);
+    QFETCH(int, row);
+    QFETCH(int, box);
+    QFETCH(QString, ink);
+    const AcnProcs holder = holderWith(quagkey, quagckey, quagindi);
+    TKeyTableForm form(holder);
+    auto* paint = form.findChild<KeyPaintBox*>(QStringLiteral("KeyPaint"));
+    const KeyBoxScene scene = paint->scene();
+    const int s = paint->width() / 26;
+    const QImage image = renderPaintBox(*paint);
+    const int y = row == 0 ? 0 : (row + 1) * s; // one box of gap below the key row
+    QCOMPARE(inkIn(image, (box - 1) * s, y, s), ink);
+    QCOMPARE(image.pixelColor((box - 1) * s, y + s / 2), QColor(Qt::white));
+    const QString letter =
+        QString::fromStdString(BuildKeyTableRows(ReadKeyTableKeys(holder.Puzzle))[row]).mid(box - 1, 1);
+    const QColor colour = ink == u"red"_qs ? Qt::red : Qt::black;
+    QCOMPARE(boxInside(image, (box - 1) * s, y, s), referenceBox(scene, letter, colour));
+    // The caret: blue below the last row, under the column's box and nowhere else.
+    const int column = ReadKeyTableKeys(holder.Puzzle).Column;
+    const int below = scene.marks.front().y;
+    QCOMPARE(below, int(scene.boxes.size() / 26 + 1) * s + 2);
+    const auto blueIn = [&](int left, int right) {
+        return countPixels(image, QRect(left, below, right - left, paint->height() - below), isBlueInk);
+    };
+    QVERIFY(blueIn((column - 1) * s + s / 2, column * s) > 0);
+    QCOMPARE(blueIn(0, (column - 1) * s), 0);
+    QCOMPARE(blueIn(column * s, paint->width()), 0);
+}
+
+void KeyTableTest::longIndicatorGetsAllItsRows()
+{
+    const AcnProcs holder = holderWith(QString(), QString(), QStringLiteral("ABCDEFGHIJKL@2"));
+    TKeyTableForm form(holder);
+    auto* paint = form.findChild<KeyPaintBox*>(QStringLiteral("KeyPaint"));
+    const KeyBoxScene scene = paint->scene();
+    QCOMPARE(scene.boxes.size(), std::size_t(13 * 26));
+    const int s = scene.boxSize;
+    QVERIFY(paint->height() >= scene.marks.back().y + 1);
+    const QImage image = renderPaintBox(*paint);
+    QCOMPARE(boxInside(image, s, 13 * s, s), referenceBox(scene, QStringLiteral("L"), Qt::red)); // row 12, box 2
+    auto* ok = form.findChild<QPushButton*>(QStringLiteral("Button1"));
+    QVERIFY(ok->y() > form.findChild<QScrollArea*>()->geometry().bottom());
+    QVERIFY(form.rect().contains(ok->geometry()));
+}
+
+QTEST_MAIN(KeyTableTest)
+#include "KeyTableTest.moc"
