@@ -21,10 +21,12 @@ void AcnPrefSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(OutlineColor(), m_hovered ? 2 : 1));
+    const qreal penWidth = m_hovered ? 2.0 : 1.0;
+    painter.setPen(QPen(OutlineColor(), penWidth));
     painter.setBrush(ToQColor(m_color, palette()));
-    const int corner = qMin(width(), height()) / 4;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), corner, corner);
+    const qreal corner = qMin(width(), height()) / 4.0;
+    const qreal inset = penWidth / 2.0; // keeps the outline on whole pixels
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), corner, corner);
 }
 
 void AcnPrefSwatch::enterEvent(QEnterEvent*)
