@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
+#include <QTest>
 
 #include "AcnProcsUnit.h"
 #include "CipherAlphaUnit.h"
@@ -14,11 +16,20 @@
 
 namespace {
 
+// On a real display the picture is taken from the screen, frame included; offscreen from the window itself.
 void save(QDialog& window, const QDir& folder, const QString& name)
 {
     window.show();
-    QApplication::processEvents();
-    window.grab().save(folder.filePath(name));
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return;
+    }
+    QTest::qWait(300);
+    const bool onScreen = QGuiApplication::platformName() == u"xcb"_qs;
+    const QPixmap picture =
+        onScreen ? window.screen()->grabWindow(0, window.frameGeometry().x(), window.frameGeometry().y(),
+                                               window.frameGeometry().width(), window.frameGeometry().height())
+                 : window.grab();
+    picture.save(folder.filePath(name));
     window.hide();
 }
 
@@ -48,6 +59,9 @@ int main(int argc, char** argv)
     save(square, folder, QStringLiteral("tools-playfair-square.png"));
     TKeyTableForm table(holder);
     save(table, folder, QStringLiteral("tools-keyword-table.png"));
+    holder.Puzzle.QUAGINDI = "HANDEDITEDKEY@12"; // longer than the box allows: one row per character
+    TKeyTableForm longTable(holder);
+    save(longTable, folder, QStringLiteral("tools-keyword-table-long.png"));
     TVigenTableForm vigenere(holder);
     save(vigenere, folder, QStringLiteral("tools-vigenere-table.png"));
     return 0;
