@@ -1,0 +1,185 @@
+// The commands that open the other windows of the maker: the key tool windows with their hand-offs, the
+// preferences with the view settings applied again, the table windows, distribution, about and help.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include "MainFormFixture.h"
+#include "SettingNames.h"
+
+namespace {
+
+// Answers the next modal dialog: clicks its button of that name if it has one, then accepts or rejects it if it is
+// still open.
+void answerNextDialog(const QString& buttonName, bool accept = true)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, buttonName, accept] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (auto* button = dialog->findChild<QAbstractButton*>(buttonName); button != nullptr) {
+            button->click();
+        }
+        if (dialog->isVisible()) {
+            accept ? dialog->accept() : dialog->reject();
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+class MainFormWindowsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly();
+    void cancelledCipherAlphabetChangesNothing();
+    void badOffsetDigitIsReportedAndNoWindowIsShown();
+    void acceptedPlayfairSquareBecomesTheKeyword();
+    void preferencesSavedApplyTheViewSettingsAgain();
+    void preferencesCancelledApplyNothing();
+    void tableWindowsAndAboutBoxOpenAndClose();
+    void distributionConfirmedShowsTheProgress();
+    void helpContentsAndKeywordIndexOpenTheHelpWindow();
+};
+
+void MainFormWindowsTest::acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("alphabet hand-off"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    const std::string first = f.holder.Puzzle.CIPHKEY;
+    answerNextDialog(QStringLiteral("SpeedButton1")); // Reset draws a new alphabet, OK takes it
+    f.trigger(QStringLiteral("CipherAlphaAct"));
+    QVERIFY(f.holder.UseEditedAlphabet);
+    const std::string edited = f.holder.Puzzle.CIPHKEY;
+    QCOMPARE(edited.size(), std::size_t(26));
+    f.trigger(QStringLiteral("EncryptAct"));
+    QCOMPARE(f.holder.Puzzle.CIPHKEY, edited);
+    QVERIFY(!f.holder.UseEditedAlphabet);
+    f.trigger(QStringLiteral("EncryptAct"));
+    QVERIFY(f.holder.Puzzle.CIPHKEY != edited);
+    QVERIFY(edited != first);
+}
+
+void MainFormWindowsTest::cancelledCipherAlphabetChangesNothing()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("alphabet"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    const PuzzleDocument before = f.holder.Puzzle;
+    answerNextDialog(QString(), false);
+    f.trigger(QStringLiteral("CipherAlphaAct"));
+    QVERIFY(f.holder.Puzzle == before);
+    QVERIFY(!f.holder.UseEditedAlphabet);
+}
+
+void MainFormWindowsTest::badOffsetDigitIsReportedAndNoWindowIsShown()
+{
+    MainFormFixture f;
+    f.start();
+    f.holder.Puzzle.CRADIOS = "1?";
+    f.trigger(QStringLiteral("CipherAlphaAct")); // a shown window would wait here, as nothing answers it
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("'?' is not a valid integer value")});
+}
+
+void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Playfair);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("MONARCHY"));
+    f.source()->setPlainText(QStringLiteral("playfair square"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    answerNextDialog(QString());
+    f.trigger(QStringLiteral("PlaySqAct"));
+    QVERIFY(f.holder.UseEditedSquare);
+    QCOMPARE(f.holder.Puzzle.PLAYKEY.size(), std::size_t(25));
+    QCOMPARE(f.find<QLineEdit>(QStringLiteral("KeywordEd"))->text(), QString::fromLatin1(f.holder.Puzzle.PLAYKEY));
+    f.trigger(QStringLiteral("EncryptAct"));
+    QVERIFY(!f.holder.UseEditedSquare);
+}
+
+void MainFormWindowsTest::preferencesSavedApplyTheViewSettingsAgain()
+{
+    MainFormFixture f;
+    f.start();
+    QCOMPARE(f.source()->font().pointSize(), 10);
+    f.settings->WriteSetting(Setting::PTFontSize, 16);
+    answerNextDialog(QStringLiteral("SaveBtn"));
+    f.trigger(QStringLiteral("PrefersAct"));
+    QCOMPARE(f.source()->font().pointSize(), 16);
+    QCOMPARE(f.crypt()->font().pointSize(), 16);
+    QVERIFY(!f.holder.PrefsChanged);
+}
+
+void MainFormWindowsTest::preferencesCancelledApplyNothing()
+{
+    MainFormFixture f;
+    f.start();
+    f.settings->WriteSetting(Setting::PTFontSize, 16);
+    answerNextDialog(QStringLiteral("CancelBtn"));
+    f.trigger(QStringLiteral("PrefersAct"));
+    QCOMPARE(f.source()->font().pointSize(), 10);
+}
+
+void MainFormWindowsTest::tableWindowsAndAboutBoxOpenAndClose()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Vigenere);
+    answerNextDialog(QString());
+    f.trigger(QStringLiteral("VigTableAct"));
+    f.window->selectKind(CipherKind::Quagmire);
+    answerNextDialog(QString());
+    f.trigger(QStringLiteral("KeyTableAct"));
+    answerNextDialog(QStringLiteral("BitBtn1"));
+    f.trigger(QStringLiteral("AboutAct"));
+    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+}
+
+void MainFormWindowsTest::distributionConfirmedShowsTheProgress()
+{
+    MainFormFixture f;
+    f.start();
+    answerNextDialog(QString(), false);
+    f.trigger(QStringLiteral("DistributeAct"));
+    QVERIFY(f.pauses.isEmpty());
+    answerNextDialog(QString(), true);
+    f.trigger(QStringLiteral("DistributeAct"));
+    QCOMPARE(f.pauses.size(), 11);
+}
+
+void MainFormWindowsTest::helpContentsAndKeywordIndexOpenTheHelpWindow()
+{
+    MainFormFixture f;
+    f.start();
+    f.trigger(QStringLiteral("ContentsAct"));
+    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).value(0).contains(QStringLiteral("tessarin5.qhc")));
+    f.window->setProgramFolder(QStringLiteral(TESSARIN_BIN_DIR));
+    f.trigger(QStringLiteral("KeywordAct"));
+    QPointer<QWidget> help;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("MakerHelpForm") && w->isVisible()) {
+            help = w;
+        }
+    }
+    QVERIFY(help);
+    f.window->close(); // closing the maker closes its help window
+    QTRY_VERIFY(!help || !help->isVisible());
+}
+
+QTEST_MAIN(MainFormWindowsTest)
+#include "MainFormWindowsTest.moc"
