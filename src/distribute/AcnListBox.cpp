@@ -32,35 +32,40 @@ QStringList AcnListBox::Paths() const
 void AcnListBox::SetPaths(const QStringList& paths)
 {
     clear();
-    addItems(paths);
+    for (const QString& path : paths) {
+        auto* entry = new QListWidgetItem(path, this);
+        entry->setToolTip(path); // a long path may not fit the list's width
+    }
     clearSelection();
     setCurrentRow(-1);
 }
 
+// Files are only ever copied from the drop: the action is Copy, never Move, so that no file manager deletes a
+// puzzle it believes was moved onto the list.
+static bool acceptAsCopy(QDropEvent* event)
+{
+    if (!event->mimeData()->hasUrls() || !event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 void AcnListBox::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
+    acceptAsCopy(event);
 }
 
 void AcnListBox::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
+    acceptAsCopy(event);
 }
 
 void AcnListBox::dropEvent(QDropEvent* event)
 {
-    if (!event->mimeData()->hasUrls()) {
-        event->ignore();
-        return;
+    if (acceptAsCopy(event)) {
+        Q_EMIT urlsDropped(event->mimeData()->urls());
     }
-    event->acceptProposedAction();
-    Q_EMIT urlsDropped(event->mimeData()->urls());
 }

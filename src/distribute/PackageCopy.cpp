@@ -94,8 +94,15 @@ void CopyPackageFile(const QString& source, const QString& destination)
     }
 }
 
-void BuildPackage(const QStringList& puzzles, const QString& packageFolder, const QString& gameProgramPath)
+QString PackageFolderOf(const QString& chosenPath)
 {
+    const QFileInfo chosen(chosenPath);
+    return chosen.isFile() ? chosen.absolutePath() : chosenPath;
+}
+
+void BuildPackage(const QStringList& puzzles, const QString& chosenPath, const QString& gameProgramPath)
+{
+    const QString packageFolder = PackageFolderOf(chosenPath);
     if (!QFileInfo(packageFolder).isDir()) {
         QDir().mkdir(packageFolder);
     }

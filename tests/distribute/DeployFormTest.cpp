@@ -140,6 +140,8 @@ private Q_SLOTS:
         QTest::newRow("other letter case") << QStringList{a, path(QStringLiteral("DROP/A.acnx"))} << QStringList{a};
         QTest::newRow("folder named like a puzzle") << QStringList{folder, b} << QStringList{b};
         QTest::newRow("only other files") << QStringList{text} << QStringList{};
+        const QString longPath = path(QStringLiteral("drop/") + QString(250, u'n') + QStringLiteral(".acnx"));
+        QTest::newRow("path longer than 239 characters") << QStringList{longPath} << QStringList{longPath};
     }
 
     void dropsAddOnlyNewPuzzleFiles()
@@ -175,6 +177,35 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(listOf(form)->viewport(), &enter);
         QVERIFY(!enter.isAccepted());
         QCOMPARE(listOf(form)->count(), 0);
+    }
+
+    void dropsAreCopiesNeverMoves_data()
+    {
+        QTest::addColumn<int>("possible");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("copy or move offered") << int(Qt::CopyAction | Qt::MoveAction) << true;
+        QTest::newRow("only move offered") << int(Qt::MoveAction) << false;
+    }
+
+    void dropsAreCopiesNeverMoves()
+    {
+        QFETCH(int, possible);
+        QFETCH(bool, accepted);
+        TDeployForm form(m_holder, m_ui.services(), m_game);
+        QMimeData mime;
+        mime.setUrls(localUrls({path(QStringLiteral("move/m.acnx"))}));
+        const auto actions = Qt::DropActions(possible);
+        QDragEnterEvent enter(QPoint(5, 5), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(listOf(form)->viewport(), &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        QDropEvent drop(QPointF(5, 5), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        drop.setDropAction(Qt::MoveAction);
+        QCoreApplication::sendEvent(listOf(form)->viewport(), &drop);
+        QCOMPARE(drop.isAccepted(), accepted);
+        if (accepted) {
+            QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        }
+        QCOMPARE(listOf(form)->count(), accepted ? 1 : 0);
     }
 
     void removeDeletesTheSelectedEntryAndDisablesAtEmpty()
@@ -270,6 +301,20 @@ private Q_SLOTS:
         QCOMPARE(readFile(pack + QStringLiteral("/readme.txt")), QByteArray("keep me"));
         QCOMPARE(readFile(pack + QStringLiteral("/p.acnx")), QByteArray("new puzzle"));
         QCOMPARE(entriesOf(QDir(pack)).size(), 3);
+    }
+
+    void pickingAFileInsideAnExistingPackageUsesThatFolder()
+    {
+        const QString pack = path(QStringLiteral("s10/Pack"));
+        writeFile(pack + QStringLiteral("/tessarin5game"), "old game");
+        writeFile(path(QStringLiteral("s10/p.acnx")), "p");
+        m_ui.dialogs.fileAnswers.push_back(pack + QStringLiteral("/tessarin5game"));
+        TDeployForm form(m_holder, m_ui.services(), m_game);
+        fill(form, {path(QStringLiteral("s10/p.acnx"))});
+        button(form, "SaveBtn")->click();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(entriesOf(QDir(pack)), (QStringList{QStringLiteral("p.acnx"), QStringLiteral("tessarin5game")}));
+        QCOMPARE(readFile(pack + QStringLiteral("/tessarin5game")), readFile(m_game));
     }
 
     void puzzleAlreadyInThePackageStaysIntact_data()
