@@ -21,6 +21,7 @@ constexpr int PaintWidth = 26 * BoxSize + 2;
 constexpr int PaintHeight = 209;
 constexpr int ButtonGap = 15; // from the paint box's bottom to the OK button's top
 constexpr int ButtonLeft = 32;
+constexpr int ScreenRoomForFrameAndButton = 140; // title bar, borders and the OK button below a scrolling table
 
 bool occursIn(std::string_view text, const QString& letter)
 {
@@ -99,11 +100,19 @@ TKeyTableForm::TKeyTableForm(const AcnProcs& holder, QWidget* parent)
     SetUpKeyToolWindow(*this, tr("Quagmire Keyword Table"));
     m_paint->setObjectName(QStringLiteral("KeyPaint"));
     m_paint->setFont(font());
-    // An indicator longer than seven characters (a hand-edited file) gets all its rows; the box grows to hold
-    // them and scrolls when the screen is too small.
+    const QRect view = placePaintBox();
+    QPushButton* ok = MakeKeyButton(*this, QStringLiteral("Button1"), tr("OK"), ButtonLeft, view.height() + ButtonGap);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    setFixedSize(view.right() + 1 + KeyWindowBorder, ok->geometry().bottom() + 1 + KeyWindowBorder);
+}
+
+QRect TKeyTableForm::placePaintBox()
+{
+    // An indicator longer than seven characters (a hand-edited file) gets all its rows: the paint box grows to
+    // hold them, and its view scrolls when the screen is too small for it.
     m_paint->resize(PaintWidth, PaintHeight);
     m_paint->resize(PaintWidth, std::max(PaintHeight, sceneHeight(m_paint->scene(), m_paint)));
-
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("KeyPaintScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
@@ -113,15 +122,11 @@ TKeyTableForm::TKeyTableForm(const AcnProcs& holder, QWidget* parent)
     m_paint->setAutoFillBackground(false);
     scroll->viewport()->setBackgroundRole(QPalette::Button);
     const QScreen* screen = this->screen();
-    const int room = screen ? screen->availableGeometry().height() - 140 : m_paint->height();
+    const int room = screen ? screen->availableGeometry().height() - ScreenRoomForFrameAndButton : m_paint->height();
     const int viewHeight = std::min(m_paint->height(), std::max(room, PaintHeight));
     const int scrollBarRoom = viewHeight < m_paint->height() ? scroll->verticalScrollBar()->sizeHint().width() : 0;
     scroll->setGeometry(KeyWindowBorder, KeyWindowBorder, PaintWidth + scrollBarRoom, viewHeight);
-
-    QPushButton* ok = MakeKeyButton(*this, QStringLiteral("Button1"), tr("OK"), ButtonLeft, viewHeight + ButtonGap);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    setFixedSize(scroll->geometry().right() + 1 + KeyWindowBorder, ok->geometry().bottom() + 1 + KeyWindowBorder);
+    return scroll->geometry();
 }
 
 void TKeyTableForm::showEvent(QShowEvent* event)

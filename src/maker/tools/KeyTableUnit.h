@@ -46,6 +46,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// Sizes the paint box to the table and places it in its view; returns the view's geometry.
+    QRect placePaintBox();
+
     KeyTableKeys m_keys;
     KeyPaintBox* m_paint;
 };

@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void columnThatIsNoNumberIsRefused();
     void lettersAreRedBlackAndTheCaretBlue_data();
     void lettersAreRedBlackAndTheCaretBlue();
+    void longIndicatorGetsAllItsRows_data();
     void longIndicatorGetsAllItsRows();
 };
 
@@ -178,20 +180,30 @@ void KeyTableTest::lettersAreRedBlackAndTheCaretBlue()
     QCOMPARE(blueIn(column * s, paint->width()), 0);
 }
 
+void KeyTableTest::longIndicatorGetsAllItsRows_data()
+{
+    QTest::addColumn<QString>("quagindi");
+    QTest::newRow("12 letters") << "ABCDEFGHIJKL@2";
+    QTest::newRow("72 letters, more than a screen") << QString(60, QLatin1Char('X')) + QStringLiteral("ABCDEFGHIJKL@2");
+}
+
 void KeyTableTest::longIndicatorGetsAllItsRows()
 {
-    const AcnProcs holder = holderWith(QString(), QString(), QStringLiteral("ABCDEFGHIJKL@2"));
+    QFETCH(QString, quagindi);
+    const AcnProcs holder = holderWith(QString(), QString(), quagindi);
     TKeyTableForm form(holder);
     auto* paint = form.findChild<KeyPaintBox*>(QStringLiteral("KeyPaint"));
     const KeyBoxScene scene = paint->scene();
-    QCOMPARE(scene.boxes.size(), std::size_t(13 * 26));
+    const int rows = int(quagindi.indexOf(QLatin1Char('@'))) + 1;
+    QCOMPARE(scene.boxes.size(), std::size_t(rows * 26));
     const int s = scene.boxSize;
     QVERIFY(paint->height() >= scene.marks.back().y + 1);
     const QImage image = renderPaintBox(*paint);
-    QCOMPARE(boxInside(image, s, 13 * s, s), referenceBox(scene, QStringLiteral("L"), Qt::red)); // row 12, box 2
+    QCOMPARE(boxInside(image, s, rows * s, s), referenceBox(scene, QStringLiteral("L"), Qt::red)); // last row, box 2
     auto* ok = form.findChild<QPushButton*>(QStringLiteral("Button1"));
     QVERIFY(ok->y() > form.findChild<QScrollArea*>()->geometry().bottom());
     QVERIFY(form.rect().contains(ok->geometry()));
+    QVERIFY(form.height() <= form.screen()->availableGeometry().height());
 }
 
 QTEST_MAIN(KeyTableTest)
