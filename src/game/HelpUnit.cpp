@@ -44,7 +44,6 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent)
     m_tabs->setObjectName(QStringLiteral("TabControl1"));
     m_tabs->setShape(QTabBar::RoundedSouth);
     m_tabs->setExpanding(false);
-    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 75px; }"));
     for (const HelpTab& tab : HelpTabs) {
         m_tabs->addTab(QString::fromLatin1(tab.caption));
     }

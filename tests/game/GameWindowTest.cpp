@@ -1,0 +1,500 @@
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "ABCPaint.h"
+#include "Acn5GameMainUnit.h"
+#include "HelpUnit.h"
+#include "PuzzleFile.h"
+#include "PuzzlePaint.h"
+#include "ScriptedUi.h"
+#include "ToolUnit.h"
+
+namespace {
+
+// "Hello, World!" enciphered letter by letter with QWERTY... keeps every character in place.
+const std::string Plain = "Hello, World!";
+const std::string CipherSol = "ITSSG, VGKSR!";
+
+PuzzleLines PuzzleWith(const std::string& ciphersol, const std::string& railsol)
+{
+    PuzzleLines lines = PuzzleTemplate();
+    lines[6] = Plain;
+    lines[12] = "QWERTYUIOPASDFGHJKLZXCVBNM";
+    lines[24] = "ZEBRA";
+    lines[30] = "KEY";
+    lines[36] = "AB@3";
+    lines[42] = "LEMON";
+    lines[45] = ciphersol;
+    lines[48] = railsol;
+    lines[51] = "";
+    lines[54] = "VKSTU EJYZF ";
+    lines[57] = "SIPZB KSDZR ";
+    return lines;
+}
+
+void WriteLines(const QString& path, const PuzzleLines& lines)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const std::string bytes = JoinPuzzleLines(lines);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+QString Shot(const QString& name)
+{
+    return QStringLiteral("/tmp/tessarin-game-%1.png").arg(name);
+}
+
+} // namespace
+
+class GameWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedUi m_ui;
+    std::unique_ptr<TAcn5GameMainForm> m_window;
+    QString m_path;
+
+    QAction* action(const char* name) { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QString panel(int i) { return m_window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text(); }
+    // A click in the middle of board cell (row, column).
+    void clickCell(int row, int column)
+    {
+        const int size = m_window->board()->cellSize();
+        QTest::mouseClick(m_window->board(), Qt::LeftButton, {},
+                          QPoint((column - 1) * size + size / 2, row * size + size / 2));
+    }
+    void clickSlot(int slot)
+    {
+        const int width = m_window->strip()->width() / 26;
+        QTest::mouseClick(m_window->strip(), Qt::LeftButton, {}, QPoint(2 + (slot - 1) * width + width / 2, 10));
+    }
+    void openFile(const QString& path)
+    {
+        m_ui.dialogs.fileAnswers.push_back(path);
+        action("OpenPuzzle1")->trigger();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m_ui = {};
+        m_path = m_dir.filePath(QStringLiteral("Week 12.acnx"));
+        WriteLines(m_path, PuzzleWith(CipherSol, "HLO EL "));
+        m_window = std::make_unique<TAcn5GameMainForm>(m_ui.services());
+        m_window->setSaveAnimationTimes(1, 1);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window->puzzle().GameChanged = false;
+        m_window.reset();
+    }
+
+    void startsWithABlankBoardThatIgnoresTheMouse()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tessarin 5 Game"));
+        QCOMPARE(m_window->puzzle().BoardText, BlankBoard());
+        QVERIFY(!action("Save1")->isEnabled());
+        QVERIFY(!action("ScorePuzzle1")->isEnabled());
+        QVERIFY(action("UndoBtn")->isEnabled());
+        QCOMPARE(m_window->minimumSize(), m_window->size());
+        m_window->grab().save(Shot(QStringLiteral("start")));
+        clickCell(0, 1);
+        QVERIFY(!m_window->puzzle().SelectedCell);
+        m_window->close();
+        QVERIFY(m_ui.dialogs.texts(QStringLiteral("ask")).isEmpty());
+    }
+
+    void openChoosesTheFirstKindAndSetsTheCaption()
+    {
+        openFile(m_path);
+        const ScriptedDialogs::Shown& asked = m_ui.dialogs.shown.first();
+        QCOMPARE(asked.text, QStringLiteral("Open a Tessarin cryptogram to solve"));
+        QCOMPARE(asked.request.defaultSuffix, QStringLiteral("acnx"));
+        QVERIFY(asked.request.folder.endsWith(QLatin1Char('/')));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tessarin 5 Game - Week 12"));
+        QCOMPARE(m_window->puzzle().GameKind, CipherKind::Cipher);
+        QCOMPARE(m_window->puzzle().BoardText, CipherSol);
+        QCOMPARE(panel(0), QStringLiteral("SUBSTITUTION"));
+        QVERIFY(action("CipherAlphabet1")->isEnabled());
+        QVERIFY(!action("PlayfairSquare1")->isEnabled());
+        QVERIFY(action("Save1")->isEnabled());
+        QCOMPARE(action("ShowKeys1")->text(), QStringLiteral("S&how Keys..."));
+    }
+
+    void aKindWithoutCryptogramSaysSo()
+    {
+        openFile(m_path);
+        action("PlayfairBtn")->trigger();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("information")),
+                 QStringList{QStringLiteral("Puzzle contains no Playfair encryption.")});
+        QCOMPARE(m_window->puzzle().BoardText, BlankBoard());
+        QCOMPARE(panel(0), QString());
+        for (const char* tool : {"CipherAlphabet1", "PlayfairSquare1", "QuagmireTable1", "VigenereTable1"}) {
+            QVERIFY(!action(tool)->isEnabled());
+        }
+        m_window->grab().save(Shot(QStringLiteral("blank-playfair")));
+    }
+
+    void aFileWithoutAnySolutionOpensWithNoKind()
+    {
+        const QString empty = m_dir.filePath(QStringLiteral("empty.acnx"));
+        PuzzleLines lines = PuzzleWith("", "");
+        lines[54] = lines[57] = "";
+        WriteLines(empty, lines);
+        openFile(m_path);
+        action("ShowKeys1")->trigger();
+        openFile(empty);
+        QCOMPARE(m_window->puzzle().GameKind, CipherKind::None);
+        QCOMPARE(m_window->puzzle().BoardText, BlankBoard());
+        QCOMPARE(panel(0), QString());
+        QCOMPARE(panel(1), QString());
+        QVERIFY(!action("CipherAlphabet1")->isEnabled());
+        action("ScorePuzzle1")->trigger();
+        QVERIFY(m_window->board()->scoreMarks().empty());
+    }
+
+    void aFailedOpenKeepsEverything()
+    {
+        openFile(m_path);
+        const QString bad = m_dir.filePath(QStringLiteral("short.acnx"));
+        PuzzleLines lines = PuzzleWith("X", "");
+        lines.resize(40);
+        WriteLines(bad, lines);
+        openFile(bad);
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("error")),
+                 QStringList{QStringLiteral("List index out of bounds (45)")});
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tessarin 5 Game - Week 12"));
+        QCOMPARE(m_window->puzzle().BoardText, CipherSol);
+    }
+
+    void clicksMapToCells_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("selected");
+        // Cells of 33 pixels: "ITSSG, VGKSR!" has letters at 1-5 and 8-12, ',' at 6, blank at 7, '!' at 13.
+        QTest::newRow("first cell") << 1 << 1 << true;
+        QTest::newRow("last pixel of cell 5") << 164 << 32 << true;
+        QTest::newRow("comma") << 170 << 10 << false;
+        QTest::newRow("blank") << 200 << 10 << false;
+        QTest::newRow("exclamation mark") << 400 << 10 << false;
+        QTest::newRow("past the text") << 450 << 10 << false;
+        QTest::newRow("below the text") << 10 << 40 << false;
+    }
+
+    void clicksMapToCells()
+    {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(bool, selected);
+        openFile(m_path);
+        QCOMPARE(m_window->board()->cellSize(), 33);
+        QTest::mouseClick(m_window->board(), Qt::LeftButton, {}, QPoint(x, y));
+        QCOMPARE(m_window->puzzle().SelectedCell.has_value(), selected);
+        QCOMPARE(m_window->puzzle().GameChanged, selected);
+    }
+
+    void clicksRightOfTheGridClearTheSelection()
+    {
+        openFile(m_path);
+        PuzzlePaint* board = m_window->board();
+        board->resize(23 * 33 + 20, board->height());
+        m_window->puzzle().BoardText = std::string(23, 'A');
+        clickCell(0, 23);
+        QVERIFY(m_window->puzzle().SelectedCell);
+        QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(23 * 33 + 5, 5));
+        QVERIFY(!m_window->puzzle().SelectedCell);
+    }
+
+    void stripPicksLettersIncludingItsFirstTwoPixels()
+    {
+        openFile(m_path);
+        ABCPaint* strip = m_window->strip();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(0, 10));
+        QCOMPARE(m_window->puzzle().SelectedLetter, 0);
+        clickCell(0, 1); // I, plaintext H
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(1, 10));
+        QCOMPARE(m_window->puzzle().SelectedLetter, 1);
+        QCOMPARE(m_window->puzzle().BoardText, std::string("ATSSG, VGKSR!"));
+        clickSlot(8);
+        QCOMPARE(m_window->puzzle().BoardText, std::string("HTSSG, VGKSR!"));
+        const int slot = strip->width() / 26;
+        if (strip->width() - 1 >= 2 + 26 * slot) {
+            QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() - 1, 10));
+            QCOMPARE(m_window->puzzle().SelectedLetter, 8);
+        }
+        clickCell(0, 3); // S, plaintext l: both l cells change
+        clickSlot(12);
+        QCOMPARE(m_window->puzzle().BoardText, std::string("HTLLG, VGKLR!"));
+        m_window->grab().save(Shot(QStringLiteral("substitution")));
+    }
+
+    void keyboardActsAsTheStripAndUndo()
+    {
+        openFile(m_path);
+        PuzzlePaint* board = m_window->board();
+        board->setFocus();
+        QTest::keyClick(board, Qt::Key_Home);
+        QCOMPARE(CellPosition(*m_window->puzzle().SelectedCell), std::size_t(1));
+        QVERIFY(m_window->puzzle().GameChanged);
+        QTest::keyClick(board, Qt::Key_H);
+        QCOMPARE(m_window->puzzle().BoardText, std::string("HTSSG, VGKSR!"));
+        QCOMPARE(m_window->puzzle().SelectedLetter, 8);
+        QTest::keyClick(board, Qt::Key_Backspace);
+        QCOMPARE(m_window->puzzle().BoardText, CipherSol);
+        QTest::keyClick(board, Qt::Key_End);
+        QCOMPARE(CellPosition(*m_window->puzzle().SelectedCell), std::size_t(12));
+        QTest::keyClick(board, Qt::Key_Tab);
+        QCOMPARE(CellPosition(*m_window->puzzle().SelectedCell), std::size_t(12));
+        QTest::keyClick(board, Qt::Key_Backtab);
+        QCOMPARE(CellPosition(*m_window->puzzle().SelectedCell), std::size_t(11));
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(board, Qt::Key_Left);
+        }
+        QCOMPARE(CellPosition(*m_window->puzzle().SelectedCell), std::size_t(5));
+        QTest::keyClick(board, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(m_window->puzzle().BoardText, CipherSol);
+        action("RailBtn")->trigger();
+        QTest::keyClick(board, Qt::Key_Home);
+        QVERIFY(!m_window->puzzle().SelectedCell);
+    }
+
+    void scoreMarksWrongCellsUntilTheNextRepaint()
+    {
+        openFile(m_path);
+        action("ScorePuzzle1")->trigger();
+        QCOMPARE(m_window->board()->scoreMarks().size(), std::size_t(10));
+        const QImage image = m_window->board()->grab().toImage();
+        image.save(Shot(QStringLiteral("score")));
+        const int q = 33 / 4;
+        QCOMPARE(image.pixelColor(q + 1, q + 1), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(5 * 33 + q + 1, q + 1), QColor(255, 255, 255));
+        clickCell(0, 1);
+        QVERIFY(m_window->board()->scoreMarks().empty());
+        QVERIFY(m_ui.dialogs.texts(QStringLiteral("information")).isEmpty());
+
+        m_window->puzzle().BoardText = "HELLO, WORLD!";
+        action("ScorePuzzle1")->trigger();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("information")),
+                 QStringList{QStringLiteral("Congratulations! Cryptogram has been correctly deciphered.")});
+        action("RailBtn")->trigger();
+        action("ScorePuzzle1")->trigger();
+        QVERIFY(m_window->board()->scoreMarks().empty());
+    }
+
+    void revealPuzzleShowsTheAnswerWhileHeld()
+    {
+        openFile(m_path);
+        auto* button = m_window->findChild<QToolButton*>(QStringLiteral("RevealBtnButton"));
+        QVERIFY(button);
+        QTest::mousePress(button, Qt::LeftButton);
+        QVERIFY(m_window->board()->revealing());
+        m_window->grab().save(Shot(QStringLiteral("reveal")));
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QVERIFY(!m_window->board()->revealing());
+        QCOMPARE(m_window->puzzle().BoardText, CipherSol);
+    }
+
+    void showKeysTogglesAndChoosingAKindHidesThem()
+    {
+        openFile(m_path);
+        QAction* keys = action("ShowKeys1");
+        keys->trigger();
+        QCOMPARE(panel(1), QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM"));
+        QCOMPARE(keys->text(), QStringLiteral("&Hide Keys..."));
+        keys->trigger();
+        QCOMPARE(panel(1), QString());
+        action("QuagmireBtn")->trigger();
+        keys->trigger();
+        QCOMPARE(panel(1), QStringLiteral("Key: KEY   C Key:    Ind: AB /3"));
+        action("RailBtn")->trigger();
+        QCOMPARE(panel(1), QString());
+        QCOMPARE(keys->text(), QStringLiteral("S&how Keys..."));
+        keys->trigger();
+        QCOMPARE(panel(1), QStringLiteral("3 rail cipher"));
+        m_window->grab().save(Shot(QStringLiteral("railfence")));
+    }
+
+    void timerCountsInTheStatusBar()
+    {
+        QAction* clock = action("Clock1");
+        clock->trigger();
+        QCOMPARE(panel(2), QStringLiteral("0:00:00"));
+        QCOMPARE(clock->text(), QStringLiteral("Timer Off"));
+        QTRY_COMPARE_WITH_TIMEOUT(panel(2), QStringLiteral("0:00:01"), 3000);
+        clock->trigger();
+        QCOMPARE(panel(2), QString());
+        QCOMPARE(clock->text(), QStringLiteral("Timer On"));
+    }
+
+    void saveQuestionOnClose_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("yes") << int(Answer::Yes) << true << true;
+        QTest::newRow("no") << int(Answer::No) << true << false;
+        QTest::newRow("cancel") << int(Answer::Cancel) << false << false;
+    }
+
+    void saveQuestionOnClose()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        openFile(m_path);
+        clickCell(0, 1);
+        clickSlot(8);
+        m_ui.dialogs.askAnswers.push_back(static_cast<Answer>(answer));
+        action("Exit1")->trigger();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("ask")),
+                 QStringList{QStringLiteral("Do you want to save your cryptogram solutions?")});
+        QCOMPARE(m_window->isVisible(), !closed);
+        QCOMPARE(m_window->puzzle().CIPHERSOL, std::string("HTSSG, VGKSR!"));
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const PuzzleLines lines = SplitPuzzleLines(file.readAll().toStdString());
+        QCOMPARE(lines[45], saved ? std::string("HTSSG, VGKSR!") : CipherSol);
+    }
+
+    void saveShortcutWritesTheSolutionLines()
+    {
+        openFile(m_path);
+        clickCell(0, 1);
+        clickSlot(8);
+        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        PuzzleLines expected = PuzzleWith(CipherSol, "HLO EL ");
+        expected[45] = "HTSSG, VGKSR!";
+        QCOMPARE(file.readAll().toStdString(), JoinPuzzleLines(expected));
+        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("ProgBar"))->isHidden());
+    }
+
+    void aSaveIntoAVanishedFileIsReported()
+    {
+        openFile(m_path);
+        QFile::remove(m_path);
+        action("Save1")->trigger();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("error")).size(), 1);
+        QVERIFY(m_ui.dialogs.texts(QStringLiteral("error")).first().startsWith(QStringLiteral("Cannot open file")));
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void toolWindowShowsTheKindOnTheBoardOnce()
+    {
+        openFile(m_path);
+        action("CipherAlphabet1")->trigger();
+        TToolForm* first = m_window->toolWindow();
+        QVERIFY(first);
+        QCOMPARE(first->windowTitle(), QStringLiteral("Substitution Alphabet"));
+        QCOMPARE(first->memo()->toPlainText().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("Q W E R T Y U I O P A S D F G H J K L Z X C V B N M"));
+        first->grab().save(Shot(QStringLiteral("tool-substitution")));
+        const struct
+        {
+            const char* button;
+            const char* item;
+            const char* name;
+            QString caption;
+        } kinds[] = {{"QuagmireBtn", "QuagmireTable1", "quagmire", QStringLiteral("Quagmire Table")},
+                     {"VigenereBtn", "VigenereTable1", "vigenere", QStringLiteral("Vigenere Table")}};
+        for (const auto& k : kinds) {
+            action(k.button)->trigger();
+            action(k.item)->trigger();
+            QCOMPARE(m_window->findChildren<TToolForm*>().size(), 1);
+            QCOMPARE(m_window->toolWindow()->windowTitle(), k.caption);
+            m_window->toolWindow()->grab().save(Shot(QStringLiteral("tool-%1").arg(QLatin1String(k.name))));
+        }
+        QCOMPARE(m_window->toolWindow()->memo()->toPlainText().count(QLatin1Char('\n')), 27);
+        m_window->findChild<TToolForm*>()->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        QTRY_VERIFY(!m_window->toolWindow());
+    }
+
+    void toolWindowReportsABadQuagmireColumn()
+    {
+        PuzzleLines lines = PuzzleWith(CipherSol, "");
+        lines[36] = "AB@x";
+        WriteLines(m_path, lines);
+        openFile(m_path);
+        action("QuagmireBtn")->trigger();
+        action("QuagmireTable1")->trigger();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("error")),
+                 QStringList{QStringLiteral("'x' is not a valid integer value")});
+        QVERIFY(m_window->toolWindow()->memo()->toPlainText().isEmpty());
+    }
+
+    void playfairToolWindowShowsTheSquare()
+    {
+        PuzzleLines lines = PuzzleWith(CipherSol, "");
+        lines[51] = "GDDOGFYEKC";
+        WriteLines(m_path, lines);
+        openFile(m_path);
+        action("PlayfairBtn")->trigger();
+        m_window->grab().save(Shot(QStringLiteral("playfair")));
+        action("PlayfairSquare1")->trigger();
+        QCOMPARE(m_window->toolWindow()->memo()->toPlainText(),
+                 QStringLiteral("Z E B R A\nC D F G H\nI J K L M\nN O P S T\nU V W X Y"));
+        m_window->toolWindow()->grab().save(Shot(QStringLiteral("tool-playfair")));
+    }
+
+    void helpWindowOpensOnTheOverviewAndFollowsTheTabs()
+    {
+        THelpForm help(m_window.get());
+        help.show();
+        QCOMPARE(help.windowTitle(), QStringLiteral("Help for Tessarin"));
+        QVERIFY(help.memo()->toPlainText().startsWith(QStringLiteral("TESSARIN 5 GAME EDITION")));
+        QVERIFY(help.memo()->font().fixedPitch());
+        help.grab().save(Shot(QStringLiteral("help")));
+        help.tabs()->setCurrentIndex(4);
+        QCOMPARE(help.windowTitle(), QStringLiteral("Quagmire Help for Tessarin"));
+        QVERIFY(help.memo()->toPlainText().startsWith(QStringLiteral("THE QUAGMIRE CIPHER")));
+        QCOMPARE(help.memo()->textCursor().position(), 0);
+        help.tabs()->setCurrentIndex(5);
+        QVERIFY(help.memo()->toPlainText().contains(QStringLiteral("Vigen\u00e8re")));
+        help.grab().save(Shot(QStringLiteral("help-vigenere")));
+        help.close();
+        help.show();
+        QCOMPARE(help.windowTitle(), QStringLiteral("Help for Tessarin"));
+        for (const char* name : {"HELPTEXT", "CIPHERTEXT", "RAILTEXT", "PLAYTEXT", "QUAGTEXT", "VIGENTEXT"}) {
+            QVERIFY2(!THelpForm::HelpResourceText(QString::fromLatin1(name).toLower()).isEmpty(), name);
+        }
+    }
+
+    void websiteAndAbout()
+    {
+        action("WebsiteItem")->trigger();
+        QCOMPARE(m_ui.shell.opened.size(), 1);
+        QCOMPARE(m_ui.shell.opened.first().host(), QStringLiteral("tessarin.example.org"));
+        action("About1")->trigger();
+        QVERIFY(m_ui.dialogs.texts(QStringLiteral("information"))
+                    .first()
+                    .startsWith(QStringLiteral("About Tessarin Game Edition")));
+    }
+
+    void widerWindowsHaveLargerCells()
+    {
+        const int before = m_window->board()->cellSize();
+        m_window->resize(m_window->width() + 230, m_window->height());
+        QTRY_VERIFY(m_window->board()->cellSize() > before);
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "GameWindowTest.moc"

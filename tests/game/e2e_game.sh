@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# End to end: the real tessarin5game on its own X display opens a puzzle made by tessarin5-cli, the solver clicks
+# a cell and a strip letter, types a letter into another cell and saves with Ctrl+S. Line 45 must then hold the
+# solver's letters and every other line must be byte for byte as before.
+#   e2e_game.sh BIN_DIR SUPPORT_DIR
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+support=$(cd "$2" && pwd)
+work=$(mktemp -d)
+cleanup() {
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+puzzle=$work/puzzle.acnx
+printf 'Hello world' | "$bin/tessarin5-cli" add "$puzzle" cipher --seed 1
+cp "$puzzle" "$work/before.acnx"
+
+drive() {
+    cd "$work"
+    "$bin/tessarin5game" &
+    game_pid=$!
+    trap 'kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true' EXIT
+    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessarin 5 Game$' | head -n 1)
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1 || xdotool windowfocus --sync "$win"
+    sleep 0.5
+    xdotool key --window "$win" ctrl+o
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name 'Open a Tessarin cryptogram to solve' | head -n 1)
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog" >/dev/null 2>&1 || true
+    xdotool type --delay 20 "$puzzle"
+    xdotool key Return
+    for _ in $(seq 50); do
+        [ "$(xdotool getwindowname "$win")" = "Tessarin 5 Game - puzzle" ] && break
+        sleep 0.2
+    done
+    title=$(xdotool getwindowname "$win")
+    [ "$title" = "Tessarin 5 Game - puzzle" ] || { echo "window title is '$title'"; exit 1; }
+    sleep 0.5
+    # Cell 1 of the board (cells of 33 pixels below the tool bar, strip and spacer), then H on the strip.
+    xdotool mousemove --window "$win" 16 131 click 1
+    sleep 0.2
+    xdotool mousemove --window "$win" $((4 + 7 * 29 + 14)) 85 click 1
+    sleep 0.2
+    # Cell 2, then the letter E typed on the keyboard.
+    xdotool mousemove --window "$win" $((33 + 16)) 131 click 1
+    sleep 0.2
+    xdotool key --window "$win" e
+    sleep 0.2
+    xdotool key --window "$win" ctrl+s
+    sleep 2
+}
+export -f drive
+export bin work puzzle
+
+"$support/with-xvfb.sh" bash -c 'drive' 
+
+python3 - "$work/before.acnx" "$puzzle" <<'PY'
+import sys
+before = open(sys.argv[1], 'rb').read().split(b'\r\n')
+after = open(sys.argv[2], 'rb').read().split(b'\r\n')
+assert len(before) == len(after), (len(before), len(after))
+for i, (a, b) in enumerate(zip(before, after)):
+    if i != 45:
+        assert a == b, f"line {i} changed: {a!r} -> {b!r}"
+expected = b'HE' + before[45][2:]
+assert after[45] == expected, f"line 45 is {after[45]!r}, expected {expected!r}"
+print("line 45:", after[45].decode('cp1252'))
+PY
