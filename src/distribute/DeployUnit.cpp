@@ -66,7 +66,8 @@ void TDeployForm::buildControls()
     layout->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
-    setFixedSize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder);
+    // The design size, or more where larger system fonts need it.
+    setFixedSize(QSize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder).expandedTo(sizeHint()));
 
     connect(m_list, &AcnListBox::urlsDropped, this, &TDeployForm::AcnListDrop);
     connect(m_addBtn, &QPushButton::clicked, this, &TDeployForm::AddBtnClick);

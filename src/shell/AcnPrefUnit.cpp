@@ -72,7 +72,8 @@ TAcnPrefForm::TAcnPrefForm(AcnProcs& holder, const SettingsStore& settings, UiSe
     layout->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildButtonRow());
-    setFixedSize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder);
+    // The design size, or more where larger system fonts need it.
+    setFixedSize(QSize(kClientWidth + 2 * kBorder, kClientHeight + 2 * kBorder).expandedTo(sizeHint()));
     move(154, 113);
 
     const auto report = [this](const QString& message) { m_ui.dialogs->showError(this, message); };
