@@ -1,5 +1,7 @@
 #include "PuzzlePaint.h"
 
+#include <array>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +16,20 @@ const QColor SelectedFill(255, 255, 0);
 const QColor CellFill(255, 255, 255);
 const QColor RevealLetters(192, 192, 192);
 const QColor MarkColour(255, 0, 0);
+
+// Every code page byte as the character it shows, made once.
+const std::array<QString, 256>& Glyphs()
+{
+    static const std::array<QString, 256> glyphs = [] {
+        std::array<QString, 256> g;
+        for (int b = 0; b < 256; ++b) {
+            const char c = static_cast<char>(b);
+            g[static_cast<std::size_t>(b)] = FromCodePage(std::string_view(&c, 1));
+        }
+        return g;
+    }();
+    return glyphs;
+}
 
 std::optional<SelectionMove> MoveOfKey(int key)
 {
@@ -94,6 +110,9 @@ void PuzzlePaint::paintCells(QPainter& painter, const std::string& text, int siz
     const bool highlight = m_puzzle.GameKind != CipherKind::Railfence && m_puzzle.SelectedCell.has_value();
     const std::size_t selected = highlight ? CellPosition(*m_puzzle.SelectedCell) : 0;
     const int lastRow = height() / qMax(1, size) + 1;
+    const int ascent = metrics.ascent();
+    std::array<int, 256> advances;
+    advances.fill(-1);
     for (std::size_t p = 1; p <= text.size(); ++p) {
         const BoardCell cell = CellOfPosition(p);
         if (cell.row > lastRow) {
@@ -104,10 +123,15 @@ void PuzzlePaint::paintCells(QPainter& painter, const std::string& text, int siz
         painter.setPen(border);
         painter.setBrush(p == selected && c >= 'A' && c <= 'Z' ? SelectedFill : CellFill);
         painter.drawRect(r.left, r.top, r.size, r.size);
-        const QString shown = FromCodePage(std::string_view(&text[p - 1], 1));
+        if (c == ' ') {
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        if (advances[byte] < 0) {
+            advances[byte] = metrics.horizontalAdvance(Glyphs()[byte]);
+        }
         painter.setPen(letters);
-        const int left = r.left + (size - metrics.horizontalAdvance(shown)) / 2;
-        painter.drawText(left, r.top + offset + metrics.ascent(), shown);
+        painter.drawText(r.left + (size - advances[byte]) / 2, r.top + offset + ascent, Glyphs()[byte]);
     }
 }
 
