@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 void SetUpKeyToolWindow(QDialog& window, const QString& caption)
 {
@@ -28,7 +29,14 @@ QPushButton* MakeKeyButton(QDialog& window, const QString& name, const QString& 
 
 void MoveToScreenTopLeft(QWidget& window)
 {
-    if (const QScreen* screen = window.screen()) {
-        window.move(screen->availableGeometry().topLeft());
+    const QScreen* screen = window.screen();
+    if (!screen) {
+        return;
+    }
+    // The corner is that of the frame: the window manager puts its title bar inside the screen.
+    const QPoint corner = screen->availableGeometry().topLeft();
+    window.move(corner);
+    if (QWindow* handle = window.windowHandle()) {
+        handle->setFramePosition(corner);
     }
 }

@@ -25,10 +25,10 @@ void save(QDialog& window, const QDir& folder, const QString& name)
     }
     QTest::qWait(300);
     const bool onScreen = QGuiApplication::platformName() == u"xcb"_qs;
+    // On screen: from the screen's corner down to the frame's far corner, which shows where the window opens.
+    const QRect frame = window.frameGeometry();
     const QPixmap picture =
-        onScreen ? window.screen()->grabWindow(0, window.frameGeometry().x(), window.frameGeometry().y(),
-                                               window.frameGeometry().width(), window.frameGeometry().height())
-                 : window.grab();
+        onScreen ? window.screen()->grabWindow(0, 0, 0, frame.right() + 9, frame.bottom() + 9) : window.grab();
     picture.save(folder.filePath(name));
     window.hide();
 }
