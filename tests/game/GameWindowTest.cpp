@@ -113,6 +113,10 @@ private Q_SLOTS:
         QVERIFY(!action("ScorePuzzle1")->isEnabled());
         QVERIFY(action("UndoBtn")->isEnabled());
         QCOMPARE(m_window->minimumSize(), m_window->size());
+        for (const char* name : {"CipherBtn", "RailBtn", "PlayfairBtn", "QuagmireBtn", "VigenereBtn", "UndoBtn",
+                                 "LetterBtn", "RevealBtn", "OpenPuzzle1", "Save1", "Exit1", "TessHelp"}) {
+            QVERIFY2(!action(name)->icon().pixmap(32, 32).isNull(), name);
+        }
         m_window->grab().save(Shot(QStringLiteral("start")));
         clickCell(0, 1);
         QVERIFY(!m_window->puzzle().SelectedCell);
