@@ -421,6 +421,7 @@ private Q_SLOTS:
                      {"VigenereBtn", "VigenereTable1", "vigenere", QStringLiteral("Vigenere Table")}};
         for (const auto& k : kinds) {
             action(k.button)->trigger();
+            m_window->grab().save(Shot(QLatin1String(k.name)));
             action(k.item)->trigger();
             QCOMPARE(m_window->findChildren<TToolForm*>().size(), 1);
             QCOMPARE(m_window->toolWindow()->windowTitle(), k.caption);
