@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "Acn5GameMainUnit.h"
 #include "QtUiServices.h"
@@ -9,6 +10,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tessarin 5 Game Edition"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tessarin.game"));
+    // The game opens puzzles only through Open Puzzle; the command line answers --help and --version alone.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Solve the cryptograms of a Tessarin puzzle file."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
     QtDialogs dialogs;
     QtShell shell;
     QtClipboard clipboard;
