@@ -128,6 +128,14 @@ void TAcn5GameMainForm::buildToolBar()
 
 void TAcn5GameMainForm::buildMenus()
 {
+    buildPuzzleMenu();
+    buildOptionsMenu();
+    buildToolsMenu();
+    buildHelpMenu();
+}
+
+void TAcn5GameMainForm::buildPuzzleMenu()
+{
     QMenu* puzzleMenu = menuBar()->addMenu(QStringLiteral("Puzzle"));
     puzzleMenu->setObjectName(QStringLiteral("PuzzleMenu"));
     QAction* open = makeAction("OpenPuzzle1", QStringLiteral("Open Puzzle..."), QStringLiteral("open"));
@@ -144,7 +152,10 @@ void TAcn5GameMainForm::buildMenus()
     puzzleMenu->addAction(m_save);
     puzzleMenu->addSeparator();
     puzzleMenu->addAction(exitAction);
+}
 
+void TAcn5GameMainForm::buildOptionsMenu()
+{
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("OptionsMenu"));
     m_restart = makeAction("RestartPuzzle1", QStringLiteral("Restart Puzzle"), QStringLiteral("restart"));
@@ -161,7 +172,10 @@ void TAcn5GameMainForm::buildMenus()
     for (QAction* a : {m_save, m_restart, m_score, m_showKeys}) {
         a->setEnabled(false);
     }
+}
 
+void TAcn5GameMainForm::buildToolsMenu()
+{
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     const std::pair<const char*, const char*> toolItems[] = {{"CipherAlphabet1", "Substitution Alphabet..."},
@@ -177,7 +191,10 @@ void TAcn5GameMainForm::buildMenus()
         m_toolActions[static_cast<int>(toolKinds[i])] = item;
         tools->addAction(item);
     }
+}
 
+void TAcn5GameMainForm::buildHelpMenu()
+{
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     QAction* tessHelp = makeAction("TessHelp", QStringLiteral("Tessarin 5 Help"), QStringLiteral("help"));

@@ -53,6 +53,10 @@ private:
     // Construction (Acn5GameMainUnit.cpp).
     void buildToolBar();
     void buildMenus();
+    void buildPuzzleMenu();
+    void buildOptionsMenu();
+    void buildToolsMenu();
+    void buildHelpMenu();
     void buildCentre();
     void buildStatusBar();
     QAction* makeAction(const char* name, const QString& text, const QString& picture = {});
