@@ -1,8 +1,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -206,6 +209,35 @@ private Q_SLOTS:
             QCOMPARE(drop.dropAction(), Qt::CopyAction);
         }
         QCOMPARE(listOf(form)->count(), accepted ? 1 : 0);
+    }
+
+    void rowsAreDrawnBlackOnWhiteOrWhiteOnTheSelectionColour()
+    {
+        TDeployForm form(m_holder, m_ui.services(), m_game);
+        fill(form, {path(QStringLiteral("d/MMMMMMMM.acnx")), path(QStringLiteral("d/WWWWWWWW.acnx"))});
+        AcnListBox* list = listOf(form);
+        list->setCurrentRow(1);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QFontMetrics metrics(QFont(QStringLiteral("Tahoma"), 9));
+        QCOMPARE(list->visualItemRect(list->item(0)).height(), metrics.height() + 4);
+        const QImage image = list->viewport()->grab().toImage();
+        const QRect selected = list->visualItemRect(list->item(1));
+        const QRect plain = list->visualItemRect(list->item(0));
+        const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
+        QCOMPARE(image.pixelColor(selected.right() - 3, selected.center().y()), highlight);
+        QCOMPARE(image.pixelColor(plain.right() - 3, plain.center().y()), QColor(Qt::white));
+        QSet<QRgb> selectedColours;
+        QSet<QRgb> plainColours;
+        for (int x = 2; x < metrics.horizontalAdvance(path(QStringLiteral("d/MMMMMMMM.acnx"))); ++x) {
+            for (int y = 0; y < selected.height(); ++y) {
+                selectedColours.insert(image.pixel(x, selected.top() + y));
+                plainColours.insert(image.pixel(x, plain.top() + y));
+            }
+        }
+        QVERIFY(selectedColours.contains(qRgb(255, 255, 255)));
+        QVERIFY(plainColours.contains(qRgb(0, 0, 0)));
+        QVERIFY(!plainColours.contains(highlight.rgb()));
     }
 
     void removeDeletesTheSelectedEntryAndDisablesAtEmpty()
