@@ -40,9 +40,11 @@ void AcnListBox::SetPaths(const QStringList& paths)
     setCurrentRow(-1);
 }
 
+namespace {
+
 // Files are only ever copied from the drop: the action is Copy, never Move, so that no file manager deletes a
 // puzzle it believes was moved onto the list.
-static bool acceptAsCopy(QDropEvent* event)
+bool acceptAsCopy(QDropEvent* event)
 {
     if (!event->mimeData()->hasUrls() || !event->possibleActions().testFlag(Qt::CopyAction)) {
         event->ignore();
@@ -52,6 +54,8 @@ static bool acceptAsCopy(QDropEvent* event)
     event->accept();
     return true;
 }
+
+} // namespace
 
 void AcnListBox::dragEnterEvent(QDragEnterEvent* event)
 {

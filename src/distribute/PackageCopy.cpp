@@ -100,6 +100,26 @@ QString PackageFolderOf(const QString& chosenPath)
     return chosen.isFile() ? chosen.absolutePath() : chosenPath;
 }
 
+namespace {
+
+// Refuses, before anything is copied, a destination that is one of the files to copy: copying an earlier entry
+// onto it would destroy a source that is still to come (or the game program itself).
+void refuseDestinationsThatAreSources(const QStringList& sources, const QStringList& destinations)
+{
+    for (const QString& destination : destinations) {
+        if (!QFileInfo::exists(destination)) {
+            continue;
+        }
+        for (const QString& source : sources) {
+            if (isSameFile(source, destination)) {
+                failCreate(destination, QStringLiteral("It is one of the files being copied."));
+            }
+        }
+    }
+}
+
+} // namespace
+
 void BuildPackage(const QStringList& puzzles, const QString& chosenPath, const QString& gameProgramPath)
 {
     const QString packageFolder = PackageFolderOf(chosenPath);
@@ -107,8 +127,13 @@ void BuildPackage(const QStringList& puzzles, const QString& chosenPath, const Q
         QDir().mkdir(packageFolder);
     }
     const QDir package(packageFolder);
-    for (const QString& puzzle : puzzles) {
-        CopyPackageFile(puzzle, package.filePath(QFileInfo(puzzle).fileName()));
+    const QStringList sources = QStringList(puzzles) << gameProgramPath;
+    QStringList destinations;
+    for (const QString& source : sources) {
+        destinations.append(package.filePath(QFileInfo(source).fileName()));
     }
-    CopyPackageFile(gameProgramPath, package.filePath(QFileInfo(gameProgramPath).fileName()));
+    refuseDestinationsThatAreSources(sources, destinations);
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        CopyPackageFile(sources[i], destinations[i]); // the game program comes last
+    }
 }

@@ -377,6 +377,24 @@ private Q_SLOTS:
         QCOMPARE(listOf(form)->count(), 1); // the list stays for another try
     }
 
+    void laterEntryInThePackageIsNotOverwrittenByAnEarlierOne()
+    {
+        const QString pack = path(QStringLiteral("s11/Pack"));
+        writeFile(pack + QStringLiteral("/x.acnx"), "the package's own");
+        writeFile(path(QStringLiteral("s11/a/x.acnx")), "from elsewhere");
+        writeFile(path(QStringLiteral("s11/a/y.acnx")), "y");
+        m_ui.dialogs.fileAnswers.push_back(pack);
+        TDeployForm form(m_holder, m_ui.services(), m_game);
+        fill(form, {path(QStringLiteral("s11/a/y.acnx")), path(QStringLiteral("s11/a/x.acnx")),
+                    pack + QStringLiteral("/x.acnx")});
+        button(form, "SaveBtn")->click();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("error")),
+                 QStringList{QStringLiteral("Cannot create file \"%1\". It is one of the files being copied.")
+                                 .arg(QDir::toNativeSeparators(pack + QStringLiteral("/x.acnx")))});
+        QCOMPARE(readFile(pack + QStringLiteral("/x.acnx")), QByteArray("the package's own"));
+        QCOMPARE(entriesOf(QDir(pack)), QStringList{QStringLiteral("x.acnx")}); // nothing copied
+    }
+
     void hardLinkedDestinationIsTheSameFile()
     {
         writeFile(path(QStringLiteral("s4/src.acnx")), "linked");
