@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 
@@ -35,6 +36,9 @@ void TAcn5MainForm::FormCreate()
 void TAcn5MainForm::FormShow(const QStringList& arguments)
 {
     runGuarded([this] { ApplyViewSettings(); });
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
     updateStatusPanel5();
     SourceREdit->setFocus(Qt::OtherFocusReason);
     runGuarded([this] { RebuildHistoryMenu(); });

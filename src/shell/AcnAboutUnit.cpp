@@ -45,11 +45,13 @@ TAcnAboutForm::TAcnAboutForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::W
     setPalette(background);
     setAutoFillBackground(true);
 
+    // The two pictures fill the width of the box edge to edge.
     auto* pictures = new QHBoxLayout;
+    pictures->setContentsMargins(0, 0, 0, 0);
+    pictures->setSpacing(0);
     pictures->addWidget(picture(QStringLiteral("imgLogo"), QStringLiteral(":/shell/logo.svg"), QSize(100, 92), this));
     pictures->addWidget(picture(QStringLiteral("Image2"), QStringLiteral(":/shell/name.svg"), QSize(239, 72), this), 0,
                         Qt::AlignVCenter);
-    pictures->addStretch();
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Rule"));
     rule->setFrameShape(QFrame::HLine);
@@ -62,11 +64,16 @@ TAcnAboutForm::TAcnAboutForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::W
     buttons->addStretch();
     buttons->addWidget(ok);
 
+    auto* text = new QVBoxLayout;
+    text->setContentsMargins(14, 6, 12, 12);
+    text->addWidget(textLine(QStringLiteral("ProductLine"), QStringLiteral("Cryptogram puzzles for Windows"), this));
+    text->addWidget(textLine(QStringLiteral("VersionLine"), QStringLiteral("Version 5.1  (Build 5.1.0)"), this));
+    text->addStretch();
+    text->addWidget(rule);
+    text->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->setSpacing(0);
     layout->addLayout(pictures);
-    layout->addWidget(textLine(QStringLiteral("ProductLine"), QStringLiteral("Cryptogram puzzles for Windows"), this));
-    layout->addWidget(textLine(QStringLiteral("VersionLine"), QStringLiteral("Version 5.1  (Build 5.1.0)"), this));
-    layout->addStretch();
-    layout->addWidget(rule);
-    layout->addLayout(buttons);
+    layout->addLayout(text, 1);
 }

@@ -5,8 +5,9 @@
 MakerApplication::MakerApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QStringLiteral("Dunmarrow32"));
-    setApplicationName(QStringLiteral("Tessarin"));
-    setApplicationDisplayName(QStringLiteral("Tessarin 5"));
+    // The application title "Tessarin 5" titles the message boxes. It is the name, not a display name, because a
+    // display name would be appended to every other window's caption ("About Tessarin").
+    setApplicationName(QStringLiteral("Tessarin 5"));
     setApplicationVersion(QStringLiteral(TESSARIN_VERSION));
     setDesktopFileName(QStringLiteral("org.example.tessarin.maker"));
 }

@@ -40,6 +40,8 @@ QPixmap TSplashScreen::splashPicture()
 TSplashScreen::TSplashScreen() : QSplashScreen(splashPicture(), Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("SplashScreen"));
+    // Not shown (the splash has no caption), but it tells the splash apart from the main window for the desktop.
+    setWindowTitle(QStringLiteral("Starting Tessarin 5"));
     // Pure magenta is transparent: the picture's shape is the window's shape.
     setMask(pixmap().createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
 }

@@ -1,0 +1,192 @@
+// The real tessarin5 on an X display of its own (run through with-xvfb.sh): a plaintext is typed, encrypted on two
+// tabs and saved with Ctrl+S by a new user, the window closed with Ctrl+X, and the file read back; then the maker
+// is started with a puzzle file and shows its first kind. Keys are typed with xdotool; the clipboard shows what the
+// maker's ciphertext view holds.
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArrayList fileLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QByteArrayList lines = file.readAll().split('\n');
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+} // namespace
+
+class MakerEndToEndTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void typeEncryptOnTwoTabsSaveAndClose();
+    void startedWithAFileItShowsTheFirstKind_data();
+    void startedWithAFileItShowsTheFirstKind();
+    void cleanup();
+
+private:
+    bool startMaker(const QStringList& arguments);
+    bool xdo(const QStringList& arguments, QByteArray* output = nullptr);
+    void keys(const QStringList& keys);
+    QString savedPuzzle() const { return m_home.path() + QStringLiteral("/Documents/Dunmarrow/Ciphers/Untitled.acnx"); }
+
+    QTemporaryDir m_home;
+    QProcess m_maker;
+    QByteArray m_window;
+};
+
+void MakerEndToEndTest::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run through tests/support/with-xvfb.sh");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/data"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    m_maker.setProcessEnvironment(env);
+    m_maker.setProgram(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5"));
+    // No pipes to the maker: a helper that its sound system may start would inherit them and keep them open.
+    m_maker.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_maker.setStandardInputFile(QProcess::nullDevice());
+}
+
+bool MakerEndToEndTest::xdo(const QStringList& arguments, QByteArray* output)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(15000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return false;
+    }
+    if (output != nullptr) {
+        *output = tool.readAllStandardOutput().trimmed();
+    }
+    return tool.exitCode() == 0;
+}
+
+void MakerEndToEndTest::keys(const QStringList& sequence)
+{
+    for (const QString& key : sequence) {
+        xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), key});
+        QTest::qWait(250);
+    }
+}
+
+bool MakerEndToEndTest::startMaker(const QStringList& arguments)
+{
+    QElapsedTimer clock;
+    clock.start();
+    m_maker.setArguments(arguments);
+    m_maker.start();
+    if (!m_maker.waitForStarted(5000)) {
+        return false;
+    }
+    QByteArray found;
+    if (!xdo({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+              QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(m_maker.processId()),
+              QStringLiteral("--name"), QStringLiteral("^Tessarin 5$")},
+             &found)) {
+        return false;
+    }
+    m_window = found.split('\n').first();
+    qInfo("main window shown after %lld ms", static_cast<long long>(clock.elapsed()));
+    QTest::qWait(600); // the splash goes once the main window is active
+    xdo({QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::fromLatin1(m_window)});
+    QTest::qWait(300);
+    return true;
+}
+
+void MakerEndToEndTest::typeEncryptOnTwoTabsSaveAndClose()
+{
+    QVERIFY(!QDir(m_home.path() + QStringLiteral("/Documents/Dunmarrow")).exists());
+    QVERIFY(startMaker({}));
+    xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+         QStringLiteral("Meet me at the old mill")});
+    QTest::qWait(300);
+    keys({QStringLiteral("alt+p"), QStringLiteral("c")}); // Puzzle > En&crypt! on the cipher tab
+    keys({QStringLiteral("alt+o"), QStringLiteral("i")}); // Options > Ra&ilfence
+    keys({QStringLiteral("alt+p"), QStringLiteral("c")});
+    keys({QStringLiteral("ctrl+s")});
+    QTest::qWait(1500); // the progress animation after saving
+    keys({QStringLiteral("ctrl+x")});
+    QTRY_COMPARE_WITH_TIMEOUT(m_maker.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(m_maker.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_maker.exitCode(), 0);
+
+    const QByteArrayList lines = fileLines(savedPuzzle());
+    QCOMPARE(lines.size(), 60);
+    QCOMPARE(lines[6], QByteArray("Meet me at the old mill"));
+    QCOMPARE(lines[9].size(), lines[6].size());
+    QVERIFY(lines[9] != QByteArray("MEET ME AT THE OLD MILL"));
+    QCOMPARE(lines[12].size(), 26);
+    // Two rails: the 18 letters (and any filler) in groups of two, each followed by a blank.
+    QVERIFY2(QRegularExpression(QStringLiteral("^([A-Z]{2} ){9,}$")).match(QString::fromLatin1(lines[18])).hasMatch(),
+             lines[18].constData());
+    QVERIFY(lines[21].isEmpty() && lines[27].isEmpty() && lines[39].isEmpty());
+    QCOMPARE(lines[45], lines[9]);
+    QCOMPARE(lines[48], lines[18]);
+}
+
+void MakerEndToEndTest::startedWithAFileItShowsTheFirstKind_data()
+{
+    QTest::addColumn<bool>("withoutSubstitution");
+    QTest::newRow("substitution first") << false;
+    QTest::newRow("rail fence first") << true;
+}
+
+void MakerEndToEndTest::startedWithAFileItShowsTheFirstKind()
+{
+    QFETCH(bool, withoutSubstitution);
+    QByteArrayList lines = fileLines(savedPuzzle());
+    QCOMPARE(lines.size(), 60);
+    QString path = savedPuzzle();
+    if (withoutSubstitution) {
+        lines[9].clear();
+        lines[45].clear();
+        path = m_home.path() + QStringLiteral("/rails only.acnx");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines.join("\r\n") + "\r\n");
+    }
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(startMaker({path}));
+    keys({QStringLiteral("alt+s"), QStringLiteral("p")}); // Special > &Puzzle to Clipboard
+    const QString expected = QString::fromLatin1(withoutSubstitution ? lines[18] : lines[9]);
+    QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), expected, 10000);
+    keys({QStringLiteral("ctrl+x")});
+    QTRY_COMPARE_WITH_TIMEOUT(m_maker.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(m_maker.exitCode(), 0);
+}
+
+void MakerEndToEndTest::cleanup()
+{
+    if (m_maker.state() != QProcess::NotRunning) {
+        m_maker.kill();
+        m_maker.waitForFinished();
+    }
+}
+
+QTEST_MAIN(MakerEndToEndTest)
+#include "MakerEndToEndTest.moc"
