@@ -1,6 +1,7 @@
 #include "MakerHelpWindow.h"
 
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -73,6 +74,8 @@ TMakerHelpForm::TMakerHelpForm(const QString& collectionFile, QWidget* parent) :
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
     connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, this, &TMakerHelpForm::showPage);
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, m_engine->contentWidget(),
+            &QTreeView::expandAll);
     connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& link, const QString&) { showPage(link.url); });
     connect(m_indexFilter, &QLineEdit::textChanged, this,
