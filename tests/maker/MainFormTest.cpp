@@ -3,9 +3,12 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 #include "MainFormFixture.h"
 #include "RadioGroup.h"
@@ -38,6 +41,10 @@ private Q_SLOTS:
     void gameEditionStartsTheGameBesideTheMakerOrSaysItIsMissing();
     void quotationsOpenTheToolOrTheMakersSite();
     void badStoredOptionsReachTheErrorReport();
+    void menusListTheActionsInOrder_data();
+    void menusListTheActionsInOrder();
+    void toolBarButtonsCarryTheirHints();
+    void resizingPutsTheSplitterBackToTheMiddle();
 };
 
 void MainFormTest::startsOnTheSubstitutionTabWithANewPuzzle()
@@ -462,6 +469,81 @@ void MainFormTest::badStoredOptionsReachTheErrorReport()
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("hand edited"));
     QCOMPARE(f.crypt()->toPlainText(), QStringLiteral("XYZ"));
     QCOMPARE(f.marks(), QStringLiteral("^...."));
+}
+
+void MainFormTest::menusListTheActionsInOrder_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("entries");
+    QTest::newRow("Puzzle") << QStringLiteral("PuzzleMenu")
+                            << QStringLiteral(
+                                   "&New Cryptogram...|&Open Cryptogram...|-|En&crypt!|-|S&ave|&Save As...|-|"
+                                   "&Print...|P&rinter Setup...|-|&Exit");
+    QTest::newRow("Options") << QStringLiteral("OptionsMenu")
+                             << QStringLiteral("&Revert to Saved|-|&Normalize Source|P&atristocrat|-|&Cipher|"
+                                               "Ra&ilfence|P&layfair|&Quagmire|&Vigenere|-|&Preferences...");
+    QTest::newRow("Special") << QStringLiteral("SpecialMenu")
+                             << QStringLiteral("&Puzzle to Clipboard|&Solution to Clipboard|-|Exp&ort Text File...|"
+                                               "E&xport RTF File...|-|&Export Cipher to Web|-|&Distribute Puzzles...");
+    QTest::newRow("Tools") << QStringLiteral("ToolsMenu")
+                           << QStringLiteral("Q&uotations...|-|C&ipher Alphabet...|&Playfair Square...|"
+                                             "&Quagmire Table...|&Vigenere Table...|-|&Game Edition...");
+    QTest::newRow("Help") << QStringLiteral("HelpMenu") << QStringLiteral("&Contents|&Keyword Index|-|&About...");
+}
+
+void MainFormTest::menusListTheActionsInOrder()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, entries);
+    MainFormFixture f;
+    f.start();
+    QStringList shown;
+    for (QAction* act : f.find<QMenu>(menu)->actions()) {
+        if (act->isVisible()) {
+            shown.append(act->isSeparator() ? QStringLiteral("-") : act->text());
+        }
+    }
+    // Until a recent puzzle exists, one separator stands between Printer Setup and Exit.
+    QCOMPARE(shown.join(u'|'), entries);
+}
+
+void MainFormTest::toolBarButtonsCarryTheirHints()
+{
+    MainFormFixture f;
+    f.start();
+    const QList<std::pair<const char*, const char*>> hints = {{"OpenBtn", "Open a cryptogram"},
+                                                              {"EncryptBtn", "Encrypt!"},
+                                                              {"SaveBtn", "Save"},
+                                                              {"PrintBtn", "Print"},
+                                                              {"PreferenceBtn", "Set preferences"},
+                                                              {"SourceRefBtn", "Quotations resource..."},
+                                                              {"GameEdBtn", "Play the Game edition"},
+                                                              {"HelpBtn", "Help contents"}};
+    for (const auto& [name, hint] : hints) {
+        auto* button = f.find<QToolButton>(QString::fromLatin1(name));
+        QVERIFY2(button != nullptr, name);
+        QCOMPARE(button->toolTip(), QString::fromLatin1(hint));
+        QCOMPARE(button->size(), QSize(42, 42));
+        QVERIFY2(!button->icon().isNull(), name);
+    }
+    QCOMPARE(f.action(QStringLiteral("EncryptAct"))->property("category").toString(), QStringLiteral("Puzzle"));
+    QCOMPARE(f.action(QStringLiteral("PatristAct"))->property("category").toString(), QStringLiteral("Options"));
+    QCOMPARE(f.action(QStringLiteral("DistributeAct"))->property("category").toString(), QStringLiteral("Special"));
+    QCOMPARE(f.action(QStringLiteral("LaunchGameAct"))->property("category").toString(), QStringLiteral("Tools"));
+    QCOMPARE(f.action(QStringLiteral("AboutAct"))->property("category").toString(), QStringLiteral("Help"));
+}
+
+void MainFormTest::resizingPutsTheSplitterBackToTheMiddle()
+{
+    MainFormFixture f;
+    f.start();
+    auto* splitter = f.find<QSplitter>(QStringLiteral("Splitter1"));
+    splitter->setSizes({50, 400});
+    f.window->resize(900, 700);
+    QTRY_VERIFY(qAbs(splitter->sizes().value(0) - splitter->sizes().value(1)) <= 1);
+    f.window->resize(500, 300);
+    QCOMPARE(f.window->size(), QSize(772, 552)); // the designed size is the smallest
+    QVERIFY(f.find<QLabel>(QStringLiteral("StatusPanel5"))->width() > 0);
 }
 
 QTEST_MAIN(MainFormTest)
