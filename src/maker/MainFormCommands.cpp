@@ -17,25 +17,12 @@
 #include "SettingsStore.h"
 #include "TessarinError.h"
 
-// The windows of other folders, where their libraries are part of the build.
-#if defined(TESSARIN_HAVE_PRINT) && __has_include("AcnPrintUnit.h") && __has_include("ExportCommands.h")
-#include "AcnPrintUnit.h"
-#include "ExportCommands.h"
-#define MAKER_PRINT_WINDOWS 1
-#endif
-#if defined(TESSARIN_HAVE_DEPLOY) && __has_include("DeployUnit.h")
-#include "DeployUnit.h"
-#define MAKER_DEPLOY_WINDOW 1
-#endif
-#if defined(TESSARIN_HAVE_PREFS) && __has_include("AcnPrefUnit.h")
 #include "AcnPrefUnit.h"
-#define MAKER_PREFS_WINDOW 1
-#endif
-#if defined(TESSARIN_HAVE_TOOLS) && __has_include("KeyTableUnit.h") && __has_include("VigenTableUnit.h")
+#include "AcnPrintUnit.h"
+#include "DeployUnit.h"
+#include "ExportCommands.h"
 #include "KeyTableUnit.h"
 #include "VigenTableUnit.h"
-#define MAKER_TABLE_WINDOWS 1
-#endif
 
 namespace {
 
@@ -59,10 +46,8 @@ void TAcn5MainForm::PrintActExecute()
         ShowError(m_ui, this, NothingToPrintMessage);
         return;
     }
-#ifdef MAKER_PRINT_WINDOWS
     TAcnPrintForm form(m_holder, m_settings, m_ui, selectedKind(), this);
     form.exec();
-#endif
 }
 
 void TAcn5MainForm::PrintSetupActExecute()
@@ -79,7 +64,6 @@ void TAcn5MainForm::PrintSetupActExecute()
 
 void TAcn5MainForm::PrefersActExecute()
 {
-#ifdef MAKER_PREFS_WINDOW
     {
         TAcnPrefForm form(m_holder, m_settings, m_ui, size(), this);
         form.exec();
@@ -88,54 +72,41 @@ void TAcn5MainForm::PrefersActExecute()
         m_holder.PrefsChanged = false;
         ApplyViewSettings();
     }
-#endif
 }
 
 void TAcn5MainForm::DistributeActExecute()
 {
-#ifdef MAKER_DEPLOY_WINDOW
     TDeployForm form(m_holder, m_ui, gameProgramPath(), this);
     if (form.exec() == QDialog::Accepted) {
         ShowProgress();
     }
-#endif
 }
 
 void TAcn5MainForm::KeyTableActExecute()
 {
-#ifdef MAKER_TABLE_WINDOWS
     TKeyTableForm form(m_holder, this);
     form.exec();
-#endif
 }
 
 void TAcn5MainForm::VigTableActExecute()
 {
-#ifdef MAKER_TABLE_WINDOWS
     TVigenTableForm form(m_holder, this);
     form.exec();
-#endif
 }
 
 void TAcn5MainForm::ExpTextActExecute()
 {
-#ifdef MAKER_PRINT_WINDOWS
     ExportTextFile(this, m_holder, selectedKind(), m_settings, m_ui);
-#endif
 }
 
 void TAcn5MainForm::ExpRTFActExecute()
 {
-#ifdef MAKER_PRINT_WINDOWS
     ExportRtfFile(this, m_holder, selectedKind(), m_settings, m_ui);
-#endif
 }
 
 void TAcn5MainForm::ExportCipherWebActExecute()
 {
-#ifdef MAKER_PRINT_WINDOWS
     ExportCipherToWeb(this, m_holder, selectedKind(), m_settings, m_ui);
-#endif
 }
 
 void TAcn5MainForm::QuoteActExecute()

@@ -10,20 +10,13 @@
 
 #include "AcnProcsUi.h"
 #include "AcnProcsUnit.h"
+#include "CipherAlphaUnit.h"
 #include "EncodeQuagmire.h"
 #include "EncryptionDriver.h"
+#include "PlayfairSqUnit.h"
 #include "QtCodePage.h"
 #include "RadioGroup.h"
 #include "TessarinError.h"
-
-#if defined(TESSARIN_HAVE_TOOLS) && __has_include("CipherAlphaUnit.h")
-#include "CipherAlphaUnit.h"
-#define TESSARIN_HAVE_CIPHER_ALPHA 1
-#endif
-#if defined(TESSARIN_HAVE_TOOLS) && __has_include("PlayfairSqUnit.h")
-#include "PlayfairSqUnit.h"
-#define TESSARIN_HAVE_PLAYFAIR_SQ 1
-#endif
 
 namespace {
 
@@ -81,26 +74,20 @@ void TAcn5MainForm::CipherAlphaActExecute()
     // The offset mode is the second CRADIOS character as a number; a bad one ends the command here.
     const std::string& cradios = m_holder.Puzzle.CRADIOS;
     const int offset = ParseIntegerValue(cradios.size() > 1 ? cradios.substr(1, 1) : std::string());
-#ifdef TESSARIN_HAVE_CIPHER_ALPHA
     TCipherAlphaForm form(m_holder, m_rng, this);
     form.setOffsetMode(offset == 1);
     if (form.exec() == QDialog::Accepted) {
         m_holder.Puzzle.CIPHKEY = form.alphabet();
         m_holder.UseEditedAlphabet = true;
     }
-#else
-    (void)offset;
-#endif
 }
 
 void TAcn5MainForm::PlaySqActExecute()
 {
-#ifdef TESSARIN_HAVE_PLAYFAIR_SQ
     TPlayfairSqForm form(m_holder, this);
     if (form.exec() == QDialog::Accepted) {
         m_holder.Puzzle.PLAYKEY = form.square();
         KeywordEd->setText(fromBytes(m_holder.Puzzle.PLAYKEY));
         m_holder.UseEditedSquare = true;
     }
-#endif
 }

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void tableWindowsAndAboutBoxOpenAndClose();
     void distributionConfirmedShowsTheProgress();
     void helpContentsAndKeywordIndexOpenTheHelpWindow();
+    void printAndExportsWorkOnTheSelectedKind();
 };
 
 void MainFormWindowsTest::acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly()
@@ -179,6 +180,24 @@ void MainFormWindowsTest::helpContentsAndKeywordIndexOpenTheHelpWindow()
     QVERIFY(help);
     f.window->close(); // closing the maker closes its help window
     QTRY_VERIFY(!help || !help->isVisible());
+}
+
+void MainFormWindowsTest::printAndExportsWorkOnTheSelectedKind()
+{
+    MainFormFixture f;
+    f.start();
+    f.source()->setPlainText(QStringLiteral("print me"));
+    f.trigger(QStringLiteral("EncryptAct"));
+    answerNextDialog(QString(), false);
+    f.trigger(QStringLiteral("PrintAct"));
+    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+    for (const char* command : {"ExpTextAct", "ExpRTFAct", "ExportCipherWebAct"}) {
+        f.ui.dialogs.shown.clear();
+        f.ui.dialogs.askAnswers.push_back(Answer::No); // without the solution, where the export asks
+        f.trigger(QString::fromLatin1(command));       // the save dialog is answered with Cancel
+        QCOMPARE(f.ui.dialogs.texts(QStringLiteral("save")).size(), 1);
+        QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+    }
 }
 
 QTEST_MAIN(MainFormWindowsTest)
