@@ -1,0 +1,317 @@
+#include "AcnPrintUnit.h"
+
+#include <QButtonGroup>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "PageText.h"
+#include "PdfOutput.h"
+#include "PrintFontSettings.h"
+#include "PrinterCanvas.h"
+#include "SettingNames.h"
+#include "SettingsStore.h"
+#include "TessarinError.h"
+
+namespace {
+constexpr int ClientWidth = 652;
+constexpr int ClientHeight = 576;
+constexpr int PreviewWidth = 448;
+constexpr double PreviewZoom = 0.52;
+
+const QString NoPrinterText = QStringLiteral("No printer is installed.");
+const QString NoPrinterMessage =
+    QStringLiteral("No printer is installed. Install a printer, or use \"Print PDF...\" to write the pages into a "
+                   "PDF file.");
+
+// Waits while window events keep being processed, so the dialog stays usable.
+void pauseFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QRadioButton* radio(const QString& name, const QString& caption)
+{
+    auto* button = new QRadioButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+QPushButton* button(const QString& name, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
+}
+
+// The PDF name suggested for a puzzle: its file name without folder, with ".pdf" for its extension.
+QString suggestedPdfName(const std::string& fileName)
+{
+    const QFileInfo info(QString::fromStdString(fileName));
+    const QString base = info.completeBaseName();
+    return (base.isEmpty() ? QStringLiteral("Untitled") : base) + QStringLiteral(".pdf");
+}
+} // namespace
+
+TAcnPrintForm::TAcnPrintForm(AcnProcs& holder, const SettingsStore& settings, UiServices ui, CipherKind kind,
+                             QWidget* parent)
+    : QDialog(parent), m_holder(holder), m_settings(settings), m_ui(ui), m_kind(kind),
+      m_printer(QPrinter::HighResolution)
+{
+    setObjectName(QStringLiteral("AcnPrintForm"));
+    setWindowTitle(QStringLiteral("Print Cryptogram"));
+    setWindowFlags(windowFlags() | Qt::Tool);
+    preparePrinter();
+    buildControls();
+    setFixedSize(ClientWidth, ClientHeight);
+    m_radioNone->setChecked(true);
+    m_upDown->setVisible(false);
+    m_printerLabel->setText(m_hasPrinter ? m_printer.printerName() : NoPrinterText);
+    refreshPreview();
+}
+
+QString TAcnPrintForm::CaptionOf(CipherKind kind)
+{
+    switch (kind) {
+    case CipherKind::Cipher:
+        return QStringLiteral("Print Cipher Cryptogram");
+    case CipherKind::Railfence:
+        return QStringLiteral("Print Railfence Cryptogram");
+    case CipherKind::Playfair:
+        return QStringLiteral("Print Playfair Cryptogram");
+    case CipherKind::Quagmire:
+        return QStringLiteral("Print Quagmire Cryptogram");
+    case CipherKind::Vigenere:
+        return QStringLiteral("Print Vigenere Cryptogram");
+    case CipherKind::None:
+        break;
+    }
+    return QStringLiteral("Print Cryptogram");
+}
+
+// Letter, portrait, the printer's unprintable margins; without a printer the pages have no margins.
+void TAcnPrintForm::preparePrinter()
+{
+    m_hasPrinter = !m_printer.printerName().isEmpty() && m_printer.outputFormat() == QPrinter::NativeFormat;
+    m_printer.setDocName(QStringLiteral("<document>"));
+    m_printer.setCopyCount(1);
+    m_printer.setCollateCopies(false);
+    m_printer.setPageOrder(QPrinter::FirstPageFirst);
+    m_printer.setPageSize(QPageSize(QPageSize::Letter));
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    if (m_hasPrinter) {
+        m_printer.setFullPage(false);
+        m_printer.setPageMargins(m_printer.pageLayout().minimumMargins(), QPageLayout::Point);
+    } else {
+        m_printer.setFullPage(true);
+        m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    }
+}
+
+void TAcnPrintForm::buildControls()
+{
+    m_preview = new QPrintPreviewWidget(&m_printer, this);
+    m_preview->setObjectName(QStringLiteral("PagePreview"));
+    m_preview->setFixedWidth(PreviewWidth);
+    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    m_preview->setZoomFactor(PreviewZoom);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &TAcnPrintForm::paintPages);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_preview);
+    layout->addWidget(buildPanel());
+}
+
+QWidget* TAcnPrintForm::buildPanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel1"));
+    auto* column = new QVBoxLayout(panel);
+
+    m_radioSame = radio(QStringLiteral("SamePgBtn"), QStringLiteral("Key and solution on same page."));
+    m_radioNew = radio(QStringLiteral("NewPgBtn"), QStringLiteral("Key and solution on separate page."));
+    m_radioNone = radio(QStringLiteral("RadioButton4"), QStringLiteral("Don't print key and solution."));
+    auto* group = new QButtonGroup(panel);
+    for (QRadioButton* r : {m_radioSame, m_radioNew, m_radioNone}) {
+        group->addButton(r);
+        column->addWidget(r);
+        connect(r, &QRadioButton::clicked, this, &TAcnPrintForm::optionChanged);
+    }
+
+    m_upDown = new QWidget;
+    m_upDown->setObjectName(QStringLiteral("UpDown1"));
+    auto* arrows = new QHBoxLayout(m_upDown);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    auto* first = new QToolButton;
+    first->setObjectName(QStringLiteral("UpDown1First"));
+    first->setArrowType(Qt::LeftArrow);
+    first->setToolTip(QStringLiteral("First page"));
+    auto* last = new QToolButton;
+    last->setObjectName(QStringLiteral("UpDown1Last"));
+    last->setArrowType(Qt::RightArrow);
+    last->setToolTip(QStringLiteral("Last page"));
+    connect(first, &QToolButton::clicked, this, &TAcnPrintForm::showFirstPage);
+    connect(last, &QToolButton::clicked, this, &TAcnPrintForm::showLastPage);
+    arrows->addWidget(first);
+    arrows->addWidget(last);
+    arrows->addStretch();
+    column->addWidget(m_upDown);
+    column->addStretch();
+
+    m_printerPicture = new QLabel;
+    m_printerPicture->setObjectName(QStringLiteral("Pimg"));
+    m_printerPicture->setPixmap(
+        QIcon::fromTheme(QStringLiteral("printer"), QIcon(QStringLiteral(":/print/printer.png"))).pixmap(32, 32));
+    m_printerPicture->setVisible(false);
+    column->addWidget(m_printerPicture);
+
+    m_printerLabel = new QLabel;
+    m_printerLabel->setObjectName(QStringLiteral("PrnLbl"));
+    m_printerLabel->setWordWrap(true);
+    column->addWidget(m_printerLabel);
+
+    auto* fontBtn = button(QStringLiteral("FontBtn"), QStringLiteral("Font..."));
+    auto* pdfBtn = button(QStringLiteral("PrintPDFBtn"), QStringLiteral("Print PDF..."));
+    auto* printBtn = button(QStringLiteral("Button1"), QStringLiteral("Print"));
+    auto* closeBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("Close"));
+    connect(fontBtn, &QPushButton::clicked, this, &TAcnPrintForm::fontBtnClick);
+    connect(pdfBtn, &QPushButton::clicked, this, &TAcnPrintForm::printPdfBtnClick);
+    connect(printBtn, &QPushButton::clicked, this, &TAcnPrintForm::printBtnClick);
+    connect(closeBtn, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton* b : {fontBtn, pdfBtn, printBtn, closeBtn}) {
+        b->setAutoDefault(false);
+        column->addWidget(b);
+    }
+    return panel;
+}
+
+SolutionOption TAcnPrintForm::solutionOption() const
+{
+    if (m_radioSame->isChecked()) {
+        return SolutionOption::SamePage;
+    }
+    return m_radioNew->isChecked() ? SolutionOption::NewPage : SolutionOption::None;
+}
+
+PrintFont TAcnPrintForm::printFont() const
+{
+    return ReadPrintFont(m_settings);
+}
+
+void TAcnPrintForm::refreshPreview()
+{
+    setWindowTitle(CaptionOf(m_kind));
+    m_preview->updatePreview();
+    showFirstPage();
+}
+
+// Draws the pages for the preview or, while printing, for the printer. The preview shows the margins.
+void TAcnPrintForm::paintPages(QPrinter* printer)
+{
+    try {
+        PrinterCanvas canvas(printer, !m_printing);
+        if (m_kind == CipherKind::None) {
+            canvas.beginDocument();
+            canvas.endDocument();
+            return;
+        }
+        ComposePages(canvas, m_holder.Puzzle, m_kind, solutionOption(), printFont());
+    } catch (const TessarinError& error) {
+        m_ui.dialogs->showError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void TAcnPrintForm::optionChanged()
+{
+    m_upDown->setVisible(m_radioNew->isChecked());
+    refreshPreview();
+}
+
+void TAcnPrintForm::fontBtnClick()
+{
+    try {
+        const std::optional<QFont> chosen = m_ui.dialogs->chooseFont(this, ToQFont(printFont()));
+        if (!chosen) {
+            return;
+        }
+        // The font dialog has no colour: the stored colour stays as it is.
+        const QString color = m_settings.ReadSetting(Setting::PrintFontColor, SettingDefault::PrintFontColor);
+        WritePrintFont(m_settings, *chosen, color);
+        refreshPreview();
+    } catch (const TessarinError& error) {
+        m_ui.dialogs->showError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void TAcnPrintForm::printPdfBtnClick()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Print ") + windowTitle().mid(6, 30) + QStringLiteral(" to PDF");
+    request.fileName = suggestedPdfName(m_holder.Puzzle.FileName);
+    const QFileInfo puzzle(QString::fromStdString(m_holder.Puzzle.FileName));
+    request.folder = m_holder.Puzzle.FileName.empty() ? QString() : puzzle.absolutePath();
+    request.filter = QStringLiteral("Adobe Acrobat Document (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    const QString path = m_ui.dialogs->saveFileName(this, request);
+    if (path.isEmpty() || m_kind == CipherKind::None) {
+        return;
+    }
+    try {
+        const PrintFont font = printFont();
+        outputStarted();
+        WritePuzzlePdf(path, m_holder.Puzzle, m_kind, solutionOption(), font);
+        outputFinished();
+    } catch (const TessarinError& error) {
+        m_printerPicture->setVisible(false);
+        m_ui.dialogs->showError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void TAcnPrintForm::printBtnClick()
+{
+    if (!m_hasPrinter) {
+        m_ui.dialogs->showError(this, NoPrinterMessage);
+        return;
+    }
+    outputStarted();
+    m_printing = true;
+    m_preview->print();
+    m_printing = false;
+    outputFinished();
+}
+
+void TAcnPrintForm::showFirstPage()
+{
+    m_preview->setCurrentPage(1);
+}
+
+void TAcnPrintForm::showLastPage()
+{
+    m_preview->setCurrentPage(m_preview->pageCount());
+}
+
+void TAcnPrintForm::outputStarted()
+{
+    m_printerPicture->setVisible(true);
+}
+
+void TAcnPrintForm::outputFinished()
+{
+    pauseFor(m_outputPause);
+    m_printerPicture->setVisible(false);
+}

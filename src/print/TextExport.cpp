@@ -1,0 +1,56 @@
+#include "TextExport.h"
+
+#include "CodePage.h"
+#include "PageText.h"
+
+namespace {
+// The number of characters (not bytes) of a UTF-8 text.
+std::size_t characterCount(const std::string& utf8)
+{
+    std::size_t count = 0;
+    for (char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+void appendHeading(std::string& out, const std::string& heading)
+{
+    out += heading + "\n" + std::string(characterCount(heading), '-') + "\n\n";
+}
+
+void appendLines(std::string& out, const std::string& text, bool blankBetween)
+{
+    const auto overflows = [](std::string_view line) { return line.size() > TextExportLineLength; };
+    for (const std::string& line : BreakLines(text, overflows)) {
+        out += CodePageToUtf8(line) + "\n";
+        if (blankBetween) {
+            out += "\n";
+        }
+    }
+}
+} // namespace
+
+std::string ComposeTextExport(const PuzzleDocument& doc, CipherKind kind, bool withSolution)
+{
+    if (kind == CipherKind::None) {
+        return {};
+    }
+    std::string out;
+    appendHeading(out, PrintTitle(doc.FileName));
+    appendLines(out, PrintedCiphertext(doc, kind), true);
+    if (!withSolution) {
+        return out;
+    }
+    out += "\n";
+    appendHeading(out, "Solution");
+    const std::vector<KeyLine> keys = KeyLines(doc, kind);
+    for (const KeyLine& key : keys) {
+        out += CodePageToUtf8(key.text) + "\n";
+    }
+    if (!keys.empty()) {
+        out += "\n";
+    }
+    appendLines(out, doc.PLAIN, false);
+    return out;
+}
