@@ -40,12 +40,18 @@ void TAcn5MainForm::EncryptBtnClick()
         ShowError(m_ui, this, QString::fromUtf8(refusal->data(), qsizetype(refusal->size())));
         return;
     }
-    // Characters the code page cannot hold are refused here, before anything changes.
-    const std::string plain = ToCodePageOrThrow(text);
-    options.keyword = ToCodePageOrThrow(KeywordEd->text());
-    options.cipherTableKey = ToCodePageOrThrow(PtAlphaKeyEd->text());
-    options.indicatorKey = ToCodePageOrThrow(IndiKeyEd->text());
-    options.column = ToCodePageOrThrow(ColEd->text());
+    // Characters the code page cannot hold are refused here, as Encrypt's own refusal, before anything changes.
+    std::string plain;
+    try {
+        plain = ToCodePageOrThrow(text);
+        options.keyword = ToCodePageOrThrow(KeywordEd->text());
+        options.cipherTableKey = ToCodePageOrThrow(PtAlphaKeyEd->text());
+        options.indicatorKey = ToCodePageOrThrow(IndiKeyEd->text());
+        options.column = ToCodePageOrThrow(ColEd->text());
+    } catch (const TessarinError& e) {
+        ShowError(m_ui, this, QString::fromUtf8(e.what()));
+        return;
+    }
     if (NeedsIntegrityAlert(m_holder.Puzzle, plain) &&
         !m_ui.dialogs->confirm(this, QString::fromUtf8(EncryptionAlertHeading.data()),
                                QString::fromUtf8(EncryptionAlertText.data()))) {

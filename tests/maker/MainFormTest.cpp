@@ -226,6 +226,7 @@ void MainFormTest::encryptRefusesCharactersThePuzzleFileCannotHold()
     f.trigger(QStringLiteral("EncryptAct"));
     const QStringList errors = f.ui.dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
+    QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("error")});
     QVERIFY2(errors[0].contains(QStringLiteral("\u0416")), qPrintable(errors[0]));
     QVERIFY(f.holder.Puzzle.PLAIN.empty());
     QVERIFY(!f.holder.Puzzle.Changed);
