@@ -1,0 +1,205 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AcnPrintUnit.h"
+#include "ScriptedUi.h"
+#include "SettingNames.h"
+#include "SettingsStore.h"
+
+class AcnPrintFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    AcnProcs m_holder;
+
+    SettingsStore settings() const { return SettingsStore(m_dir.filePath(QStringLiteral("settings.conf"))); }
+
+    template <class T>
+    static T* child(QWidget& form, const char* name)
+    {
+        T* found = form.findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+
+    static int pages(QWidget& form) { return child<QPrintPreviewWidget>(form, "PagePreview")->pageCount(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        m_holder.Puzzle.FileName = m_dir.filePath(QStringLiteral("Short One.acnx")).toStdString();
+        m_holder.Puzzle.PLAIN = "Attack at dawn";
+        m_holder.Puzzle.CIPHER = "QZZQEA QZ RQVF";
+        m_holder.Puzzle.CIPHKEY = "QWERTYUIOPASDFGHJKLZXCVBNM";
+        m_holder.Puzzle.RAILFENCE = "ATCAADWTAKTN";
+        m_holder.Puzzle.PLAYFAIR = "PLAYFAIRTEXT";
+        m_holder.Puzzle.QUAGMIRE = "QUAGM";
+        m_holder.Puzzle.VIGENERE = "VIGEN";
+    }
+
+    void captionFollowsTheKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("cipher") << 0 << QStringLiteral("Print Cipher Cryptogram");
+        QTest::newRow("railfence") << 1 << QStringLiteral("Print Railfence Cryptogram");
+        QTest::newRow("playfair") << 2 << QStringLiteral("Print Playfair Cryptogram");
+        QTest::newRow("quagmire") << 3 << QStringLiteral("Print Quagmire Cryptogram");
+        QTest::newRow("vigenere") << 4 << QStringLiteral("Print Vigenere Cryptogram");
+        QTest::newRow("none") << -1 << QStringLiteral("Print Cryptogram");
+    }
+
+    void captionFollowsTheKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, caption);
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), KindFromIndex(kind));
+        QCOMPARE(form.windowTitle(), caption);
+        QCOMPARE(pages(form), 1);
+        QVERIFY(ui.dialogs.shown.isEmpty());
+    }
+
+    void opensWithoutSolutionAndThePageSwitcherHidden()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        QVERIFY(child<QRadioButton>(form, "RadioButton4")->isChecked());
+        QVERIFY(child<QWidget>(form, "UpDown1")->isHidden());
+        QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
+        QCOMPARE(form.size(), QSize(652, 576));
+        const QString printer = child<QLabel>(form, "PrnLbl")->text();
+        QCOMPARE(printer == QStringLiteral("No printer is installed."), QPrinterInfo::availablePrinterNames().isEmpty());
+    }
+
+    void theSeparatePageOptionMakesTwoPagesAndShowsTheSwitcher()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Quagmire);
+        form.show();
+        child<QRadioButton>(form, "NewPgBtn")->click();
+        QCOMPARE(pages(form), 2);
+        QVERIFY(child<QWidget>(form, "UpDown1")->isVisible());
+        auto* preview = child<QPrintPreviewWidget>(form, "PagePreview");
+        QTest::mouseClick(child<QWidget>(form, "UpDown1Last"), Qt::LeftButton);
+        QCOMPARE(preview->currentPage(), 2);
+        QTest::mouseClick(child<QWidget>(form, "UpDown1First"), Qt::LeftButton);
+        QCOMPARE(preview->currentPage(), 1);
+        child<QRadioButton>(form, "SamePgBtn")->click();
+        QCOMPARE(pages(form), 1);
+        QVERIFY(child<QWidget>(form, "UpDown1")->isHidden());
+        QCOMPARE(form.solutionOption(), SolutionOption::SamePage);
+    }
+
+    void printPdfAsksForTheFileAndWritesIt()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        form.setOutputPause(0);
+        const QString path = m_dir.filePath(QStringLiteral("out.pdf"));
+        ui.dialogs.fileAnswers.push_back(path);
+        child<QPushButton>(form, "PrintPDFBtn")->click();
+        QCOMPARE(ui.dialogs.texts(QStringLiteral("save")), QStringList{QStringLiteral("Print Cipher Cryptogram to PDF")});
+        const FileDialogRequest request = ui.dialogs.shown.first().request;
+        QCOMPARE(request.fileName, QStringLiteral("Short One.pdf"));
+        QVERIFY(request.filter.contains(QStringLiteral("Adobe Acrobat Document")));
+        QVERIFY(request.filter.contains(QStringLiteral("*.pdf")));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(request.confirmOverwrite);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+        QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
+    }
+
+    void cancellingTheSaveDialogWritesNothing()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        child<QPushButton>(form, "PrintPDFBtn")->click();
+        QCOMPARE(ui.dialogs.texts(QStringLiteral("save")).size(), 1);
+        QVERIFY(ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+    }
+
+    void aPdfThatCannotBeWrittenIsReportedAndNothingIsWritten()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        form.setOutputPause(0);
+        const QString path = m_dir.filePath(QStringLiteral("missing folder/out.pdf"));
+        ui.dialogs.fileAnswers.push_back(path);
+        child<QPushButton>(form, "PrintPDFBtn")->click();
+        QCOMPARE(ui.dialogs.texts(QStringLiteral("error")), QStringList{QStringLiteral("File locked: ") + path});
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
+    }
+
+    void theFontButtonStoresTheChosenFontAndKeepsTheColour()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        store.WriteSetting(Setting::PrintFontColor, QStringLiteral("clNavy"));
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        QFont chosen(QStringLiteral("DejaVu Serif"), 16);
+        chosen.setBold(true);
+        chosen.setItalic(true);
+        ui.dialogs.fontAnswers.push_back(chosen);
+        child<QPushButton>(form, "FontBtn")->click();
+        QCOMPARE(store.ReadSetting(Setting::PrintFontName, QString()), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(store.ReadSetting(Setting::PrintFontSize, 0), 16);
+        QCOMPARE(store.ReadSetting(Setting::PrintFontStyle, 0), 3);
+        QCOMPARE(store.ReadSetting(Setting::PrintFontColor, QString()), QStringLiteral("clNavy"));
+
+        child<QPushButton>(form, "FontBtn")->click(); // cancelled: nothing changes
+        QCOMPARE(store.ReadSetting(Setting::PrintFontSize, 0), 16);
+        QCOMPARE(ui.dialogs.texts(QStringLiteral("font")).size(), 2);
+    }
+
+    void aBrokenStoredFontIsReportedInsteadOfPrinting()
+    {
+        ScriptedUi ui;
+        const SettingsStore store(m_dir.filePath(QStringLiteral("broken.conf")));
+        store.WriteSetting(Setting::PrintFontSize, QStringLiteral("large"));
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        QVERIFY(!ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+        QVERIFY(ui.dialogs.texts(QStringLiteral("error")).first().contains(QStringLiteral("PrintFontSize")));
+    }
+
+    void printWithoutAPrinterSaysSo()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            QSKIP("a printer is installed on this machine");
+        }
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        child<QPushButton>(form, "Button1")->click();
+        const QStringList errors = ui.dialogs.texts(QStringLiteral("error"));
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors.first().startsWith(QStringLiteral("No printer is installed.")));
+    }
+};
+
+QTEST_MAIN(AcnPrintFormTest)
+#include "AcnPrintFormTest.moc"
