@@ -24,8 +24,7 @@ private:
 
     SettingsStore settings() const { return SettingsStore(m_dir.filePath(QStringLiteral("settings.conf"))); }
 
-    template <class T>
-    static T* child(QWidget& form, const char* name)
+    template <class T> static T* child(QWidget& form, const char* name)
     {
         T* found = form.findChild<T*>(QString::fromLatin1(name));
         if (!found) {
@@ -85,7 +84,8 @@ private Q_SLOTS:
         QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
         QCOMPARE(form.size(), QSize(652, 576));
         const QString printer = child<QLabel>(form, "PrnLbl")->text();
-        QCOMPARE(printer == QStringLiteral("No printer is installed."), QPrinterInfo::availablePrinterNames().isEmpty());
+        QCOMPARE(printer == QStringLiteral("No printer is installed."),
+                 QPrinterInfo::availablePrinterNames().isEmpty());
     }
 
     void theSeparatePageOptionMakesTwoPagesAndShowsTheSwitcher()
@@ -117,7 +117,8 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("out.pdf"));
         ui.dialogs.fileAnswers.push_back(path);
         child<QPushButton>(form, "PrintPDFBtn")->click();
-        QCOMPARE(ui.dialogs.texts(QStringLiteral("save")), QStringList{QStringLiteral("Print Cipher Cryptogram to PDF")});
+        QCOMPARE(ui.dialogs.texts(QStringLiteral("save")),
+                 QStringList{QStringLiteral("Print Cipher Cryptogram to PDF")});
         const FileDialogRequest request = ui.dialogs.shown.first().request;
         QCOMPARE(request.fileName, QStringLiteral("Short One.pdf"));
         QVERIFY(request.filter.contains(QStringLiteral("Adobe Acrobat Document")));

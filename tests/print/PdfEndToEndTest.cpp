@@ -1,0 +1,218 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PuzzleDocument.h"
+#include "PuzzleFileIO.h"
+#include "SettingNames.h"
+#include "SettingsStore.h"
+
+namespace {
+
+struct ProcessResult
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The message of the tool: the last line of its standard error (Qt may warn before it).
+std::string message(const ProcessResult& result)
+{
+    const QStringList lines = result.err.trimmed().split(QLatin1Char('\n'));
+    return lines.last().toStdString();
+}
+
+ProcessResult run(const QString& program, const QStringList& args, const QString& configHome = QString())
+{
+    QProcess process;
+    if (!configHome.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        process.setProcessEnvironment(environment);
+    }
+    process.start(program, args);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString cli()
+{
+    return QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli");
+}
+
+// The non-empty lines of the PDF's text, in reading order.
+QStringList pdfLines(const QString& pdf)
+{
+    QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
+    text.remove(QChar(0x0C));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+    return lines;
+}
+
+QString pdfInfo(const QString& pdf, const QString& field)
+{
+    for (const QString& line : run(QStringLiteral("pdfinfo"), {pdf}).out.split(QLatin1Char('\n'))) {
+        if (line.startsWith(field + QLatin1Char(':'))) {
+            return line.mid(field.size() + 1).trimmed();
+        }
+    }
+    return {};
+}
+
+class PdfEndToEnd : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(m_dir.isValid());
+        PuzzleDocument doc;
+        doc.PLAIN = "Attack at dawn, then hold the bridge until the relief column arrives from the west.";
+        doc.CIPHER = "QZZQEA QZ RQVF, ZITF ITSR ZIT WKOROT XFZOS ZIT KTSOTY EGSXDF QKKOCTL YKGD ZIT VTLZ.";
+        doc.CIPHKEY = "QWERTYUIOPASDFGHJKLZXCVBNM";
+        doc.PLAYFAIR = std::string(40, 'A') + std::string(40, 'B') + "CCCCC";
+        doc.PLAYKEY = "MONARCHY";
+        doc.QUAGMIRE = "ABCDE FGHIJ";
+        doc.QUAGKEY = "FLOWER";
+        doc.QUAGCKEY = "SPRING";
+        doc.QUAGINDI = "XYZ@12";
+        m_puzzle = m_dir.filePath(QStringLiteral("Night Watch.acnx"));
+        SavePuzzleFile(doc, m_puzzle);
+    }
+
+    ProcessResult pdf(const QString& kind, const QString& solution, const QString& out)
+    {
+        return run(cli(),
+                   {QStringLiteral("pdf"), m_puzzle, kind, QStringLiteral("--output"), out,
+                    QStringLiteral("--solution"), solution},
+                   m_dir.filePath(QStringLiteral("config")));
+    }
+
+    QTemporaryDir m_dir;
+    QString m_puzzle;
+};
+
+struct PdfCase
+{
+    const char* kind;
+    const char* solution;
+    int pages;
+    std::vector<const char*> lines;
+};
+
+class PdfLayouts : public PdfEndToEnd, public testing::WithParamInterface<PdfCase>
+{};
+
+INSTANTIATE_TEST_SUITE_P(
+    KindsAndOptions, PdfLayouts,
+    testing::Values(PdfCase{"cipher",
+                            "none",
+                            1,
+                            {"Night Watch", "QZZQEA QZ RQVF, ZITF ITSR ZIT WKOROT XFZOS ZIT KTSOTY EGSXDF QKKOCTL",
+                             "YKGD ZIT VTLZ."}},
+                    PdfCase{"cipher",
+                            "same",
+                            1,
+                            {"Night Watch", "QZZQEA QZ RQVF, ZITF ITSR ZIT WKOROT XFZOS ZIT KTSOTY EGSXDF QKKOCTL",
+                             "YKGD ZIT VTLZ.", "Solution", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "QWERTYUIOPASDFGHJKLZXCVBNM",
+                             "Attack at dawn, then hold the bridge until the relief column arrives from the", "west."}},
+                    PdfCase{"playfair",
+                            "separate",
+                            2,
+                            {"Night Watch", "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
+                             "BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB CCCCC", "Night Watch Solution",
+                             "Playfair Keyword: MONARCHY"}},
+                    PdfCase{"quagmire",
+                            "same",
+                            1,
+                            {"Night Watch", "ABCDE FGHIJ", "Solution", "Plain Keyword: FLOWER",
+                             "Cipher Keyword: SPRING", "Indicator Key: XYZ (column 12)"}}));
+
+TEST_P(PdfLayouts, pagesSizeTitleAndLinesInOrder)
+{
+    const PdfCase& c = GetParam();
+    const QString out = m_dir.filePath(QStringLiteral("out.pdf"));
+    const ProcessResult result = pdf(QString::fromLatin1(c.kind), QString::fromLatin1(c.solution), out);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(pdfInfo(out, QStringLiteral("Pages")).toInt(), c.pages);
+    EXPECT_EQ(pdfInfo(out, QStringLiteral("Page size")), QStringLiteral("612 x 792 pts (letter)"));
+    EXPECT_EQ(pdfInfo(out, QStringLiteral("Title")), QStringLiteral("Night Watch"));
+    // Line breaks depend on the font's metrics; the lines must hold these texts in this order.
+    const QString text = pdfLines(out).join(QLatin1Char(' ')).simplified();
+    qsizetype from = 0;
+    for (const char* expected : c.lines) {
+        const qsizetype at = text.indexOf(QString::fromLatin1(expected).simplified(), from);
+        EXPECT_GE(at, from) << "missing or out of order: " << expected << "\nin: " << text.toStdString();
+        from = std::max(from, at);
+    }
+    EXPECT_EQ(pdfLines(out).first().toStdString(), "Night Watch");
+}
+
+TEST_F(PdfEndToEnd, theSolutionHeadingKeepsItsLeadingSpace)
+{
+    const QString out = m_dir.filePath(QStringLiteral("same.pdf"));
+    ASSERT_EQ(pdf(QStringLiteral("cipher"), QStringLiteral("same"), out).exitCode, 0);
+    const QString raw = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), out, QStringLiteral("-")}).out;
+    EXPECT_TRUE(raw.contains(QStringLiteral("\n Solution\n")) || raw.contains(QStringLiteral("\nSolution\n")));
+}
+
+TEST_F(PdfEndToEnd, thePrintFontComesFromTheSettingsAndIsEmbedded)
+{
+    // The tool reads the user's store, here in the test's own configuration folder.
+    SettingsStore(m_dir.filePath(QStringLiteral("config/Dunmarrow32/Tessarin.conf")))
+        .WriteSetting(Setting::PrintFontName, QStringLiteral("DejaVu Serif"));
+    const QString out = m_dir.filePath(QStringLiteral("serif.pdf"));
+    const ProcessResult result = pdf(QStringLiteral("cipher"), QStringLiteral("none"), out);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QString fonts = run(QStringLiteral("pdffonts"), {out}).out;
+    EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSerif"))) << fonts.toStdString();
+    for (const QString& line : fonts.split(QLatin1Char('\n')).mid(2)) {
+        if (!line.isEmpty()) {
+            EXPECT_TRUE(line.contains(QStringLiteral(" yes "))) << "not embedded: " << line.toStdString();
+        }
+    }
+}
+
+TEST_F(PdfEndToEnd, anExistingFileIsReplacedNotAppendedTo)
+{
+    const QString out = m_dir.filePath(QStringLiteral("again.pdf"));
+    ASSERT_EQ(pdf(QStringLiteral("cipher"), QStringLiteral("separate"), out).exitCode, 0);
+    ASSERT_EQ(pdfInfo(out, QStringLiteral("Pages")).toInt(), 2);
+    ASSERT_EQ(pdf(QStringLiteral("cipher"), QStringLiteral("none"), out).exitCode, 0);
+    EXPECT_EQ(pdfInfo(out, QStringLiteral("Pages")).toInt(), 1);
+}
+
+TEST_F(PdfEndToEnd, refusalsAndFailuresHaveTheirMessagesAndStatuses)
+{
+    const ProcessResult empty =
+        pdf(QStringLiteral("vigenere"), QStringLiteral("none"), m_dir.filePath(QStringLiteral("v.pdf")));
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_EQ(message(empty), "tessarin5-cli: Nothing to print! Create a cryptogram to print or discontinue this "
+                              "selection.");
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("v.pdf"))));
+
+    const QString locked = m_dir.filePath(QStringLiteral("no such folder/out.pdf"));
+    const ProcessResult unwritable = pdf(QStringLiteral("cipher"), QStringLiteral("none"), locked);
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(message(unwritable), "tessarin5-cli: File locked: " + locked.toStdString());
+
+    const ProcessResult missing =
+        run(cli(), {QStringLiteral("pdf"), m_dir.filePath(QStringLiteral("none.acnx")), QStringLiteral("cipher"),
+                    QStringLiteral("--output"), m_dir.filePath(QStringLiteral("x.pdf"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(message(missing).starts_with("tessarin5-cli: Cannot open file")) << message(missing);
+}
+
+} // namespace
