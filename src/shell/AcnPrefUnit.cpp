@@ -194,7 +194,7 @@ void TAcnPrefForm::showValues(const AcnPrefValues& values)
     m_sizeCheck->setChecked(false);
     m_background = values.WinColor;
     m_fontColor = values.FontColor;
-    m_sampleFont = FontOf(values.FontName, values.FontSize, values.FontStyle);
+    m_sampleFont = PrefFontOf(values.FontName, values.FontSize, values.FontStyle);
     showSample();
 }
 
@@ -211,7 +211,7 @@ AcnPrefValues TAcnPrefForm::currentValues() const
     v.FontName = m_sampleFont.family();
     v.FontSize = m_sampleFont.pointSize() > 0 ? m_sampleFont.pointSize() : qRound(m_sampleFont.pointSizeF());
     v.FontColor = m_fontColor;
-    v.FontStyle = StyleBitsOf(m_sampleFont);
+    v.FontStyle = PrefStyleBitsOf(m_sampleFont);
     return v;
 }
 
@@ -249,7 +249,7 @@ bool TAcnPrefForm::eventFilter(QObject* watched, QEvent* event)
 void TAcnPrefForm::FontBtnClick()
 {
     if (const std::optional<QFont> chosen = m_ui.dialogs->chooseFont(this, m_sampleFont)) {
-        m_sampleFont = FontOf(chosen->family(), chosen->pointSize(), StyleBitsOf(*chosen));
+        m_sampleFont = PrefFontOf(chosen->family(), chosen->pointSize(), PrefStyleBitsOf(*chosen));
         showSample();
     }
 }

@@ -112,12 +112,12 @@ void SaveAcnPrefs(const SettingsStore& settings, const AcnPrefValues& v)
     writeIfDiffers(settings, Setting::PTFontStyle, v.FontStyle, SettingDefault::PTFontStyle);
 }
 
-int StyleBitsOf(const QFont& font)
+int PrefStyleBitsOf(const QFont& font)
 {
     return (font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0) | (font.strikeOut() ? 8 : 0);
 }
 
-QFont FontOf(const QString& name, int pointSize, int styleBits)
+QFont PrefFontOf(const QString& name, int pointSize, int styleBits)
 {
     QFont font(name);
     font.setPointSize(pointSize > 0 ? pointSize : SettingDefault::PTFontSize);
@@ -135,9 +135,9 @@ PlaintextLook ReadPlaintextLook(const SettingsStore& s)
         ToQColor(TextToColor(s.ReadSetting(Setting::PTWinColor, SettingDefault::PTWinColor).toStdString()));
     look.textColor =
         ToQColor(TextToColor(s.ReadSetting(Setting::PTFontColor, SettingDefault::PTFontColor).toStdString()));
-    look.font = FontOf(s.ReadSetting(Setting::PTFontName, SettingDefault::PTFontName),
-                       s.ReadSetting(Setting::PTFontSize, SettingDefault::PTFontSize),
-                       s.ReadSetting(Setting::PTFontStyle, SettingDefault::PTFontStyle));
+    look.font = PrefFontOf(s.ReadSetting(Setting::PTFontName, SettingDefault::PTFontName),
+                           s.ReadSetting(Setting::PTFontSize, SettingDefault::PTFontSize),
+                           s.ReadSetting(Setting::PTFontStyle, SettingDefault::PTFontStyle));
     return look;
 }
 

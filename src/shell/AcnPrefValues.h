@@ -41,9 +41,9 @@ AcnPrefValues DefaultAcnPrefs();
 void SaveAcnPrefs(const SettingsStore& settings, const AcnPrefValues& values);
 
 /// The style bits of a font: 1 bold, 2 italic, 4 underline, 8 strike-out.
-int StyleBitsOf(const QFont& font);
+int PrefStyleBitsOf(const QFont& font);
 /// A font of the face, point size (defaults to 10 when not positive) and style bits.
-QFont FontOf(const QString& name, int pointSize, int styleBits);
+QFont PrefFontOf(const QString& name, int pointSize, int styleBits);
 
 /// The look of the plaintext and ciphertext views as the settings give it (PTWinColor, PTFontColor, PTFontName,
 /// PTFontSize, PTFontStyle). Throws TessarinError for a value of the wrong type or a colour text that is no colour.

@@ -398,9 +398,9 @@ private Q_SLOTS:
     void styleBitsRoundTripThroughFonts()
     {
         for (int bits = 0; bits < 16; ++bits) {
-            QCOMPARE(StyleBitsOf(FontOf(QStringLiteral("Tahoma"), 10, bits)), bits);
+            QCOMPARE(PrefStyleBitsOf(PrefFontOf(QStringLiteral("Tahoma"), 10, bits)), bits);
         }
-        QCOMPARE(FontOf(QStringLiteral("Tahoma"), 0, 0).pointSize(), 10);
+        QCOMPARE(PrefFontOf(QStringLiteral("Tahoma"), 0, 0).pointSize(), 10);
     }
 };
 
