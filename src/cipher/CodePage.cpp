@@ -164,12 +164,27 @@ std::string CodePageToUtf8(std::string_view text)
     return out;
 }
 
+namespace {
+// Control, format and separator characters that show nothing of their own, or rearrange or break the text
+// around them, and text that was no character at all.
+bool isInvisible(char32_t cp)
+{
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0xAD || (cp >= 0x200B && cp <= 0x200F) ||
+           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2060 && cp <= 0x206F) || cp == 0xFEFF ||
+           (cp >= 0xFFF9 && cp <= 0xFFFD) || (cp >= 0xE0000 && cp <= 0xE007F);
+}
+} // namespace
+
 std::string UnrepresentableMessage(char32_t codePoint)
 {
-    std::string shown;
-    appendUtf8(shown, codePoint);
     char number[16];
     std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
+    if (isInvisible(codePoint)) {
+        return "The character " + std::string(number) +
+               " cannot be stored in a puzzle. Remove or replace it and try again.";
+    }
+    std::string shown;
+    appendUtf8(shown, codePoint);
     return "The character \"" + shown + "\" (" + number +
            ") cannot be stored in a puzzle. Remove or replace it and try again.";
 }

@@ -33,5 +33,6 @@ CodePageConversion Utf8ToCodePage(std::string_view utf8);
 /// Converts Windows-1252 to UTF-8; never fails.
 std::string CodePageToUtf8(std::string_view text);
 
-/// The message that refuses a character the code page cannot hold, naming it and its code point.
+/// The message that refuses a character the code page cannot hold, naming it and its code point. A control,
+/// format or separator character is named by its code point only, so that it cannot break or reorder the message.
 std::string UnrepresentableMessage(char32_t codePoint);

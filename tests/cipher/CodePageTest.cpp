@@ -42,6 +42,30 @@ TEST(CodePage, refusesTheFirstCharacterItCannotHold)
     EXPECT_NE(UnrepresentableMessage(U'\u0416').find("U+0416"), std::string::npos);
 }
 
+TEST(CodePage, theRefusalShowsAVisibleCharacterAndOnlyNamesAnInvisibleOne)
+{
+    const struct
+    {
+        char32_t codePoint;
+        const char* message;
+    } cases[] = {
+        {U'\u0416',
+         "The character \"\u0416\" (U+0416) cannot be stored in a puzzle. Remove or replace it and try again."},
+        {U'\U0001F600', "The character \"\U0001F600\" (U+1F600) cannot be stored in a puzzle. Remove or replace it and "
+                        "try again."},
+        {0x9B, "The character U+009B cannot be stored in a puzzle. Remove or replace it and try again."},
+        {0x85, "The character U+0085 cannot be stored in a puzzle. Remove or replace it and try again."},
+        {0x2028, "The character U+2028 cannot be stored in a puzzle. Remove or replace it and try again."},
+        {0x202E, "The character U+202E cannot be stored in a puzzle. Remove or replace it and try again."},
+        {0x200B, "The character U+200B cannot be stored in a puzzle. Remove or replace it and try again."},
+        {0xFEFF, "The character U+FEFF cannot be stored in a puzzle. Remove or replace it and try again."},
+        {0xE0001, "The character U+E0001 cannot be stored in a puzzle. Remove or replace it and try again."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UnrepresentableMessage(c.codePoint), c.message) << static_cast<unsigned>(c.codePoint);
+    }
+}
+
 TEST(CodePage, invalidUtf8IsRefusedNotGuessed)
 {
     for (std::string bad : {std::string("\xC3"), std::string("a\xFF"), std::string("\xE2\x82"), std::string("\xC0\xAF"),
