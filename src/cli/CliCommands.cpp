@@ -96,10 +96,12 @@ EncryptOptions controlsOf(const CliOptions& options)
     controls.cipherGroup2 = options.offset ? 1 : 0;
     controls.cipherGroup1 = CoupledCipherGroup1(options.unique ? 1 : 0, controls.cipherGroup2);
     controls.railGroup3 = options.rails.value_or(2) - 2;
-    if (options.square && options.keyword) {
+    // An accepted square shows in the keyword box only on the playfair tab, the one tab whose window makes it.
+    const bool squareIsKeyword = options.square && options.kind == CipherKind::Playfair;
+    if (squareIsKeyword && options.keyword) {
         refuse("--square and --keyword cannot be used together: the square takes the keyword's place.");
     }
-    controls.keyword = options.square ? checkedSquare(options) : keywordOption(options.keyword);
+    controls.keyword = squareIsKeyword ? checkedSquare(options) : keywordOption(options.keyword);
     controls.cipherTableKey =
         options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
     controls.indicatorKey = keywordOption(options.indicator);
@@ -136,7 +138,7 @@ const std::string& encryptInto(AcnProcs& holder, const std::string& plain, const
         refuse(std::string(*refusal));
     }
     if (NeedsIntegrityAlert(holder.Puzzle, plain) && !options.force) {
-        refuse(std::string(EncryptionAlertText) + " (--force answers Yes.)");
+        refuse(std::string(EncryptionAlertText));
     }
     acceptEditedKeys(holder, options);
     const std::unique_ptr<Random> rng = randomOf(options);
@@ -214,7 +216,7 @@ void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
         refuse("--patristocrat goes with the cipher kind only.");
     }
     if (HasSelfLetter(doc.CIPHKEY) && !options.force) {
-        refuse(std::string(SelfLetterAlertText) + " (--force answers Yes.)");
+        refuse(std::string(SelfLetterAlertText));
     }
     doc.CIPHER = PatristocratText(doc.CIPHER);
     doc.Changed = true;
@@ -327,9 +329,27 @@ CliResult runCommand(const CliOptions& options, std::string_view input)
     return {};
 }
 
+// The message as one line that a terminal only shows: C0 and C1 control characters and DEL, which an argument or
+// a path may carry, become "?".
+std::string oneSafeLine(std::string_view message)
+{
+    std::string line;
+    line.reserve(message.size());
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(message[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < message.size() && static_cast<unsigned char>(message[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(message[i + 1]) <= 0x9F;
+        if (c1) {
+            ++i;
+        }
+        line += byte < 0x20 || byte == 0x7F || c1 ? '?' : message[i];
+    }
+    return line;
+}
+
 CliResult failure(int exitCode, std::string_view message)
 {
-    return {exitCode, {}, std::string(Prefix) + std::string(message) + "\n"};
+    return {exitCode, {}, std::string(Prefix) + oneSafeLine(message) + "\n"};
 }
 
 } // namespace

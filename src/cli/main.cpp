@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,15 +10,23 @@
 #include "CliCommands.h"
 
 namespace {
-std::string readAll(std::FILE* stream)
+// Reads the whole stream into data; false (with errno set) when reading failed.
+bool readAll(std::FILE* stream, std::string& data)
 {
-    std::string data;
     std::vector<char> buffer(1 << 16);
     std::size_t got = 0;
     while ((got = std::fread(buffer.data(), 1, buffer.size(), stream)) > 0) {
         data.append(buffer.data(), got);
     }
-    return data;
+    return !std::ferror(stream);
+}
+
+// A stream that cannot be used is a file error: one line on standard error, exit status 1.
+int streamFailure(const char* what)
+{
+    const std::string message = std::string("tessarin5-cli: ") + what + ". " + std::strerror(errno) + "\n";
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    return CliExit::FileError;
 }
 
 // The pdf command draws with Qt's fonts and PDF writer, which need a GUI application; without a display it runs on
@@ -39,8 +49,14 @@ int main(int argc, char* argv[])
         app = guiForPdf(argc, argv);
     }
     const bool readsInput = !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add");
-    const CliResult result = RunCli(args, readsInput ? readAll(stdin) : std::string());
-    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::string input;
+    if (readsInput && !readAll(stdin, input)) {
+        return streamFailure("Cannot read standard input");
+    }
+    const CliResult result = RunCli(args, input);
+    if (std::fwrite(result.out.data(), 1, result.out.size(), stdout) != result.out.size() || std::fflush(stdout) != 0) {
+        return streamFailure("Cannot write to standard output");
+    }
     std::fwrite(result.err.data(), 1, result.err.size(), stderr);
     return result.exitCode;
 }

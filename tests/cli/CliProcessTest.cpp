@@ -17,9 +17,16 @@ struct CliRun
     QByteArray err;
 };
 
-CliRun runCli(const QStringList& args, const QByteArray& input = {})
+CliRun runCli(const QStringList& args, const QByteArray& input = {}, const QString& outputFile = {},
+              const QString& inputFile = {})
 {
     QProcess process;
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile);
+    }
+    if (!inputFile.isEmpty()) {
+        process.setStandardInputFile(inputFile);
+    }
     process.start(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), args);
     process.waitForStarted();
     process.write(input);
@@ -33,6 +40,20 @@ QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// True when text holds a C0 or C1 control character (UTF-8) or DEL, which a terminal may act on.
+bool hasControlCharacter(const QByteArray& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            return true;
+        }
+    }
+    return false;
 }
 
 TEST(CliEncrypt, writesTheCiphertextOfEachKind)
@@ -143,6 +164,25 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
          "unknown option"},
         {"no command", {}, {}, 2, "no command"},
         {"emoji", {QStringLiteral("encrypt"), QStringLiteral("0")}, "smile \xF0\x9F\x98\x80", 2, "U+1F600"},
+        {"escape sequence in an option",
+         {QStringLiteral("encrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"),
+          QStringLiteral("AB\x1b[2J\nC\rD")},
+         "hi",
+         2,
+         "cipher alphabet"},
+        {"line break in a command", {QStringLiteral("frob\nnicate")}, {}, 2, "unknown command"},
+        {"C1 control in the input",
+         {QStringLiteral("encrypt"), QStringLiteral("0")},
+         "a\xC2\x9B"
+         "2J",
+         2,
+         "U+009B"},
+        {"direction override in the input",
+         {QStringLiteral("encrypt"), QStringLiteral("0")},
+         "a\xE2\x80\xAE"
+         "b",
+         2,
+         "U+202E"},
     };
     for (const BadCall& call : calls) {
         const CliRun run = runCli(call.args, call.input);
@@ -150,8 +190,24 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
         EXPECT_TRUE(run.err.startsWith("tessarin5-cli: ")) << call.name << ": " << run.err.constData();
         EXPECT_TRUE(run.err.contains(call.message)) << call.name << ": " << run.err.constData();
         EXPECT_EQ(run.err.count('\n'), 1) << call.name;
+        EXPECT_TRUE(run.err.endsWith('\n')) << call.name;
+        EXPECT_FALSE(hasControlCharacter(run.err.chopped(1))) << call.name;
+        EXPECT_FALSE(run.err.contains("\xE2\x80\xAE")) << call.name;
         EXPECT_TRUE(run.out.isEmpty()) << call.name;
     }
+}
+
+TEST(CliErrors, standardStreamsThatFailAreFileErrorsNotSuccess)
+{
+    QTemporaryDir dir;
+    const CliRun full =
+        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere")}, "hello", QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_TRUE(full.err.startsWith("tessarin5-cli: Cannot write to standard output.")) << full.err.constData();
+    const CliRun unreadable = runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere")}, {}, {}, dir.path());
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_TRUE(unreadable.err.startsWith("tessarin5-cli: Cannot read standard input.")) << unreadable.err.constData();
+    EXPECT_TRUE(unreadable.out.isEmpty());
 }
 
 TEST(CliErrors, aHugeKeywordIsHandled)
@@ -188,7 +244,9 @@ TEST(CliAdd, aChangedPlaintextNeedsForceAndLeavesTheFileAlone)
     const QByteArray before = readBytes(file);
     const CliRun refused = runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "Other text");
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_TRUE(refused.err.contains("One or more cryptograms have already been generated"));
+    EXPECT_EQ(refused.err, "tessarin5-cli: One or more cryptograms have already been generated from this plaintext. "
+                           "Altering plaintext at this time will break their integrity unless they are re-encrypted. "
+                           "Continue anyway?\n");
     EXPECT_EQ(readBytes(file), before);
     EXPECT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair"), QStringLiteral("--force")}, "Other text")
                   .exitCode,
@@ -217,7 +275,29 @@ TEST(CliAdd, normalizesAndMakesAPatristocrat)
                                       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), QStringLiteral("--patristocrat")},
                                      "hello");
     EXPECT_EQ(selfLetter.exitCode, 2);
-    EXPECT_TRUE(selfLetter.err.contains("at least one letter standing for itself"));
+    EXPECT_EQ(selfLetter.err, "tessarin5-cli: Ciphertext alphabet has at least one letter standing for itself. This "
+                              "will not create an authentic Patristocrat substitution cipher. Continue anyway?\n");
+}
+
+TEST(CliEncrypt, aSquareStandsInForTheKeywordOfPlayfairOnly)
+{
+    const QString square = QStringLiteral("ZYXWVUTSRPONMLKJIHGFEDCBA");
+    const QByteArray plain = "attack at dawn";
+    EXPECT_EQ(
+        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere"), QStringLiteral("--square"), square}, plain).out,
+        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere")}, plain).out);
+    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--square"), square,
+                      QStringLiteral("--keyword"), QStringLiteral("spring")},
+                     plain)
+                  .out,
+              runCli({QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--keyword"),
+                      QStringLiteral("spring")},
+                     plain)
+                  .out);
+    EXPECT_EQ(
+        runCli({QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--square"), square}, plain).out,
+        runCli({QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--keyword"), square}, plain)
+            .out);
 }
 
 TEST(CliEncrypt, handlesEightMegabytes)
