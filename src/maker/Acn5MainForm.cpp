@@ -63,7 +63,11 @@ TAcn5MainForm::TAcn5MainForm(AcnProcs& holder, const SettingsStore& settings, Ui
     FormCreate();
 }
 
-TAcn5MainForm::~TAcn5MainForm() = default;
+TAcn5MainForm::~TAcn5MainForm()
+{
+    // The help window is a top-level window of its own; it goes with the main window.
+    delete m_help.data();
+}
 
 void TAcn5MainForm::buildLayout()
 {

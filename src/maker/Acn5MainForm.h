@@ -17,7 +17,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QSplitter;
