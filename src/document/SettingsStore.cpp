@@ -46,11 +46,12 @@ bool unquoted(QStringView text, QString& out)
     return true;
 }
 
+// A line that is neither form (a hand edit) is skipped. The file still counts as read: QSettings drops every
+// value of a file that reads as malformed and its next write would then replace the file with the new value alone.
 bool readTypedStore(QIODevice& device, QSettings::SettingsMap& map)
 {
     QTextStream in(&device);
     in.setEncoding(QStringConverter::Utf8);
-    bool wellFormed = true;
     while (!in.atEnd()) {
         const QString line = in.readLine();
         if (line.trimmed().isEmpty() || line.startsWith(u'#')) {
@@ -58,7 +59,6 @@ bool readTypedStore(QIODevice& device, QSettings::SettingsMap& map)
         }
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0) {
-            wellFormed = false;
             continue;
         }
         const QString name = line.left(eq);
@@ -70,11 +70,9 @@ bool readTypedStore(QIODevice& device, QSettings::SettingsMap& map)
             map.insert(name, number);
         } else if (unquoted(value, text)) {
             map.insert(name, text);
-        } else {
-            wellFormed = false;
         }
     }
-    return wellFormed;
+    return true;
 }
 
 bool writeTypedStore(QIODevice& device, const QSettings::SettingsMap& map)

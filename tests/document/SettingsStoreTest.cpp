@@ -68,6 +68,23 @@ TEST_F(SettingsStoreTest, aRefusedWriteIsReported)
     }
 }
 
+TEST_F(SettingsStoreTest, aDamagedLineCostsNoOtherSetting)
+{
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("PTFontName=\"Arial\"\nnot a setting\nScreenWidth=900\nPTWinColor=unquoted text\n"
+                  "History1=\"/home/ann/a.acnx\"\n");
+    damaged.close();
+    EXPECT_EQ(store.ReadSetting(Setting::ScreenWidth, SettingDefault::ScreenWidth), 900);
+    store.WriteSetting(Setting::ScreenHeight, 700);
+    const SettingsStore again(file);
+    EXPECT_EQ(again.ReadSetting(Setting::ScreenHeight, SettingDefault::ScreenHeight), 700);
+    EXPECT_EQ(again.ReadSetting(Setting::ScreenWidth, SettingDefault::ScreenWidth), 900);
+    EXPECT_EQ(again.ReadSetting(Setting::PTFontName, SettingDefault::PTFontName), QStringLiteral("Arial"));
+    EXPECT_EQ(again.ReadSetting(Setting::History1, QString()), QStringLiteral("/home/ann/a.acnx"));
+    EXPECT_EQ(again.ReadSetting(Setting::PTWinColor, SettingDefault::PTWinColor), SettingDefault::PTWinColor);
+}
+
 TEST(SettingsStoreUser, usesTheUsersOwnConfigurationFile)
 {
     QTemporaryDir home;
