@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include "AcnPrefValues.h"
 #include "AcnProcsUi.h"
 #include "AcnProcsUnit.h"
 #include "PuzzleView.h"
@@ -106,7 +107,9 @@ void TAcn5MainForm::ShowPuzzle(bool withPlain)
     if (kind == CipherKind::None) {
         return;
     }
-    const KindView view = ViewOfKind(doc, kind);
+    KindView view = ViewOfKind(doc, kind);
+    const PreferredOptions preferred = PreferredOptionItems(m_settings);
+    ApplyPreferredItems(view, doc, {preferred.similarUnique, preferred.randomOffset, preferred.rails});
     enableKindControls(kind);
     switch (kind) {
     case CipherKind::Cipher:

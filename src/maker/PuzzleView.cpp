@@ -86,6 +86,16 @@ KindView ViewOfKind(const PuzzleDocument& doc, CipherKind kind)
     return view;
 }
 
+void ApplyPreferredItems(KindView& view, const PuzzleDocument& doc, const PreferredItems& preferred)
+{
+    if (view.kind == CipherKind::Cipher && doc.CIPHER.empty()) {
+        view.cipherGroup2 = preferred.randomOffset;
+        view.cipherGroup1 = CoupledCipherGroup1(preferred.similarUnique, preferred.randomOffset);
+    } else if (view.kind == CipherKind::Railfence && doc.RAILFENCE.empty()) {
+        view.railGroup3 = preferred.rails;
+    }
+}
+
 std::array<bool, CipherKindCount> CiphertextMarks(const PuzzleDocument& doc)
 {
     std::array<bool, CipherKindCount> marks{};

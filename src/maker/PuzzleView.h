@@ -30,6 +30,18 @@ struct KindView
 /// substitution groups without a selection and sets error to "'%s' is not a valid integer value".
 KindView ViewOfKind(const PuzzleDocument& doc, CipherKind kind);
 
+/// The options a user prefers, as item indices (0 where nothing is preferred).
+struct PreferredItems
+{
+    int similarUnique = 0;
+    int randomOffset = 0;
+    int rails = 0;
+};
+
+/// A substitution or rail fence kind that has no ciphertext yet shows the preferred items instead of the first ones
+/// (Offset still brings Unique with it); a kind with a ciphertext keeps its own options.
+void ApplyPreferredItems(KindView& view, const PuzzleDocument& doc, const PreferredItems& preferred);
+
 /// The rails item read back from a rail fence ciphertext: the position of its first blank (from 1) minus 3, or -1
 /// when there is no blank or the group length is not 2, 3 or 4.
 int RailItemOf(std::string_view RAILFENCE);

@@ -89,6 +89,29 @@ TEST(KindViewTest, eachKindShowsItsOwnKeyAndCiphertext)
     EXPECT_EQ(marks, (std::array<bool, 5>{false, false, true, true, true}));
 }
 
+TEST(PreferredItemsTest, onlyAKindWithoutCiphertextShowsThePreferences)
+{
+    PuzzleDocument doc;
+    KindView cipher = ViewOfKind(doc, CipherKind::Cipher);
+    ApplyPreferredItems(cipher, doc, {0, 1, 2});
+    EXPECT_EQ(cipher.cipherGroup1, 1);
+    EXPECT_EQ(cipher.cipherGroup2, 1);
+    KindView rails = ViewOfKind(doc, CipherKind::Railfence);
+    ApplyPreferredItems(rails, doc, {0, 0, 2});
+    EXPECT_EQ(rails.railGroup3, 2);
+
+    doc.CIPHER = "XYZ";
+    doc.CRADIOS = "00";
+    doc.RAILFENCE = "AB CD ";
+    KindView madeCipher = ViewOfKind(doc, CipherKind::Cipher);
+    ApplyPreferredItems(madeCipher, doc, {1, 1, 2});
+    EXPECT_EQ(madeCipher.cipherGroup1, 0);
+    EXPECT_EQ(madeCipher.cipherGroup2, 0);
+    KindView madeRails = ViewOfKind(doc, CipherKind::Railfence);
+    ApplyPreferredItems(madeRails, doc, {1, 1, 2});
+    EXPECT_EQ(madeRails.railGroup3, 0);
+}
+
 TEST(PuzzleNameTest, fileNameLosesItsLastFiveCharacters)
 {
     EXPECT_EQ(PuzzleName(QStringLiteral("/home/a/Untitled.acnx")), QStringLiteral("Untitled"));
