@@ -230,6 +230,11 @@ CliResult addCommand(const CliOptions& options, std::string_view input)
         fileStep([&] { LoadPuzzleFile(holder.Puzzle, path); });
     }
     std::string plain = toCodePage(withoutTrailingLineEnd(input));
+    // The file holds each line break as a blank, so the text that made its plaintext comes back unchanged when it is
+    // given again, as the maker's editor holds the file's plaintext after Open.
+    if (!holder.Puzzle.PLAIN.empty() && SingleLineValue(plain) == holder.Puzzle.PLAIN) {
+        holder.Puzzle.PLAIN = plain;
+    }
     if (options.normalize && !plain.empty()) {
         plain = NormalizeLines(SplitTextLines(plain));
         holder.Puzzle.PLAIN = plain;

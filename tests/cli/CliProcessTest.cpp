@@ -256,6 +256,21 @@ TEST(CliAdd, aChangedPlaintextNeedsForceAndLeavesTheFileAlone)
     EXPECT_EQ(lines[39], "HFNOS BUYTM ");
 }
 
+TEST(CliAdd, theSameMultiLineInputAgainIsNoChangedPlaintext)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    const QByteArray quote = "To be,\r\nor not\nto be.\n";
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("cipher")}, quote).exitCode, 0);
+    const CliRun again = runCli({QStringLiteral("add"), file, QStringLiteral("railfence")}, quote);
+    EXPECT_EQ(again.exitCode, 0) << again.err.constData();
+    const PuzzleLines lines = ReadPuzzleLines(file);
+    EXPECT_EQ(lines[6], "To be, or not to be.");
+    EXPECT_FALSE(lines[9].empty());
+    EXPECT_FALSE(lines[18].empty());
+    EXPECT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "To be,\nor not\nto see.").exitCode, 2);
+}
+
 TEST(CliAdd, normalizesAndMakesAPatristocrat)
 {
     QTemporaryDir dir;
