@@ -85,6 +85,10 @@ void TAcn5MainForm::DistributeActExecute()
 void TAcn5MainForm::KeyTableActExecute()
 {
     TKeyTableForm form(m_holder, this);
+    if (form.columnError()) {
+        // The conversion error is reported as any other, and the table then opens without a column.
+        ShowError(m_ui, this, QString::fromStdString(*form.columnError()));
+    }
     form.exec();
 }
 

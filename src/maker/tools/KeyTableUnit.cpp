@@ -13,6 +13,7 @@
 #include "EncodeQuagmire.h"
 #include "KeyPaintBox.h"
 #include "KeyToolWindow.h"
+#include "TessarinError.h"
 
 namespace {
 
@@ -60,7 +61,12 @@ KeyTableKeys ReadKeyTableKeys(const PuzzleDocument& puzzle)
         keys.IndicatorKey.assign(7, keys.CipherKey.front());
     }
     if (at != std::string::npos) {
-        keys.Column = ParseIntegerValue(std::string_view(puzzle.QUAGINDI).substr(at + 1, 2));
+        try {
+            keys.Column = ParseIntegerValue(std::string_view(puzzle.QUAGINDI).substr(at + 1, 2));
+        } catch (const TessarinError& error) {
+            keys.Column = 0;
+            keys.ColumnError = error.what();
+        }
     }
     return keys;
 }

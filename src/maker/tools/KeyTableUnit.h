@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,12 @@ struct KeyTableKeys
     int Column = 1;           ///< the (at most two) characters after the first "@"; 1 without an "@"
     std::string QUAGKEY;      ///< as stored: its letters are red in the key row
     std::string QUAGCKEY;     ///< as stored: its letters are red in the cipher rows
+    /// Set when the column text is not a number: the conversion error, to be shown; Column is then 0, which draws
+    /// the rows as for column 1, marks no column and puts the caret left of the boxes.
+    std::optional<std::string> ColumnError;
 };
 
-/// Reads the keys. Throws TessarinError "'%s' is not a valid integer value" for a column that is not a number.
+/// Reads the keys; never throws (see ColumnError).
 KeyTableKeys ReadKeyTableKeys(const PuzzleDocument& puzzle);
 
 /// The key row and one cipher row per indicator character, built as the Quagmire encoder builds its table.
@@ -34,13 +38,14 @@ std::vector<std::string> BuildKeyTableRows(const KeyTableKeys& keys);
 KeyBoxScene KeyTableScene(const KeyTableKeys& keys, const QFont& base, int width, const QPaintDevice* device);
 
 /// "Quagmire Keyword Table": draws the puzzle's Quagmire table. Changes nothing in the document.
-/// The constructor throws TessarinError for a column that is not a number; the window is then not made.
+/// A column that is not a number leaves columnError() set, for the caller to report before showing the window.
 class TKeyTableForm : public QDialog
 {
     Q_OBJECT
 
 public:
     TKeyTableForm(const AcnProcs& holder, QWidget* parent = nullptr);
+    const std::optional<std::string>& columnError() const { return m_keys.ColumnError; }
 
 protected:
     void showEvent(QShowEvent* event) override;
