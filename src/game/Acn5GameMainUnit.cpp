@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -42,6 +43,24 @@ constexpr KindButton KindButtons[CipherKindCount] = {
     {"CipherBtn", "Substitution", "Substitution", "substitution"}, {"RailBtn", "Rail Fence", "Rail fence", "railfence"},
     {"PlayfairBtn", "Playfair", "Playfair", "playfair"},           {"QuagmireBtn", "Quagmire", "Quagmire", "quagmire"},
     {"VigenereBtn", "Vigenere", "Vigenere", "vigenere"},
+};
+
+// The tool bar's buttons fill its 38 pixels edge to edge: no frame, margin or gap around them, so that the
+// 38-pixel buttons are not cut off at the bottom.
+class ToolBarStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_ToolBarFrameWidth:
+        case PM_ToolBarItemMargin:
+        case PM_ToolBarItemSpacing:
+            return 0;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
 };
 
 } // namespace
@@ -88,6 +107,9 @@ void TAcn5GameMainForm::buildToolBar()
 {
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
+    auto* barStyle = new ToolBarStyle;
+    barStyle->setParent(bar);
+    bar->setStyle(barStyle);
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(32, 32));
@@ -218,8 +240,9 @@ void TAcn5GameMainForm::buildCentre()
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     panel1->setFixedHeight(41);
+    // The strip fills the panel inside its two-pixel bevel: 37 pixels high at the design size.
     auto* panelLayout = new QVBoxLayout(panel1);
-    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
     m_strip = new ABCPaint(m_puzzle, panel1);
     panelLayout->addWidget(m_strip);
     auto* panel2 = new QWidget(centre);

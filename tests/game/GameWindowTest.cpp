@@ -124,6 +124,22 @@ private Q_SLOTS:
         QVERIFY(m_ui.dialogs.texts(QStringLiteral("ask")).isEmpty());
     }
 
+    void designLayoutKeepsEveryPartWhole()
+    {
+        // At the design size the strip fills its bevelled panel: 37 pixels high (18-point letters), slots of 29.
+        QCOMPARE(m_window->strip()->size(), QSize(756, 37));
+        auto* bar = m_window->findChild<QWidget*>(QStringLiteral("ToolBar1"));
+        QCOMPARE(bar->height(), 38);
+        int left = 0;
+        for (const char* name : {"CipherBtn", "RailBtn", "PlayfairBtn", "QuagmireBtn", "VigenereBtn", "UndoBtn",
+                                 "LetterBtn", "RevealBtn"}) {
+            auto* button = bar->findChild<QToolButton*>(QLatin1String(name) + QStringLiteral("Button"));
+            QVERIFY2(bar->rect().contains(button->geometry()), name); // no picture cut off at the bar's edge
+            QVERIFY2(button->x() >= left, name);
+            left = button->geometry().right() + 1;
+        }
+    }
+
     void openChoosesTheFirstKindAndSetsTheCaption()
     {
         openFile(m_path);
