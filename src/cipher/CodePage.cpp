@@ -142,11 +142,15 @@ CodePageConversion Utf8ToCodePage(std::string_view utf8)
     result.text.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
+        const std::size_t start = i;
         const char32_t cp = decodeUtf8(utf8, i);
         const std::optional<char> byte = UnicodeToCodePage(cp);
         if (!byte) {
             result.text.clear();
             result.unrepresentable = cp;
+            if (cp == 0xFFFD && utf8.substr(start, i - start) != "\xEF\xBF\xBD") {
+                result.invalidUtf8At = start;
+            }
             return result;
         }
         result.text += *byte;

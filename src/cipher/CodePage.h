@@ -23,11 +23,13 @@ std::optional<char> UnicodeToCodePage(char32_t codePoint);
 struct CodePageConversion
 {
     std::string text;
-    std::optional<char32_t> unrepresentable; ///< set when the conversion failed
+    std::optional<char32_t> unrepresentable;  ///< set when the conversion failed
+    std::optional<std::size_t> invalidUtf8At; ///< the byte offset of an invalid sequence, when that was the failure
     bool ok() const { return !unrepresentable; }
 };
 
-/// Converts UTF-8 to Windows-1252. Invalid UTF-8 sequences count as U+FFFD, which the code page cannot hold.
+/// Converts UTF-8 to Windows-1252. An invalid UTF-8 sequence counts as U+FFFD, which the code page cannot hold,
+/// and its byte offset is kept in invalidUtf8At.
 CodePageConversion Utf8ToCodePage(std::string_view utf8);
 
 /// Converts Windows-1252 to UTF-8; never fails.

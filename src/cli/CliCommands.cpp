@@ -45,6 +45,10 @@ struct CliFailure
 std::string toCodePage(std::string_view utf8)
 {
     CodePageConversion converted = Utf8ToCodePage(utf8);
+    if (converted.invalidUtf8At) {
+        refuse("Invalid UTF-8 at byte " + std::to_string(*converted.invalidUtf8At + 1) +
+               ": standard input and options must be UTF-8 text.");
+    }
     if (!converted.ok()) {
         refuse(UnrepresentableMessage(*converted.unrepresentable));
     }

@@ -68,10 +68,20 @@ TEST(CodePage, theRefusalShowsAVisibleCharacterAndOnlyNamesAnInvisibleOne)
 
 TEST(CodePage, invalidUtf8IsRefusedNotGuessed)
 {
-    for (std::string bad : {std::string("\xC3"), std::string("a\xFF"), std::string("\xE2\x82"), std::string("\xC0\xAF"),
-                            std::string("\xED\xA0\x80")}) {
-        EXPECT_FALSE(Utf8ToCodePage(bad).ok()) << bad.size();
+    const struct
+    {
+        std::string text;
+        std::size_t at;
+    } cases[] = {{"\xC3", 0},     {"a\xFF", 1},        {"ab\xE2\x82", 2},
+                 {"\xC0\xAF", 0}, {"\xED\xA0\x80", 0}, {"\xE2\x82\xAC\x80", 3}};
+    for (const auto& c : cases) {
+        const CodePageConversion converted = Utf8ToCodePage(c.text);
+        EXPECT_FALSE(converted.ok()) << c.text.size();
+        EXPECT_EQ(converted.invalidUtf8At, c.at) << c.text.size();
     }
+    const CodePageConversion replacement = Utf8ToCodePage("a\uFFFD");
+    EXPECT_EQ(replacement.unrepresentable, U'\uFFFD');
+    EXPECT_FALSE(replacement.invalidUtf8At);
 }
 
 } // namespace

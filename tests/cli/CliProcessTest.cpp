@@ -170,6 +170,12 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
          "hi",
          2,
          "cipher alphabet"},
+        {"invalid UTF-8",
+         {QStringLiteral("encrypt"), QStringLiteral("0")},
+         "ab\xFF"
+         "cd",
+         2,
+         "Invalid UTF-8 at byte 3"},
         {"line break in a command", {QStringLiteral("frob\nnicate")}, {}, 2, "unknown command"},
         {"C1 control in the input",
          {QStringLiteral("encrypt"), QStringLiteral("0")},
