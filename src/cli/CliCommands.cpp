@@ -116,14 +116,15 @@ EncryptOptions controlsOf(const CliOptions& options)
     return controls;
 }
 
-// Applies --alphabet and --square as the tool windows' OK does.
+// Applies --alphabet and --square as the tool windows' OK does. Each is the key of its own kind's encryption; for
+// another kind it would only overwrite the key of the puzzle's existing cryptogram of that kind.
 void acceptEditedKeys(AcnProcs& holder, const CliOptions& options)
 {
-    if (options.alphabet) {
+    if (options.alphabet && options.kind == CipherKind::Cipher) {
         holder.Puzzle.CIPHKEY = checkedAlphabet(options);
         holder.UseEditedAlphabet = true;
     }
-    if (options.square) {
+    if (options.square && options.kind == CipherKind::Playfair) {
         holder.Puzzle.PLAYKEY = checkedSquare(options);
         holder.UseEditedSquare = true;
     }

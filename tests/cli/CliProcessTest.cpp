@@ -277,6 +277,35 @@ TEST(CliAdd, theSameMultiLineInputAgainIsNoChangedPlaintext)
     EXPECT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "To be,\nor not\nto see.").exitCode, 2);
 }
 
+TEST(CliAdd, anAlphabetOrSquareForAnotherKindLeavesTheFilesKeysAlone)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    const QString reversed = QStringLiteral("ZYXWVUTSRQPONMLKJIHGFEDCBA");
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("cipher"), QStringLiteral("--alphabet"), reversed},
+                     "Hello world")
+                  .exitCode,
+              0);
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair"), QStringLiteral("--keyword"),
+                      QStringLiteral("key")},
+                     "Hello world")
+                  .exitCode,
+              0);
+    const QStringList otherKinds[] = {
+        {QStringLiteral("add"), file, QStringLiteral("vigenere"), QStringLiteral("--square"),
+         QStringLiteral("ABCDEFGHIJKLMNOPRSTUVWXYZ")},
+        {QStringLiteral("add"), file, QStringLiteral("railfence"), QStringLiteral("--alphabet"),
+         QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA")},
+    };
+    for (const QStringList& args : otherKinds) {
+        ASSERT_EQ(runCli(args, "Hello world").exitCode, 0) << args.join(u' ').toStdString();
+    }
+    const PuzzleLines lines = ReadPuzzleLines(file);
+    EXPECT_EQ(lines[12], "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+    EXPECT_EQ(lines[9], "SVOOL DLIOW");
+    EXPECT_EQ(lines[24], "KEY");
+}
+
 TEST(CliAdd, normalizesAndMakesAPatristocrat)
 {
     QTemporaryDir dir;
