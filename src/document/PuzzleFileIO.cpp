@@ -32,9 +32,18 @@ PuzzleLines ReadPuzzleLines(QIODevice& device, const QString& path)
     if (!device.isSequential() && device.size() > MaxPuzzleFileSize) {
         throwCannotOpen(path, QStringLiteral("The file is too large to be a Tessarin cryptogram."));
     }
-    const QByteArray bytes = device.read(MaxPuzzleFileSize + 1);
-    if (bytes.size() > MaxPuzzleFileSize) {
-        throwCannotOpen(path, QStringLiteral("The file is too large to be a Tessarin cryptogram."));
+    // Read in pieces: one read of the largest size allowed would reserve that much memory for every file.
+    constexpr qint64 Piece = qint64(1) << 20;
+    QByteArray bytes;
+    while (true) {
+        const QByteArray piece = device.read(Piece);
+        if (piece.isEmpty()) {
+            break;
+        }
+        bytes += piece;
+        if (bytes.size() > MaxPuzzleFileSize) {
+            throwCannotOpen(path, QStringLiteral("The file is too large to be a Tessarin cryptogram."));
+        }
     }
     return SplitPuzzleLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

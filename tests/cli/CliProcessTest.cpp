@@ -216,6 +216,27 @@ TEST(CliErrors, standardStreamsThatFailAreFileErrorsNotSuccess)
     EXPECT_TRUE(unreadable.out.isEmpty());
 }
 
+TEST(CliShow, aSmallFileNeedsLittleMemory)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+#endif
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("vigenere")}, "Hello world").exitCode, 0);
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("ulimit -v 160000 && exec \"$0\" show \"$1\""),
+                   QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), file});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    EXPECT_TRUE(process.readAllStandardOutput().contains("\"VIGENERE\": \"HFNOS BUYTM \""));
+}
+
 TEST(CliErrors, aHugeKeywordIsHandled)
 {
     const QString keyword(10000, u'K');
