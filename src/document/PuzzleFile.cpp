@@ -62,13 +62,13 @@ PuzzleLines PuzzleTemplate()
     lines.emplace_back(R"(<?xml version="1.0" encoding="ISO-8859-1"?>)");
     lines.emplace_back("<ACNX4.1>");
     for (std::string_view tag : Tags) {
-        lines.push_back("<" + std::string(tag) + ">");
+        lines.push_back(std::string("<").append(tag).append(">"));
         lines.emplace_back();
-        lines.push_back("</" + std::string(tag) + ">");
+        lines.push_back(std::string("</").append(tag).append(">"));
     }
     lines.emplace_back("</ACNX4.1>");
-    lines[PuzzleLine::Cradios] = "00";
-    lines[PuzzleLine::RailSol] = " ";
+    lines[PuzzleLine::Cradios] = std::string("00");
+    lines[PuzzleLine::RailSol] = std::string(1, ' ');
     return lines;
 }
 
