@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
+#include <QtMath>
 
 #include "QtCodePage.h"
 #include "UiServices.h"
@@ -17,6 +19,20 @@ QFont MemoFont(int points)
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
+}
+
+// The room the memo needs to show all its lines: the design sizes suit Courier New, and the fixed-pitch font that
+// stands in for it may have taller lines or wider letters. A few pixels spare keep the caret inside.
+QSize MemoRoom(const QPlainTextEdit& memo, const QStringList& lines)
+{
+    const QFontMetricsF metrics(memo.font());
+    qreal widest = 0;
+    for (const QString& line : lines) {
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    }
+    // Each line takes its spacing rounded up to whole pixels; the document margin lies above and below the text.
+    const int margins = qCeil(2 * memo.document()->documentMargin()) + 2 * memo.frameWidth() + 4;
+    return {qCeil(widest) + margins, static_cast<int>(lines.size()) * qCeil(metrics.lineSpacing()) + margins};
 }
 } // namespace
 
@@ -44,8 +60,19 @@ TToolForm::TToolForm(ToolKeys keys, Dialogs* dialogs, QWidget* parent)
     m_ok->setFixedSize(75, ButtonHeight);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::close);
     resize(513, m_memoHeight + ButtonHeight + 36);
-    if (const QScreen* s = screen()) {
-        move(s->availableGeometry().topLeft());
+}
+
+void TToolForm::moveToScreenCorner()
+{
+    const QScreen* s = screen();
+    if (s == nullptr) {
+        return;
+    }
+    // The corner is that of the frame, so the window manager keeps the title bar on the screen.
+    const QPoint corner = s->availableGeometry().topLeft();
+    move(corner);
+    if (QWindow* handle = windowHandle()) {
+        handle->setFramePosition(corner);
     }
 }
 
@@ -60,6 +87,8 @@ void TToolForm::showEvent(QShowEvent* event)
     if (content.built) {
         showContent(content);
     }
+    // After the last resize: a resize places the window by its client area again.
+    moveToScreenCorner();
 }
 
 void TToolForm::showContent(const ToolContent& content)
@@ -68,18 +97,20 @@ void TToolForm::showContent(const ToolContent& content)
     m_label1->setText(FromCodePage(content.label1));
     m_label2->setText(FromCodePage(content.label2));
     m_memo->setFont(MemoFont(content.fontPoints));
-    m_memoHeight = content.memoHeight;
-    m_memoWidth = content.memoWidth;
-    resize(content.clientWidth, m_memoHeight + ButtonHeight + 36);
+    QStringList lines;
+    for (const std::string& line : content.lines) {
+        lines.append(FromCodePage(line));
+    }
+    // The design sizes, grown where the font needs more room, so that no line is cut off or scrolled away.
+    const QSize room = MemoRoom(*m_memo, lines);
+    m_memoHeight = qMax(content.memoHeight, room.height());
+    m_memoWidth = content.memoWidth > 0 ? qMax(content.memoWidth, room.width()) : 0;
+    resize(qMax(content.clientWidth, qMax(m_memoWidth, room.width())), m_memoHeight + ButtonHeight + 36);
     placeControls();
     if (!content.error.empty()) {
         m_memo->clear();
         m_dialogs->showError(this, QString::fromUtf8(content.error));
         return;
-    }
-    QStringList lines;
-    for (const std::string& line : content.lines) {
-        lines.append(FromCodePage(line));
     }
     m_memo->setPlainText(lines.join(QLatin1Char('\n')));
 }

@@ -26,6 +26,7 @@ protected:
 private:
     void showContent(const ToolContent& content);
     void placeControls();
+    void moveToScreenCorner();
 
     ToolKeys m_keys;
     Dialogs* m_dialogs;

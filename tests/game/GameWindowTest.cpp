@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -446,6 +447,37 @@ private Q_SLOTS:
         QCOMPARE(m_window->toolWindow()->memo()->toPlainText().count(QLatin1Char('\n')), 27);
         m_window->findChild<TToolForm*>()->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
         QTRY_VERIFY(!m_window->toolWindow());
+    }
+
+    void toolWindowShowsEveryLineWithoutScrolling_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("indicator");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("substitution") << int(CipherKind::Cipher) << QString() << 2;
+        QTest::newRow("playfair") << int(CipherKind::Playfair) << QString() << 5;
+        QTest::newRow("quagmire, seven indicator letters")
+            << int(CipherKind::Quagmire) << QStringLiteral("ABCDEFG@26") << 10;
+        QTest::newRow("vigenere") << int(CipherKind::Vigenere) << QString() << 28;
+    }
+
+    void toolWindowShowsEveryLineWithoutScrolling()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, indicator);
+        QFETCH(int, lines);
+        TToolForm tool({static_cast<CipherKind>(kind), "QWERTYUIOPASDFGHJKLZXCVBNM", "ZEBRA", "KEY", "WORD",
+                        indicator.toStdString(), "LEMON"},
+                       &m_ui.dialogs, m_window.get());
+        tool.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tool));
+        QCOMPARE(tool.memo()->document()->blockCount(), lines);
+        // Neither the first nor the last line is cut off: nothing to scroll in either direction.
+        QCOMPARE(tool.memo()->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(tool.memo()->horizontalScrollBar()->maximum(), 0);
+        auto* ok = tool.findChild<QPushButton*>(QStringLiteral("OkBtn"));
+        QVERIFY(ok->y() >= tool.memo()->geometry().bottom());
+        QCOMPARE(tool.height() - ok->geometry().bottom() - 1, 5);
     }
 
     void toolWindowReportsABadQuagmireColumn()
