@@ -147,9 +147,9 @@ QWidget* TAcnPrefForm::buildViewPage()
     fontBtn->setObjectName(QStringLiteral("FontBtn"));
     connect(fontBtn, &QPushButton::clicked, this, &TAcnPrefForm::FontBtnClick);
     auto* swatches = new QHBoxLayout;
-    for (const SwatchSpec& spec : kSwatches) {
-        auto* swatch = new AcnPrefSwatch(spec.color, page);
-        swatch->setObjectName(QString::fromUtf8(spec.name));
+    for (const SwatchSpec& choice : kSwatches) {
+        auto* swatch = new AcnPrefSwatch(choice.color, page);
+        swatch->setObjectName(QString::fromUtf8(choice.name));
         connect(swatch, &AcnPrefSwatch::picked, this, [this](ColorValue color) {
             m_background = color;
             showSample();

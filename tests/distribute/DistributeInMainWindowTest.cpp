@@ -11,6 +11,7 @@
 #include "Acn5MainForm.h"
 #include "AcnProcsUnit.h"
 #include "DeployUnit.h"
+#include "PressDeploySave.h"
 #include "Random.h"
 #include "ScriptedUi.h"
 #include "SettingsStore.h"
@@ -22,23 +23,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Once the distribution dialog is the modal window, presses its Save button (the save dialog answers from the
-// script), and closes it with Cancel when the save left it open.
-void pressSaveWhenShown()
-{
-    QTimer::singleShot(0, [] {
-        auto* form = qobject_cast<TDeployForm*>(QApplication::activeModalWidget());
-        if (!form) {
-            qWarning("no distribution dialog is showing");
-            return;
-        }
-        form->findChild<QAbstractButton*>(QStringLiteral("SaveBtn"))->click();
-        if (form->isVisible()) {
-            form->findChild<QAbstractButton*>(QStringLiteral("CancelBtn"))->click();
-        }
-    });
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "AcnProcsUnit.h"
 #include "DeployUnit.h"
 #include "MakerHelpWindow.h"
+#include "PressDeploySave.h"
 #include "Random.h"
 #include "ScriptedUi.h"
 #include "SettingsStore.h"
@@ -25,22 +26,6 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Presses Save in the distribution dialog once it is the modal window, and Cancel if the save left it open.
-void pressSaveWhenShown()
-{
-    QTimer::singleShot(0, [] {
-        auto* form = qobject_cast<TDeployForm*>(QApplication::activeModalWidget());
-        if (!form) {
-            qWarning("no distribution dialog is showing");
-            return;
-        }
-        form->findChild<QAbstractButton*>(QStringLiteral("SaveBtn"))->click();
-        if (form->isVisible()) {
-            form->findChild<QAbstractButton*>(QStringLiteral("CancelBtn"))->click();
-        }
-    });
 }
 
 } // namespace
