@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int TabRowHeight = 25;
+constexpr int TabWidth = 75;
 
 struct HelpTab
 {
@@ -27,6 +28,24 @@ constexpr HelpTab HelpTabs[] = {
     {"Vigenere", "Vigenere ", "VIGENTEXT"},
 };
 
+// The tab row's tabs are all 75 pixels wide, or as wide as the longest caption needs where the font is larger.
+class HelpTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int) const override
+    {
+        int width = TabWidth;
+        for (int i = 0; i < count(); ++i) {
+            width = qMax(width, QTabBar::tabSizeHint(i).width());
+        }
+        return {width, TabRowHeight};
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
 } // namespace
 
 THelpForm::THelpForm(QWidget* parent) : QDialog(parent)
@@ -34,13 +53,15 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Help for Tessarin"));
     setModal(true);
+    // A dialog frame: a title and a close button, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setReadOnly(true);
     m_memo->setFrameShape(QFrame::NoFrame);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_tabs = new QTabBar(this);
+    m_tabs = new HelpTabBar(this);
     m_tabs->setObjectName(QStringLiteral("TabControl1"));
     m_tabs->setShape(QTabBar::RoundedSouth);
     m_tabs->setExpanding(false);

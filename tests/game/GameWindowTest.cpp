@@ -530,6 +530,26 @@ private Q_SLOTS:
         }
     }
 
+    void helpWindowTabsAndCloseButtonKeepTheirPlaces()
+    {
+        THelpForm help(m_window.get());
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QCOMPARE(help.size(), QSize(678, 458));
+        QTabBar* tabs = help.tabs();
+        QCOMPARE(tabs->count(), 6);
+        // Tabs of one width, 75 pixels unless a caption in the system's font needs more, all left of Close.
+        const int tabWidth = tabs->tabRect(0).width();
+        QVERIFY(tabWidth >= 75);
+        for (int i = 0; i < tabs->count(); ++i) {
+            QCOMPARE(tabs->tabRect(i).width(), tabWidth);
+        }
+        QVERIFY(tabs->tabRect(5).right() < 525);
+        QCOMPARE(tabs->geometry().bottom(), help.height() - 1);
+        auto* close = help.findChild<QPushButton*>(QStringLiteral("CloseBtn"));
+        QCOMPARE(close->geometry(), QRect(525, help.height() - 25, 75, 25));
+    }
+
     void websiteAndAbout()
     {
         action("WebsiteItem")->trigger();
