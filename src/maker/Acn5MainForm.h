@@ -134,6 +134,8 @@ private:
     void selectFirstTab();
     void FormResize();
     bool FormCloseQuery();
+    /// The save question with its sound; No clears Changed. Saving on Yes is the caller's.
+    Answer askSaveChangesQuestion();
     bool FormClose();
 
     // Commands that open other windows or programs (MainFormCommands.cpp).

@@ -22,20 +22,23 @@ const QString SaveChangesQuestion = QStringLiteral("Cryptogram has changed. Do y
 
 } // namespace
 
-bool TAcn5MainForm::AskSaveChanges()
+Answer TAcn5MainForm::askSaveChangesQuestion()
 {
     m_ui.sounds->playQuestion();
-    switch (m_ui.dialogs->askYesNoCancel(this, SaveChangesQuestion)) {
-    case Answer::Yes:
-        SaveCurrentPuzzle();
-        return true;
-    case Answer::No:
+    const Answer answer = m_ui.dialogs->askYesNoCancel(this, SaveChangesQuestion);
+    if (answer == Answer::No) {
         m_holder.Puzzle.Changed = false;
-        return true;
-    case Answer::Cancel:
-        break;
     }
-    return false;
+    return answer;
+}
+
+bool TAcn5MainForm::AskSaveChanges()
+{
+    const Answer answer = askSaveChangesQuestion();
+    if (answer == Answer::Yes) {
+        SaveCurrentPuzzle();
+    }
+    return answer != Answer::Cancel;
 }
 
 void TAcn5MainForm::SaveCurrentPuzzle()

@@ -118,21 +118,8 @@ void TAcn5MainForm::closeEvent(QCloseEvent* event)
 
 bool TAcn5MainForm::FormCloseQuery()
 {
-    if (!m_holder.Puzzle.Changed) {
-        return true;
-    }
-    m_ui.sounds->playQuestion();
-    switch (m_ui.dialogs->askYesNoCancel(this,
-                                         QStringLiteral("Cryptogram has changed. Do you want to save the changes?"))) {
-    case Answer::Yes:
-        return true;
-    case Answer::No:
-        m_holder.Puzzle.Changed = false;
-        return true;
-    case Answer::Cancel:
-        break;
-    }
-    return false;
+    // Yes leaves Changed set, so that FormClose saves.
+    return !m_holder.Puzzle.Changed || askSaveChangesQuestion() != Answer::Cancel;
 }
 
 bool TAcn5MainForm::FormClose()
