@@ -64,6 +64,11 @@ TEST_F(Installed, putsTheThreeProgramsTheHelpAndTheGameSideBySide)
     EXPECT_EQ(QFileInfo(path(QStringLiteral("bin/tessarin5"))).absolutePath(),
               QFileInfo(path(QStringLiteral("bin/tessarin5game"))).absolutePath());
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("bin/tessarin5.qhc"))));
+    for (const char* program : {"bin/tessarin5", "bin/tessarin5game"}) {
+        const Result help = runTool(path(QString::fromLatin1(program)), {QStringLiteral("--help")});
+        EXPECT_EQ(help.exitCode, 0) << program;
+        EXPECT_TRUE(help.output.contains(QStringLiteral("--version"))) << help.output.toStdString();
+    }
     const Result version = runTool(path(QStringLiteral("bin/tessarin5-cli")), {QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith(QStringLiteral("tessarin5-cli 5."))) << version.output.toStdString();
