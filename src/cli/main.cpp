@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include "CliCommands.h"
+#include "CliOptions.h"
 
 namespace {
 // Reads the whole stream into data; false (with errno set) when reading failed.
@@ -48,7 +49,12 @@ int main(int argc, char* argv[])
     if (!args.empty() && args[0] == "pdf") {
         app = guiForPdf(argc, argv);
     }
-    const bool readsInput = !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add");
+    bool readsInput = !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add");
+    try {
+        ParseCliOptions(args);
+    } catch (const CliUsageError&) {
+        readsInput = false; // a wrong call is refused at once, not after the input has ended
+    }
     std::string input;
     if (readsInput && !readAll(stdin, input)) {
         return streamFailure("Cannot read standard input");

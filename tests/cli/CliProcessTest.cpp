@@ -216,6 +216,21 @@ TEST(CliErrors, standardStreamsThatFailAreFileErrorsNotSuccess)
     EXPECT_TRUE(unreadable.out.isEmpty());
 }
 
+TEST(CliErrors, aWrongCallIsRefusedWithoutWaitingForStandardInput)
+{
+    const QStringList wrongCalls[] = {{QStringLiteral("encrypt"), QStringLiteral("enigma")},
+                                      {QStringLiteral("add"), QStringLiteral("f.acnx")},
+                                      {QStringLiteral("decrypt"), QStringLiteral("0"), QStringLiteral("--fast")}};
+    for (const QStringList& args : wrongCalls) {
+        QProcess process;
+        process.start(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), args);
+        EXPECT_TRUE(process.waitForFinished(5000)) << args.join(u' ').toStdString();
+        EXPECT_EQ(process.exitCode(), 2) << args.join(u' ').toStdString();
+        process.kill();
+        process.waitForFinished();
+    }
+}
+
 TEST(CliShow, aSmallFileNeedsLittleMemory)
 {
 #if defined(__SANITIZE_ADDRESS__)
