@@ -53,8 +53,6 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Help for Tessarin"));
     setModal(true);
-    // A dialog frame: a title and a close button, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setReadOnly(true);
