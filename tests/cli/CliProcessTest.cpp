@@ -8,6 +8,8 @@
 
 #include "PuzzleFileIO.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct CliRun
@@ -58,44 +60,30 @@ bool hasControlCharacter(const QByteArray& text)
 
 TEST(CliEncrypt, writesTheCiphertextOfEachKind)
 {
-    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("playfair")}, "Hello world\n").out, "JCMWMKZLWRCY\n");
-    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("1"), QStringLiteral("--rails"), QStringLiteral("3")},
-                     "We are discovered")
-                  .out,
-              "WEC RER DSO EEA IVD \n");
-    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("quagmire")}, "Hello, world\r\n").out,
-              "HELLO WORLD \n");
-    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere"), QStringLiteral("--keyword"),
-                      QStringLiteral(" lemon ")},
-                     "attack at dawn")
-                  .out,
+    EXPECT_EQ(runCli({u"encrypt"_s, u"playfair"_s}, "Hello world\n").out, "JCMWMKZLWRCY\n");
+    EXPECT_EQ(runCli({u"encrypt"_s, u"1"_s, u"--rails"_s, u"3"_s}, "We are discovered").out, "WEC RER DSO EEA IVD \n");
+    EXPECT_EQ(runCli({u"encrypt"_s, u"quagmire"_s}, "Hello, world\r\n").out, "HELLO WORLD \n");
+    EXPECT_EQ(runCli({u"encrypt"_s, u"vigenere"_s, u"--keyword"_s, u" lemon "_s}, "attack at dawn").out,
               "LXFOP VEFRN HR\n");
-    const CliRun cipher = runCli({QStringLiteral("encrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"),
-                                  QStringLiteral("ZYXWVUTSRQPONMLKJIHGFEDCBA"), QStringLiteral("--show-key")},
-                                 "Caf\u00e9 \u201cok\u201d\n");
+    const CliRun cipher =
+        runCli({u"encrypt"_s, u"cipher"_s, u"--alphabet"_s, u"ZYXWVUTSRQPONMLKJIHGFEDCBA"_s, u"--show-key"_s},
+               "Caf\u00e9 \u201cok\u201d\n");
     EXPECT_EQ(cipher.out, "ZYXWVUTSRQPONMLKJIHGFEDCBA\nXZU\u00c9 \u201cLP\u201d\n");
 }
 
 TEST(CliEncrypt, aSeedRepeatsTheDrawsAndDecryptGivesTheLettersBack)
 {
-    const QStringList args = {QStringLiteral("encrypt"), QStringLiteral("cipher"),     QStringLiteral("--seed"),
-                              QStringLiteral("99"),      QStringLiteral("--show-key"), QStringLiteral("--unique")};
+    const QStringList args = {u"encrypt"_s, u"cipher"_s, u"--seed"_s, u"99"_s, u"--show-key"_s, u"--unique"_s};
     const CliRun first = runCli(args, "Meet me at noon");
     EXPECT_EQ(first.out, runCli(args, "Meet me at noon").out);
     const QList<QByteArray> lines = first.out.split('\n');
-    const CliRun back = runCli({QStringLiteral("decrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"),
-                                QString::fromLatin1(lines[0])},
-                               lines[1]);
+    const CliRun back = runCli({u"decrypt"_s, u"cipher"_s, u"--alphabet"_s, QString::fromLatin1(lines[0])}, lines[1]);
     EXPECT_EQ(back.out, "MEET ME AT NOON\n");
 
-    const QStringList quag = {QStringLiteral("--keyword"),    QStringLiteral("spring"),
-                              QStringLiteral("--cipher-key"), QStringLiteral("flower"),
-                              QStringLiteral("--indicator"),  QStringLiteral("cat"),
-                              QStringLiteral("--column"),     QStringLiteral("5")};
-    const CliRun q =
-        runCli(QStringList{QStringLiteral("encrypt"), QStringLiteral("quagmire")} + quag, "Meet me at noon");
-    EXPECT_EQ(runCli(QStringList{QStringLiteral("decrypt"), QStringLiteral("quagmire")} + quag, q.out).out,
-              "MEETMEATNOON\n");
+    const QStringList quag = {u"--keyword"_s,   u"spring"_s, u"--cipher-key"_s, u"flower"_s,
+                              u"--indicator"_s, u"cat"_s,    u"--column"_s,     u"5"_s};
+    const CliRun q = runCli(QStringList{u"encrypt"_s, u"quagmire"_s} + quag, "Meet me at noon");
+    EXPECT_EQ(runCli(QStringList{u"decrypt"_s, u"quagmire"_s} + quag, q.out).out, "MEETMEATNOON\n");
 }
 
 struct BadCall
@@ -110,81 +98,55 @@ struct BadCall
 TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
 {
     QTemporaryDir dir;
-    const QString threeLines = dir.filePath(QStringLiteral("three.acnx"));
+    const QString threeLines = dir.filePath(u"three.acnx"_s);
     QFile three(threeLines);
     three.open(QIODevice::WriteOnly);
     three.write("a\r\nb\r\nc\r\n");
     three.close();
-    const QString random = dir.filePath(QStringLiteral("random.acnx"));
+    const QString random = dir.filePath(u"random.acnx"_s);
     QFile rnd(random);
     rnd.open(QIODevice::WriteOnly);
     for (int i = 0; i < 10000; ++i) {
         rnd.putChar(static_cast<char>((i * 131) % 256));
     }
     rnd.close();
-    const QString missing = dir.filePath(QStringLiteral("missing.acnx"));
+    const QString missing = dir.filePath(u"missing.acnx"_s);
 
     const QList<BadCall> calls = {
-        {"missing file", {QStringLiteral("show"), missing}, {}, 1, "Cannot open file"},
-        {"three lines", {QStringLiteral("show"), threeLines}, {}, 1, "List index out of bounds (3)"},
-        {"random bytes", {QStringLiteral("show"), random}, {}, 1, "List index out of bounds"},
-        {"add to random", {QStringLiteral("add"), random, QStringLiteral("cipher")}, "hi", 1, "List index out of"},
-        {"empty plaintext", {QStringLiteral("encrypt"), QStringLiteral("cipher")}, "\n", 2, "Nothing to encrypt!"},
-        {"not a permutation",
-         {QStringLiteral("encrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"), QStringLiteral("ABC")},
-         "hi",
-         2,
-         "cipher alphabet"},
-        {"bad square",
-         {QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--square"), QStringLiteral("QQ")},
-         "hi",
-         2,
-         "Playfair square"},
-        {"column x",
-         {QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--column"), QStringLiteral("x")},
-         "hi",
-         2,
-         "'x' is not a valid integer value"},
-        {"long indicator",
-         {QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--indicator"),
-          QStringLiteral("ABCDEFGH")},
-         "hi",
-         2,
-         "at most 7"},
-        {"bad rails",
-         {QStringLiteral("encrypt"), QStringLiteral("1"), QStringLiteral("--rails"), QStringLiteral("5")},
-         "hi",
-         2,
-         "--rails"},
-        {"unknown kind", {QStringLiteral("encrypt"), QStringLiteral("enigma")}, "hi", 2, "unknown kind"},
-        {"unknown option",
-         {QStringLiteral("encrypt"), QStringLiteral("0"), QStringLiteral("--fast")},
-         "hi",
-         2,
-         "unknown option"},
+        {"missing file", {u"show"_s, missing}, {}, 1, "Cannot open file"},
+        {"three lines", {u"show"_s, threeLines}, {}, 1, "List index out of bounds (3)"},
+        {"random bytes", {u"show"_s, random}, {}, 1, "List index out of bounds"},
+        {"add to random", {u"add"_s, random, u"cipher"_s}, "hi", 1, "List index out of"},
+        {"empty plaintext", {u"encrypt"_s, u"cipher"_s}, "\n", 2, "Nothing to encrypt!"},
+        {"not a permutation", {u"encrypt"_s, u"cipher"_s, u"--alphabet"_s, u"ABC"_s}, "hi", 2, "cipher alphabet"},
+        {"bad square", {u"encrypt"_s, u"playfair"_s, u"--square"_s, u"QQ"_s}, "hi", 2, "Playfair square"},
+        {"column x", {u"encrypt"_s, u"quagmire"_s, u"--column"_s, u"x"_s}, "hi", 2, "'x' is not a valid integer value"},
+        {"long indicator", {u"encrypt"_s, u"quagmire"_s, u"--indicator"_s, u"ABCDEFGH"_s}, "hi", 2, "at most 7"},
+        {"bad rails", {u"encrypt"_s, u"1"_s, u"--rails"_s, u"5"_s}, "hi", 2, "--rails"},
+        {"unknown kind", {u"encrypt"_s, u"enigma"_s}, "hi", 2, "unknown kind"},
+        {"unknown option", {u"encrypt"_s, u"0"_s, u"--fast"_s}, "hi", 2, "unknown option"},
         {"no command", {}, {}, 2, "no command"},
-        {"emoji", {QStringLiteral("encrypt"), QStringLiteral("0")}, "smile \xF0\x9F\x98\x80", 2, "U+1F600"},
+        {"emoji", {u"encrypt"_s, u"0"_s}, "smile \xF0\x9F\x98\x80", 2, "U+1F600"},
         {"escape sequence in an option",
-         {QStringLiteral("encrypt"), QStringLiteral("cipher"), QStringLiteral("--alphabet"),
-          QStringLiteral("AB\x1b[2J\nC\rD")},
+         {u"encrypt"_s, u"cipher"_s, u"--alphabet"_s, u"AB\x1b[2J\nC\rD"_s},
          "hi",
          2,
          "cipher alphabet"},
         {"invalid UTF-8",
-         {QStringLiteral("encrypt"), QStringLiteral("0")},
+         {u"encrypt"_s, u"0"_s},
          "ab\xFF"
          "cd",
          2,
          "Invalid UTF-8 at byte 3"},
-        {"line break in a command", {QStringLiteral("frob\nnicate")}, {}, 2, "unknown command"},
+        {"line break in a command", {u"frob\nnicate"_s}, {}, 2, "unknown command"},
         {"C1 control in the input",
-         {QStringLiteral("encrypt"), QStringLiteral("0")},
+         {u"encrypt"_s, u"0"_s},
          "a\xC2\x9B"
          "2J",
          2,
          "U+009B"},
         {"direction override in the input",
-         {QStringLiteral("encrypt"), QStringLiteral("0")},
+         {u"encrypt"_s, u"0"_s},
          "a\xE2\x80\xAE"
          "b",
          2,
@@ -206,11 +168,10 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
 TEST(CliErrors, standardStreamsThatFailAreFileErrorsNotSuccess)
 {
     QTemporaryDir dir;
-    const CliRun full =
-        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere")}, "hello", QStringLiteral("/dev/full"));
+    const CliRun full = runCli({u"encrypt"_s, u"vigenere"_s}, "hello", u"/dev/full"_s);
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_TRUE(full.err.startsWith("tessarin5-cli: Cannot write to standard output.")) << full.err.constData();
-    const CliRun unreadable = runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere")}, {}, {}, dir.path());
+    const CliRun unreadable = runCli({u"encrypt"_s, u"vigenere"_s}, {}, {}, dir.path());
     EXPECT_EQ(unreadable.exitCode, 1);
     EXPECT_TRUE(unreadable.err.startsWith("tessarin5-cli: Cannot read standard input.")) << unreadable.err.constData();
     EXPECT_TRUE(unreadable.out.isEmpty());
@@ -218,9 +179,8 @@ TEST(CliErrors, standardStreamsThatFailAreFileErrorsNotSuccess)
 
 TEST(CliErrors, aWrongCallIsRefusedWithoutWaitingForStandardInput)
 {
-    const QStringList wrongCalls[] = {{QStringLiteral("encrypt"), QStringLiteral("enigma")},
-                                      {QStringLiteral("add"), QStringLiteral("f.acnx")},
-                                      {QStringLiteral("decrypt"), QStringLiteral("0"), QStringLiteral("--fast")}};
+    const QStringList wrongCalls[] = {
+        {u"encrypt"_s, u"enigma"_s}, {u"add"_s, u"f.acnx"_s}, {u"decrypt"_s, u"0"_s, u"--fast"_s}};
     for (const QStringList& args : wrongCalls) {
         QProcess process;
         process.start(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), args);
@@ -241,12 +201,11 @@ TEST(CliShow, aSmallFileNeedsLittleMemory)
 #endif
 #endif
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.acnx"));
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("vigenere")}, "Hello world").exitCode, 0);
+    const QString file = dir.filePath(u"p.acnx"_s);
+    ASSERT_EQ(runCli({u"add"_s, file, u"vigenere"_s}, "Hello world").exitCode, 0);
     QProcess process;
-    process.start(QStringLiteral("/bin/sh"),
-                  {QStringLiteral("-c"), QStringLiteral("ulimit -v 160000 && exec \"$0\" show \"$1\""),
-                   QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), file});
+    process.start(u"/bin/sh"_s, {u"-c"_s, u"ulimit -v 160000 && exec \"$0\" show \"$1\""_s,
+                                 QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), file});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
     EXPECT_TRUE(process.readAllStandardOutput().contains("\"VIGENERE\": \"HFNOS BUYTM \""));
@@ -255,8 +214,7 @@ TEST(CliShow, aSmallFileNeedsLittleMemory)
 TEST(CliErrors, aHugeKeywordIsHandled)
 {
     const QString keyword(10000, u'K');
-    const CliRun run =
-        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere"), QStringLiteral("--keyword"), keyword}, "abc");
+    const CliRun run = runCli({u"encrypt"_s, u"vigenere"_s, u"--keyword"_s, keyword}, "abc");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "KLM\n");
 }
@@ -264,35 +222,33 @@ TEST(CliErrors, aHugeKeywordIsHandled)
 TEST(CliAdd, encryptsIntoAFileAndShowPrintsItsValues)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.acnx"));
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("vigenere")}, "Hello world\n").exitCode, 0);
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "Hello world").exitCode, 0);
-    const CliRun shown = runCli({QStringLiteral("show"), file});
+    const QString file = dir.filePath(u"p.acnx"_s);
+    ASSERT_EQ(runCli({u"add"_s, file, u"vigenere"_s}, "Hello world\n").exitCode, 0);
+    ASSERT_EQ(runCli({u"add"_s, file, u"playfair"_s}, "Hello world").exitCode, 0);
+    const CliRun shown = runCli({u"show"_s, file});
     ASSERT_EQ(shown.exitCode, 0);
     const QJsonObject values = QJsonDocument::fromJson(shown.out).object();
     EXPECT_EQ(values.size(), 19);
-    EXPECT_EQ(values[QStringLiteral("PLAIN")].toString(), QStringLiteral("Hello world"));
-    EXPECT_EQ(values[QStringLiteral("VIGENERE")].toString(), QStringLiteral("HFNOS BUYTM "));
-    EXPECT_EQ(values[QStringLiteral("PLAYSOL")].toString(), QStringLiteral("JCMWMKZLWRCY"));
-    EXPECT_EQ(values[QStringLiteral("CRADIOS")].toString(), QStringLiteral("00"));
+    EXPECT_EQ(values[u"PLAIN"_s].toString(), u"Hello world"_s);
+    EXPECT_EQ(values[u"VIGENERE"_s].toString(), u"HFNOS BUYTM "_s);
+    EXPECT_EQ(values[u"PLAYSOL"_s].toString(), u"JCMWMKZLWRCY"_s);
+    EXPECT_EQ(values[u"CRADIOS"_s].toString(), u"00"_s);
     EXPECT_TRUE(shown.out.startsWith("{\n  \"TITLE\": \"\",\n  \"PLAIN\""));
 }
 
 TEST(CliAdd, aChangedPlaintextNeedsForceAndLeavesTheFileAlone)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.acnx"));
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("vigenere")}, "Hello world").exitCode, 0);
+    const QString file = dir.filePath(u"p.acnx"_s);
+    ASSERT_EQ(runCli({u"add"_s, file, u"vigenere"_s}, "Hello world").exitCode, 0);
     const QByteArray before = readBytes(file);
-    const CliRun refused = runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "Other text");
+    const CliRun refused = runCli({u"add"_s, file, u"playfair"_s}, "Other text");
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(refused.err, "tessarin5-cli: One or more cryptograms have already been generated from this plaintext. "
                            "Altering plaintext at this time will break their integrity unless they are re-encrypted. "
                            "Continue anyway?\n");
     EXPECT_EQ(readBytes(file), before);
-    EXPECT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair"), QStringLiteral("--force")}, "Other text")
-                  .exitCode,
-              0);
+    EXPECT_EQ(runCli({u"add"_s, file, u"playfair"_s, u"--force"_s}, "Other text").exitCode, 0);
     const PuzzleLines lines = ReadPuzzleLines(file);
     EXPECT_EQ(lines[6], "Other text");
     EXPECT_EQ(lines[39], "HFNOS BUYTM ");
@@ -301,37 +257,28 @@ TEST(CliAdd, aChangedPlaintextNeedsForceAndLeavesTheFileAlone)
 TEST(CliAdd, theSameMultiLineInputAgainIsNoChangedPlaintext)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.acnx"));
+    const QString file = dir.filePath(u"p.acnx"_s);
     const QByteArray quote = "To be,\r\nor not\nto be.\n";
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("cipher")}, quote).exitCode, 0);
-    const CliRun again = runCli({QStringLiteral("add"), file, QStringLiteral("railfence")}, quote);
+    ASSERT_EQ(runCli({u"add"_s, file, u"cipher"_s}, quote).exitCode, 0);
+    const CliRun again = runCli({u"add"_s, file, u"railfence"_s}, quote);
     EXPECT_EQ(again.exitCode, 0) << again.err.constData();
     const PuzzleLines lines = ReadPuzzleLines(file);
     EXPECT_EQ(lines[6], "To be, or not to be.");
     EXPECT_FALSE(lines[9].empty());
     EXPECT_FALSE(lines[18].empty());
-    EXPECT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair")}, "To be,\nor not\nto see.").exitCode, 2);
+    EXPECT_EQ(runCli({u"add"_s, file, u"playfair"_s}, "To be,\nor not\nto see.").exitCode, 2);
 }
 
 TEST(CliAdd, anAlphabetOrSquareForAnotherKindLeavesTheFilesKeysAlone)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.acnx"));
-    const QString reversed = QStringLiteral("ZYXWVUTSRQPONMLKJIHGFEDCBA");
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("cipher"), QStringLiteral("--alphabet"), reversed},
-                     "Hello world")
-                  .exitCode,
-              0);
-    ASSERT_EQ(runCli({QStringLiteral("add"), file, QStringLiteral("playfair"), QStringLiteral("--keyword"),
-                      QStringLiteral("key")},
-                     "Hello world")
-                  .exitCode,
-              0);
+    const QString file = dir.filePath(u"p.acnx"_s);
+    const QString reversed = u"ZYXWVUTSRQPONMLKJIHGFEDCBA"_s;
+    ASSERT_EQ(runCli({u"add"_s, file, u"cipher"_s, u"--alphabet"_s, reversed}, "Hello world").exitCode, 0);
+    ASSERT_EQ(runCli({u"add"_s, file, u"playfair"_s, u"--keyword"_s, u"key"_s}, "Hello world").exitCode, 0);
     const QStringList otherKinds[] = {
-        {QStringLiteral("add"), file, QStringLiteral("vigenere"), QStringLiteral("--square"),
-         QStringLiteral("ABCDEFGHIJKLMNOPRSTUVWXYZ")},
-        {QStringLiteral("add"), file, QStringLiteral("railfence"), QStringLiteral("--alphabet"),
-         QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA")},
+        {u"add"_s, file, u"vigenere"_s, u"--square"_s, u"ABCDEFGHIJKLMNOPRSTUVWXYZ"_s},
+        {u"add"_s, file, u"railfence"_s, u"--alphabet"_s, u"BCDEFGHIJKLMNOPQRSTUVWXYZA"_s},
     };
     for (const QStringList& args : otherKinds) {
         ASSERT_EQ(runCli(args, "Hello world").exitCode, 0) << args.join(u' ').toStdString();
@@ -345,20 +292,18 @@ TEST(CliAdd, anAlphabetOrSquareForAnotherKindLeavesTheFilesKeysAlone)
 TEST(CliAdd, normalizesAndMakesAPatristocrat)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("p.acnx"));
-    const CliRun run = runCli({QStringLiteral("add"), file, QStringLiteral("cipher"), QStringLiteral("--normalize"),
-                               QStringLiteral("--patristocrat"), QStringLiteral("--offset"), QStringLiteral("--seed"),
-                               QStringLiteral("5")},
-                              "  Two lines \n of text, friend! \n");
+    const QString file = dir.filePath(u"p.acnx"_s);
+    const CliRun run =
+        runCli({u"add"_s, file, u"cipher"_s, u"--normalize"_s, u"--patristocrat"_s, u"--offset"_s, u"--seed"_s, u"5"_s},
+               "  Two lines \n of text, friend! \n");
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const PuzzleLines lines = ReadPuzzleLines(file);
     EXPECT_EQ(lines[6], "Two lines of text, friend!");
     EXPECT_EQ(lines[9].size(), 24u);
     EXPECT_EQ(lines[9][5], ' ');
     EXPECT_EQ(lines[15], "11");
-    const CliRun selfLetter = runCli({QStringLiteral("add"), dir.filePath(QStringLiteral("q.acnx")),
-                                      QStringLiteral("cipher"), QStringLiteral("--alphabet"),
-                                      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), QStringLiteral("--patristocrat")},
+    const CliRun selfLetter = runCli({u"add"_s, dir.filePath(u"q.acnx"_s), u"cipher"_s, u"--alphabet"_s,
+                                      u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s, u"--patristocrat"_s},
                                      "hello");
     EXPECT_EQ(selfLetter.exitCode, 2);
     EXPECT_EQ(selfLetter.err, "tessarin5-cli: Ciphertext alphabet has at least one letter standing for itself. This "
@@ -367,23 +312,14 @@ TEST(CliAdd, normalizesAndMakesAPatristocrat)
 
 TEST(CliEncrypt, aSquareStandsInForTheKeywordOfPlayfairOnly)
 {
-    const QString square = QStringLiteral("ZYXWVUTSRPONMLKJIHGFEDCBA");
+    const QString square = u"ZYXWVUTSRPONMLKJIHGFEDCBA"_s;
     const QByteArray plain = "attack at dawn";
-    EXPECT_EQ(
-        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere"), QStringLiteral("--square"), square}, plain).out,
-        runCli({QStringLiteral("encrypt"), QStringLiteral("vigenere")}, plain).out);
-    EXPECT_EQ(runCli({QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--square"), square,
-                      QStringLiteral("--keyword"), QStringLiteral("spring")},
-                     plain)
-                  .out,
-              runCli({QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--keyword"),
-                      QStringLiteral("spring")},
-                     plain)
-                  .out);
-    EXPECT_EQ(
-        runCli({QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--square"), square}, plain).out,
-        runCli({QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--keyword"), square}, plain)
-            .out);
+    EXPECT_EQ(runCli({u"encrypt"_s, u"vigenere"_s, u"--square"_s, square}, plain).out,
+              runCli({u"encrypt"_s, u"vigenere"_s}, plain).out);
+    EXPECT_EQ(runCli({u"encrypt"_s, u"quagmire"_s, u"--square"_s, square, u"--keyword"_s, u"spring"_s}, plain).out,
+              runCli({u"encrypt"_s, u"quagmire"_s, u"--keyword"_s, u"spring"_s}, plain).out);
+    EXPECT_EQ(runCli({u"encrypt"_s, u"playfair"_s, u"--square"_s, square}, plain).out,
+              runCli({u"encrypt"_s, u"playfair"_s, u"--keyword"_s, square}, plain).out);
 }
 
 TEST(CliEncrypt, handlesEightMegabytes)
@@ -393,21 +329,19 @@ TEST(CliEncrypt, handlesEightMegabytes)
     while (big.size() < (8 << 20)) {
         big.append("The quick brown fox jumps over the lazy dog. ");
     }
-    const CliRun run = runCli(
-        {QStringLiteral("encrypt"), QStringLiteral("playfair"), QStringLiteral("--keyword"), QStringLiteral("KEY")},
-        big);
+    const CliRun run = runCli({u"encrypt"_s, u"playfair"_s, u"--keyword"_s, u"KEY"_s}, big);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_GT(run.out.size(), 5 << 20);
 }
 
 TEST(CliHelp, listsEveryCommand)
 {
-    const CliRun help = runCli({QStringLiteral("--help")});
+    const CliRun help = runCli({u"--help"_s});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* word : {"encrypt", "decrypt", "add", "show", "pdf", "--patristocrat"}) {
         EXPECT_TRUE(help.out.contains(word)) << word;
     }
-    EXPECT_TRUE(runCli({QStringLiteral("--version")}).out.startsWith("tessarin5-cli 5."));
+    EXPECT_TRUE(runCli({u"--version"_s}).out.startsWith("tessarin5-cli 5."));
 }
 
 } // namespace
