@@ -52,27 +52,60 @@ std::string PlayfairSquareOf(std::string_view PLAYKEY)
     return KeyedAlphabet(PLAYKEY, PlayfairAlphabet);
 }
 
+namespace {
+
+// Each byte as a working letter: upper-cased, Q written as K; 0 for a byte that is dropped.
+const std::array<char, 256>& workingLetters()
+{
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> letters{};
+        for (int b = 0; b < 256; ++b) {
+            const char upper = UpperCaseCodePage(static_cast<char>(b));
+            if (upper >= 'A' && upper <= 'Z') {
+                letters[static_cast<std::size_t>(b)] = upper == 'Q' ? 'K' : upper;
+            }
+        }
+        return letters;
+    }();
+    return table;
+}
+
+// Calls pair(a, b) for every pair of the working text in order, in one pass and without building the text: a
+// letter that would close a pair of two equal letters opens the next pair after a filler (J after X, else X), and
+// an odd last letter gets the same filler.
+template <class PairFunction> void forEachWorkingPair(std::string_view plain, PairFunction pair)
+{
+    const std::array<char, 256>& letters = workingLetters();
+    char first = 0;
+    for (char c : plain) {
+        const char letter = letters[static_cast<unsigned char>(c)];
+        if (letter == 0) {
+            continue;
+        }
+        if (first == 0) {
+            first = letter;
+        } else if (letter == first) {
+            pair(first, letter == 'X' ? 'J' : 'X');
+        } else {
+            pair(first, letter);
+            first = 0;
+        }
+    }
+    if (first != 0) {
+        pair(first, first == 'X' ? 'J' : 'X');
+    }
+}
+
+} // namespace
+
 std::string PreparePlayfairText(std::string_view plain)
 {
     std::string out;
-    out.reserve(plain.size() + plain.size() / 2 + 2);
-    for (char c : plain) {
-        char letter = UpperCaseCodePage(c);
-        if (letter < 'A' || letter > 'Z') {
-            continue;
-        }
-        if (letter == 'Q') {
-            letter = 'K';
-        }
-        // A letter that would close a pair of two equal letters opens the next pair after a filler.
-        if (out.size() % 2 == 1 && out.back() == letter) {
-            out += letter == 'X' ? 'J' : 'X';
-        }
-        out += letter;
-    }
-    if (out.size() % 2 == 1) {
-        out += out.back() == 'X' ? 'J' : 'X';
-    }
+    out.reserve(plain.size() + 2);
+    forEachWorkingPair(plain, [&out](char a, char b) {
+        out += a;
+        out += b;
+    });
     return out;
 }
 
@@ -82,12 +115,9 @@ std::string EncryptPlayfair(std::string_view plain, std::string_view PLAYKEY, bo
     // square still yields a valid one.
     UseEditedSquare = false;
     const SquareIndex index(PlayfairSquareOf(PLAYKEY));
-    const std::string working = PreparePlayfairText(plain);
     std::string out;
-    out.reserve(working.size());
-    for (std::size_t i = 0; i + 1 < working.size(); i += 2) {
-        transformPair(index, working[i], working[i + 1], 1, out);
-    }
+    out.reserve(plain.size() + 2);
+    forEachWorkingPair(plain, [&](char a, char b) { transformPair(index, a, b, 1, out); });
     return out;
 }
 

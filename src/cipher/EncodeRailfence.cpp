@@ -1,5 +1,6 @@
 #include "EncodeRailfence.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Alphabet.h"
@@ -18,14 +19,9 @@ int railOf(std::size_t i, int rails)
 
 std::string capitalsOnly(std::string_view text)
 {
-    std::string letters;
-    letters.reserve(text.size());
-    for (char c : text) {
-        const char upper = UpperCaseCodePage(c);
-        if (upper >= 'A' && upper <= 'Z') {
-            letters += upper;
-        }
-    }
+    std::string letters = UpperCaseText(text);
+    const auto end = std::remove_if(letters.begin(), letters.end(), [](char c) { return c < 'A' || c > 'Z'; });
+    letters.erase(end, letters.end());
     return letters;
 }
 
@@ -42,17 +38,25 @@ std::string EncryptRailfence(std::string_view plain, int rails, Random& rng)
     // rail gives the joined rails in one pass.
     const std::size_t period = static_cast<std::size_t>(2 * rails - 2);
     const std::size_t last = static_cast<std::size_t>(rails - 1);
-    std::string joined;
-    joined.reserve(letters.size());
+    const std::size_t group = static_cast<std::size_t>(rails);
+    std::string out;
+    out.reserve(letters.size() + letters.size() / group);
+    std::size_t written = 0;
+    auto put = [&](char letter) {
+        out += letter;
+        if (++written % group == 0) {
+            out += ' ';
+        }
+    };
     for (std::size_t r = 0; r <= last; ++r) {
         for (std::size_t base = 0; base + r < letters.size(); base += period) {
-            joined += letters[base + r];
+            put(letters[base + r]);
             if (r != 0 && r != last && base + period - r < letters.size()) {
-                joined += letters[base + period - r];
+                put(letters[base + period - r]);
             }
         }
     }
-    return GroupLetters(joined, static_cast<std::size_t>(rails));
+    return out;
 }
 
 int RailCountOf(std::string_view ciphertext)
