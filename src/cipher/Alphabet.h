@@ -30,6 +30,30 @@ std::string TrimControl(std::string_view text);
 /// The ASCII letters A-Z and a-z of text, in order, upper-cased; everything else is dropped.
 std::string AsciiLettersUpper(std::string_view text);
 
+/// One pass over text: every ASCII letter, upper-cased, becomes substitute(k, letter), where k counts the letters
+/// from 0; everything else is dropped. With a groupSize, a blank follows every groupSize-th letter written.
+template <class Substitute>
+std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize, Substitute substitute)
+{
+    std::string out;
+    out.reserve(text.size() + (groupSize != 0 ? text.size() / groupSize : 0));
+    std::size_t k = 0;
+    std::size_t inGroup = 0;
+    for (char c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        } else if (c < 'A' || c > 'Z') {
+            continue;
+        }
+        out += substitute(k++, c);
+        if (groupSize != 0 && ++inGroup == groupSize) {
+            out += ' ';
+            inGroup = 0;
+        }
+    }
+    return out;
+}
+
 /// Writes letters out with one blank after every groupSize-th letter (so a full last group ends with a blank).
 std::string GroupLetters(std::string_view letters, std::size_t groupSize);
 

@@ -90,12 +90,10 @@ std::string EncryptQuagmire(std::string_view plain, std::string_view QUAGKEY, st
     const QuagmireTable table = BuildQuagmireTable(QUAGKEY, QUAGCKEY, QUAGINDI);
     const RowIndex keyRow = indexOf(table.rows[0]);
     const std::size_t period = table.rows.size() - 1;
-    std::string letters = AsciiLettersUpper(plain);
-    for (std::size_t k = 0; k < letters.size(); ++k) {
+    return SubstituteAsciiLetters(plain, 5, [&](std::size_t k, char p) {
         const std::string& row = table.rows[1 + k % period];
-        letters[k] = row[static_cast<std::size_t>(keyRow[static_cast<std::size_t>(letters[k] - 'A')])];
-    }
-    return GroupLetters(letters, 5);
+        return row[static_cast<std::size_t>(keyRow[static_cast<std::size_t>(p - 'A')])];
+    });
 }
 
 std::string DecryptQuagmire(std::string_view ciphertext, std::string_view QUAGKEY, std::string_view QUAGCKEY,

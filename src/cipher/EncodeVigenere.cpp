@@ -20,24 +20,22 @@ std::string VigenereKeyLetters(std::string_view VIGENKEY)
 
 namespace {
 // Shifts each letter by the key letter over it, forward (+1) or back (-1).
-std::string shiftLetters(std::string_view text, std::string_view VIGENKEY, int direction)
+std::string shiftLetters(std::string_view text, std::string_view VIGENKEY, int direction, std::size_t groupSize)
 {
     const std::string key = VigenereKeyLetters(VIGENKEY);
-    std::string letters = AsciiLettersUpper(text);
-    for (std::size_t j = 0; j < letters.size(); ++j) {
+    return SubstituteAsciiLetters(text, groupSize, [&](std::size_t j, char p) {
         const int shift = key[j % key.size()] - 'A';
-        letters[j] = static_cast<char>('A' + (letters[j] - 'A' + direction * shift + 26) % 26);
-    }
-    return letters;
+        return static_cast<char>('A' + (p - 'A' + direction * shift + 26) % 26);
+    });
 }
 } // namespace
 
 std::string EncryptVigenere(std::string_view plain, std::string_view VIGENKEY)
 {
-    return GroupLetters(shiftLetters(plain, VIGENKEY, 1), 5);
+    return shiftLetters(plain, VIGENKEY, 1, 5);
 }
 
 std::string DecryptVigenere(std::string_view ciphertext, std::string_view VIGENKEY)
 {
-    return shiftLetters(ciphertext, VIGENKEY, -1);
+    return shiftLetters(ciphertext, VIGENKEY, -1, 0);
 }
