@@ -3,12 +3,19 @@
 
 TESSARIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Installs every package of scripts/packages.txt that is not installed yet.
+# Installs every package of scripts/packages.txt that is not installed yet. A line "package:command" names a
+# package that is only needed when the command is missing (a machine may have it from elsewhere, as Node.js with
+# its own npm, which Debian's npm package would conflict with).
 install_missing_packages() {
     local missing=()
-    local pkg
+    local pkg cmd
     while read -r pkg; do
         [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+        if [[ "$pkg" == *:* ]]; then
+            cmd=${pkg#*:}
+            pkg=${pkg%%:*}
+            command -v "$cmd" >/dev/null 2>&1 && continue
+        fi
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
         fi
