@@ -17,6 +17,22 @@ int railOf(std::size_t i, int rails)
     return phase < rails ? phase : period - phase;
 }
 
+// How many of the first n letters of the zigzag lie on rail r of rails: each period 2R - 2 puts one letter on the
+// top and bottom rails and two on every rail between.
+std::size_t lettersOnRail(std::size_t n, std::size_t r, std::size_t rails)
+{
+    const std::size_t period = 2 * rails - 2;
+    const std::size_t periods = n / period;
+    const std::size_t rest = n % period;
+    if (r == 0) {
+        return periods + (rest > 0 ? 1 : 0);
+    }
+    if (r == rails - 1) {
+        return periods + (rest > r ? 1 : 0);
+    }
+    return 2 * periods + (rest > r ? 1 : 0) + (rest > period - r ? 1 : 0);
+}
+
 std::string capitalsOnly(std::string_view text)
 {
     std::string letters = UpperCaseText(text);
@@ -34,27 +50,26 @@ std::string EncryptRailfence(std::string_view plain, int rails, Random& rng)
     while (letters.size() % static_cast<std::size_t>(rails) != 0) {
         letters += static_cast<char>('A' + rng.draw(25));
     }
-    // Rail r holds the letters at r and p - r of every period p = 2R - 2; reading those positions rail by
-    // rail gives the joined rails in one pass.
-    const std::size_t period = static_cast<std::size_t>(2 * rails - 2);
-    const std::size_t last = static_cast<std::size_t>(rails - 1);
+    // One pass in zigzag order: every letter goes straight to its place in the grouped ciphertext. Rail r starts
+    // after the letters of the rails above it, and a blank follows every R-th letter of the joined rails.
     const std::size_t group = static_cast<std::size_t>(rails);
-    std::string out;
-    out.reserve(letters.size() + letters.size() / group);
-    std::size_t written = 0;
-    auto put = [&](char letter) {
-        out += letter;
-        if (++written % group == 0) {
-            out += ' ';
+    const std::size_t count = letters.size();
+    std::vector<std::size_t> next(group, 0);
+    std::size_t start = 0;
+    for (std::size_t r = 0; r < group; ++r) {
+        next[r] = start;
+        start += lettersOnRail(count, r, group);
+    }
+    std::string out(count + count / group, ' ');
+    int rail = 0;
+    int step = 1;
+    for (char letter : letters) {
+        const std::size_t joined = next[static_cast<std::size_t>(rail)]++;
+        out[joined + joined / group] = letter;
+        if (rail + step < 0 || rail + step >= rails) {
+            step = -step;
         }
-    };
-    for (std::size_t r = 0; r <= last; ++r) {
-        for (std::size_t base = 0; base + r < letters.size(); base += period) {
-            put(letters[base + r]);
-            if (r != 0 && r != last && base + period - r < letters.size()) {
-                put(letters[base + period - r]);
-            }
-        }
+        rail += step;
     }
     return out;
 }
