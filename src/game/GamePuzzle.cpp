@@ -40,18 +40,7 @@ const std::string* GamePuzzle::SolutionValue(CipherKind kind) const
 
 void GamePuzzle::TakeValues(const GameFileValues& values)
 {
-    PLAIN = values.PLAIN;
-    CIPHKEY = values.CIPHKEY;
-    PLAYKEY = values.PLAYKEY;
-    QUAGKEY = values.QUAGKEY;
-    QUAGCKEY = values.QUAGCKEY;
-    QUAGINDI = values.QUAGINDI;
-    VIGENKEY = values.VIGENKEY;
-    CIPHERSOL = values.CIPHERSOL;
-    RAILSOL = values.RAILSOL;
-    PLAYSOL = values.PLAYSOL;
-    QUAGSOL = values.QUAGSOL;
-    VIGENSOL = values.VIGENSOL;
+    static_cast<GameFileValues&>(*this) = values;
     GameChanged = false;
 }
 

@@ -47,21 +47,10 @@ bool OnlyBlanks(std::string_view text);
 
 /// The game's one puzzle: the values it reads from the puzzle file, the kind on the board and the board's working
 /// text. Texts are Windows-1252 bytes; FileName is a UTF-8 path.
-struct GamePuzzle
+/// The values come from the file module's GameFileValues (CRADIOS among them is read but never used).
+struct GamePuzzle : GameFileValues
 {
     std::string FileName;
-    std::string PLAIN;
-    std::string CIPHKEY;
-    std::string PLAYKEY;
-    std::string QUAGKEY;
-    std::string QUAGCKEY;
-    std::string QUAGINDI;
-    std::string VIGENKEY;
-    std::string CIPHERSOL;
-    std::string RAILSOL;
-    std::string PLAYSOL;
-    std::string QUAGSOL;
-    std::string VIGENSOL;
 
     CipherKind GameKind = CipherKind::None;
     std::string BoardText = BlankBoard();
