@@ -31,9 +31,11 @@ std::string TrimControl(std::string_view text);
 std::string AsciiLettersUpper(std::string_view text);
 
 /// One pass over text: every ASCII letter, upper-cased, becomes substitute(k, letter), where k counts the letters
-/// from 0; everything else is dropped. With a groupSize, a blank follows every groupSize-th letter written.
+/// from 0 modulo period (at least 1); everything else is dropped. With a groupSize, a blank follows every
+/// groupSize-th letter written.
 template <class Substitute>
-std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize, Substitute substitute)
+std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize, std::size_t period,
+                                   Substitute substitute)
 {
     std::string out;
     out.reserve(text.size() + (groupSize != 0 ? text.size() / groupSize : 0));
@@ -45,7 +47,10 @@ std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize,
         } else if (c < 'A' || c > 'Z') {
             continue;
         }
-        out += substitute(k++, c);
+        out += substitute(k, c);
+        if (++k == period) {
+            k = 0;
+        }
         if (groupSize != 0 && ++inGroup == groupSize) {
             out += ' ';
             inGroup = 0;
