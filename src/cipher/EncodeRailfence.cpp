@@ -1,10 +1,8 @@
 #include "EncodeRailfence.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "Alphabet.h"
-#include "CodePage.h"
 #include "Random.h"
 
 namespace {
@@ -53,19 +51,11 @@ private:
     int step = 1;
 };
 
-std::string capitalsOnly(std::string_view text)
-{
-    std::string letters = UpperCaseText(text);
-    const auto end = std::remove_if(letters.begin(), letters.end(), [](char c) { return c < 'A' || c > 'Z'; });
-    letters.erase(end, letters.end());
-    return letters;
-}
-
 } // namespace
 
 std::string EncryptRailfence(std::string_view plain, int rails, Random& rng)
 {
-    std::string letters = capitalsOnly(plain);
+    std::string letters = AsciiLettersUpper(plain);
     rng.reseed();
     while (letters.size() % static_cast<std::size_t>(rails) != 0) {
         letters += static_cast<char>('A' + rng.draw(25));
@@ -94,7 +84,7 @@ int RailCountOf(std::string_view ciphertext)
 
 std::string DecryptRailfence(std::string_view ciphertext, int rails)
 {
-    const std::string letters = capitalsOnly(ciphertext);
+    const std::string letters = AsciiLettersUpper(ciphertext);
     if (rails < 2) {
         return letters;
     }
