@@ -1,7 +1,9 @@
-// Encrypts 1 MB and 8 MB with every kind; 8 MB must take no more than about eight times as long as 1 MB.
+// Encrypts 1 MB and 8 MB with every kind; 8 MB must take no more than about eight times as long as 1 MB. Also
+// converts 8 MB between UTF-8 and the code page.
 #include <benchmark/benchmark.h>
 
 #include "AcnProcsUnit.h"
+#include "CodePage.h"
 #include "EncryptionDriver.h"
 #include "PuzzleFile.h"
 #include "Random.h"
@@ -74,6 +76,35 @@ void saveAndReadPuzzle(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0) * 2);
 }
 
+// The command-line tool's conversions of its input and output: plain English (ASCII, copied in runs) and the
+// same with an accented letter in every sentence and typographic quotes (converted character by character).
+void convertText(benchmark::State& state, bool accented)
+{
+    std::string utf8 = plaintextOf(static_cast<std::size_t>(state.range(0)));
+    if (accented) {
+        for (std::size_t at = utf8.find("reflect"); at != std::string::npos; at = utf8.find("reflect", at)) {
+            utf8.replace(at, 7, "r\u00e9flect \u201cnow\u201d");
+        }
+    }
+    std::string back; // reused, so that only the conversion into the code page allocates fresh memory
+    for (auto _ : state) {
+        const CodePageConversion codePage = Utf8ToCodePage(utf8);
+        back.clear();
+        AppendCodePageAsUtf8(back, codePage.text);
+        benchmark::DoNotOptimize(back.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * utf8.size()) * 2);
+}
+
+void convertAscii(benchmark::State& state)
+{
+    convertText(state, false);
+}
+void convertAccented(benchmark::State& state)
+{
+    convertText(state, true);
+}
+
 constexpr int64_t OneMB = 1 << 20;
 
 } // namespace
@@ -84,5 +115,7 @@ BENCHMARK(playfair)->Arg(OneMB)->Arg(8 * OneMB)->Unit(benchmark::kMillisecond);
 BENCHMARK(quagmire)->Arg(OneMB)->Arg(8 * OneMB)->Unit(benchmark::kMillisecond);
 BENCHMARK(vigenere)->Arg(OneMB)->Arg(8 * OneMB)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveAndReadPuzzle)->Arg(OneMB)->Arg(8 * OneMB)->Unit(benchmark::kMillisecond);
+BENCHMARK(convertAscii)->Arg(8 * OneMB)->Unit(benchmark::kMillisecond);
+BENCHMARK(convertAccented)->Arg(8 * OneMB)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

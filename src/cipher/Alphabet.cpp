@@ -71,16 +71,7 @@ std::string TrimControl(std::string_view text)
 
 std::string AsciiLettersUpper(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            out += c;
-        } else if (c >= 'a' && c <= 'z') {
-            out += static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return out;
+    return SubstituteAsciiLetters(text, 0, 1, [](std::size_t, char letter) { return letter; });
 }
 
 std::string GroupLetters(std::string_view letters, std::size_t groupSize)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,26 +32,34 @@ std::string TrimControl(std::string_view text);
 std::string AsciiLettersUpper(std::string_view text);
 
 /// One pass over text: every ASCII letter, upper-cased, becomes substitute(k, letter), where k counts the letters
-/// from 0; everything else is dropped. With a groupSize, a blank follows every groupSize-th letter written.
+/// from 0 modulo period (at least 1); everything else is dropped. With a groupSize, a blank follows every
+/// groupSize-th letter written. substitute is also called, for nothing, with 'A' in place of other characters.
 template <class Substitute>
-std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize, Substitute substitute)
+std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize, std::size_t period,
+                                   Substitute substitute)
 {
-    std::string out;
-    out.reserve(text.size() + (groupSize != 0 ? text.size() / groupSize : 0));
+    // Every byte writes a letter and a blank after it, and the write position moves on past the letter only for a
+    // letter and past the blank only at the end of a group: no branch on the kind of byte, which the mix of letters,
+    // blanks and punctuation in a text makes unpredictable. The byte after the last one written is spare room.
+    const std::size_t group = groupSize != 0 ? groupSize : SIZE_MAX;
+    std::string out(text.size() + (groupSize != 0 ? text.size() / groupSize : 0) + 1, ' ');
+    std::size_t written = 0;
     std::size_t k = 0;
     std::size_t inGroup = 0;
     for (char c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        } else if (c < 'A' || c > 'Z') {
-            continue;
-        }
-        out += substitute(k++, c);
-        if (groupSize != 0 && ++inGroup == groupSize) {
-            out += ' ';
-            inGroup = 0;
-        }
+        const char upper = static_cast<char>(c & ~0x20);
+        const bool letter = upper >= 'A' && upper <= 'Z';
+        out[written] = substitute(k, letter ? upper : 'A');
+        written += letter;
+        k += letter;
+        k = k == period ? 0 : k;
+        inGroup += letter;
+        const bool groupEnds = inGroup == group;
+        out[written] = ' ';
+        written += groupEnds;
+        inGroup = groupEnds ? 0 : inGroup;
     }
+    out.resize(written);
     return out;
 }
 

@@ -1,7 +1,9 @@
 #include "CodePage.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -142,6 +144,12 @@ CodePageConversion Utf8ToCodePage(std::string_view utf8)
     result.text.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
+        const std::size_t ascii = AsciiPrefixLength(utf8.substr(i));
+        result.text.append(utf8.data() + i, ascii);
+        i += ascii;
+        if (i == utf8.size()) {
+            break;
+        }
         const std::size_t start = i;
         const char32_t cp = decodeUtf8(utf8, i);
         const std::optional<char> byte = UnicodeToCodePage(cp);
@@ -161,11 +169,39 @@ CodePageConversion Utf8ToCodePage(std::string_view utf8)
 std::string CodePageToUtf8(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
-        appendUtf8(out, CodePageToUnicode(c));
-    }
+    AppendCodePageAsUtf8(out, text);
     return out;
+}
+
+void AppendCodePageAsUtf8(std::string& out, std::string_view text)
+{
+    std::size_t i = AsciiPrefixLength(text);
+    // A byte from 0x80 takes at most three bytes in UTF-8.
+    out.reserve(out.size() + text.size() + 2 * (text.size() - i));
+    out.append(text.data(), i);
+    while (i < text.size()) {
+        appendUtf8(out, CodePageToUnicode(text[i++]));
+        const std::size_t ascii = AsciiPrefixLength(text.substr(i));
+        out.append(text.data() + i, ascii);
+        i += ascii;
+    }
+}
+
+std::size_t AsciiPrefixLength(std::string_view text)
+{
+    // Eight bytes at a time while none of them has its high bit set, then byte by byte.
+    constexpr std::uint64_t highBits = 0x8080808080808080;
+    std::size_t i = 0;
+    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & highBits) != 0) {
+            break;
+        }
+    }
+    while (i < text.size() && byteOf(text[i]) < 0x80) {
+        ++i;
+    }
+    return i;
 }
 
 namespace {

@@ -35,6 +35,13 @@ CodePageConversion Utf8ToCodePage(std::string_view utf8);
 /// Converts Windows-1252 to UTF-8; never fails.
 std::string CodePageToUtf8(std::string_view text);
 
+/// Appends text (Windows-1252) to out as UTF-8, growing out once.
+void AppendCodePageAsUtf8(std::string& out, std::string_view text);
+
+/// The length of the leading run of ASCII bytes (below 0x80); text.size() for ASCII text. Such a run is the same
+/// in UTF-8 and in the code page, so the conversions copy it as it is.
+std::size_t AsciiPrefixLength(std::string_view text);
+
 /// The message that refuses a character the code page cannot hold, naming it and its code point. A control,
 /// format or separator character is named by its code point only, so that it cannot break or reorder the message.
 std::string UnrepresentableMessage(char32_t codePoint);

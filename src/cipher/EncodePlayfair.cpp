@@ -7,43 +7,51 @@
 
 namespace {
 
-// Row and column (0-based) of every letter of a 25-letter square; -1 for letters outside it.
-struct SquareIndex
+// Position (row * 5 + column) of every letter of a 25-letter square, -1 for letters outside it, and the result of
+// every pair of positions in one direction: encrypting (step +1) or decrypting (step -1).
+class SquareIndex
 {
-    std::string square;
-    std::array<int, 256> position{};
-
-    explicit SquareIndex(std::string_view letters) : square(letters)
+public:
+    SquareIndex(std::string_view letters, int step) : square(letters)
     {
         position.fill(-1);
         for (std::size_t i = 0; i < square.size(); ++i) {
             position[static_cast<unsigned char>(square[i])] = static_cast<int>(i);
         }
+        for (int pa = 0; pa < 25; ++pa) {
+            for (int pb = 0; pb < 25; ++pb) {
+                pairs[static_cast<std::size_t>(pa * 25 + pb)] = transformPair(pa, pb, step);
+            }
+        }
     }
     int at(char c) const { return position[static_cast<unsigned char>(c)]; }
+    // Appends what the pair of letters a and b, both in the square, becomes.
+    void appendPair(char a, char b, std::string& out) const
+    {
+        out.append(pairs[static_cast<std::size_t>(at(a) * 25 + at(b))].data(), 2);
+    }
+
+private:
     char letter(int row, int col) const
     {
         return square[static_cast<std::size_t>(((row + 5) % 5) * 5 + (col + 5) % 5)];
     }
-};
-
-// Encrypts (step +1) or decrypts (step -1) one pair through the square.
-void transformPair(const SquareIndex& index, char a, char b, int step, std::string& out)
-{
-    const int pa = index.at(a);
-    const int pb = index.at(b);
-    const int ra = pa / 5, ca = pa % 5, rb = pb / 5, cb = pb % 5;
-    if (ra == rb) {
-        out += index.letter(ra, ca + step);
-        out += index.letter(rb, cb + step);
-    } else if (ca == cb) {
-        out += index.letter(ra + step, ca);
-        out += index.letter(rb + step, cb);
-    } else {
-        out += index.letter(ra, cb);
-        out += index.letter(rb, ca);
+    std::array<char, 2> transformPair(int pa, int pb, int step) const
+    {
+        const int ra = pa / 5, ca = pa % 5, rb = pb / 5, cb = pb % 5;
+        if (ra == rb) {
+            return {letter(ra, ca + step), letter(rb, cb + step)};
+        }
+        if (ca == cb) {
+            return {letter(ra + step, ca), letter(rb + step, cb)};
+        }
+        return {letter(ra, cb), letter(rb, ca)};
     }
-}
+
+    std::string square;
+    std::array<int, 256> position{};
+    std::array<std::array<char, 2>, 625> pairs{};
+};
 
 } // namespace
 
@@ -114,28 +122,30 @@ std::string EncryptPlayfair(std::string_view plain, std::string_view PLAYKEY, bo
     // An accepted square comes back from the keyed construction unchanged, and a key that is no longer a
     // square still yields a valid one.
     UseEditedSquare = false;
-    const SquareIndex index(PlayfairSquareOf(PLAYKEY));
+    const SquareIndex index(PlayfairSquareOf(PLAYKEY), 1);
     std::string out;
     out.reserve(plain.size() + 2);
-    forEachWorkingPair(plain, [&](char a, char b) { transformPair(index, a, b, 1, out); });
+    forEachWorkingPair(plain, [&](char a, char b) { index.appendPair(a, b, out); });
     return out;
 }
 
 std::string DecryptPlayfair(std::string_view ciphertext, std::string_view square)
 {
-    const SquareIndex index(PlayfairSquareOf(square));
-    std::string letters;
-    letters.reserve(ciphertext.size());
+    const SquareIndex index(PlayfairSquareOf(square), -1);
+    std::string out;
+    out.reserve(ciphertext.size());
+    char first = 0;
     for (char c : ciphertext) {
         const char upper = UpperCaseCodePage(c);
-        if (index.at(upper) >= 0) {
-            letters += upper;
+        if (index.at(upper) < 0) {
+            continue;
         }
-    }
-    std::string out;
-    out.reserve(letters.size());
-    for (std::size_t i = 0; i + 1 < letters.size(); i += 2) {
-        transformPair(index, letters[i], letters[i + 1], -1, out);
+        if (first == 0) {
+            first = upper;
+        } else {
+            index.appendPair(first, upper, out);
+            first = 0;
+        }
     }
     return out;
 }

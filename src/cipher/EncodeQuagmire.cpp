@@ -90,8 +90,8 @@ std::string EncryptQuagmire(std::string_view plain, std::string_view QUAGKEY, st
     const QuagmireTable table = BuildQuagmireTable(QUAGKEY, QUAGCKEY, QUAGINDI);
     const RowIndex keyRow = indexOf(table.rows[0]);
     const std::size_t period = table.rows.size() - 1;
-    return SubstituteAsciiLetters(plain, 5, [&](std::size_t k, char p) {
-        const std::string& row = table.rows[1 + k % period];
+    return SubstituteAsciiLetters(plain, 5, period, [&](std::size_t k, char p) {
+        const std::string& row = table.rows[1 + k];
         return row[static_cast<std::size_t>(keyRow[static_cast<std::size_t>(p - 'A')])];
     });
 }
@@ -105,10 +105,8 @@ std::string DecryptQuagmire(std::string_view ciphertext, std::string_view QUAGKE
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         cipherRows.push_back(indexOf(table.rows[r]));
     }
-    std::string letters = AsciiLettersUpper(ciphertext);
-    for (std::size_t k = 0; k < letters.size(); ++k) {
-        const RowIndex& row = cipherRows[k % cipherRows.size()];
-        letters[k] = table.rows[0][static_cast<std::size_t>(row[static_cast<std::size_t>(letters[k] - 'A')])];
-    }
-    return letters;
+    const std::string& keyRow = table.rows[0];
+    return SubstituteAsciiLetters(ciphertext, 0, cipherRows.size(), [&](std::size_t k, char c) {
+        return keyRow[static_cast<std::size_t>(cipherRows[k][static_cast<std::size_t>(c - 'A')])];
+    });
 }

@@ -1,21 +1,11 @@
 #include "EncodeRailfence.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "Alphabet.h"
-#include "CodePage.h"
 #include "Random.h"
 
 namespace {
-
-// The rail (0-based) of the letter at index i in the zigzag over rails rails.
-int railOf(std::size_t i, int rails)
-{
-    const int period = 2 * rails - 2;
-    const int phase = static_cast<int>(i % static_cast<std::size_t>(period));
-    return phase < rails ? phase : period - phase;
-}
 
 // How many of the first n letters of the zigzag lie on rail r of rails: each period 2R - 2 puts one letter on the
 // top and bottom rails and two on every rail between.
@@ -33,43 +23,52 @@ std::size_t lettersOnRail(std::size_t n, std::size_t r, std::size_t rails)
     return 2 * periods + (rest > r ? 1 : 0) + (rest > period - r ? 1 : 0);
 }
 
-std::string capitalsOnly(std::string_view text)
+// The places of a text's letters among the same letters read rail by rail, in the text's order: rail r starts
+// after the letters of the rails above it, and the zigzag takes each rail's next place in turn.
+class ZigzagPlaces
 {
-    std::string letters = UpperCaseText(text);
-    const auto end = std::remove_if(letters.begin(), letters.end(), [](char c) { return c < 'A' || c > 'Z'; });
-    letters.erase(end, letters.end());
-    return letters;
-}
+public:
+    ZigzagPlaces(std::size_t count, int rails) : railCount(rails), next(static_cast<std::size_t>(rails), 0)
+    {
+        for (std::size_t r = 1; r < next.size(); ++r) {
+            next[r] = next[r - 1] + lettersOnRail(count, r - 1, next.size());
+        }
+    }
+    std::size_t take()
+    {
+        const std::size_t place = next[static_cast<std::size_t>(rail)]++;
+        if (rail + step < 0 || rail + step >= railCount) {
+            step = -step;
+        }
+        rail += step;
+        return place;
+    }
+
+private:
+    int railCount;
+    std::vector<std::size_t> next;
+    int rail = 0;
+    int step = 1;
+};
 
 } // namespace
 
 std::string EncryptRailfence(std::string_view plain, int rails, Random& rng)
 {
-    std::string letters = capitalsOnly(plain);
+    std::string letters = AsciiLettersUpper(plain);
     rng.reseed();
     while (letters.size() % static_cast<std::size_t>(rails) != 0) {
         letters += static_cast<char>('A' + rng.draw(25));
     }
-    // One pass in zigzag order: every letter goes straight to its place in the grouped ciphertext. Rail r starts
-    // after the letters of the rails above it, and a blank follows every R-th letter of the joined rails.
+    // One pass in zigzag order: every letter goes straight to its place in the grouped ciphertext, where a blank
+    // follows every R-th letter of the joined rails.
     const std::size_t group = static_cast<std::size_t>(rails);
     const std::size_t count = letters.size();
-    std::vector<std::size_t> next(group, 0);
-    std::size_t start = 0;
-    for (std::size_t r = 0; r < group; ++r) {
-        next[r] = start;
-        start += lettersOnRail(count, r, group);
-    }
+    ZigzagPlaces places(count, rails);
     std::string out(count + count / group, ' ');
-    int rail = 0;
-    int step = 1;
     for (char letter : letters) {
-        const std::size_t joined = next[static_cast<std::size_t>(rail)]++;
+        const std::size_t joined = places.take();
         out[joined + joined / group] = letter;
-        if (rail + step < 0 || rail + step >= rails) {
-            step = -step;
-        }
-        rail += step;
     }
     return out;
 }
@@ -85,21 +84,14 @@ int RailCountOf(std::string_view ciphertext)
 
 std::string DecryptRailfence(std::string_view ciphertext, int rails)
 {
-    const std::string letters = capitalsOnly(ciphertext);
+    const std::string letters = AsciiLettersUpper(ciphertext);
     if (rails < 2) {
         return letters;
     }
-    std::vector<std::size_t> railLength(static_cast<std::size_t>(rails), 0);
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        ++railLength[static_cast<std::size_t>(railOf(i, rails))];
-    }
-    std::vector<std::size_t> next(static_cast<std::size_t>(rails), 0);
-    for (std::size_t r = 1; r < next.size(); ++r) {
-        next[r] = next[r - 1] + railLength[r - 1];
-    }
+    ZigzagPlaces places(letters.size(), rails);
     std::string out(letters.size(), '\0');
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        out[i] = letters[next[static_cast<std::size_t>(railOf(i, rails))]++];
+    for (char& letter : out) {
+        letter = letters[places.take()];
     }
     return out;
 }

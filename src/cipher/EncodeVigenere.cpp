@@ -1,5 +1,7 @@
 #include "EncodeVigenere.h"
 
+#include <vector>
+
 #include "Alphabet.h"
 
 VigenereTableRows VigenereTable()
@@ -19,14 +21,20 @@ std::string VigenereKeyLetters(std::string_view VIGENKEY)
 }
 
 namespace {
-// Shifts each letter by the key letter over it, forward (+1) or back (-1).
+// Shifts each letter by the key letter over it, forward (+1) or back (-1), through one shifted alphabet for each
+// key letter.
 std::string shiftLetters(std::string_view text, std::string_view VIGENKEY, int direction, std::size_t groupSize)
 {
     const std::string key = VigenereKeyLetters(VIGENKEY);
-    return SubstituteAsciiLetters(text, groupSize, [&](std::size_t j, char p) {
-        const int shift = key[j % key.size()] - 'A';
-        return static_cast<char>('A' + (p - 'A' + direction * shift + 26) % 26);
-    });
+    std::vector<std::array<char, 26>> rows(key.size());
+    for (std::size_t j = 0; j < key.size(); ++j) {
+        const int shift = key[j] - 'A';
+        for (int p = 0; p < 26; ++p) {
+            rows[j][static_cast<std::size_t>(p)] = static_cast<char>('A' + (p + direction * shift + 26) % 26);
+        }
+    }
+    return SubstituteAsciiLetters(text, groupSize, key.size(),
+                                  [&](std::size_t j, char p) { return rows[j][static_cast<std::size_t>(p - 'A')]; });
 }
 } // namespace
 

@@ -55,6 +55,24 @@ std::string toCodePage(std::string_view utf8)
     return std::move(converted.text);
 }
 
+// Standard input in the code page. ASCII text is the same in both, so it is used as it is, without a copy; other
+// text is converted into converted.
+std::string_view codePageInput(std::string_view utf8, std::string& converted)
+{
+    if (AsciiPrefixLength(utf8) == utf8.size()) {
+        return utf8;
+    }
+    converted = toCodePage(utf8);
+    return converted;
+}
+
+// Code page text as a line of UTF-8 at the end of out.
+void appendUtf8Line(std::string& out, std::string_view text)
+{
+    AppendCodePageAsUtf8(out, text);
+    out += '\n';
+}
+
 // A keyword option as the main window's boxes take it: code page, trimmed, upper-cased.
 std::string keywordOption(const std::optional<std::string>& value)
 {
@@ -136,7 +154,7 @@ std::unique_ptr<Random> randomOf(const CliOptions& options)
 }
 
 // Runs the maker's Encrypt on holder; the plaintext is in the code page.
-const std::string& encryptInto(AcnProcs& holder, const std::string& plain, const CliOptions& options)
+const std::string& encryptInto(AcnProcs& holder, std::string_view plain, const CliOptions& options)
 {
     const EncryptOptions controls = controlsOf(options);
     if (const auto refusal = EncryptRefusal(plain, controls)) {
@@ -153,13 +171,14 @@ const std::string& encryptInto(AcnProcs& holder, const std::string& plain, const
 CliResult encryptCommand(const CliOptions& options, std::string_view input)
 {
     AcnProcs holder;
-    const std::string plain = toCodePage(withoutTrailingLineEnd(input));
-    const std::string& ciphertext = encryptInto(holder, plain, options);
+    std::string converted;
+    const std::string& ciphertext =
+        encryptInto(holder, codePageInput(withoutTrailingLineEnd(input), converted), options);
     CliResult result;
     if (options.showKey && options.kind == CipherKind::Cipher) {
-        result.out = holder.Puzzle.CIPHKEY + "\n";
+        appendUtf8Line(result.out, holder.Puzzle.CIPHKEY);
     }
-    result.out += CodePageToUtf8(ciphertext) + "\n";
+    appendUtf8Line(result.out, ciphertext);
     return result;
 }
 
@@ -172,7 +191,7 @@ std::string quagmireIndicator(const CliOptions& options)
     return indicator + "@" + toCodePage(options.column);
 }
 
-std::string decryptLetters(const CliOptions& options, const std::string& ciphertext)
+std::string decryptLetters(const CliOptions& options, std::string_view ciphertext)
 {
     const std::string keyword = keywordOption(options.keyword);
     switch (options.kind) {
@@ -201,8 +220,10 @@ std::string decryptLetters(const CliOptions& options, const std::string& ciphert
 
 CliResult decryptCommand(const CliOptions& options, std::string_view input)
 {
-    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
-    return {CliExit::Success, CodePageToUtf8(decryptLetters(options, ciphertext)) + "\n", {}};
+    std::string converted;
+    CliResult result;
+    appendUtf8Line(result.out, decryptLetters(options, codePageInput(withoutTrailingLineEnd(input), converted)));
+    return result;
 }
 
 // Runs a file operation, turning its error into the tool's file failure.

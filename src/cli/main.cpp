@@ -5,21 +5,43 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 
 #include "CliCommands.h"
 #include "CliOptions.h"
 
 namespace {
-// Reads the whole stream into data; false (with errno set) when reading failed.
-bool readAll(std::FILE* stream, std::string& data)
+// Reads the whole of the file descriptor into data, in large blocks straight into its buffer; false (with errno set)
+// when reading failed. A regular file's size is known beforehand, so it is read without regrowing the buffer; the
+// one byte more lets the read that finds its end need no room of its own.
+bool readAll(int fd, std::string& data)
 {
-    std::vector<char> buffer(1 << 16);
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), stream)) > 0) {
-        data.append(buffer.data(), got);
+    constexpr std::size_t firstBlock = std::size_t{1} << 20;
+    struct stat info = {};
+    const bool sized = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+    data.resize(sized ? static_cast<std::size_t>(info.st_size) + 1 : firstBlock);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == data.size()) {
+            data.resize(2 * data.size());
+        }
+        const ssize_t got = read(fd, data.data() + used, data.size() - used);
+        if (got == 0) {
+            break;
+        }
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        used += static_cast<std::size_t>(got);
     }
-    return !std::ferror(stream);
+    data.resize(used);
+    return true;
 }
 
 // A stream that cannot be used is a file error: one line on standard error, exit status 1.
@@ -56,7 +78,7 @@ int main(int argc, char* argv[])
         readsInput = false; // a wrong call is refused at once, not after the input has ended
     }
     std::string input;
-    if (readsInput && !readAll(stdin, input)) {
+    if (readsInput && !readAll(STDIN_FILENO, input)) {
         return streamFailure("Cannot read standard input");
     }
     const CliResult result = RunCli(args, input);

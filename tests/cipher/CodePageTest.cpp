@@ -84,4 +84,23 @@ TEST(CodePage, invalidUtf8IsRefusedNotGuessed)
     EXPECT_FALSE(replacement.invalidUtf8At);
 }
 
+TEST(CodePage, aCharacterBeyondAsciiConvertsAlikeWhereverItStandsInTheText)
+{
+    // The conversions skip ASCII eight bytes at a time; the character may stand inside, at or after such a word.
+    for (std::size_t at = 0; at <= 17; ++at) {
+        std::string utf8(20, 'a');
+        utf8.replace(at, 1, "\u00e9");
+        std::string codePage(20, 'a');
+        codePage[at] = '\xE9';
+        const CodePageConversion converted = Utf8ToCodePage(utf8);
+        EXPECT_EQ(converted.text, codePage) << at;
+        EXPECT_EQ(CodePageToUtf8(codePage), utf8) << at;
+        utf8.replace(at, 2, "\xE9");
+        EXPECT_EQ(Utf8ToCodePage(utf8).invalidUtf8At, at) << at;
+    }
+    std::string line = "key\n";
+    AppendCodePageAsUtf8(line, "\x93Hi\x94");
+    EXPECT_EQ(line, "key\n\u201CHi\u201D");
+}
+
 } // namespace

@@ -334,6 +334,30 @@ TEST(CliEncrypt, handlesEightMegabytes)
     EXPECT_GT(run.out.size(), 5 << 20);
 }
 
+TEST(CliDecrypt, aCharacterAcrossTheFirstReadBlockComesThroughAPipeAndAFileAlike)
+{
+    // Standard input is read in blocks of 1 MiB; "\u00e9" takes the last byte of the first block and the first of
+    // the next. Decrypting with the standard alphabet only upper-cases the text.
+    const QByteArray head((1 << 20) - 1, 'x');
+    const QByteArray expected = QByteArray((1 << 20) - 1, 'X') + "\u00c9 \u201cOK\u201d\n";
+    const QStringList args = {u"decrypt"_s, u"cipher"_s, u"--alphabet"_s, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s};
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"in.txt"_s);
+    for (const QByteArray& input : {head + "\u00e9 \u201cok\u201d\n", head + "\xC3 ok"}) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(input);
+        out.close();
+        const CliRun piped = runCli(args, input);
+        const CliRun fromFile = runCli(args, {}, {}, file);
+        EXPECT_EQ(piped.out, fromFile.out);
+        EXPECT_EQ(piped.err, fromFile.err);
+        EXPECT_EQ(piped.exitCode, fromFile.exitCode);
+    }
+    EXPECT_EQ(runCli(args, head + "\u00e9 \u201cok\u201d\n").out, expected);
+    EXPECT_TRUE(runCli(args, head + "\xC3 ok").err.contains("Invalid UTF-8 at byte 1048576:"));
+}
+
 TEST(CliHelp, listsEveryCommand)
 {
     const CliRun help = runCli({u"--help"_s});
