@@ -78,7 +78,7 @@ int PainterCanvas::textHeight(std::string_view)
 
 void PainterCanvas::textOut(int x, int y, std::string_view text)
 {
-    if (!m_painter) {
+    if (!m_painter || !drawing()) {
         return;
     }
     m_painter->setPen(m_color);
@@ -87,7 +87,7 @@ void PainterCanvas::textOut(int x, int y, std::string_view text)
 
 void PainterCanvas::line(int x1, int y1, int x2, int y2)
 {
-    if (!m_painter) {
+    if (!m_painter || !drawing()) {
         return;
     }
     QPen pen(Qt::black);
