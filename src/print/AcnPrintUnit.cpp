@@ -125,16 +125,16 @@ void TAcnPrintForm::buildControls()
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &TAcnPrintForm::paintPages);
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &TAcnPrintForm::showPageNumber);
 
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->setContentsMargins(0, 0, 0, 0);
-    previewColumn->setSpacing(0);
-    previewColumn->addWidget(buildPreviewBar());
-    previewColumn->addWidget(m_preview, 1);
-
-    auto* layout = new QHBoxLayout(this);
+    // The preview's bar spans the dialog, so that all its commands have room beside each other.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addWidget(buildPreviewBar());
+    auto* layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(previewColumn, 1);
+    layout->addWidget(m_preview, 1);
     layout->addWidget(buildPanel());
+    rows->addLayout(layout, 1);
 }
 
 // Zoom (fit page, fit width, in, out) and paging of the preview.
