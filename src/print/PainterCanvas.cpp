@@ -22,6 +22,8 @@ QFont ToQFont(const PrintFont& font)
 {
     QFont qfont(QString::fromStdString(font.name));
     qfont.setPointSize(font.size > 0 ? font.size : 1);
+    // No ligatures: a page shows, and a PDF copies, the letters of the text one by one.
+    qfont.setStyleStrategy(QFont::PreferNoShaping);
     applyStyle(qfont, font.style);
     return qfont;
 }
