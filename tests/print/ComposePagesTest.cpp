@@ -276,19 +276,6 @@ TEST(ComposePages, longTextsContinueOnFurtherPagesAndEveryLineIsDrawn)
     }
 }
 
-TEST(ComposePages, aShortSolutionStaysBelowTheCiphertextWhenItFits)
-{
-    PuzzleDocument doc = sampleDocument();
-    doc.CIPHER = std::string("ABCDE ") + "FGHIJ";
-    const RecordingCanvas canvas = compose(doc, CipherKind::Vigenere, SolutionOption::SamePage);
-    EXPECT_EQ(canvas.pages, 1);
-    // Ciphertext down to 900 leaves no room below it: the solution goes onto the next page.
-    doc.VIGENERE = "V\nV\nV\nV\nV\nV\nV\nV\nV";
-    const RecordingCanvas full = compose(doc, CipherKind::Vigenere, SolutionOption::SamePage);
-    EXPECT_EQ(full.pages, 2);
-    EXPECT_EQ(placed(full).back(), (Placed{2, 263, "abc"}));
-}
-
 TEST(ComposePages, printerLinesStayAboveThePrintableAreasLowerEdge)
 {
     // Margins of 500 above and 300 below: the printable area ends at 2000 - 800 = 1200 in canvas coordinates.
