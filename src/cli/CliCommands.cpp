@@ -322,7 +322,7 @@ SolutionOption solutionOption(const std::string& text)
                                 : SolutionOption::None;
 }
 
-// The print dialog's "Print PDF...": the same pages, with the print font from the settings.
+// The print dialog's "Print PDF...": the same pages, with the print font from the settings or --font.
 CliResult pdfCommand(const CliOptions& options)
 {
     AcnProcs holder;
@@ -331,7 +331,12 @@ CliResult pdfCommand(const CliOptions& options)
     if (holder.Puzzle.Ciphertext(options.kind).empty()) {
         refuse("Nothing to print! Create a cryptogram to print or discontinue this selection.");
     }
-    const PrintFont font = ReadPrintFont(SettingsStore());
+    PrintFont font = ReadPrintFont(SettingsStore());
+    if (!options.font.empty()) {
+        const std::size_t comma = options.font.rfind(',');
+        font.name = options.font.substr(0, comma);
+        font.size = comma == std::string::npos ? font.size : std::stoi(options.font.substr(comma + 1));
+    }
     fileStep([&] {
         WritePuzzlePdf(QString::fromStdString(options.output), holder.Puzzle, options.kind,
                        solutionOption(options.solution), font);

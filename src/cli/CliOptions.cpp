@@ -56,6 +56,20 @@ std::string parseSolution(const std::string& text)
     return text;
 }
 
+// --font FAMILY[,SIZE]: a family name, optionally followed by a comma and a size of 1 to 200 points.
+std::string parseFont(const std::string& text)
+{
+    const std::size_t comma = text.rfind(',');
+    const std::string size = comma == std::string::npos ? std::string() : text.substr(comma + 1);
+    const bool sizeOk = comma == std::string::npos || (!size.empty() && size.size() <= 3 &&
+                                                       size.find_first_not_of("0123456789") == std::string::npos &&
+                                                       std::stoi(size) >= 1 && std::stoi(size) <= 200);
+    if (text.empty() || comma == 0 || !sizeOk) {
+        throw CliUsageError{"--font takes FAMILY or FAMILY,SIZE with a size of 1 to 200 points, not '" + text + "'"};
+    }
+    return text;
+}
+
 const std::map<std::string, ValueOption, std::less<>>& valueOptions()
 {
     static const std::map<std::string, ValueOption, std::less<>> options = {
@@ -69,6 +83,7 @@ const std::map<std::string, ValueOption, std::less<>>& valueOptions()
         {"--seed", {EncryptCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
         {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
         {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
+        {"--font", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.font = parseFont(v); }}},
     };
     return options;
 }
@@ -201,7 +216,7 @@ std::string CliHelpText()
   tessarin5-cli decrypt KIND [OPTIONS]     ciphertext on standard input, the recovered letters on standard output
   tessarin5-cli add FILE KIND [OPTIONS]    plaintext on standard input: encrypt, then save into FILE
   tessarin5-cli show FILE                  the puzzle file's values as one JSON object
-  tessarin5-cli pdf FILE KIND --output OUT.pdf [--solution none|same|separate]
+  tessarin5-cli pdf FILE KIND --output OUT.pdf [--solution none|same|separate] [--font FAMILY[,SIZE]]
   tessarin5-cli --help | --version
 
 KIND: cipher, railfence, playfair, quagmire, vigenere, or 0 to 4.
@@ -222,6 +237,9 @@ Options:
   --force               add: answer Yes to an Encryption Alert
   --normalize           add: normalize the plaintext into one line first
   --patristocrat        add: turn the substitution ciphertext into its Patristocrat form
+  --font FAMILY[,SIZE]  pdf: the font of the pages; without it, the maker's print font (set with "Font..." in
+                        its print dialog; Verdana at 12 points until then); a family that is not installed is
+                        replaced by the nearest installed one, whose glyphs the PDF embeds
 
 Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written.
 )";

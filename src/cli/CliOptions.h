@@ -40,6 +40,7 @@ struct CliOptions
     bool patristocrat = false;
     std::string output;
     std::string solution = "none";
+    std::string font; ///< pdf: FAMILY or FAMILY,SIZE; empty for the stored print font
 };
 
 /// A call that the tool refuses (exit status 2), with the message to show.

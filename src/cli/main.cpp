@@ -60,6 +60,13 @@ std::unique_ptr<QGuiApplication> guiForPdf(int& argc, char* argv[])
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The toolkit's notes (a missing XDG_RUNTIME_DIR, font substitutions) are not the tool's messages: standard
+    // error carries only the one line of a failure.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        }
+    });
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 } // namespace

@@ -6,6 +6,30 @@ void AcnProcs::ClearPuzzle()
     cleared.FileName = Puzzle.FileName;
     cleared.Changed = Puzzle.Changed;
     Puzzle = cleared;
+    AcceptedAlphabet.clear();
+    AcceptedSquare.clear();
+}
+
+void AcnProcs::AcceptAlphabet(std::string alphabet)
+{
+    AcceptedAlphabet = std::move(alphabet);
+    UseEditedAlphabet = true;
+}
+
+void AcnProcs::AcceptSquare(std::string square)
+{
+    AcceptedSquare = std::move(square);
+    UseEditedSquare = true;
+}
+
+const std::string& AcnProcs::AlphabetToEdit() const
+{
+    return AcceptedAlphabet.empty() ? Puzzle.CIPHKEY : AcceptedAlphabet;
+}
+
+const std::string& AcnProcs::SquareKeyToEdit() const
+{
+    return AcceptedSquare.empty() ? Puzzle.PLAYKEY : AcceptedSquare;
 }
 
 CipherKind AcnProcs::FirstPresentKind() const

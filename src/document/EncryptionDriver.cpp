@@ -39,6 +39,11 @@ std::string runEncoder(AcnProcs& holder, const EncryptOptions& options, Random& 
     PuzzleDocument& doc = holder.Puzzle;
     switch (options.kind) {
     case CipherKind::Cipher:
+        // An accepted alphabet becomes the key only now, with the ciphertext it makes.
+        if (holder.UseEditedAlphabet && !holder.AcceptedAlphabet.empty()) {
+            doc.CIPHKEY = holder.AcceptedAlphabet;
+        }
+        holder.AcceptedAlphabet.clear();
         if (options.cipherGroup2 == 0) {
             return EncryptCipherRandom(doc.PLAIN, doc.CRADIOS.starts_with('1'), doc.CIPHKEY, holder.UseEditedAlphabet,
                                        rng);
@@ -47,6 +52,7 @@ std::string runEncoder(AcnProcs& holder, const EncryptOptions& options, Random& 
     case CipherKind::Railfence:
         return EncryptRailfence(doc.PLAIN, options.railGroup3 + 2, rng);
     case CipherKind::Playfair:
+        holder.AcceptedSquare.clear();
         return EncryptPlayfair(doc.PLAIN, doc.PLAYKEY, holder.UseEditedSquare);
     case CipherKind::Quagmire:
         return EncryptQuagmire(doc.PLAIN, doc.QUAGKEY, doc.QUAGCKEY, doc.QUAGINDI);
@@ -74,6 +80,16 @@ std::optional<std::string_view> EncryptRefusal(std::string_view editorText, cons
 bool NeedsIntegrityAlert(const PuzzleDocument& doc, std::string_view editorText)
 {
     return !doc.PLAIN.empty() && editorText != doc.PLAIN && doc.HasAnyCiphertext();
+}
+
+bool LeavesEveryLetterInPlace(const AcnProcs& holder, const EncryptOptions& options)
+{
+    if (options.kind != CipherKind::Cipher || !holder.UseEditedAlphabet) {
+        return false;
+    }
+    // "Unique" with a random alphabet moves every letter that would stay.
+    const bool madeUnique = options.cipherGroup2 == 0 && options.cipherGroup1 == 1;
+    return !madeUnique && holder.AlphabetToEdit() == StandardAlphabet;
 }
 
 const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, const EncryptOptions& options,

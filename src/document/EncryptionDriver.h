@@ -31,6 +31,10 @@ inline constexpr std::string_view EncryptionAlertText =
     "One or more cryptograms have already been generated from this plaintext. Altering plaintext at this time "
     "will break their integrity unless they are re-encrypted. Continue anyway?";
 
+inline constexpr std::string_view IdentityAlphabetText =
+    "The cipher alphabet leaves every letter in place: the cryptogram would read the same as the plaintext. "
+    "Encrypt anyway?";
+
 /// The refusal of step 1 (empty plaintext or no kind), or of a rail fence without a rail count; nothing when
 /// the encryption may go on.
 std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options);
@@ -38,6 +42,10 @@ std::optional<std::string_view> EncryptRefusal(std::string_view editorText, cons
 /// True when the integrity alert must be asked: PLAIN is set, the editor's text differs from it, and some
 /// ciphertext exists.
 bool NeedsIntegrityAlert(const PuzzleDocument& doc, std::string_view editorText);
+
+/// True when a substitution encryption with these options would use an accepted alphabet that leaves every letter
+/// in place (an offset turned back to A-Z, or the straight alphabet with "Similar"), so that Encrypt must warn.
+bool LeavesEveryLetterInPlace(const AcnProcs& holder, const EncryptOptions& options);
 
 /// Stores the plaintext and the kind's options in the document, runs the kind's encoder, stores its result and
 /// sets Changed. Returns the new ciphertext. A Quagmire column that is not an integer throws TessarinError after

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
 
@@ -22,6 +21,7 @@
 #include "DeployUnit.h"
 #include "ExportCommands.h"
 #include "KeyTableUnit.h"
+#include "PrinterSession.h"
 #include "VigenTableUnit.h"
 
 namespace {
@@ -56,10 +56,7 @@ void TAcn5MainForm::PrintSetupActExecute()
         m_printerSetup(this);
         return;
     }
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.exec();
+    RunPrinterSetup(this, SessionPrinter());
 }
 
 void TAcn5MainForm::PrefersActExecute()

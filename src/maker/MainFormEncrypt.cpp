@@ -57,6 +57,11 @@ void TAcn5MainForm::EncryptBtnClick()
                                QString::fromUtf8(EncryptionAlertText.data()))) {
         return;
     }
+    if (LeavesEveryLetterInPlace(m_holder, options) &&
+        !m_ui.dialogs->confirm(this, QString::fromUtf8(EncryptionAlertHeading.data()),
+                               QString::fromUtf8(IdentityAlphabetText.data()))) {
+        return;
+    }
     const std::string& ciphertext = EncryptPuzzle(m_holder, plain, options, m_rng);
     CryptREdit->setPlainText(fromBytes(ciphertext));
     m_panels[static_cast<std::size_t>(options.kind)]->setText(QStringLiteral("^"));
@@ -83,8 +88,7 @@ void TAcn5MainForm::CipherAlphaActExecute()
     TCipherAlphaForm form(m_holder, m_rng, this);
     form.setOffsetMode(offset == 1);
     if (form.exec() == QDialog::Accepted) {
-        m_holder.Puzzle.CIPHKEY = form.alphabet();
-        m_holder.UseEditedAlphabet = true;
+        m_holder.AcceptAlphabet(form.alphabet());
     }
 }
 
@@ -92,8 +96,8 @@ void TAcn5MainForm::PlaySqActExecute()
 {
     TPlayfairSqForm form(m_holder, this);
     if (form.exec() == QDialog::Accepted) {
-        m_holder.Puzzle.PLAYKEY = form.square();
-        KeywordEd->setText(fromBytes(m_holder.Puzzle.PLAYKEY));
-        m_holder.UseEditedSquare = true;
+        // The keyword box carries the square into the next encryption, which stores it in PLAYKEY.
+        m_holder.AcceptSquare(form.square());
+        KeywordEd->setText(fromBytes(m_holder.AcceptedSquare));
     }
 }

@@ -108,6 +108,10 @@ void TAcn5MainForm::ShowPuzzle(bool withPlain)
         return;
     }
     KindView view = ViewOfKind(doc, kind);
+    if (kind == CipherKind::Playfair) {
+        // A square accepted in the Playfair Square window stays in the keyword box until it is encrypted.
+        view.keyword = m_holder.SquareKeyToEdit();
+    }
     const PreferredOptions preferred = PreferredOptionItems(m_settings);
     ApplyPreferredItems(view, doc, {preferred.similarUnique, preferred.randomOffset, preferred.rails});
     enableKindControls(kind);

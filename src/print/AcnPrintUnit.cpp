@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,6 +21,7 @@
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
 #include "PrinterCanvas.h"
+#include "PrinterSession.h"
 #include "SettingNames.h"
 #include "SettingsStore.h"
 #include "TessarinError.h"
@@ -28,7 +30,6 @@ namespace {
 constexpr int ClientWidth = 652;
 constexpr int ClientHeight = 576;
 constexpr int PreviewWidth = 448;
-constexpr double PreviewZoom = 0.52;
 
 const QString NoPrinterText = QStringLiteral("No printer is installed.");
 const QString NoPrinterMessage =
@@ -68,18 +69,19 @@ QString suggestedPdfName(const std::string& fileName)
 
 TAcnPrintForm::TAcnPrintForm(AcnProcs& holder, const SettingsStore& settings, UiServices ui, CipherKind kind,
                              QWidget* parent)
-    : QDialog(parent), m_holder(holder), m_settings(settings), m_ui(ui), m_kind(kind),
-      m_printer(QPrinter::HighResolution)
+    : QDialog(parent), m_holder(holder), m_settings(settings), m_ui(ui), m_kind(kind), m_printer(SessionPrinter())
 {
     setObjectName(QStringLiteral("AcnPrintForm"));
     setWindowTitle(QStringLiteral("Print Cryptogram"));
     setWindowFlags(windowFlags() | Qt::Tool);
     preparePrinter();
     buildControls();
-    setFixedSize(ClientWidth, ClientHeight);
+    // The design size, grown where the texts of this system's fonts need more room; the preview takes what the
+    // panel leaves.
+    resize(QSize(ClientWidth, ClientHeight).expandedTo(sizeHint()));
     m_radioNone->setChecked(true);
     m_upDown->setVisible(false);
-    m_printerLabel->setText(m_hasPrinter ? m_printer.printerName() : NoPrinterText);
+    showPrinterName();
     refreshPreview();
 }
 
@@ -102,38 +104,73 @@ QString TAcnPrintForm::CaptionOf(CipherKind kind)
     return QStringLiteral("Print Cryptogram");
 }
 
-// Letter, portrait, the printer's unprintable margins; without a printer the pages have no margins.
+// The session printer keeps the printer, paper, copies and page range chosen; its margins follow the printer.
 void TAcnPrintForm::preparePrinter()
 {
-    m_hasPrinter = !m_printer.printerName().isEmpty() && m_printer.outputFormat() == QPrinter::NativeFormat;
-    m_printer.setDocName(QStringLiteral("<document>"));
-    m_printer.setCopyCount(1);
-    m_printer.setCollateCopies(false);
-    m_printer.setPageOrder(QPrinter::FirstPageFirst);
-    m_printer.setPageSize(QPageSize(QPageSize::Letter));
-    m_printer.setPageOrientation(QPageLayout::Portrait);
-    if (m_hasPrinter) {
-        m_printer.setFullPage(false);
-        m_printer.setPageMargins(m_printer.pageLayout().minimumMargins(), QPageLayout::Point);
-    } else {
-        m_printer.setFullPage(true);
-        m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    }
+    m_hasPrinter = HasPrinter(m_printer);
+    FitPrintableMargins(m_printer);
+}
+
+void TAcnPrintForm::showPrinterName()
+{
+    m_printerLabel->setText(m_hasPrinter ? m_printer.printerName() : NoPrinterText);
 }
 
 void TAcnPrintForm::buildControls()
 {
     m_preview = new QPrintPreviewWidget(&m_printer, this);
     m_preview->setObjectName(QStringLiteral("PagePreview"));
-    m_preview->setFixedWidth(PreviewWidth);
-    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-    m_preview->setZoomFactor(PreviewZoom);
+    m_preview->setMinimumWidth(PreviewWidth);
+    m_preview->fitInView();
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &TAcnPrintForm::paintPages);
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &TAcnPrintForm::showPageNumber);
 
-    auto* layout = new QHBoxLayout(this);
+    // The preview's bar spans the dialog, so that all its commands have room beside each other.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addWidget(buildPreviewBar());
+    auto* layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_preview);
+    layout->addWidget(m_preview, 1);
     layout->addWidget(buildPanel());
+    rows->addLayout(layout, 1);
+}
+
+// Zoom (fit page, fit width, in, out) and paging of the preview.
+QWidget* TAcnPrintForm::buildPreviewBar()
+{
+    auto* bar = new QToolBar;
+    bar->setObjectName(QStringLiteral("PreviewBar"));
+    bar->setIconSize(QSize(16, 16));
+    const auto add = [this, bar](const QString& name, const QString& icon, const QString& text, auto slot) {
+        QAction* action = bar->addAction(QIcon::fromTheme(icon), text, this, slot);
+        action->setObjectName(name);
+        action->setToolTip(text);
+        return action;
+    };
+    add(QStringLiteral("FitPageAct"), QStringLiteral("zoom-fit-best"), QStringLiteral("Fit Page"),
+        [this] { m_preview->fitInView(); });
+    add(QStringLiteral("FitWidthAct"), QStringLiteral("zoom-fit-width"), QStringLiteral("Fit Width"),
+        [this] { m_preview->fitToWidth(); });
+    add(QStringLiteral("ZoomInAct"), QStringLiteral("zoom-in"), QStringLiteral("Zoom In"),
+        [this] { m_preview->zoomIn(); });
+    add(QStringLiteral("ZoomOutAct"), QStringLiteral("zoom-out"), QStringLiteral("Zoom Out"),
+        [this] { m_preview->zoomOut(); });
+    bar->addSeparator();
+    add(QStringLiteral("PrevPageAct"), QStringLiteral("go-previous"), QStringLiteral("Previous Page"),
+        [this] { showPage(m_preview->currentPage() - 1); });
+    m_pageLabel = new QLabel;
+    m_pageLabel->setObjectName(QStringLiteral("PageLbl"));
+    bar->addWidget(m_pageLabel);
+    add(QStringLiteral("NextPageAct"), QStringLiteral("go-next"), QStringLiteral("Next Page"),
+        [this] { showPage(m_preview->currentPage() + 1); });
+    return bar;
+}
+
+void TAcnPrintForm::showPageNumber()
+{
+    m_pageLabel->setText(QStringLiteral(" Page %1 of %2 ").arg(m_preview->currentPage()).arg(m_preview->pageCount()));
 }
 
 QWidget* TAcnPrintForm::buildPanel()
@@ -184,6 +221,11 @@ QWidget* TAcnPrintForm::buildPanel()
     m_printerLabel->setWordWrap(true);
     column->addWidget(m_printerLabel);
 
+    auto* setupBtn = button(QStringLiteral("SetupBtn"), QStringLiteral("Printer Setup..."));
+    connect(setupBtn, &QPushButton::clicked, this, &TAcnPrintForm::setupBtnClick);
+    setupBtn->setAutoDefault(false);
+    column->addWidget(setupBtn);
+
     auto* fontBtn = button(QStringLiteral("FontBtn"), QStringLiteral("Font..."));
     auto* pdfBtn = button(QStringLiteral("PrintPDFBtn"), QStringLiteral("Print PDF..."));
     auto* printBtn = button(QStringLiteral("Button1"), QStringLiteral("Print"));
@@ -217,6 +259,9 @@ void TAcnPrintForm::refreshPreview()
     setWindowTitle(CaptionOf(m_kind));
     m_preview->updatePreview();
     showFirstPage();
+    // The first and last page arrows serve any text of more than one page.
+    m_upDown->setVisible(m_preview->pageCount() > 1);
+    showPageNumber();
 }
 
 // Draws the pages for the preview or, while printing, for the printer. The preview shows the margins.
@@ -237,7 +282,16 @@ void TAcnPrintForm::paintPages(QPrinter* printer)
 
 void TAcnPrintForm::optionChanged()
 {
-    m_upDown->setVisible(m_radioNew->isChecked());
+    refreshPreview();
+}
+
+void TAcnPrintForm::setupBtnClick()
+{
+    if (!RunPrinterSetup(this, m_printer)) {
+        return;
+    }
+    preparePrinter();
+    showPrinterName();
     refreshPreview();
 }
 
@@ -295,14 +349,20 @@ void TAcnPrintForm::printBtnClick()
     outputFinished();
 }
 
+void TAcnPrintForm::showPage(int page)
+{
+    m_preview->setCurrentPage(page);
+    showPageNumber();
+}
+
 void TAcnPrintForm::showFirstPage()
 {
-    m_preview->setCurrentPage(1);
+    showPage(1);
 }
 
 void TAcnPrintForm::showLastPage()
 {
-    m_preview->setCurrentPage(m_preview->pageCount());
+    showPage(m_preview->pageCount());
 }
 
 void TAcnPrintForm::outputStarted()

@@ -13,8 +13,9 @@ class QPushButton;
 class QRadioButton;
 class SettingsStore;
 
-/// The print dialog: a preview of one cryptogram of the puzzle, printed on the current printer or written into a
-/// PDF file, with or without its key and solution.
+/// The print dialog: a preview of one cryptogram of the puzzle (zoomed and paged in its bar), printed on the session
+/// printer (SessionPrinter, shared with Printer Setup) or written into a PDF file, with or without its key and
+/// solution.
 class TAcnPrintForm : public QDialog
 {
     Q_OBJECT
@@ -32,14 +33,19 @@ public:
 
 private:
     void buildControls();
+    QWidget* buildPreviewBar();
     QWidget* buildPanel();
     void preparePrinter();
+    void showPrinterName();
+    void showPageNumber();
+    void setupBtnClick();
     void refreshPreview();
     void paintPages(QPrinter* printer);
     void optionChanged();
     void fontBtnClick();
     void printPdfBtnClick();
     void printBtnClick();
+    void showPage(int page);
     void showFirstPage();
     void showLastPage();
     void outputStarted();
@@ -53,7 +59,7 @@ private:
     int m_outputPause = 2000;
     bool m_printing = false;
     bool m_hasPrinter = false;
-    QPrinter m_printer;
+    QPrinter& m_printer;
     QPrintPreviewWidget* m_preview = nullptr;
     QRadioButton* m_radioNone = nullptr;
     QRadioButton* m_radioSame = nullptr;
@@ -61,4 +67,5 @@ private:
     QWidget* m_upDown = nullptr;
     QLabel* m_printerLabel = nullptr;
     QLabel* m_printerPicture = nullptr;
+    QLabel* m_pageLabel = nullptr;
 };

@@ -1,13 +1,17 @@
 #include "ComposePages.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "CodePage.h"
 #include "PageText.h"
 
 namespace {
 
-// One composition's running state: the canvas, the page's layout values and the current line position.
+// One composition's running state: the canvas, the page's layout values and the current line position. Lines that
+// would reach below the lowest line position of a page go onto a new page, so every line is printed and none lies
+// inside the printer's margins.
 class Composer
 {
 public:
@@ -20,10 +24,15 @@ public:
 private:
     void useStyle(int style);
     int heightH() { return m_canvas.textHeight("H"); }
+    int lowestLine() const;
+    void newPage();
+    void keepTogether(int height);
     void heading(const std::string& text);
-    void textOut(int y, const std::string& utf8);
-    void drawLines(const std::string& text, int stepInHeights);
-    void drawKeyLines(const PuzzleDocument& doc, CipherKind kind);
+    void textOut(int x, int y, const std::string& utf8);
+    std::vector<std::string> brokenLines(const std::string& text);
+    void drawLines(const std::vector<std::string>& lines, int stepInHeights);
+    int keyLines(const std::vector<KeyLine>& keys, bool draw);
+    int solutionHeight(const std::vector<KeyLine>& keys, std::size_t plainLines);
 
     PrintCanvas& m_canvas;
     PageGeometry m_page;
@@ -39,40 +48,127 @@ void Composer::useStyle(int style)
     m_canvas.setFont(font);
 }
 
-// Text that would start below the paper does not appear.
-void Composer::textOut(int y, const std::string& utf8)
+// The lowest top of a line: a line of height hH ends the top position's distance above the printable area's
+// lower edge, mirroring the space above the first line.
+int Composer::lowestLine() const
 {
-    if (!utf8.empty() && y < m_page.bottomEdge()) {
-        m_canvas.textOut(m_layout.x, y, utf8);
+    return m_page.printableBottom() - m_layout.top;
+}
+
+void Composer::newPage()
+{
+    m_canvas.newPage();
+    m_y = m_layout.top;
+}
+
+// Starts a new page unless a block of the given height (from the current position down to its last line's bottom)
+// fits on this one; a block taller than a page starts at the top of a fresh page all the same.
+void Composer::keepTogether(int height)
+{
+    if (m_y > m_layout.top && m_y + height > lowestLine() + heightH()) {
+        newPage();
+    }
+}
+
+void Composer::textOut(int x, int y, const std::string& utf8)
+{
+    if (!utf8.empty()) {
+        m_canvas.textOut(x, y, utf8);
     }
 }
 
 void Composer::heading(const std::string& text)
 {
     const int hm = m_canvas.textHeight("m");
-    textOut(m_y - hm, text);
-    if (m_y < m_page.bottomEdge()) {
-        m_canvas.line(m_layout.x, m_y, m_page.width - m_layout.x, m_y);
-    }
+    textOut(m_layout.x, m_y - hm, text);
+    m_canvas.line(m_layout.x, m_y, m_page.width - m_layout.x, m_y);
 }
 
-void Composer::drawLines(const std::string& text, int stepInHeights)
+std::vector<std::string> Composer::brokenLines(const std::string& text)
 {
     const auto overflows = [this](std::string_view line) {
         return m_canvas.textWidth(CodePageToUtf8(std::string(line) + "m")) > m_layout.lineWidth;
     };
-    for (const std::string& line : BreakLines(text, overflows)) {
-        textOut(m_y, CodePageToUtf8(line));
+    return BreakLines(text, overflows);
+}
+
+void Composer::drawLines(const std::vector<std::string>& lines, int stepInHeights)
+{
+    for (const std::string& line : lines) {
+        keepTogether(heightH());
+        textOut(m_layout.x, m_y, CodePageToUtf8(line));
         m_y += stepInHeights * heightH();
     }
 }
 
-void Composer::drawKeyLines(const PuzzleDocument& doc, CipherKind kind)
+// Draws the key lines from the current position (or only measures them) and returns how far below the current
+// position the last line's top lies. Labels stand at the left edge and values in one column after the widest
+// label; the letters of table rows stand centred in columns of equal width, so that each letter stands under the
+// letter above it in any font. Rows too wide for the line are set in several bands of columns.
+int Composer::keyLines(const std::vector<KeyLine>& keys, bool draw)
 {
-    for (const KeyLine& key : KeyLines(doc, kind)) {
-        m_y += key.gapInLineHeights * heightH();
-        textOut(m_y, CodePageToUtf8(key.text));
+    int labelWidth = 0;
+    int widestLetter = 0;
+    std::size_t columns = 0;
+    for (const KeyLine& key : keys) {
+        if (key.labelLength > 0) {
+            labelWidth = std::max(labelWidth, m_canvas.textWidth(CodePageToUtf8(key.label() + " ")));
+        }
+        if (key.letterColumns) {
+            const std::string value = key.value();
+            columns = std::max(columns, value.size());
+            for (char letter : value) {
+                widestLetter = std::max(widestLetter, m_canvas.textWidth(CodePageToUtf8(std::string(1, letter))));
+            }
+        }
     }
+    const int valueX = m_layout.x + labelWidth;
+    const bool labelledColumns =
+        std::any_of(keys.begin(), keys.end(), [](const KeyLine& k) { return k.letterColumns && k.labelLength > 0; });
+    const int cell = widestLetter + std::max(1, widestLetter / 3);
+    const std::size_t perBand = static_cast<std::size_t>(
+        std::max(1, (m_layout.x + m_layout.lineWidth - (labelledColumns ? valueX : m_layout.x)) / std::max(1, cell)));
+    const int hH = heightH();
+    int y = 0;
+    for (std::size_t band = 0; band == 0 || band * perBand < columns; ++band) {
+        bool firstOfBand = true;
+        for (const KeyLine& key : keys) {
+            if (band > 0 && !key.letterColumns) {
+                continue;
+            }
+            y += (band > 0 && firstOfBand ? 2 : key.gapInLineHeights) * hH;
+            firstOfBand = false;
+            if (!draw) {
+                continue;
+            }
+            const std::string value = key.value();
+            if (band == 0) {
+                textOut(m_layout.x, m_y + y, CodePageToUtf8(key.label()));
+            }
+            if (!key.letterColumns) {
+                textOut(valueX, m_y + y, CodePageToUtf8(value));
+                continue;
+            }
+            const int columnX = key.labelLength > 0 ? valueX : m_layout.x;
+            for (std::size_t c = band * perBand; c < value.size() && c < (band + 1) * perBand; ++c) {
+                const std::string letter = CodePageToUtf8(std::string(1, value[c]));
+                const int left = columnX + static_cast<int>(c - band * perBand) * cell;
+                textOut(left + (cell - m_canvas.textWidth(letter)) / 2, m_y + y, letter);
+            }
+        }
+    }
+    return y;
+}
+
+// The height of the solution section below the last ciphertext line's step: heading, key lines and plaintext.
+int Composer::solutionHeight(const std::vector<KeyLine>& keys, std::size_t plainLines)
+{
+    const int hH = heightH();
+    int height = 9 * hH + (keys.empty() ? 0 : keyLines(keys, false));
+    if (plainLines > 0) {
+        height += static_cast<int>(plainLines - 1) * 2 * hH;
+    }
+    return height + hH;
 }
 
 void Composer::run(const PuzzleDocument& doc, CipherKind kind, SolutionOption option)
@@ -83,25 +179,33 @@ void Composer::run(const PuzzleDocument& doc, CipherKind kind, SolutionOption op
     heading(title);
     useStyle(m_font.style);
     m_y += 3 * heightH();
-    drawLines(PrintedCiphertext(doc, kind), 3);
+    drawLines(brokenLines(PrintedCiphertext(doc, kind)), 3);
     if (option == SolutionOption::None) {
         return;
+    }
+    const std::vector<KeyLine> keys = KeyLines(doc, kind);
+    const std::vector<std::string> plain = brokenLines(doc.PLAIN);
+    // The solution stays below the ciphertext only when all of it fits there.
+    if (option == SolutionOption::SamePage && m_y + solutionHeight(keys, plain.size()) > lowestLine() + heightH()) {
+        option = SolutionOption::NewPage;
     }
     useStyle(PrintStyle::Bold);
     std::string solutionHeading = " Solution";
     if (option == SolutionOption::NewPage) {
-        m_canvas.newPage();
+        newPage();
         solutionHeading = title + solutionHeading;
-        m_y = m_layout.top;
     } else {
         m_y += 3 * heightH();
     }
     heading(solutionHeading);
     useStyle(m_font.style);
     m_y += 3 * heightH();
-    drawKeyLines(doc, kind);
+    if (!keys.empty()) {
+        keepTogether(keyLines(keys, false) + heightH());
+        m_y += keyLines(keys, true);
+    }
     m_y += 3 * heightH();
-    drawLines(doc.PLAIN, 2);
+    drawLines(plain, 2);
 }
 } // namespace
 

@@ -26,8 +26,10 @@ struct PageLayout
 PageLayout LayoutOf(const PageGeometry& page);
 
 /// Draws one cryptogram of doc onto canvas: the title with its rule, the kind's ciphertext broken into lines and,
-/// unless the option is None, the solution heading with its rule, the kind's key lines and the plaintext. Only the
-/// separate-page option starts a second page; lines that fall below the paper are left out. For a kind outside
-/// 0..4 nothing is drawn. font is the stored print font; headings use its face, size and colour in bold.
+/// unless the option is None, the solution heading with its rule, the kind's key lines and the plaintext. A text
+/// longer than a page continues on further pages: no line lies below the lowest line position, which keeps the
+/// top position's distance from the printable area's lower edge. The same-page solution goes onto a page of its
+/// own (headed like the separate-page one) when it does not fit below the ciphertext. For a kind outside 0..4
+/// nothing is drawn. font is the stored print font; headings use its face, size and colour in bold.
 void ComposePages(PrintCanvas& canvas, const PuzzleDocument& doc, CipherKind kind, SolutionOption option,
                   const PrintFont& font);

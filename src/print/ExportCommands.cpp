@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include "PrintFontSettings.h"
@@ -15,6 +16,7 @@ namespace {
 const QString NothingToExport =
     QStringLiteral("Nothing to export! Create a cryptogram to export or discontinue this selection.");
 const QString SolutionQuestion = QStringLiteral("Add the key and the solution after the cryptogram?");
+const QString NewPageQuestion = QStringLiteral("Start the key and the solution on a new page?");
 
 struct ExportFormat
 {
@@ -88,10 +90,13 @@ void runExport(QWidget* parent, const AcnProcs& holder, CipherKind kind, UiServi
             }
             withSolution = *answer;
         }
-        const std::string content = compose(withSolution);
+        const std::optional<std::string> content = compose(withSolution);
+        if (!content) {
+            return;
+        }
         const QString path = askPath(parent, holder, format, ui);
         if (!path.isEmpty()) {
-            writeFile(path, content);
+            writeFile(path, *content);
         }
     } catch (const TessarinError& error) {
         ui.dialogs->showError(parent, QString::fromUtf8(error.what()));
@@ -112,8 +117,9 @@ void ExportTextFile(QWidget* parent, const AcnProcs& holder, CipherKind kind, co
 {
     const ExportFormat format{QStringLiteral("Export Text File"), QStringLiteral("txt"),
                               QStringLiteral("Text File (*.txt)")};
-    runExport(parent, holder, kind, ui, format, true,
-              [&](bool withSolution) { return ComposeTextExport(holder.Puzzle, kind, withSolution); });
+    runExport(parent, holder, kind, ui, format, true, [&](bool withSolution) -> std::optional<std::string> {
+        return ComposeTextExport(holder.Puzzle, kind, withSolution);
+    });
 }
 
 void ExportRtfFile(QWidget* parent, const AcnProcs& holder, CipherKind kind, const SettingsStore& settings,
@@ -121,8 +127,16 @@ void ExportRtfFile(QWidget* parent, const AcnProcs& holder, CipherKind kind, con
 {
     const ExportFormat format{QStringLiteral("Export RTF File"), QStringLiteral("rtf"),
                               QStringLiteral("Rich Text Format (*.rtf)")};
-    runExport(parent, holder, kind, ui, format, true, [&](bool withSolution) {
-        return ComposeRtf(holder.Puzzle, kind, withSolution, ReadPrintFont(settings));
+    runExport(parent, holder, kind, ui, format, true, [&](bool withSolution) -> std::optional<std::string> {
+        SolutionOption option = SolutionOption::None;
+        if (withSolution) {
+            const Answer newPage = ui.dialogs->askYesNoCancel(parent, NewPageQuestion);
+            if (newPage == Answer::Cancel) {
+                return std::nullopt;
+            }
+            option = newPage == Answer::Yes ? SolutionOption::NewPage : SolutionOption::SamePage;
+        }
+        return ComposeRtf(holder.Puzzle, kind, option, ReadPrintFont(settings));
     });
 }
 
@@ -135,6 +149,8 @@ void ExportCipherToWeb(QWidget* parent, const AcnProcs& holder, CipherKind kind,
     }
     const ExportFormat format{QStringLiteral("Export Cipher to Web"), QStringLiteral("html"),
                               QStringLiteral("Web Page (*.html *.htm)")};
-    runExport(parent, holder, kind, ui, format, false,
-              [&](bool) { return ComposeWebPage(holder.Puzzle, webPageTemplate()); });
+    runExport(parent, holder, kind, ui, format, false, [&](bool) -> std::optional<std::string> {
+        const QByteArray salt = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+        return ComposeWebPage(holder.Puzzle, webPageTemplate(), salt.toStdString());
+    });
 }

@@ -15,7 +15,7 @@ class SettingsStore;
 void ExportTextFile(QWidget* parent, const AcnProcs& holder, CipherKind kind, const SettingsStore& settings,
                     UiServices ui);
 /// An RTF document with the content of the printed page in the print font; after a question, the key and the
-/// solution on a second page.
+/// solution, on a new page when a second question asks for it.
 void ExportRtfFile(QWidget* parent, const AcnProcs& holder, CipherKind kind, const SettingsStore& settings,
                    UiServices ui);
 /// A self-contained web page in which the substitution cryptogram can be solved in a browser.

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "Alphabet.h"
+#include "EncodePlayfair.h"
+#include "EncodeRailfence.h"
 
 namespace {
 constexpr std::size_t PlayfairPieceLength = 40;
@@ -112,20 +114,41 @@ std::string IndicatorText(std::string_view quagIndi)
     return std::string(indicator) + " (column " + std::string(column) + ")";
 }
 
+std::string KeyLine::label() const
+{
+    std::string head = text.substr(0, std::min(labelLength, text.size()));
+    while (!head.empty() && head.back() == ' ') {
+        head.pop_back();
+    }
+    return head;
+}
+
 std::vector<KeyLine> KeyLines(const PuzzleDocument& doc, CipherKind kind)
 {
     switch (kind) {
     case CipherKind::Cipher:
-        return {{std::string(StandardAlphabet), 0}, {doc.CIPHKEY, 2}};
-    case CipherKind::Playfair:
-        return {{"Playfair Keyword: " + doc.PLAYKEY, 0}};
+        return {{std::string(StandardAlphabet), 0, 0, true}, {doc.CIPHKEY, 2, 0, true}};
+    case CipherKind::Railfence: {
+        const int rails = RailCountOf(doc.RAILFENCE);
+        if (rails == 0) {
+            return {};
+        }
+        return {{"Rails: " + std::to_string(rails), 0, 7, false}};
+    }
+    case CipherKind::Playfair: {
+        std::vector<KeyLine> lines{{"Playfair Keyword: " + doc.PLAYKEY, 0, 18, false}};
+        const std::string square = PlayfairSquareOf(doc.PLAYKEY);
+        for (std::size_t row = 0; row * 5 < square.size(); ++row) {
+            lines.push_back({square.substr(row * 5, 5), row == 0 ? 2 : 1, 0, true});
+        }
+        return lines;
+    }
     case CipherKind::Quagmire:
-        return {{"Plain Keyword:  " + doc.QUAGKEY, 0},
-                {"Cipher Keyword: " + doc.QUAGCKEY, 1},
-                {"Indicator Key:  " + IndicatorText(doc.QUAGINDI), 1}};
+        return {{"Plain Keyword:  " + doc.QUAGKEY, 0, 16, true},
+                {"Cipher Keyword: " + doc.QUAGCKEY, 1, 16, true},
+                {"Indicator Key:  " + IndicatorText(doc.QUAGINDI), 1, 16, false}};
     case CipherKind::Vigenere:
-        return {{"Vigenere Keyword: " + doc.VIGENKEY, 0}};
-    case CipherKind::Railfence:
+        return {{"Vigenere Keyword: " + doc.VIGENKEY, 0, 18, false}};
     case CipherKind::None:
         break;
     }

@@ -31,17 +31,25 @@ using LineOverflows = std::function<bool(std::string_view line)>;
 /// causes a break.
 std::vector<std::string> BreakLines(std::string_view text, const LineOverflows& overflows);
 
-/// One key line of the solution section: its text and how many heights "H" lie between it and the line above.
+/// One key line of the solution section: its text, how many heights "H" lie between it and the line above, how many
+/// characters at the start of the text are its label (padded so that values line up in a fixed-width font), and
+/// whether its value is a row of a letter table, whose letters stand in equal columns under each other.
 struct KeyLine
 {
     std::string text;
     int gapInLineHeights = 0;
+    std::size_t labelLength = 0;
+    bool letterColumns = false;
+
+    std::string label() const;
+    std::string value() const { return text.substr(std::min(labelLength, text.size())); }
 
     bool operator==(const KeyLine&) const = default;
 };
 
-/// The key lines of a kind, top to bottom: the alphabet and CIPHKEY for cipher, none for railfence, the keyword
-/// for playfair and vigenere, the two keywords and the indicator key with its column for quagmire.
+/// The key lines of a kind, top to bottom: the alphabet and CIPHKEY for cipher; the rail count for railfence; the
+/// keyword and the five rows of its square for playfair; the keyword for vigenere; the two keywords and the
+/// indicator key with its column for quagmire.
 std::vector<KeyLine> KeyLines(const PuzzleDocument& doc, CipherKind kind);
 
 /// The quagmire indicator line's value: the part of QUAGINDI before its first "@", then " (column ", up to three

@@ -22,6 +22,8 @@ QFont ToQFont(const PrintFont& font)
 {
     QFont qfont(QString::fromStdString(font.name));
     qfont.setPointSize(font.size > 0 ? font.size : 1);
+    // No ligatures: a page shows, and a PDF copies, the letters of the text one by one.
+    qfont.setStyleStrategy(QFont::PreferNoShaping);
     applyStyle(qfont, font.style);
     return qfont;
 }
@@ -78,7 +80,7 @@ int PainterCanvas::textHeight(std::string_view)
 
 void PainterCanvas::textOut(int x, int y, std::string_view text)
 {
-    if (!m_painter) {
+    if (!m_painter || !drawing()) {
         return;
     }
     m_painter->setPen(m_color);
@@ -87,7 +89,7 @@ void PainterCanvas::textOut(int x, int y, std::string_view text)
 
 void PainterCanvas::line(int x1, int y1, int x2, int y2)
 {
-    if (!m_painter) {
+    if (!m_painter || !drawing()) {
         return;
     }
     QPen pen(Qt::black);

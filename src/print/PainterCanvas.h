@@ -29,6 +29,8 @@ protected:
     /// Stops drawing; the painter is the caller's to end.
     void detach();
     QPainter* painter() const { return m_painter; }
+    /// False while the current page is composed but not output: text and lines are then left out.
+    virtual bool drawing() const { return true; }
 
 private:
     QFontMetricsF metrics() const;

@@ -1,6 +1,7 @@
 #include "PdfOutput.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "PageText.h"
@@ -19,6 +20,11 @@ void WritePuzzlePdf(const QString& path, const PuzzleDocument& doc, CipherKind k
 {
     if (kind == CipherKind::None) {
         return;
+    }
+    const QFileInfo target(path);
+    if (!target.absoluteDir().exists()) {
+        throw TessarinError(
+            QStringLiteral("Folder not found: %1").arg(QDir::toNativeSeparators(target.absolutePath())).toStdString());
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

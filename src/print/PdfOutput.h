@@ -5,7 +5,8 @@
 #include "ComposePages.h"
 
 /// Writes the pages of one cryptogram into a PDF file at path, replacing an existing file only once the new one is
-/// complete. Throws TessarinError "File locked: PATH" when the file cannot be created or replaced; nothing is
-/// written then. A kind outside 0..4 writes nothing.
+/// complete. Throws TessarinError "Folder not found: FOLDER" when the file's folder does not exist, and "File
+/// locked: PATH" when the file cannot be created or replaced; nothing is written then. A kind outside 0..4 writes
+/// nothing.
 void WritePuzzlePdf(const QString& path, const PuzzleDocument& doc, CipherKind kind, SolutionOption option,
                     const PrintFont& font);

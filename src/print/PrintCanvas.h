@@ -37,6 +37,8 @@ struct PageGeometry
 
     /// The y coordinate of the paper's lower edge in canvas coordinates.
     int bottomEdge() const { return originAtPrintableArea ? height - marginTop : height; }
+    /// The y coordinate of the printable area's lower edge in canvas coordinates.
+    int printableBottom() const { return bottomEdge() - marginBottom; }
 };
 
 /// What page composition draws through. Texts are UTF-8; measures and positions are in the target's unit, and a

@@ -1,5 +1,6 @@
 #include "PrinterCanvas.h"
 
+#include <QPageLayout>
 #include <QPen>
 #include <QPrinter>
 
@@ -8,8 +9,15 @@
 namespace {
 constexpr double TwipsPerInch = 1440.0;
 constexpr int TwipsPerPoint = 20;
-constexpr int LetterWidthTwips = 12240;
-constexpr int LetterHeightTwips = 15840;
+
+// Page numbers counted from 1 that the printer's page range leaves out (none while all pages are asked for).
+bool leftOut(const QPrinter& printer, int page)
+{
+    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() == 0) {
+        return false;
+    }
+    return page < printer.fromPage() || page > printer.toPage();
+}
 } // namespace
 
 PrinterCanvas::PrinterCanvas(QPrinter* printer, bool showMargins)
@@ -27,8 +35,9 @@ PageGeometry PrinterCanvas::PageOf(const QPrinter& printer)
 {
     const QMarginsF points = printer.fullPage() ? QMarginsF() : printer.pageLayout().marginsPoints();
     const auto twips = [](double value) { return qRound(value * TwipsPerPoint); };
-    return {LetterWidthTwips,
-            LetterHeightTwips,
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size();
+    return {twips(paper.width()),
+            twips(paper.height()),
             twips(points.left()),
             twips(points.top()),
             twips(points.right()),
@@ -42,6 +51,8 @@ void PrinterCanvas::beginDocument()
         throw TessarinError("The printer could not start a page.");
     }
     attach(&m_painter);
+    m_page = 1;
+    m_pageStarted = drawing();
     drawMargins();
 }
 
@@ -53,12 +64,25 @@ void PrinterCanvas::endDocument()
     }
 }
 
+// A page outside the printer's page range is composed but not sent: the printer starts a sheet only for the pages
+// asked for.
 void PrinterCanvas::newPage()
 {
-    if (!m_printer->newPage()) {
+    ++m_page;
+    if (!drawing()) {
+        return;
+    }
+    if (m_pageStarted && !m_printer->newPage()) {
         throw TessarinError("The printer could not start another page.");
     }
+    m_pageStarted = true;
     drawMargins();
+}
+
+// The preview shows every page; the page range applies to the job.
+bool PrinterCanvas::drawing() const
+{
+    return m_showMargins || !leftOut(*m_printer, m_page);
 }
 
 // The printable area's edges, drawn across the whole paper.

@@ -96,6 +96,7 @@ void appendHeading(std::string& out, const std::string& utf8, const PrintFont& f
     out += "\\pard\\sa" + std::to_string(3 * lineTwips) + "\\brdrb\\brdrs\\brdrw10\\brsp20" +
            fontControls(font, PrintStyle::Bold) + RtfEscape(utf8) + "\\par\n";
 }
+
 } // namespace
 
 std::string RtfEscape(std::string_view utf8)
@@ -107,7 +108,33 @@ std::string RtfEscape(std::string_view utf8)
     return out;
 }
 
-std::string ComposeRtf(const PuzzleDocument& doc, CipherKind kind, bool withSolution, const PrintFont& font)
+namespace {
+// One key line: the label and the value after a tab stop where every label has ended, and the letters of a table
+// row each after a tab stop of its own, one em apart, so that the letters stand under each other in any font.
+std::string keyLine(const KeyLine& key, const std::string& body, int pointSize)
+{
+    const int em = 20 * pointSize;
+    const int valueStop = key.labelLength > 0 ? 9 * em : 0;
+    std::string stops;
+    std::string text = RtfEscape(CodePageToUtf8(key.label()));
+    if (key.labelLength > 0) {
+        stops += "\\tx" + std::to_string(valueStop);
+        text += "\\tab ";
+    }
+    if (!key.letterColumns) {
+        text += RtfEscape(CodePageToUtf8(key.value()));
+    } else {
+        const std::string value = key.value();
+        for (std::size_t c = 0; c < value.size(); ++c) {
+            stops += "\\tqc\\tx" + std::to_string(valueStop + em / 2 + static_cast<int>(c) * em);
+            text += "\\tab " + RtfEscape(CodePageToUtf8(std::string(1, value[c])));
+        }
+    }
+    return "\\pard\\sa" + std::to_string(key.gapInLineHeights > 1 ? em : 0) + stops + body + text + "\\par\n";
+}
+} // namespace
+
+std::string ComposeRtf(const PuzzleDocument& doc, CipherKind kind, SolutionOption option, const PrintFont& font)
 {
     if (kind == CipherKind::None) {
         return {};
@@ -117,15 +144,25 @@ std::string ComposeRtf(const PuzzleDocument& doc, CipherKind kind, bool withSolu
     const std::string title = PrintTitle(doc.FileName);
     std::string out = header(font);
     appendHeading(out, title, font, lineTwips);
-    appendParagraphs(out, PrintedCiphertext(doc, kind), body, 2 * lineTwips);
-    if (withSolution) {
-        out += "\\page\n";
-        appendHeading(out, title + " Solution", font, lineTwips);
+    // The print's spacing: three line heights from one ciphertext line to the next (wrapped lines included), so
+    // that there is room to write between them; two for the plaintext.
+    const auto spaced = [&](int lines) {
+        return "\\sl" + std::to_string(lines * lineTwips * 6 / 5) + "\\slmult0" + body;
+    };
+    appendParagraphs(out, PrintedCiphertext(doc, kind), spaced(3), 0);
+    if (option != SolutionOption::None) {
+        if (option == SolutionOption::NewPage) {
+            out += "\\page\n";
+            appendHeading(out, title + " Solution", font, lineTwips);
+        } else {
+            out += "\\pard\\sa" + std::to_string(lineTwips) + "\\par\n";
+            appendHeading(out, "Solution", font, lineTwips);
+        }
         for (const KeyLine& key : KeyLines(doc, kind)) {
-            out += "\\pard\\sa0" + body + RtfEscape(CodePageToUtf8(key.text)) + "\\par\n";
+            out += keyLine(key, body, font.size);
         }
         out += "\\pard\\sa" + std::to_string(lineTwips) + "\\par\n";
-        appendParagraphs(out, doc.PLAIN, body, lineTwips);
+        appendParagraphs(out, doc.PLAIN, spaced(2), 0);
     }
     return out + "}\n";
 }

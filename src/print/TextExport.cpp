@@ -1,5 +1,8 @@
 #include "TextExport.h"
 
+#include <algorithm>
+
+#include "Alphabet.h"
 #include "CodePage.h"
 #include "PageText.h"
 
@@ -38,14 +41,24 @@ std::string ComposeTextExport(const PuzzleDocument& doc, CipherKind kind, bool w
     }
     std::string out;
     appendHeading(out, PrintTitle(doc.FileName));
-    appendLines(out, PrintedCiphertext(doc, kind), true);
+    std::string ciphertext = PrintedCiphertext(doc, kind);
+    if (kind == CipherKind::Playfair) {
+        // Each piece of the Playfair text on a line of its own (the pieces are its only spaces).
+        ciphertext = TrimControl(ciphertext);
+        std::replace(ciphertext.begin(), ciphertext.end(), ' ', '\n');
+    }
+    appendLines(out, ciphertext, true);
     if (!withSolution) {
         return out;
     }
     out += "\n";
     appendHeading(out, "Solution");
     const std::vector<KeyLine> keys = KeyLines(doc, kind);
+    bool inTable = true;
     for (const KeyLine& key : keys) {
+        // A letter table after a labelled line (the Playfair square after its keyword) stands apart.
+        out += key.letterColumns && !inTable ? "\n" : "";
+        inTable = key.letterColumns;
         out += CodePageToUtf8(key.text) + "\n";
     }
     if (!keys.empty()) {

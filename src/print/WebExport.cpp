@@ -5,6 +5,7 @@
 
 #include "CodePage.h"
 #include "PageText.h"
+#include "Sha256.h"
 #include "TessarinError.h"
 
 namespace {
@@ -127,13 +128,32 @@ std::string SolutionKey(const PuzzleDocument& doc)
     return key;
 }
 
-std::string ComposeWebPage(const PuzzleDocument& doc, std::string_view pageTemplate)
+// The bytes that hide the plaintext: SHA-256 of salt, answer and block number, block after block. Only a page that
+// knows the answer can make them again.
+std::string AnswerKeystream(std::string_view salt, std::string_view answer, std::size_t length)
+{
+    std::string stream;
+    for (std::size_t block = 0; stream.size() < length; ++block) {
+        const auto digest = Sha256(std::string(salt) + ":" + std::string(answer) + ":" + std::to_string(block));
+        stream.append(digest.begin(), digest.end());
+    }
+    stream.resize(length);
+    return stream;
+}
+
+std::string ComposeWebPage(const PuzzleDocument& doc, std::string_view pageTemplate, std::string_view salt)
 {
     const std::string key = SolutionKey(doc);
     const std::string title = PrintTitle(doc.FileName);
+    std::string hidden = CodePageToUtf8(doc.PLAIN);
+    const std::string stream = AnswerKeystream(salt, key, hidden.size());
+    for (std::size_t i = 0; i < hidden.size(); ++i) {
+        hidden[i] = static_cast<char>(hidden[i] ^ stream[i]);
+    }
     const std::string puzzle = "{\"title\": " + JsonScriptString(title) +
                                ", \"cipher\": " + JsonScriptString(CodePageToUtf8(doc.CIPHER)) +
-                               ", \"key\": " + JsonScriptString(Base64(key)) +
-                               ", \"plain\": " + JsonScriptString(Base64(CodePageToUtf8(doc.PLAIN))) + "}";
+                               ", \"salt\": " + JsonScriptString(salt) +
+                               ", \"check\": " + JsonScriptString(Sha256Hex(std::string(salt) + ":" + key)) +
+                               ", \"plain\": " + JsonScriptString(Base64(hidden)) + "}";
     return fillTemplate(pageTemplate, HtmlEscape(title), puzzle);
 }

@@ -21,7 +21,13 @@ std::string Base64(std::string_view bytes);
 /// two texts do not match.
 std::string SolutionKey(const PuzzleDocument& doc);
 
+/// The bytes that hide the plaintext in the web page: the SHA-256 digests of salt + ":" + answer + ":" + n for the
+/// block numbers n = 0, 1, ..., cut to length.
+std::string AnswerKeystream(std::string_view salt, std::string_view answer, std::size_t length);
+
 /// The web page of the substitution cryptogram: pageTemplate with "{{TITLE}}" replaced by the escaped title and
-/// "{{PUZZLE}}" by a JSON object with the title, the ciphertext, and the key and plaintext in base64 (so that the
-/// answer does not show at a glance in the page's source). Throws as SolutionKey.
-std::string ComposeWebPage(const PuzzleDocument& doc, std::string_view pageTemplate);
+/// "{{PUZZLE}}" by a JSON object with the title, the ciphertext, the salt, the check (SHA-256 in hexadecimal of salt
+/// + ":" + the SolutionKey) and the plaintext's UTF-8 bytes mixed with AnswerKeystream of the key, in base64. The
+/// page holds no readable answer: it knows a solver's key is right when its digest matches, and only then can make
+/// the plaintext. salt is a random text for each export. Throws as SolutionKey.
+std::string ComposeWebPage(const PuzzleDocument& doc, std::string_view pageTemplate, std::string_view salt);

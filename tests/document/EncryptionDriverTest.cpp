@@ -108,6 +108,28 @@ TEST(EncryptPuzzle, substitutionRecordsItsRadiosAndUsesAnAcceptedAlphabetOnce)
     EXPECT_NE(holder.Puzzle.CIPHKEY, StandardAlphabet);
 }
 
+TEST(EncryptPuzzle, anAcceptedAlphabetWaitsForTheEncryptionAndAStraightOneIsWarnedOf)
+{
+    AcnProcs holder;
+    Random rng(4);
+    EncryptOptions options = optionsFor(CipherKind::Cipher);
+    options.cipherGroup1 = 1;
+    options.cipherGroup2 = 1;
+    EncryptPuzzle(holder, "abc", options, rng);
+    const std::string made = holder.Puzzle.CIPHKEY;
+    holder.AcceptAlphabet(std::string(StandardAlphabet));
+    EXPECT_EQ(holder.Puzzle.CIPHKEY, made);
+    EXPECT_TRUE(LeavesEveryLetterInPlace(holder, options));
+    options.cipherGroup2 = 0; // random with "Unique" moves every letter
+    EXPECT_FALSE(LeavesEveryLetterInPlace(holder, options));
+    options.cipherGroup1 = 0;
+    EXPECT_TRUE(LeavesEveryLetterInPlace(holder, options));
+    EXPECT_EQ(EncryptPuzzle(holder, "abc", options, rng), "ABC");
+    EXPECT_EQ(holder.Puzzle.CIPHKEY, StandardAlphabet);
+    EXPECT_TRUE(holder.AcceptedAlphabet.empty());
+    EXPECT_FALSE(LeavesEveryLetterInPlace(holder, options));
+}
+
 TEST(EncryptPuzzle, railCountComesFromTheRadioGroup)
 {
     AcnProcs holder;

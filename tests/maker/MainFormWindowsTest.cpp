@@ -8,6 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "../print/RecordingCanvas.h"
+#include "CipherAlphaUnit.h"
+#include "ComposePages.h"
+#include "EncodeCipher.h"
 #include "MainFormFixture.h"
 #include "SettingNames.h"
 
@@ -53,6 +57,20 @@ private Q_SLOTS:
     void printAndExportsWorkOnTheSelectedKind();
 };
 
+namespace {
+// The key a composed page prints for the puzzle's substitution: the second row of letters of its key table.
+std::string printedCipherKey(const PuzzleDocument& doc)
+{
+    RecordingCanvas canvas({2000, 3000, 0, 0, 0, 0, false});
+    ComposePages(canvas, doc, CipherKind::Cipher, SolutionOption::SamePage, PrintFont{});
+    std::string letters;
+    for (const RecordingCanvas::Text& t : canvas.texts) {
+        letters += t.text.size() == 1 ? t.text : std::string();
+    }
+    return letters.size() == 52 ? letters.substr(26) : letters;
+}
+} // namespace
+
 void MainFormWindowsTest::acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly()
 {
     MainFormFixture f;
@@ -63,14 +81,23 @@ void MainFormWindowsTest::acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly()
     answerNextDialog(QStringLiteral("SpeedButton1")); // Reset draws a new alphabet, OK takes it
     f.trigger(QStringLiteral("CipherAlphaAct"));
     QVERIFY(f.holder.UseEditedAlphabet);
-    const std::string edited = f.holder.Puzzle.CIPHKEY;
+    const std::string edited = f.holder.AcceptedAlphabet;
     QCOMPARE(edited.size(), std::size_t(26));
+    QVERIFY(edited != first);
+    // Until the next encryption the page, the file and the window keep to the key that made the ciphertext; the
+    // window opened again shows the accepted alphabet.
+    QCOMPARE(f.holder.Puzzle.CIPHKEY, first);
+    QCOMPARE(printedCipherKey(f.holder.Puzzle), first);
+    QCOMPARE(DecryptCipher(f.holder.Puzzle.CIPHER, printedCipherKey(f.holder.Puzzle)),
+             std::string("ALPHABET HAND-OFF"));
+    Random rng(1);
+    QCOMPARE(TCipherAlphaForm(f.holder, rng).alphabet(), edited);
     f.trigger(QStringLiteral("EncryptAct"));
     QCOMPARE(f.holder.Puzzle.CIPHKEY, edited);
+    QCOMPARE(printedCipherKey(f.holder.Puzzle), edited);
     QVERIFY(!f.holder.UseEditedAlphabet);
     f.trigger(QStringLiteral("EncryptAct"));
     QVERIFY(f.holder.Puzzle.CIPHKEY != edited);
-    QVERIFY(edited != first);
 }
 
 void MainFormWindowsTest::cancelledCipherAlphabetChangesNothing()
@@ -107,10 +134,15 @@ void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
     answerNextDialog(QString());
     f.trigger(QStringLiteral("PlaySqAct"));
     QVERIFY(f.holder.UseEditedSquare);
-    QCOMPARE(f.holder.Puzzle.PLAYKEY.size(), std::size_t(25));
-    QCOMPARE(f.find<QLineEdit>(QStringLiteral("KeywordEd"))->text(), QString::fromLatin1(f.holder.Puzzle.PLAYKEY));
+    QCOMPARE(f.holder.Puzzle.PLAYKEY, std::string("MONARCHY")); // the key of the ciphertext until it is encrypted
+    QCOMPARE(f.holder.AcceptedSquare.size(), std::size_t(25));
+    f.selectTab(CipherKind::Cipher);
+    f.selectTab(CipherKind::Playfair);
+    QCOMPARE(f.find<QLineEdit>(QStringLiteral("KeywordEd"))->text(), QString::fromLatin1(f.holder.AcceptedSquare));
+    const std::string square = f.holder.AcceptedSquare;
     f.trigger(QStringLiteral("EncryptAct"));
     QVERIFY(!f.holder.UseEditedSquare);
+    QCOMPARE(f.holder.Puzzle.PLAYKEY, square);
 }
 
 void MainFormWindowsTest::preferencesSavedApplyTheViewSettingsAgain()
@@ -188,7 +220,7 @@ void MainFormWindowsTest::printAndExportsWorkOnTheSelectedKind()
     f.start();
     f.source()->setPlainText(QStringLiteral("print me"));
     f.trigger(QStringLiteral("EncryptAct"));
-    answerNextDialog(QString(), false);
+    answerNextDialog(QStringLiteral("CancelBtn"), false);
     f.trigger(QStringLiteral("PrintAct"));
     QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
     for (const char* command : {"ExpTextAct", "ExpRTFAct", "ExportCipherWebAct"}) {

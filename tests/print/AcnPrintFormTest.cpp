@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -82,7 +83,7 @@ private Q_SLOTS:
         QVERIFY(child<QRadioButton>(form, "RadioButton4")->isChecked());
         QVERIFY(child<QWidget>(form, "UpDown1")->isHidden());
         QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
-        QCOMPARE(form.size(), QSize(652, 576));
+        QVERIFY(form.width() >= 652 && form.height() >= 576);
         const QString printer = child<QLabel>(form, "PrnLbl")->text();
         QCOMPARE(printer == QStringLiteral("No printer is installed."),
                  QPrinterInfo::availablePrinterNames().isEmpty());
@@ -106,6 +107,47 @@ private Q_SLOTS:
         QCOMPARE(pages(form), 1);
         QVERIFY(child<QWidget>(form, "UpDown1")->isHidden());
         QCOMPARE(form.solutionOption(), SolutionOption::SamePage);
+    }
+
+    // At the size it opens with, no control lies over the preview or beyond the window, each option shows its whole
+    // text, and the preview zooms and pages.
+    void nothingOverlapsAndThePreviewZoomsAndPages()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        AcnProcs holder = m_holder;
+        for (int i = 0; i < 200; ++i) {
+            holder.Puzzle.CIPHER += " QZZQEA QZ RQVF";
+        }
+        TAcnPrintForm form(holder, store, ui.services(), CipherKind::Cipher);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* preview = child<QPrintPreviewWidget>(form, "PagePreview");
+        const QRect previewArea(preview->mapTo(&form, QPoint(0, 0)), preview->size());
+        for (QWidget* control : form.findChild<QWidget*>(QStringLiteral("Panel1"))->findChildren<QWidget*>()) {
+            if (!control->isVisible()) {
+                continue;
+            }
+            const QRect area(control->mapTo(&form, QPoint(0, 0)), control->size());
+            QVERIFY2(!area.intersects(previewArea), qPrintable(control->objectName()));
+            QVERIFY2(form.rect().contains(area), qPrintable(control->objectName()));
+            if (auto* option = qobject_cast<QRadioButton*>(control)) {
+                QVERIFY2(option->width() >= option->sizeHint().width(), qPrintable(option->text()));
+            }
+        }
+        QVERIFY(pages(form) > 1);
+        QVERIFY(child<QWidget>(form, "UpDown1")->isVisible());
+        QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+        child<QAction>(form, "ZoomInAct")->trigger();
+        QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::CustomZoom);
+        const qreal zoomed = preview->zoomFactor();
+        child<QAction>(form, "ZoomOutAct")->trigger();
+        QVERIFY(preview->zoomFactor() < zoomed);
+        child<QAction>(form, "FitWidthAct")->trigger();
+        QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        child<QAction>(form, "NextPageAct")->trigger();
+        QCOMPARE(preview->currentPage(), 2);
+        QVERIFY(child<QLabel>(form, "PageLbl")->text().contains(QStringLiteral("Page 2 of ")));
     }
 
     void printPdfAsksForTheFileAndWritesIt()
@@ -151,7 +193,8 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("missing folder/out.pdf"));
         ui.dialogs.fileAnswers.push_back(path);
         child<QPushButton>(form, "PrintPDFBtn")->click();
-        QCOMPARE(ui.dialogs.texts(QStringLiteral("error")), QStringList{QStringLiteral("File locked: ") + path});
+        QCOMPARE(ui.dialogs.texts(QStringLiteral("error")),
+                 QStringList{QStringLiteral("Folder not found: ") + QFileInfo(path).absolutePath()});
         QVERIFY(!QFileInfo::exists(path));
         QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
     }

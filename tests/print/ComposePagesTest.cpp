@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,20 @@ std::ostream& operator<<(std::ostream& os, const Placed& p)
     return os << "{page " << p.page << ", y " << p.y << ", \"" << p.text << "\"}";
 }
 
+// The drawn texts, those on one line joined in order (with a blank where a gap of a character width or more lies
+// between them, as between a label and its value; letters of a key table join without one).
 std::vector<Placed> placed(const RecordingCanvas& canvas)
 {
     std::vector<Placed> out;
+    int end = 0;
     for (const RecordingCanvas::Text& t : canvas.texts) {
-        EXPECT_EQ(t.x, 40) << t.text;
-        out.push_back({t.page, t.y, t.text});
+        if (!out.empty() && out.back().page == t.page && out.back().y == t.y) {
+            out.back().text += (t.x - end >= 10 ? " " : "") + t.text;
+        } else {
+            EXPECT_TRUE(t.x == 40 || t.text.size() == 1) << t.text; // a key letter stands centred in its column
+            out.push_back({t.page, t.y, t.text});
+        }
+        end = t.x + 10 * static_cast<int>(t.text.size());
     }
     return out;
 }
@@ -82,9 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
                              {{1, 63, "Short One"},
                               {1, 173, "XYZ"},
                               {1, 333, " Solution"},
-                              {1, 443, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
-                              {1, 503, "QWERTYUIOPASDFGHJKLZXCVBNM"},
-                              {1, 593, "abc"}}},
+                              {1, 443, "ABCDEFGHIJKLMNOPQR"},
+                              {1, 503, "QWERTYUIOPASDFGHJK"},
+                              {1, 563, "STUVWXYZ"},
+                              {1, 623, "LZXCVBNM"},
+                              {1, 713, "abc"}}},
                     KindCase{CipherKind::Railfence,
                              SolutionOption::SamePage,
                              {{1, 63, "Short One"}, {1, 173, "ACB"}, {1, 333, " Solution"}, {1, 533, "abc"}}},
@@ -94,15 +105,20 @@ INSTANTIATE_TEST_SUITE_P(
                               {1, 173, "PLAY"},
                               {1, 333, " Solution"},
                               {1, 443, "Playfair Keyword: MONARCHY"},
-                              {1, 533, "abc"}}},
+                              {1, 503, "MONAR"},
+                              {1, 533, "CHYBD"},
+                              {1, 563, "EFGIJ"},
+                              {1, 593, "KLPST"},
+                              {1, 623, "UVWXZ"},
+                              {1, 713, "abc"}}},
                     KindCase{CipherKind::Quagmire,
                              SolutionOption::SamePage,
                              {{1, 63, "Short One"},
                               {1, 173, "QUAGM"},
                               {1, 333, " Solution"},
-                              {1, 443, "Plain Keyword:  FLOWER"},
+                              {1, 443, "Plain Keyword: FLOWER"},
                               {1, 473, "Cipher Keyword: SPRING"},
-                              {1, 503, "Indicator Key:  XYZ (column 12)"},
+                              {1, 503, "Indicator Key: XYZ (column 12)"},
                               {1, 593, "abc"}}},
                     KindCase{CipherKind::Vigenere,
                              SolutionOption::SamePage,
@@ -148,7 +164,7 @@ TEST(ComposePages, headingsAreBoldAndTheBodyKeepsTheStoredStyle)
     const PrintFont stored{"Courier", 14, 0x112233, PrintStyle::Italic | PrintStyle::Underline};
     const RecordingCanvas canvas =
         compose(sampleDocument(), CipherKind::Playfair, SolutionOption::SamePage, SmallPage, stored);
-    ASSERT_EQ(canvas.texts.size(), 5u);
+    ASSERT_EQ(canvas.texts.size(), 31u);
     for (const RecordingCanvas::Text& t : canvas.texts) {
         const bool isHeading = t.text == "Short One" || t.text == " Solution";
         PrintFont expected = stored;
@@ -196,10 +212,12 @@ TEST(ComposePages, ciphertextLinesAreThreeLineHeightsApartAndPlaintextLinesTwo)
                                                    {1, 173, "AAAAA BBBBB CCCCC"},
                                                    {1, 263, "DDDDD EEEEE FFFFF"},
                                                    {2, 63, "Short One Solution"},
-                                                   {2, 173, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
-                                                   {2, 233, "QWERTYUIOPASDFGHJKLZXCVBNM"},
-                                                   {2, 323, "aaaaa bbbbb ccccc"},
-                                                   {2, 383, "ddddd eeeee fffff"}}));
+                                                   {2, 173, "ABCDEFGHIJKLMNOPQR"},
+                                                   {2, 233, "QWERTYUIOPASDFGHJK"},
+                                                   {2, 293, "STUVWXYZ"},
+                                                   {2, 353, "LZXCVBNM"},
+                                                   {2, 443, "aaaaa bbbbb ccccc"},
+                                                   {2, 503, "ddddd eeeee fffff"}}));
 }
 
 TEST(ComposePages, eightyFiveLettersOfPlayfairArePrintedInPiecesOfForty)
@@ -217,7 +235,8 @@ TEST(ComposePages, eightyFiveLettersOfPlayfairArePrintedInPiecesOfForty)
               (std::vector<std::string>{"Short One", a, b + " CCCCC"}));
 }
 
-TEST(ComposePages, textBelowThePaperIsLeftOutAndNoThirdPageIsMade)
+// Page of 400: y0 = 29, so the lowest line starts at 400 - 29 = 371.
+TEST(ComposePages, longTextsContinueOnFurtherPagesAndEveryLineIsDrawn)
 {
     const PageGeometry shortPage{320, 400, 0, 0, 0, 0, false};
     PuzzleDocument doc = sampleDocument();
@@ -227,26 +246,68 @@ TEST(ComposePages, textBelowThePaperIsLeftOutAndNoThirdPageIsMade)
         doc.CIPHER += "WORDS ARE HERE ";
         doc.PLAIN += "words are here ";
     }
-    const RecordingCanvas canvas = compose(doc, CipherKind::Cipher, SolutionOption::NewPage, shortPage);
-    EXPECT_EQ(canvas.pages, 2);
-    for (const RecordingCanvas::Text& t : canvas.texts) {
-        EXPECT_LT(t.y, 400) << t.text;
+    for (SolutionOption option : {SolutionOption::SamePage, SolutionOption::NewPage}) {
+        const RecordingCanvas canvas = compose(doc, CipherKind::Cipher, option, shortPage);
+        std::string cipher;
+        std::string plain;
+        for (const RecordingCanvas::Text& t : canvas.texts) {
+            EXPECT_LE(t.y, 371) << t.text;
+            EXPECT_GE(t.y, 9) << t.text;
+            if (t.text.size() == 1) {
+                continue; // a key letter
+            }
+            if (t.text.starts_with("W") || t.text.starts_with("A") || t.text.starts_with("H")) {
+                cipher += t.text + " ";
+            } else if (t.text.starts_with("w") || t.text.starts_with("a") || t.text.starts_with("h")) {
+                plain += t.text + " ";
+            }
+        }
+        EXPECT_EQ(cipher, doc.CIPHER);
+        EXPECT_EQ(plain, doc.PLAIN);
+        // The solution that cannot follow the ciphertext starts a page of its own with the title in its heading.
+        EXPECT_GT(canvas.pages, 8);
+        EXPECT_EQ(canvas.strings()[0], "Short One");
+        const auto heading = std::find_if(canvas.texts.begin(), canvas.texts.end(),
+                                          [](const auto& t) { return t.text.ends_with("Solution"); });
+        ASSERT_NE(heading, canvas.texts.end());
+        EXPECT_EQ(heading->text, "Short One Solution");
+        EXPECT_GT(heading->page, 4);
+        EXPECT_EQ(heading->y, 9);
     }
-    for (const RecordingCanvas::Line& l : canvas.lines) {
-        EXPECT_LT(l.y1, 400);
-    }
-    EXPECT_EQ(canvas.texts.back().page, 2);
 }
 
-TEST(ComposePages, thePrinterOriginCountsThePaperEdgeFromThePrintableArea)
+TEST(ComposePages, printerLinesStayAboveThePrintableAreasLowerEdge)
 {
-    // Margins of 1000 above: the paper ends 1000 units earlier in canvas coordinates.
-    const PageGeometry page{320, 2000, 0, 1000, 0, 0, true};
-    EXPECT_EQ(page.bottomEdge(), 1000);
+    // Margins of 500 above and 300 below: the printable area ends at 2000 - 800 = 1200 in canvas coordinates.
+    const PageGeometry page{320, 2000, 0, 500, 0, 300, true};
+    EXPECT_EQ(page.printableBottom(), 1200);
     PuzzleDocument doc = sampleDocument();
     doc.CIPHER = std::string(30 * 24, 'Q');
     const RecordingCanvas canvas = compose(doc, CipherKind::Cipher, SolutionOption::None, page);
-    EXPECT_LT(canvas.texts.back().y, 1000);
+    const int y0 = LayoutOf(page).top;
+    for (const RecordingCanvas::Text& t : canvas.texts) {
+        EXPECT_LE(t.y, 1200 - y0) << t.text;
+    }
+    EXPECT_GT(canvas.pages, 1);
+}
+
+TEST(ComposePages, keyLettersStandUnderEachOtherAndRailsAreCounted)
+{
+    PuzzleDocument doc = sampleDocument();
+    const PageGeometry wide{800, 1000, 0, 0, 0, 0, false};
+    const RecordingCanvas canvas = compose(doc, CipherKind::Cipher, SolutionOption::SamePage, wide);
+    std::vector<int> plainX;
+    std::vector<int> cipherX;
+    const int plainRow = canvas.texts[3].y;
+    for (const RecordingCanvas::Text& t : canvas.texts) {
+        (t.y == plainRow ? plainX : cipherX).push_back(t.x);
+    }
+    cipherX.erase(cipherX.begin(), cipherX.begin() + 3); // title, ciphertext and heading
+    cipherX.pop_back();                                  // the plaintext
+    EXPECT_EQ(plainX.size(), 26u);
+    EXPECT_EQ(plainX, cipherX);
+    doc.RAILFENCE = "ACE BDF";
+    EXPECT_EQ(placed(compose(doc, CipherKind::Railfence, SolutionOption::SamePage))[3], (Placed{1, 443, "Rails: 3"}));
 }
 
 struct BreakCase

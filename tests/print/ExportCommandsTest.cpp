@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QByteArray, start);
         ScriptedUi ui;
-        ui.dialogs.askAnswers.push_back(Answer::Yes);
+        ui.dialogs.askAnswers = {Answer::Yes, Answer::No}; // with the solution; for RTF, on the same page
         const QString path = m_dir.filePath(QStringLiteral("export.") + suffix);
         ui.dialogs.fileAnswers.push_back(path);
         const SettingsStore store = settings();

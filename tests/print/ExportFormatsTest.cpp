@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "RtfExport.h"
+#include "Sha256.h"
 #include "TessarinError.h"
 #include "TextExport.h"
 #include "WebExport.h"
@@ -31,6 +32,13 @@ TEST(TextExport, titleCiphertextAndOnRequestTheSolution)
     EXPECT_EQ(ComposeTextExport(puzzle(), CipherKind::Railfence, true),
               "Short One\n---------\n\nACTAADWTAKTN\n\n\nSolution\n--------\n\nAttack at dawn!\n");
     EXPECT_EQ(ComposeTextExport(puzzle(), CipherKind::None, true), "");
+    PuzzleDocument playfair = puzzle();
+    playfair.PLAYFAIR = std::string(40, 'A') + std::string(40, 'B') + "CC";
+    playfair.PLAYKEY = "MONARCHY";
+    EXPECT_EQ(ComposeTextExport(playfair, CipherKind::Playfair, true),
+              "Short One\n---------\n\n" + std::string(40, 'A') + "\n\n" + std::string(40, 'B') +
+                  "\n\nCC\n\n\nSolution\n--------\n\nPlayfair Keyword: MONARCHY\n\nMONAR\nCHYBD\nEFGIJ\nKLPST\n"
+                  "UVWXZ\n\nAttack at dawn!\n");
 }
 
 TEST(TextExport, linesHoldAtMostSeventyTwoCharactersAndCodePageTextBecomesUtf8)
@@ -69,17 +77,23 @@ TEST(RtfExport, documentCarriesThePrintFontAndTheSolutionOnItsOwnPage)
     PuzzleDocument doc = puzzle();
     doc.PLAIN = "{Attack} at \\dawn\xE9";
     const PrintFont font{"DejaVu Serif", 14, 0x102030, PrintStyle::Italic};
-    const std::string rtf = ComposeRtf(doc, CipherKind::Cipher, true, font);
+    const std::string rtf = ComposeRtf(doc, CipherKind::Cipher, SolutionOption::NewPage, font);
     EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1252"));
     EXPECT_NE(rtf.find("{\\fonttbl{\\f0\\fnil\\fcharset0 DejaVu Serif;}}"), std::string::npos);
     EXPECT_NE(rtf.find("\\red16\\green32\\blue48;"), std::string::npos);
     EXPECT_NE(rtf.find("\\fs28\\b Short One\\par"), std::string::npos);
-    EXPECT_NE(rtf.find("\\fs28\\i QZZQEA QZ RQVF!\\par"), std::string::npos);
+    EXPECT_NE(rtf.find("\\sl1008\\slmult0\\plain\\f0\\cf1\\fs28\\i QZZQEA QZ RQVF!\\par"), std::string::npos);
     EXPECT_NE(rtf.find("\\page"), std::string::npos);
     EXPECT_NE(rtf.find("Short One Solution"), std::string::npos);
     EXPECT_NE(rtf.find("\\{Attack\\} at \\\\dawn\\'e9"), std::string::npos);
     EXPECT_EQ(std::count(rtf.begin(), rtf.end(), '{'), std::count(rtf.begin(), rtf.end(), '}'));
-    EXPECT_EQ(ComposeRtf(doc, CipherKind::Cipher, false, font).find("\\page"), std::string::npos);
+    EXPECT_EQ(ComposeRtf(doc, CipherKind::Cipher, SolutionOption::None, font).find("Solution"), std::string::npos);
+    // On the same page: no page break; the key letters each after a centred tab stop of their own.
+    const std::string same = ComposeRtf(doc, CipherKind::Cipher, SolutionOption::SamePage, font);
+    EXPECT_EQ(same.find("\\page"), std::string::npos);
+    EXPECT_NE(same.find("\\b Solution\\par"), std::string::npos);
+    EXPECT_NE(same.find("\\tqc\\tx140\\tqc\\tx420"), std::string::npos);
+    EXPECT_NE(same.find("\\tab Q\\tab W\\tab E"), std::string::npos);
 }
 
 TEST(WebExport, escapingAndEncoding)
@@ -117,12 +131,37 @@ TEST(WebExport, markupInTheTextsStaysInert)
     doc.FileName = "/tmp/<b>{{PUZZLE}}<i>.acnx";
     doc.PLAIN = "<script>alert(1)</script>";
     doc.CIPHER = "<KDPMNO>QSTPO(1)</KDPMNO>";
-    const std::string page = ComposeWebPage(doc, "<title>{{TITLE}}</title><script>{{PUZZLE}}</script>");
+    const std::string page = ComposeWebPage(doc, "<title>{{TITLE}}</title><script>{{PUZZLE}}</script>", "5a17");
     EXPECT_EQ(page.find("<b>"), std::string::npos);
     EXPECT_EQ(page.find("<KDPMNO"), std::string::npos);
-    EXPECT_EQ(page.find("alert"), std::string::npos); // the plaintext travels in base64
+    EXPECT_EQ(page.find("alert"), std::string::npos);
     EXPECT_TRUE(page.starts_with("<title>&lt;b&gt;{{PUZZLE}}&lt;i&gt;</title><script>{\"title\": "));
     EXPECT_NE(page.find("\\u003cKDPMNO\\u003e"), std::string::npos);
+}
+
+// The page keeps only what checking needs: the salted digest of the key, and the plaintext mixed with bytes that
+// only the key makes.
+TEST(WebExport, thePageHoldsNoReadableAnswer)
+{
+    EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(Sha256Hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+    PuzzleDocument doc;
+    doc.PLAIN = "Meet me at noon";
+    doc.CIPHER = "QWWZ QW BZ XHHX";
+    const std::string key = SolutionKey(doc);
+    const std::string page = ComposeWebPage(doc, "{{PUZZLE}}", "salt");
+    for (const std::string& answer : {doc.PLAIN, key, Base64(key), Base64(doc.PLAIN), std::string("MEETMEAT")}) {
+        EXPECT_EQ(page.find(answer), std::string::npos) << answer;
+    }
+    EXPECT_NE(page.find("\"check\": \"" + Sha256Hex("salt:" + key) + "\""), std::string::npos);
+    std::string hidden = doc.PLAIN;
+    const std::string stream = AnswerKeystream("salt", key, hidden.size());
+    for (std::size_t i = 0; i < hidden.size(); ++i) {
+        hidden[i] = static_cast<char>(hidden[i] ^ stream[i]);
+    }
+    EXPECT_NE(page.find("\"plain\": \"" + Base64(hidden) + "\""), std::string::npos);
+    EXPECT_NE(ComposeWebPage(doc, "{{PUZZLE}}", "other"), page);
 }
 
 } // namespace

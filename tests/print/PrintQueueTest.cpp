@@ -1,3 +1,7 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
@@ -8,8 +12,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "AcnPrintUnit.h"
+#include "PrinterSession.h"
 #include "ScriptedUi.h"
 #include "SettingsStore.h"
 
@@ -114,6 +120,42 @@ private Q_SLOTS:
         const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
         QVERIFY2(info.contains(QStringLiteral("(letter)")), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    }
+
+    // Printer Setup chooses the second queue (as a user would, in the system's printer dialog); the print dialog then
+    // names it and its job goes there, not to the default queue.
+    void aQueueChosenInPrinterSetupReceivesTheJob()
+    {
+        QString okText;
+        QTimer::singleShot(200, [&okText] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
+                if (const int index = box->findText(QStringLiteral("TessarinPDF2")); index >= 0) {
+                    box->setCurrentIndex(index);
+                }
+            }
+            okText = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            dialog->accept();
+        });
+        QVERIFY(RunPrinterSetup(nullptr, SessionPrinter()));
+        QCOMPARE(okText, QStringLiteral("OK"));
+
+        AcnProcs holder;
+        holder.Puzzle.PLAIN = "Second queue";
+        holder.Puzzle.VIGENERE = "DIQBRH UYIYT";
+        ScriptedUi ui;
+        const SettingsStore settings(m_dir.filePath(QStringLiteral("settings2.conf")));
+        TAcnPrintForm form(holder, settings, ui.services(), CipherKind::Vigenere);
+        form.setOutputPause(0);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("PrnLbl"))->text(), QStringLiteral("TessarinPDF2"));
+        const QString first = qEnvironmentVariable("TESSARIN_CUPS_OUT");
+        const QString second = qEnvironmentVariable("TESSARIN_CUPS_OUT2");
+        const qsizetype firstBefore = jobFiles(first).size();
+        form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        QVERIFY(ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(jobFiles(second).size() == 1, 60000);
+        QCOMPARE(jobFiles(first).size(), firstBefore);
     }
 };
 

@@ -107,7 +107,7 @@ private Q_SLOTS:
         QVERIFY(!page.isEmpty());
         const QJsonObject result = solveInBrowser(page, keyOf(plain));
         QVERIFY2(!result.isEmpty(), "the browser run failed");
-        QVERIFY(result[QStringLiteral("wrongStatus")].toString().contains(QStringLiteral("letters are right")));
+        QVERIFY(result[QStringLiteral("wrongStatus")].toString().contains(QStringLiteral("not right yet")));
         QCOMPARE(result[QStringLiteral("status")].toString(), QStringLiteral("Solved! Well done."));
         QCOMPARE(result[QStringLiteral("plaintext")].toString(), QString::fromStdString(CodePageToUtf8(plain)));
         QVERIFY(result[QStringLiteral("plaintextVisible")].toBool());
@@ -126,6 +126,16 @@ private Q_SLOTS:
         QCOMPARE(result[QStringLiteral("plaintext")].toString(), QString::fromStdString(plain));
         QVERIFY(result[QStringLiteral("dialogs")].toArray().isEmpty());
         QCOMPARE(result[QStringLiteral("scripts")].toInt(), 2); // the page's data and its program, nothing more
+    }
+
+    void aLongUnbrokenWordWrapsWithinThePage()
+    {
+        const std::string plain = "Pneumonoultramicroscopicsilicovolcanoconiosis" + std::string(60, 'x') + " ends here";
+        const QString page = exportPage(plain, QStringLiteral("Long Word"));
+        const QJsonObject result = solveInBrowser(page, keyOf(plain));
+        QVERIFY2(!result.isEmpty(), "the browser run failed");
+        QCOMPARE(result[QStringLiteral("status")].toString(), QStringLiteral("Solved! Well done."));
+        QVERIFY(!result[QStringLiteral("overflows")].toBool());
     }
 };
 

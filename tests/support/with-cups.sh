@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs a command beside a private CUPS server with one PDF queue, TessarinPDF, as the default printer. The command
-# finds the server through CUPS_SERVER and the folder where the queue writes each job's PDF in TESSARIN_CUPS_OUT.
+# Runs a command beside a private CUPS server with two PDF queues, TessarinPDF (the default printer) and
+# TessarinPDF2. The command finds the server through CUPS_SERVER and the folders where the queues write each job's
+# PDF in TESSARIN_CUPS_OUT and TESSARIN_CUPS_OUT2.
 # The server, its files and the queue's configuration are removed again when the command ends.
 #   with-cups.sh COMMAND [ARGS...]
 set -euo pipefail
@@ -15,9 +16,10 @@ root=$(mktemp -d /tmp/tessarin-cups.XXXXXX)
 chmod 755 "$root"
 instance="tessarin-test-$$"
 instance_conf="/etc/cups/cups-pdf-$instance.conf"
-mkdir -p "$root"/{etc/ppd,etc/ssl,spool/tmp,cache,state,log,run,out,pdf-spool}
+instance_conf2="/etc/cups/cups-pdf-$instance-2.conf"
+mkdir -p "$root"/{etc/ppd,etc/ssl,spool/tmp,cache,state,log,run,out,out2,pdf-spool}
 chmod 1777 "$root/spool/tmp" "$root/pdf-spool"
-chmod 777 "$root/out"
+chmod 777 "$root/out" "$root/out2"
 
 cat >"$root/etc/cupsd.conf" <<EOF
 Listen $root/run/cups.sock
@@ -61,13 +63,14 @@ Grp root
 UserUMask 0000
 Log $root/log
 EOF
+sed -e "s|^Out .*|Out $root/out2|" -e "s|^AnonDirName .*|AnonDirName $root/out2|" "$instance_conf" >"$instance_conf2"
 
 cleanup() {
     if [[ -n "${cupsd_pid:-}" ]]; then
         kill "$cupsd_pid" 2>/dev/null || true
         wait "$cupsd_pid" 2>/dev/null || true
     fi
-    rm -f "$instance_conf"
+    rm -f "$instance_conf" "$instance_conf2"
     rm -rf "$root"
 }
 trap cleanup EXIT
@@ -81,8 +84,10 @@ for _ in $(seq 1 100); do
 done
 [[ -S "$CUPS_SERVER" ]] || { echo "with-cups.sh: cupsd did not start" >&2; cat "$root/log/error_log" >&2 || true; exit 1; }
 "$lpadmin" -p TessarinPDF -E -v "cups-pdf:/$instance" -P "$ppd"
+"$lpadmin" -p TessarinPDF2 -E -v "cups-pdf:/$instance-2" -P "$ppd"
 "$lpadmin" -d TessarinPDF
 export TESSARIN_CUPS_OUT="$root/out"
+export TESSARIN_CUPS_OUT2="$root/out2"
 status=0
 "$@" || status=$?
 if [[ $status -ne 0 ]]; then

@@ -36,7 +36,7 @@ KeyBoxScene CipherAlphaScene(const std::string& alphabet, const QFont& base, int
 
 TCipherAlphaForm::TCipherAlphaForm(const AcnProcs& holder, Random& rng, QWidget* parent)
     : QDialog(parent), m_holder(holder), m_rng(rng),
-      m_alphabet(holder.Puzzle.CIPHKEY.empty() ? std::string(StandardAlphabet) : holder.Puzzle.CIPHKEY),
+      m_alphabet(holder.AlphabetToEdit().empty() ? std::string(StandardAlphabet) : holder.AlphabetToEdit()),
       m_paint(new KeyPaintBox(
           [this](const QWidget& box) { return CipherAlphaScene(m_alphabet, box.font(), box.width(), &box); }, this)),
       m_reset(new QToolButton(this)), m_upDown(new HorizontalUpDown(-TurnLimit, TurnLimit, this)),

@@ -49,7 +49,7 @@ KeyBoxScene PlayfairSquareScene(const std::string& square, const QFont& base, in
 }
 
 TPlayfairSqForm::TPlayfairSqForm(const AcnProcs& holder, QWidget* parent)
-    : QDialog(parent), m_square(PlayfairSquareOf(holder.Puzzle.PLAYKEY)),
+    : QDialog(parent), m_square(PlayfairSquareOf(holder.SquareKeyToEdit())),
       m_paint(new KeyPaintBox(
           [this](const QWidget& box) { return PlayfairSquareScene(m_square, box.font(), box.width(), &box); }, this)),
       m_accept(MakeKeyButton(*this, QStringLiteral("AcceptBtn"), tr("OK"), ToolBarLeft, 60)),

@@ -1,5 +1,5 @@
 // Opens an exported cipher web page in headless Chromium, solves it by typing and prints what the page reported
-// as one JSON line: { status, plaintext, dialogs, scripts, wrongStatus }.
+// as one JSON line: { status, plaintext, dialogs, scripts, wrongStatus, overflows, ... }.
 //   node solve-web-page.mjs MODULE_DIR PAGE.html KEY
 // KEY maps cipher letters to plain letters, "QA ZT ..." (cipher letter, then plain letter).
 import { createRequire } from "node:module";
@@ -29,12 +29,17 @@ try {
   const wrong = pairs[0][1] === "Z" ? "Y" : "Z";
   await tab.keyboard.press(wrong);
   await tab.click("#check");
+  // The check digests the guesses asynchronously: wait for its report.
+  await tab.waitForFunction(() => document.querySelector("#status").textContent !== "");
   const wrongStatus = await tab.textContent("#status");
 
   for (const [cipher, plain] of pairs) {
     await tab.click(`.cell[data-cipher="${cipher}"]`);
     await tab.keyboard.press(plain.toLowerCase());
   }
+  await tab
+    .waitForFunction(() => document.querySelector("#status").textContent.startsWith("Solved"), null, { timeout: 5000 })
+    .catch(() => {});
   const result = {
     status: await tab.textContent("#status"),
     plaintext: await tab.textContent("#plaintext"),
@@ -44,6 +49,7 @@ try {
     scripts: await tab.$$eval("script", (scripts) => scripts.length),
     dialogs,
     wrongStatus,
+    overflows: await tab.evaluate(() => document.documentElement.scrollWidth > document.documentElement.clientWidth),
   };
   console.log(JSON.stringify(result));
 } finally {
