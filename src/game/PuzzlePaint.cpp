@@ -328,11 +328,14 @@ BoardScroller::BoardScroller(PuzzlePaint* board, QWidget* parent) : QScrollArea(
 
 void BoardScroller::fitBoard()
 {
-    // The scroll bar takes width when it appears, which makes the cells smaller: two passes settle it.
-    for (int pass = 0; pass < 2; ++pass) {
-        const int w = viewport()->width();
-        m_board->resize(w, qMax(viewport()->height(), m_board->neededHeight(w)));
-    }
+    // The scroll bar is shown only when the rows do not fit at the full width; deciding it here, rather than
+    // letting the bar come and go with the board's size, keeps the cell size from flipping between two values.
+    const int full = width() - 2 * frameWidth();
+    const int high = height() - 2 * frameWidth();
+    const bool scroll = m_board->neededHeight(full) > high;
+    setVerticalScrollBarPolicy(scroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int w = scroll ? full - verticalScrollBar()->sizeHint().width() : full;
+    m_board->resize(w, qMax(high, m_board->neededHeight(w)));
 }
 
 void BoardScroller::showSelection()
