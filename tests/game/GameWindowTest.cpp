@@ -591,6 +591,13 @@ private Q_SLOTS:
         QCOMPARE(tabs->geometry().bottom(), help.height() - 1);
         auto* close = help.findChild<QPushButton*>(QStringLiteral("CloseBtn"));
         QCOMPARE(close->geometry(), QRect(525, help.height() - 25, 75, 25));
+        for (int i = 0; i < tabs->count(); ++i) { // every line of every text fits the window's width
+            tabs->setCurrentIndex(i);
+            const QFontMetrics metrics(help.memo()->font());
+            for (const QString& line : help.memo()->toPlainText().split(QLatin1Char('\n'))) {
+                QVERIFY2(metrics.horizontalAdvance(line) < help.memo()->viewport()->width() - 8, qPrintable(line));
+            }
+        }
     }
 
     void websiteAndAbout()
