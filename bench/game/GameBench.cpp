@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 
 #include "GameFile.h"
-#include "GameTexts.h"
 #include "PuzzleFile.h"
 #include "PuzzlePaint.h"
+#include "SolvingCommands.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ void ScoreLargeBoard(benchmark::State& state)
     board.resize(760, 430);
     QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        board.showScoreMarks(WrongCells(puzzle.BoardText, *AnswerText(puzzle, puzzle.GameKind)));
+        board.showScoreMarks(WrongCells(puzzle));
         board.render(&image);
         benchmark::ClobberMemory();
     }
