@@ -61,11 +61,6 @@ void SaveGamePuzzle(GamePuzzle& puzzle)
     puzzle.GameChanged = false;
 }
 
-bool HasNoCryptograms(const GamePuzzle& puzzle)
-{
-    return puzzle.FirstPresentKind() == CipherKind::None;
-}
-
 bool QuerySaveSolutions(const GamePuzzle& puzzle, const std::function<SaveAnswer()>& ask,
                         const std::function<void()>& save)
 {

@@ -31,9 +31,6 @@ void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path);
 /// GameChanged stays set.
 void SaveGamePuzzle(GamePuzzle& puzzle);
 
-/// True when none of the five solution lines holds any character: the puzzle has no cryptograms.
-bool HasNoCryptograms(const GamePuzzle& puzzle);
-
 /// The save question: true to go on, false to stay. Asks only when GameChanged is set; Yes runs save first.
 bool QuerySaveSolutions(const GamePuzzle& puzzle, const std::function<SaveAnswer()>& ask,
                         const std::function<void()>& save);
