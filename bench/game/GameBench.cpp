@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 
 #include "GameFile.h"
-#include "GameTexts.h"
 #include "PuzzleFile.h"
 #include "PuzzlePaint.h"
+#include "SolvingCommands.h"
 
 namespace {
 
@@ -81,6 +81,28 @@ void PaintLargeBoard(benchmark::State& state)
 // The design size, and a large window with larger cells.
 BENCHMARK(PaintLargeBoard)->Args({760, 430})->Args({1600, 1200})->Unit(benchmark::kMillisecond);
 
+// Mid-solve: half the alphabet given, a conflict, the selection's group highlighted; every cell's state is drawn.
+void PaintSolvingBoard(benchmark::State& state)
+{
+    LargePuzzle file;
+    GamePuzzle puzzle;
+    LoadGamePuzzle(puzzle, file.path);
+    puzzle.ChooseKind(CipherKind::Cipher);
+    for (std::size_t p = 1; p <= 60; ++p) {
+        if (ClickCell(puzzle, p) && puzzle.SelectedCell) {
+            PickLetter(puzzle, static_cast<int>(p % 13) + 1);
+        }
+    }
+    PuzzlePaint board(puzzle);
+    board.resize(760, 430);
+    QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        board.render(&image);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(PaintSolvingBoard)->Unit(benchmark::kMillisecond);
+
 void ScoreLargeBoard(benchmark::State& state)
 {
     LargePuzzle file;
@@ -91,7 +113,7 @@ void ScoreLargeBoard(benchmark::State& state)
     board.resize(760, 430);
     QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        board.showScoreMarks(WrongCells(puzzle.BoardText, *AnswerText(puzzle, puzzle.GameKind)));
+        board.showScoreMarks(WrongCells(puzzle));
         board.render(&image);
         benchmark::ClobberMemory();
     }

@@ -9,6 +9,8 @@
 namespace {
 const QColor Navy(0, 0, 128);
 const QColor Aqua(0, 255, 255);
+const QColor UsedMark(170, 190, 230);
+const QColor ConflictLetter(210, 0, 0);
 // The strip's own top offset inside its bevelled panel.
 constexpr int LetterTop = 2;
 } // namespace
@@ -29,11 +31,19 @@ void ABCPaint::paintEvent(QPaintEvent*)
     QFont stripFont = font();
     stripFont.setPointSize(StripFontPoints(height()));
     painter.setFont(stripFont);
-    const int ascent = painter.fontMetrics().ascent();
-    const bool highlight = m_puzzle.GameKind != CipherKind::Railfence;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int ascent = metrics.ascent();
+    const LetterMarks marks = MarkLetters(m_puzzle);
     for (int i = 1; i <= 26; ++i) {
-        painter.setPen(highlight && i == m_puzzle.SelectedLetter ? Aqua : Navy);
-        painter.drawText(StripLetterLeft(i, width()), LetterTop + ascent, QString(QChar(u'A' + i - 1)));
+        const auto l = static_cast<std::size_t>(i - 1);
+        const QString letter(QChar(u'A' + i - 1));
+        const int left = StripLetterLeft(i, width());
+        if (marks.used[l]) {
+            // A used letter stands on a bar, so the solver sees which letters are still free.
+            painter.fillRect(left - 2, height() - 5, metrics.horizontalAdvance(letter) + 4, 4, UsedMark);
+        }
+        painter.setPen(i == m_puzzle.SelectedLetter ? Aqua : marks.conflict[l] ? ConflictLetter : Navy);
+        painter.drawText(left, LetterTop + ascent, letter);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "ABCPaint.h"
 #include "GameFile.h"
 #include "PuzzlePaint.h"
+#include "RailUnit.h"
 #include "ToolUnit.h"
 
 namespace {
@@ -99,6 +100,9 @@ void TAcn5GameMainForm::afterOpen(const QString& path)
     setStatus(0, {});
     setStatus(1, {});
     repaintBoth();
+    updateSolvedKinds(false);
+    m_services.dialogs->showInformation(
+        this, QStringLiteral("The puzzle \"%1\" has no cryptograms.").arg(QFileInfo(path).fileName()));
 }
 
 void TAcn5GameMainForm::CryptoSelectClick(CipherKind kind)
@@ -108,11 +112,15 @@ void TAcn5GameMainForm::CryptoSelectClick(CipherKind kind)
             tool->setEnabled(false);
         }
     }
+    if (m_rails) {
+        m_rails->close(); // it shows the rail fence board being left
+    }
     const bool cryptogram = m_puzzle.ChooseKind(kind);
     if (cryptogram && m_toolActions[static_cast<int>(kind)] != nullptr) {
         m_toolActions[static_cast<int>(kind)]->setEnabled(true);
     }
     repaintBoth();
+    updateSolvedKinds(false);
     if (cryptogram) {
         setStatus(0, KindCaption(kind).toUpper());
     } else {
@@ -153,6 +161,9 @@ void TAcn5GameMainForm::closeEvent(QCloseEvent* event)
     if (goOn) {
         if (m_tool) {
             m_tool->close();
+        }
+        if (m_rails) {
+            m_rails->close();
         }
         event->accept();
     } else {

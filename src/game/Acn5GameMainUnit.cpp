@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -16,14 +17,17 @@
 #include <QVBoxLayout>
 
 #include "ABCPaint.h"
+#include "LetterCounts.h"
 #include "PuzzlePaint.h"
+#include "RailUnit.h"
 #include "ToolUnit.h"
 
 const QString TAcn5GameMainForm::WebsiteAddress = QStringLiteral("https://tessarin.example.org/");
 
 namespace {
 
-constexpr int ClientWidth = 760;
+// The design client width is the board's; the letter counts stand beside it.
+constexpr int ClientWidth = 760 + 96;
 constexpr int ClientHeight = 540;
 
 QIcon Picture(const QString& name)
@@ -128,6 +132,7 @@ void TAcn5GameMainForm::buildToolBar()
         const KindButton& k = KindButtons[i];
         QAction* action = makeAction(k.name, QString::fromLatin1(k.caption), QString::fromLatin1(k.picture));
         action->setToolTip(QString::fromLatin1(k.hint));
+        action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
         connect(action, &QAction::triggered, this, [this, i] { CryptoSelectClick(KindFromIndex(i)); });
         m_kindActions[i] = action;
         addButton(action);
@@ -135,12 +140,21 @@ void TAcn5GameMainForm::buildToolBar()
     auto* separator = new QWidget(bar);
     separator->setFixedWidth(17);
     bar->addWidget(separator);
-    QAction* undo = makeAction("UndoBtn", QStringLiteral("Undo"), QStringLiteral("undo"));
-    connect(undo, &QAction::triggered, this, &TAcn5GameMainForm::UndoBtnClick);
-    addButton(undo);
-    QAction* letter = makeAction("LetterBtn", QStringLiteral("Reveal letter"), QStringLiteral("letter"));
-    connect(letter, &QAction::triggered, this, &TAcn5GameMainForm::LetterBtnClick);
-    addButton(letter);
+    m_undo = makeAction("UndoBtn", QStringLiteral("&Undo"), QStringLiteral("undo"));
+    m_undo->setToolTip(QStringLiteral("Undo"));
+    m_undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    connect(m_undo, &QAction::triggered, this, &TAcn5GameMainForm::UndoBtnClick);
+    addButton(m_undo);
+    m_redo = makeAction("RedoBtn", QStringLiteral("&Redo"), QStringLiteral("redo"));
+    m_redo->setToolTip(QStringLiteral("Redo"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(m_redo, &QAction::triggered, this, &TAcn5GameMainForm::RedoBtnClick);
+    addButton(m_redo);
+    m_letter = makeAction("LetterBtn", QStringLiteral("Reveal &Letter"), QStringLiteral("letter"));
+    m_letter->setToolTip(QStringLiteral("Reveal letter"));
+    m_letter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_letter, &QAction::triggered, this, &TAcn5GameMainForm::LetterBtnClick);
+    addButton(m_letter);
     QAction* reveal = makeAction("RevealBtn", QStringLiteral("Reveal puzzle"), QStringLiteral("reveal"));
     addButton(reveal);
     auto* revealButton = qobject_cast<QToolButton*>(bar->widgetForAction(reveal));
@@ -158,15 +172,15 @@ void TAcn5GameMainForm::buildMenus()
 
 void TAcn5GameMainForm::buildPuzzleMenu()
 {
-    QMenu* puzzleMenu = menuBar()->addMenu(QStringLiteral("Puzzle"));
+    QMenu* puzzleMenu = menuBar()->addMenu(QStringLiteral("&Puzzle"));
     puzzleMenu->setObjectName(QStringLiteral("PuzzleMenu"));
-    QAction* open = makeAction("OpenPuzzle1", QStringLiteral("Open Puzzle..."), QStringLiteral("open"));
+    QAction* open = makeAction("OpenPuzzle1", QStringLiteral("&Open Puzzle..."), QStringLiteral("open"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, &TAcn5GameMainForm::OpenPuzzle1Click);
-    m_save = makeAction("Save1", QStringLiteral("Save Puzzle"), QStringLiteral("save"));
+    m_save = makeAction("Save1", QStringLiteral("&Save Puzzle"), QStringLiteral("save"));
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_save, &QAction::triggered, this, &TAcn5GameMainForm::Save1Click);
-    QAction* exitAction = makeAction("Exit1", QStringLiteral("Exit"), QStringLiteral("exit"));
+    QAction* exitAction = makeAction("Exit1", QStringLiteral("E&xit"), QStringLiteral("exit"));
     exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(exitAction, &QAction::triggered, this, &TAcn5GameMainForm::Exit1Click);
     puzzleMenu->addAction(open);
@@ -178,19 +192,33 @@ void TAcn5GameMainForm::buildPuzzleMenu()
 
 void TAcn5GameMainForm::buildOptionsMenu()
 {
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("OptionsMenu"));
-    m_restart = makeAction("RestartPuzzle1", QStringLiteral("Restart Puzzle"), QStringLiteral("restart"));
+    options->addActions({m_undo, m_redo, m_letter});
+    m_revealAll = makeAction("RevealPuzzle1", QStringLiteral("Reveal &Puzzle (hold F8)"));
+    m_revealAll->setEnabled(false); // a reminder: F8 on the board shows the answer while it is held
+    options->addAction(m_revealAll);
+    options->addSeparator();
+    m_restart = makeAction("RestartPuzzle1", QStringLiteral("&Restart Puzzle"), QStringLiteral("restart"));
+    m_restart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(m_restart, &QAction::triggered, this, &TAcn5GameMainForm::RestartPuzzle1Click);
-    m_score = makeAction("ScorePuzzle1", QStringLiteral("Score Puzzle..."));
+    m_score = makeAction("ScorePuzzle1", QStringLiteral("S&core Puzzle..."));
+    m_score->setShortcut(QKeySequence(Qt::Key_F9));
     connect(m_score, &QAction::triggered, this, &TAcn5GameMainForm::ScorePuzzle1Click);
     m_showKeys = makeAction("ShowKeys1", QStringLiteral("Show Keys..."));
+    m_showKeys->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(m_showKeys, &QAction::triggered, this, &TAcn5GameMainForm::ShowKeys1Click);
-    m_clockAction = makeAction("Clock1", QStringLiteral("Timer On"), QStringLiteral("timer"));
+    m_clockAction = makeAction("Clock1", QStringLiteral("&Timer On"), QStringLiteral("timer"));
+    m_clockAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(m_clockAction, &QAction::triggered, this, &TAcn5GameMainForm::Clock1Click);
     options->addActions({m_restart, m_score, m_showKeys});
     options->addSeparator();
     options->addAction(m_clockAction);
+    m_countsAction = makeAction("LetterCounts1", QStringLiteral("Letter &Counts"));
+    m_countsAction->setCheckable(true);
+    m_countsAction->setChecked(true);
+    connect(m_countsAction, &QAction::toggled, this, [this](bool on) { m_counts->setVisible(on); });
+    options->addAction(m_countsAction);
     for (QAction* a : {m_save, m_restart, m_score, m_showKeys}) {
         a->setEnabled(false);
     }
@@ -198,12 +226,12 @@ void TAcn5GameMainForm::buildOptionsMenu()
 
 void TAcn5GameMainForm::buildToolsMenu()
 {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("ToolsMenu"));
-    const std::pair<const char*, const char*> toolItems[] = {{"CipherAlphabet1", "Substitution Alphabet..."},
-                                                             {"PlayfairSquare1", "Playfair Square..."},
-                                                             {"QuagmireTable1", "Quagmire Table..."},
-                                                             {"VigenereTable1", "Vigenere Table..."}};
+    const std::pair<const char*, const char*> toolItems[] = {{"CipherAlphabet1", "&Substitution Alphabet..."},
+                                                             {"PlayfairSquare1", "&Playfair Square..."},
+                                                             {"QuagmireTable1", "&Quagmire Table..."},
+                                                             {"VigenereTable1", "&Vigenere Table..."}};
     const CipherKind toolKinds[] = {CipherKind::Cipher, CipherKind::Playfair, CipherKind::Quagmire,
                                     CipherKind::Vigenere};
     for (int i = 0; i < 4; ++i) {
@@ -213,17 +241,24 @@ void TAcn5GameMainForm::buildToolsMenu()
         m_toolActions[static_cast<int>(toolKinds[i])] = item;
         tools->addAction(item);
     }
+    // The rail fence has no key table; its tool lays the letters out on rails.
+    QAction* rails = makeAction("RailFenceRails1", QStringLiteral("&Rail Fence Rails..."));
+    rails->setEnabled(false);
+    connect(rails, &QAction::triggered, this, &TAcn5GameMainForm::RailsMenuClick);
+    m_toolActions[static_cast<int>(CipherKind::Railfence)] = rails;
+    tools->addAction(rails);
 }
 
 void TAcn5GameMainForm::buildHelpMenu()
 {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    QAction* tessHelp = makeAction("TessHelp", QStringLiteral("Tessarin 5 Help"), QStringLiteral("help"));
+    QAction* tessHelp = makeAction("TessHelp", QStringLiteral("Tessarin 5 &Help"), QStringLiteral("help"));
+    tessHelp->setShortcut(QKeySequence(Qt::Key_F1));
     connect(tessHelp, &QAction::triggered, this, &TAcn5GameMainForm::TessHelpClick);
-    QAction* website = makeAction("WebsiteItem", QStringLiteral("Dunmarrow Website"));
+    QAction* website = makeAction("WebsiteItem", QStringLiteral("Dunmarrow &Website"));
     connect(website, &QAction::triggered, this, &TAcn5GameMainForm::WebsiteItemClick);
-    QAction* about = makeAction("About1", QStringLiteral("About..."));
+    QAction* about = makeAction("About1", QStringLiteral("&About..."));
     connect(about, &QAction::triggered, this, &TAcn5GameMainForm::About1Click);
     help->addActions({tessHelp, website});
     help->addSeparator();
@@ -232,8 +267,12 @@ void TAcn5GameMainForm::buildHelpMenu()
 
 void TAcn5GameMainForm::buildCentre()
 {
+    // The strip, the spacer and the board in a column; the letter counts stand at its right, full height.
     auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
+    auto* row = new QHBoxLayout(centre);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* panel1 = new QFrame(centre);
@@ -248,13 +287,25 @@ void TAcn5GameMainForm::buildCentre()
     auto* panel2 = new QWidget(centre);
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setFixedHeight(12);
-    m_board = new PuzzlePaint(m_puzzle, centre);
+    // The board scrolls vertically inside its area.
+    m_board = new PuzzlePaint(m_puzzle);
+    m_scroller = new BoardScroller(m_board, centre);
+    m_counts = new LetterCountPaint(m_puzzle, centre);
     layout->addWidget(panel1);
     layout->addWidget(panel2);
-    layout->addWidget(m_board, 1);
+    layout->addWidget(m_scroller, 1);
+    row->addLayout(layout, 1);
+    row->addWidget(m_counts);
     setCentralWidget(centre);
-    connect(m_board, &PuzzlePaint::edited, m_strip, qOverload<>(&QWidget::update));
-    connect(m_strip, &ABCPaint::picked, m_board, &PuzzlePaint::refresh);
+    connect(m_board, &PuzzlePaint::edited, this, &TAcn5GameMainForm::boardChanged);
+    connect(m_board, &PuzzlePaint::revealHeld, this, [this](bool held) {
+        if (held) {
+            RevealBtnMouseDown();
+        } else {
+            RevealBtnMouseUp();
+        }
+    });
+    connect(m_strip, &ABCPaint::picked, this, &TAcn5GameMainForm::boardChanged);
 }
 
 void TAcn5GameMainForm::buildStatusBar()

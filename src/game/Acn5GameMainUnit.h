@@ -10,11 +10,14 @@
 #include "UiServices.h"
 
 class ABCPaint;
+class BoardScroller;
+class LetterCountPaint;
 class PuzzlePaint;
 class QAction;
 class QLabel;
 class QProgressBar;
 class QTimer;
+class TRailForm;
 class TToolForm;
 
 /// The game's main window: tool bar with the kind buttons, alphabet strip, board, status bar and menus.
@@ -36,6 +39,10 @@ public:
     ABCPaint* strip() const { return m_strip; }
     /// The open tool window, or nullptr (ToolWindowOpen).
     TToolForm* toolWindow() const;
+    /// The open rail fence window, or nullptr.
+    TRailForm* railWindow() const;
+    BoardScroller* scroller() const { return m_scroller; }
+    LetterCountPaint* letterCounts() const { return m_counts; }
 
     /// Opens a puzzle file as Open does after its dialog (steps 5 to 10); errors reach the error report.
     void openPuzzleFile(const QString& path);
@@ -75,6 +82,14 @@ private:
 
     // Solving commands, keys, timer, tools and help (Acn5GameSolveCommands.cpp).
     void UndoBtnClick();
+    void RedoBtnClick();
+    void RailsMenuClick();
+    /// After every change of the board or the selection: repaint, scroll the selection into view, update Undo and
+    /// Redo, and notice a finished puzzle (congratulation, timer stopped, kind marked solved).
+    void boardChanged();
+    /// Marks the kind buttons of solved kinds; with announce, a kind that became solved is congratulated.
+    void updateSolvedKinds(bool announce);
+    void stopClockForFinish();
     void LetterBtnClick();
     void RevealBtnMouseDown();
     void RevealBtnMouseUp();
@@ -97,6 +112,10 @@ private:
     GamePuzzle m_puzzle;
     GameClock m_clock;
     PuzzlePaint* m_board = nullptr;
+    BoardScroller* m_scroller = nullptr;
+    LetterCountPaint* m_counts = nullptr;
+    QPointer<TRailForm> m_rails;
+    bool m_solved[CipherKindCount] = {};
     ABCPaint* m_strip = nullptr;
     QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
     QProgressBar* m_progBar = nullptr;
@@ -109,6 +128,11 @@ private:
     QAction* m_kindActions[CipherKindCount] = {};
     QAction* m_toolActions[CipherKindCount] = {};
     QAction* m_save = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_letter = nullptr;
+    QAction* m_revealAll = nullptr;
+    QAction* m_countsAction = nullptr;
     QAction* m_restart = nullptr;
     QAction* m_score = nullptr;
     QAction* m_showKeys = nullptr;

@@ -3,39 +3,108 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 #include <QUrl>
 
 #include "ABCPaint.h"
 #include "GameTexts.h"
 #include "HelpUnit.h"
+#include "LetterCounts.h"
 #include "PuzzlePaint.h"
 #include "QtCodePage.h"
+#include "RailUnit.h"
 #include "SolvingCommands.h"
 #include "ToolUnit.h"
 
 namespace {
 const QString HideKeysCaption = QStringLiteral("&Hide Keys...");
 const QString ShowKeysCaption = QStringLiteral("S&how Keys...");
+const QString CongratulationText = QStringLiteral("Congratulations! Cryptogram has been correctly deciphered.");
+
+QIcon KindPicture(const QString& name)
+{
+    return QIcon(QStringLiteral(":/game/pictures/%1.svg").arg(name));
+}
+
+// The kind's picture with a green tick in its lower right corner: the kind is solved.
+QIcon SolvedPicture(const QString& name)
+{
+    QPixmap pixmap = KindPicture(name).pixmap(32, 32);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawEllipse(QRectF(17, 17, 15, 15));
+    painter.setPen(QPen(QColor(0, 150, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(20, 24.5), QPointF(23.5, 28), QPointF(29, 20.5)}));
+    painter.end();
+    return QIcon(pixmap);
+}
+
+const char* const KindPictures[CipherKindCount] = {"substitution", "railfence", "playfair", "quagmire", "vigenere"};
 } // namespace
 
 void TAcn5GameMainForm::repaintBoth()
 {
     m_board->refresh();
     m_strip->update();
+    m_counts->update();
+}
+
+void TAcn5GameMainForm::boardChanged()
+{
+    repaintBoth();
+    m_scroller->showSelection();
+    updateSolvedKinds(true);
+}
+
+void TAcn5GameMainForm::updateSolvedKinds(bool announce)
+{
+    bool finished = false;
+    for (int i = 0; i < CipherKindCount; ++i) {
+        const CipherKind kind = KindFromIndex(i);
+        const bool solved = m_puzzle.IsOpen() && m_puzzle.KindSolved(kind);
+        if (solved != m_solved[i]) {
+            const QString picture = QString::fromLatin1(KindPictures[i]);
+            m_kindActions[i]->setIcon(solved ? SolvedPicture(picture) : KindPicture(picture));
+            finished = finished || (solved && kind == m_puzzle.GameKind);
+        }
+        m_solved[i] = solved;
+    }
+    if (announce && finished) {
+        stopClockForFinish();
+        m_services.dialogs->showInformation(this, CongratulationText);
+    }
+}
+
+void TAcn5GameMainForm::stopClockForFinish()
+{
+    // The clock stops and keeps showing the time the solver took.
+    if (m_timer1->isActive()) {
+        m_timer1->stop();
+        m_clockAction->setText(QStringLiteral("&Timer On"));
+    }
 }
 
 void TAcn5GameMainForm::UndoBtnClick()
 {
-    if (UndoCell(m_puzzle)) {
-        repaintBoth();
+    if (UndoStep(m_puzzle)) {
+        boardChanged();
+    }
+}
+
+void TAcn5GameMainForm::RedoBtnClick()
+{
+    if (RedoStep(m_puzzle)) {
+        boardChanged();
     }
 }
 
 void TAcn5GameMainForm::LetterBtnClick()
 {
     if (RevealLetter(m_puzzle)) {
-        m_board->refresh();
+        boardChanged();
     }
 }
 
@@ -44,7 +113,7 @@ void TAcn5GameMainForm::RevealBtnMouseDown()
     if (!m_puzzle.IsOpen() || m_puzzle.GameKind == CipherKind::None) {
         return;
     }
-    m_board->setReveal(true, RevealText(m_puzzle, m_puzzle.GameKind).value_or(std::string()));
+    m_board->setReveal(true, RevealText(m_puzzle));
 }
 
 void TAcn5GameMainForm::RevealBtnMouseUp()
@@ -57,20 +126,21 @@ void TAcn5GameMainForm::RevealBtnMouseUp()
 void TAcn5GameMainForm::RestartPuzzle1Click()
 {
     RestartBoard(m_puzzle);
-    repaintBoth();
+    boardChanged();
 }
 
 void TAcn5GameMainForm::ScorePuzzle1Click()
 {
-    const std::optional<std::string> answer = AnswerText(m_puzzle, m_puzzle.GameKind);
-    if (!answer) {
+    if (m_puzzle.GameKind == CipherKind::None) {
         return;
     }
-    std::vector<std::size_t> wrong = WrongCells(m_puzzle.BoardText, *answer);
+    std::vector<std::size_t> wrong = WrongCells(m_puzzle);
     if (wrong.empty()) {
         m_board->refresh();
-        m_services.dialogs->showInformation(
-            this, QStringLiteral("Congratulations! Cryptogram has been correctly deciphered."));
+        if (m_puzzle.KindSolved(m_puzzle.GameKind)) {
+            stopClockForFinish();
+            m_services.dialogs->showInformation(this, CongratulationText);
+        }
         return;
     }
     m_board->showScoreMarks(std::move(wrong));
@@ -93,11 +163,11 @@ void TAcn5GameMainForm::Clock1Click()
         m_clock.Reset();
         setStatus(2, QString::fromStdString(m_clock.Text()));
         m_timer1->start();
-        m_clockAction->setText(QStringLiteral("Timer Off"));
+        m_clockAction->setText(QStringLiteral("&Timer Off"));
     } else {
         m_timer1->stop();
         setStatus(2, {});
-        m_clockAction->setText(QStringLiteral("Timer On"));
+        m_clockAction->setText(QStringLiteral("&Timer On"));
     }
 }
 
@@ -115,7 +185,28 @@ void TAcn5GameMainForm::ToolMenuClick()
     ToolKeys keys{m_puzzle.GameKind, m_puzzle.CIPHKEY,  m_puzzle.PLAYKEY, m_puzzle.QUAGKEY,
                   m_puzzle.QUAGCKEY, m_puzzle.QUAGINDI, m_puzzle.VIGENKEY};
     m_tool = new TToolForm(std::move(keys), m_services.dialogs, this);
+    m_tool->setPlacement([this](QWidget* tool) { PlaceBesideBoard(tool, this, m_scroller); });
     m_tool->show();
+}
+
+TRailForm* TAcn5GameMainForm::railWindow() const
+{
+    return m_rails.data();
+}
+
+void TAcn5GameMainForm::RailsMenuClick()
+{
+    if (m_rails) {
+        delete m_rails.data();
+    }
+    m_rails = new TRailForm(m_puzzle, this);
+    connect(m_rails, &TRailForm::readIntoBoard, this, [this](int rails) {
+        if (ReadRailsIntoBoard(m_puzzle, rails)) {
+            boardChanged();
+        }
+    });
+    m_rails->show();
+    PlaceBesideBoard(m_rails, this, m_scroller);
 }
 
 void TAcn5GameMainForm::TessHelpClick()

@@ -1,20 +1,64 @@
 #include "GameFile.h"
 
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
 #include <QDir>
 #include <QFileInfo>
 
+#include "Alphabet.h"
 #include "PuzzleFileIO.h"
+#include "TessarinError.h"
+
+namespace {
+
+// The solution lines' opening tags: a file whose lines there read otherwise is no puzzle, and writing the
+// solution lines into it would damage it.
+constexpr std::pair<int, std::string_view> SolutionTags[] = {
+    {PuzzleLine::CipherSol - 1, "<CIPHERSOL>"}, {PuzzleLine::RailSol - 1, "<RAILSOL>"},
+    {PuzzleLine::PlaySol - 1, "<PLAYSOL>"},     {PuzzleLine::QuagSol - 1, "<QUAGSOL>"},
+    {PuzzleLine::VigenSol - 1, "<VIGENSOL>"},
+};
+
+bool SameTag(std::string_view line, std::string_view tag)
+{
+    const std::string trimmed = TrimControl(line);
+    return std::equal(trimmed.begin(), trimmed.end(), tag.begin(), tag.end(),
+                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+}
+
+void RequirePuzzleLines(const PuzzleLines& lines, const QString& path)
+{
+    const std::string start =
+        "The file \"" + QDir::toNativeSeparators(path).toStdString() + "\" is not a Tessarin puzzle: ";
+    if (lines.size() < PuzzleLine::WriteCount) {
+        throw TessarinError(start + "it has " + std::to_string(lines.size()) + " lines, a puzzle has at least " +
+                            std::to_string(PuzzleLine::WriteCount) + ".");
+    }
+    for (const auto& [line, tag] : SolutionTags) {
+        if (!SameTag(lines[static_cast<std::size_t>(line)], tag)) {
+            throw TessarinError(start + "line " + std::to_string(line) + " should read " + std::string(tag) + ".");
+        }
+    }
+}
+
+} // namespace
 
 void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path)
 {
-    const GameFileValues values = LoadGameFile(path);
-    puzzle.TakeValues(values);
+    const PuzzleLines lines = ReadPuzzleLines(path);
+    RequirePuzzleLines(lines, path);
+    const GameFileValues values = ReadGameValues(lines);
+    const auto line = [&lines](int i) { return lines[static_cast<std::size_t>(i)]; };
+    puzzle.TakeValues(values, {line(9), line(18), line(21), line(27), line(39)});
 }
 
 void SaveGamePuzzle(GamePuzzle& puzzle)
 {
     puzzle.StoreBoard();
     SaveGameSolutions(QString::fromStdString(puzzle.FileName), puzzle.Solutions());
+    puzzle.GameChanged = false;
 }
 
 bool QuerySaveSolutions(const GamePuzzle& puzzle, const std::function<SaveAnswer()>& ask,

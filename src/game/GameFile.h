@@ -19,14 +19,16 @@ enum class SaveAnswer
     Cancel
 };
 
-/// Reads every value the game uses from the file and only then replaces them in puzzle; clears GameChanged.
-/// Kind, board, selection and FileName stay. Throws TessarinError (cannot open, too few lines) and leaves puzzle
-/// unchanged.
+/// Reads every value the game uses from the file, with the five ciphertext lines, and only then replaces them in
+/// puzzle; clears GameChanged and the histories. Kind, board, selection and FileName stay. Throws TessarinError
+/// and leaves puzzle unchanged when the file cannot be read or is no puzzle (fewer than 58 lines, or the solution
+/// lines' tags missing); the message names the file and what is wrong.
 void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path);
 
 /// Stores the board, then reads the file named by FileName afresh and writes back its five solution lines;
-/// every other line stays as it is on disk. Throws TessarinError when the file cannot be read (missing, fewer
-/// than 58 lines) or written; the file is then unchanged and the stored boards stay in memory.
+/// every other line stays as it is on disk; clears GameChanged. Throws TessarinError when the file cannot be read
+/// (missing, fewer than 58 lines) or written; the file is then unchanged, the stored boards stay in memory and
+/// GameChanged stays set.
 void SaveGamePuzzle(GamePuzzle& puzzle);
 
 /// The save question: true to go on, false to stay. Asks only when GameChanged is set; Yes runs save first.

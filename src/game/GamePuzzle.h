@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "BoardModel.h"
 #include "PuzzleDocument.h"
 #include "PuzzleFile.h"
 
@@ -16,26 +18,6 @@ inline constexpr std::size_t BlankBoardLength = 230;
 /// 230 blanks: what the board shows when its kind has no cryptogram.
 std::string BlankBoard();
 
-/// A board cell: row from 0, column from 1 to 23.
-struct BoardCell
-{
-    int row = 0;
-    int column = 1;
-    bool operator==(const BoardCell&) const = default;
-};
-
-/// The position (from 1) of a cell in the board text: column + 23 * row.
-constexpr std::size_t CellPosition(BoardCell cell)
-{
-    return static_cast<std::size_t>(cell.column + BoardColumns * cell.row);
-}
-
-/// The cell of position p (from 1).
-constexpr BoardCell CellOfPosition(std::size_t p)
-{
-    return {static_cast<int>((p - 1) / BoardColumns), static_cast<int>((p - 1) % BoardColumns) + 1};
-}
-
 /// A to Z or a to z: the characters a solver can select on the board.
 constexpr bool IsAsciiLetter(char c)
 {
@@ -45,18 +27,45 @@ constexpr bool IsAsciiLetter(char c)
 /// True when text holds nothing but blanks (an empty text too).
 bool OnlyBlanks(std::string_view text);
 
-/// The game's one puzzle: the values it reads from the puzzle file, the kind on the board and the board's working
-/// text. Texts are Windows-1252 bytes; FileName is a UTF-8 path.
+/// The ciphertext lines of a puzzle file (9, 18, 21, 27, 39), which the maker writes with the solution lines and
+/// the game never changes: they tell which cipher letter each cell holds, whatever the solver wrote over it.
+struct CipherLines
+{
+    std::string CIPHER;
+    std::string RAILFENCE;
+    std::string PLAYFAIR;
+    std::string QUAGMIRE;
+    std::string VIGENERE;
+};
+
+/// The solver's steps on one kind's board, for Undo and Redo: the board texts before the steps taken (undo) and
+/// after the steps undone (redo), the latest last.
+struct BoardHistory
+{
+    std::vector<std::string> undo;
+    std::vector<std::string> redo;
+};
+
+/// The game's one puzzle: the values it reads from the puzzle file, the kind on the board, the board's working
+/// text and its model. Texts are Windows-1252 bytes; FileName is a UTF-8 path.
 /// The values come from the file module's GameFileValues (CRADIOS among them is read but never used).
 struct GamePuzzle : GameFileValues
 {
+    CipherLines Ciphertexts;
     std::string FileName;
 
     CipherKind GameKind = CipherKind::None;
     std::string BoardText = BlankBoard();
-    std::optional<BoardCell> SelectedCell;
-    int SelectedLetter = 0; ///< 1 = A ... 26 = Z; 0 for none
+    /// What each cell of BoardText is (cipher letter, answer, puzzle cell or given); made by ChooseKind.
+    BoardModel Model;
+    /// Where each cell of BoardText stands on the board; made with Model.
+    BoardLayout Layout;
+    std::optional<std::size_t> SelectedCell; ///< position (from 1) in BoardText of the selected cell
+    int SelectedLetter = 0;                  ///< 1 = A ... 26 = Z; 0 for none
+    /// Set by selecting a cell and by every change of a board; cleared by loading and by a successful save.
     bool GameChanged = false;
+    /// One history per kind, in kind order; loading clears them.
+    std::array<BoardHistory, CipherKindCount> Histories;
 
     /// A puzzle is open once a file was loaded and FileName set.
     bool IsOpen() const { return !FileName.empty(); }
@@ -65,9 +74,22 @@ struct GamePuzzle : GameFileValues
     std::string* SolutionValue(CipherKind kind);
     const std::string* SolutionValue(CipherKind kind) const;
 
-    /// Replaces every value with those read from a file and clears GameChanged. Kind, board, selection and
-    /// FileName stay: the caller sets them.
-    void TakeValues(const GameFileValues& values);
+    /// Replaces every value with those read from a file, clears GameChanged and the histories. Kind, board,
+    /// selection and FileName stay: the caller sets them.
+    void TakeValues(const GameFileValues& values, const CipherLines& ciphertexts = {});
+
+    /// The ciphertext the cells of kind were made from: the kind's ciphertext line, or its solution value where
+    /// that line does not match it in length (a file whose ciphertext lines were lost or edited).
+    std::string_view CiphertextOf(CipherKind kind) const;
+
+    /// The model of kind's board as it is now stored (Model for the kind on the board).
+    BoardModel ModelOf(CipherKind kind) const;
+
+    /// True when kind's board (the one on the screen for GameKind, the stored one otherwise) is solved.
+    bool KindSolved(CipherKind kind) const;
+
+    /// The history of the kind on the board; nullptr without a kind.
+    BoardHistory* History();
 
     /// The five solution values, as the file's solution lines take them.
     GameSolutions Solutions() const;
@@ -76,12 +98,15 @@ struct GamePuzzle : GameFileValues
     void StoreBoard();
 
     /// The state part of pressing a kind button: stores the board being left when GameChanged is set, puts
-    /// the kind's solution value on the board (BlankBoard when it is empty after trimming) and clears the
-    /// selection and the picked letter. Returns true when the board holds a cryptogram (anything but blanks).
+    /// the kind's solution value on the board (BlankBoard when it is empty after trimming), builds its model and
+    /// layout and clears the selection and the picked letter. Returns true when the board holds a cryptogram.
     bool ChooseKind(CipherKind kind);
 
     /// No kind on the board: BlankBoard, no selection, no picked letter.
     void ClearKind();
+
+    /// Builds Model and Layout for the board text and kind on the board.
+    void RebuildModel();
 
     /// The first kind whose solution value is not empty (blanks count as present), in kind order, or None.
     CipherKind FirstPresentKind() const;

@@ -4,17 +4,6 @@
 
 namespace {
 
-std::string UpperAsciiText(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return out;
-}
-
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
 {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -25,48 +14,24 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 
 } // namespace
 
-std::optional<std::string> AnswerText(const GamePuzzle& puzzle, CipherKind kind)
-{
-    switch (kind) {
-    case CipherKind::Cipher:
-        return UpperAsciiText(puzzle.PLAIN);
-    case CipherKind::Playfair:
-        return AsciiLettersUpper(puzzle.PLAIN);
-    case CipherKind::Quagmire:
-    case CipherKind::Vigenere:
-        return GroupLetters(AsciiLettersUpper(puzzle.PLAIN), 5);
-    case CipherKind::Railfence:
-    case CipherKind::None:
-        break;
-    }
-    return std::nullopt;
-}
-
 std::size_t RailGroupSize(std::string_view text)
 {
     const std::size_t blank = text.find(' ');
     return blank == std::string_view::npos ? 0 : blank;
 }
 
-std::optional<std::string> RevealText(const GamePuzzle& puzzle, CipherKind kind)
+std::string RevealText(const GamePuzzle& puzzle)
 {
-    if (kind != CipherKind::Railfence) {
-        return AnswerText(puzzle, kind);
+    if (puzzle.GameKind == CipherKind::None) {
+        return {};
     }
-    const std::string letters = AsciiLettersUpper(puzzle.PLAIN);
-    const std::size_t group = RailGroupSize(puzzle.RAILSOL);
-    return group == 0 ? letters : GroupLetters(letters, group);
-}
-
-std::vector<std::size_t> WrongCells(std::string_view board, std::string_view answer)
-{
-    std::vector<std::size_t> wrong;
-    for (std::size_t i = 0; i < board.size(); ++i) {
-        if (i >= answer.size() || board[i] != answer[i]) {
-            wrong.push_back(i + 1);
+    std::string text = puzzle.BoardText;
+    for (std::size_t i = 0; i < text.size() && i < puzzle.Model.cells.size(); ++i) {
+        if (puzzle.Model.cells[i].answer != 0) {
+            text[i] = puzzle.Model.cells[i].answer;
         }
     }
-    return wrong;
+    return text;
 }
 
 std::string KeyText(const GamePuzzle& puzzle)

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "BoardGeometry.h"
 #include "QtCodePage.h"
@@ -13,8 +14,12 @@
 namespace {
 
 const QColor SelectedFill(255, 255, 0);
+const QColor GroupFill(255, 250, 190);
+const QColor ConflictFill(255, 205, 205);
 const QColor CellFill(255, 255, 255);
 const QColor RevealLetters(192, 192, 192);
+const QColor SolvedLetters(0, 60, 200);
+const QColor ConflictLetters(200, 0, 0);
 const QColor MarkColour(255, 0, 0);
 
 // Every code page byte as the character it shows, made once.
@@ -51,6 +56,24 @@ std::optional<SelectionMove> MoveOfKey(int key)
     }
 }
 
+// The glyph widths of one font, measured once per byte.
+class Advances
+{
+public:
+    explicit Advances(const QFontMetrics& metrics) : m_metrics(metrics) { m_width.fill(-1); }
+    int of(unsigned char byte)
+    {
+        if (m_width[byte] < 0) {
+            m_width[byte] = m_metrics.horizontalAdvance(Glyphs()[byte]);
+        }
+        return m_width[byte];
+    }
+
+private:
+    QFontMetrics m_metrics;
+    std::array<int, 256> m_width;
+};
+
 } // namespace
 
 PuzzlePaint::PuzzlePaint(GamePuzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle)
@@ -78,9 +101,24 @@ void PuzzlePaint::showScoreMarks(std::vector<std::size_t> positions)
     update();
 }
 
+const BoardLayout& PuzzlePaint::layout() const
+{
+    if (m_puzzle.Layout.places.size() == m_puzzle.BoardText.size()) {
+        return m_puzzle.Layout;
+    }
+    if (m_spareLayout.places.size() != m_puzzle.BoardText.size()) {
+        m_spareLayout = LayOutBoard(m_puzzle.BoardText);
+    }
+    return m_spareLayout;
+}
+
 void PuzzlePaint::refresh()
 {
     m_marks.clear();
+    if (layout().rows != m_rows) {
+        m_rows = layout().rows;
+        Q_EMIT heightChanged();
+    }
     update();
 }
 
@@ -89,50 +127,98 @@ int PuzzlePaint::cellSize() const
     return CellSizeFor(width());
 }
 
-void PuzzlePaint::paintEvent(QPaintEvent*)
+int PuzzlePaint::neededHeight(int boardWidth) const
+{
+    return layout().rows * CellSizeFor(boardWidth) + 1;
+}
+
+QRect PuzzlePaint::cellRect(std::size_t p) const
+{
+    const BoardLayout& l = layout();
+    if (p < 1 || p > l.places.size() || !l.places[p - 1]) {
+        return {};
+    }
+    const CellRect r = CellRectOf(*l.places[p - 1], cellSize());
+    return {r.left, r.top, r.size + 1, r.size + 1};
+}
+
+QRect PuzzlePaint::selectionRect() const
+{
+    return m_puzzle.SelectedCell ? cellRect(*m_puzzle.SelectedCell) : QRect();
+}
+
+std::optional<std::size_t> PuzzlePaint::positionAt(QPoint at) const
+{
+    const std::optional<BoardCell> cell = CellAt(at.x(), at.y(), cellSize());
+    return cell ? layout().positionAt(cell->row, cell->column) : std::nullopt;
+}
+
+void PuzzlePaint::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const int size = cellSize();
     QFont boardFont = font();
     boardFont.setPointSize(BoardFontPoints(size));
     painter.setFont(boardFont);
-    paintCells(painter, m_revealing ? m_revealText : m_puzzle.BoardText, size);
+    paintCells(painter, m_revealing ? m_revealText : m_puzzle.BoardText, size, event->rect());
     paintMarks(painter, size);
 }
 
-void PuzzlePaint::paintCells(QPainter& painter, const std::string& text, int size)
+void PuzzlePaint::paintCells(QPainter& painter, const std::string& text, int size, const QRect& area)
 {
     const QPalette& pal = palette();
     const QColor border = pal.color(QPalette::Active, QPalette::Button);
     const QColor letters = m_revealing ? RevealLetters : pal.color(QPalette::Active, QPalette::WindowText);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int offset = (size - metrics.height()) / 2;
-    const bool highlight = m_puzzle.GameKind != CipherKind::Railfence && m_puzzle.SelectedCell.has_value();
-    const std::size_t selected = highlight ? CellPosition(*m_puzzle.SelectedCell) : 0;
-    const int lastRow = height() / qMax(1, size) + 1;
-    const int ascent = metrics.ascent();
-    std::array<int, 256> advances;
-    advances.fill(-1);
-    for (std::size_t p = 1; p <= text.size(); ++p) {
-        const BoardCell cell = CellOfPosition(p);
-        if (cell.row > lastRow) {
-            break; // rows below the visible board are cut off
+    const QFont plainFont = painter.font();
+    QFont solvedFont = plainFont;
+    solvedFont.setBold(true);
+    const QFontMetrics metrics(plainFont);
+    const int offset = (size - metrics.height()) / 2 + metrics.ascent();
+    Advances plainAdvances(metrics);
+    Advances solvedAdvances{QFontMetrics(solvedFont)};
+    const std::size_t selected = m_puzzle.SelectedCell.value_or(0);
+    std::vector<bool> group(text.size() + 1, false);
+    if (selected != 0) {
+        for (std::size_t i : CipherGroup(m_puzzle, selected)) {
+            group[i] = i <= text.size();
+        }
+    }
+    const LetterMarks marks = MarkLetters(m_puzzle);
+    const BoardLayout& l = layout();
+    const int firstRow = area.top() / qMax(1, size) - 1;
+    const int lastRow = area.bottom() / qMax(1, size) + 1;
+    for (std::size_t p = 1; p <= text.size() && p <= l.places.size(); ++p) {
+        if (!l.places[p - 1] || l.places[p - 1]->row < firstRow) {
+            continue;
+        }
+        if (l.places[p - 1]->row > lastRow) {
+            break; // rows below the painted area
         }
         const char c = text[p - 1];
-        const CellRect r = CellRectOf(cell, size);
+        const CellRect r = CellRectOf(*l.places[p - 1], size);
+        const bool filled = !m_revealing && IsFilled(m_puzzle.Model, m_puzzle.BoardText, p);
+        const bool conflict = filled && InConflict(m_puzzle, marks, p);
+        QColor fill = CellFill;
+        if (p == selected) {
+            fill = SelectedFill;
+        } else if (conflict) {
+            fill = ConflictFill;
+        } else if (group[p]) {
+            fill = GroupFill;
+        }
         painter.setPen(border);
-        painter.setBrush(p == selected && c >= 'A' && c <= 'Z' ? SelectedFill : CellFill);
+        painter.setBrush(fill);
         painter.drawRect(r.left, r.top, r.size, r.size);
         if (c == ' ') {
             continue;
         }
         const auto byte = static_cast<unsigned char>(c);
-        if (advances[byte] < 0) {
-            advances[byte] = metrics.horizontalAdvance(Glyphs()[byte]);
-        }
-        painter.setPen(letters);
-        painter.drawText(r.left + (size - advances[byte]) / 2, r.top + offset + ascent, Glyphs()[byte]);
+        painter.setFont(filled ? solvedFont : plainFont);
+        painter.setPen(conflict ? ConflictLetters : filled ? SolvedLetters : letters);
+        const int advance = filled ? solvedAdvances.of(byte) : plainAdvances.of(byte);
+        painter.drawText(r.left + (size - advance) / 2, r.top + offset, Glyphs()[byte]);
     }
+    painter.setFont(plainFont);
 }
 
 void PuzzlePaint::paintMarks(QPainter& painter, int size)
@@ -143,9 +229,12 @@ void PuzzlePaint::paintMarks(QPainter& painter, int size)
     painter.setPen(QPen(MarkColour, 2));
     const int q = size / 4;
     for (std::size_t p : m_marks) {
-        const CellRect r = CellRectOf(CellOfPosition(p), size);
-        painter.drawLine(r.left + q, r.top + q, r.left + size - q, r.top + size - q);
-        painter.drawLine(r.left + size - q, r.top + q, r.left + q, r.top + size - q);
+        const QRect r = cellRect(p);
+        if (r.isEmpty()) {
+            continue;
+        }
+        painter.drawLine(r.left() + q, r.top() + q, r.left() + size - q, r.top() + size - q);
+        painter.drawLine(r.left() + size - q, r.top() + q, r.left() + q, r.top() + size - q);
     }
 }
 
@@ -155,9 +244,7 @@ void PuzzlePaint::mousePressEvent(QMouseEvent* event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    const QPoint at = event->position().toPoint();
-    const std::optional<BoardCell> cell = CellAt(at.x(), at.y(), cellSize());
-    if (ClickCell(m_puzzle, cell ? cell->row : -1, cell ? cell->column : 0)) {
+    if (ClickCell(m_puzzle, positionAt(event->position().toPoint()))) {
         refresh();
         Q_EMIT edited();
     }
@@ -165,24 +252,30 @@ void PuzzlePaint::mousePressEvent(QMouseEvent* event)
 
 bool PuzzlePaint::handleKey(int key, const QString& text)
 {
-    if (!m_inputEnabled || m_puzzle.GameKind == CipherKind::Railfence) {
+    if (!m_inputEnabled) {
         return false;
     }
     if (const std::optional<SelectionMove> move = MoveOfKey(key)) {
         return MoveSelection(m_puzzle, *move);
     }
     if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-        return UndoCell(m_puzzle);
+        return EraseSelection(m_puzzle);
     }
     const QString upper = text.toUpper();
     if (upper.size() == 1 && upper[0] >= QLatin1Char('A') && upper[0] <= QLatin1Char('Z')) {
-        return PickLetter(m_puzzle, upper[0].unicode() - 'A' + 1);
+        return TypeLetter(m_puzzle, upper[0].unicode() - 'A' + 1);
     }
     return false;
 }
 
 void PuzzlePaint::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F8) {
+        if (!event->isAutoRepeat() && m_inputEnabled) {
+            Q_EMIT revealHeld(true);
+        }
+        return;
+    }
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (plain && handleKey(event->key(), event->text())) {
         refresh();
@@ -192,10 +285,19 @@ void PuzzlePaint::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void PuzzlePaint::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F8 && !event->isAutoRepeat()) {
+        Q_EMIT revealHeld(false);
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
 bool PuzzlePaint::focusNextPrevChild(bool next)
 {
-    // Tab and Shift+Tab move the selection over the letter cells instead of moving the focus away.
-    if (m_inputEnabled && m_puzzle.GameKind != CipherKind::Railfence) {
+    // Tab and Shift+Tab move the selection over the puzzle cells instead of moving the focus away.
+    if (m_inputEnabled && m_puzzle.GameKind != CipherKind::None) {
         if (MoveSelection(m_puzzle, next ? SelectionMove::Next : SelectionMove::Previous)) {
             refresh();
             Q_EMIT edited();
@@ -208,5 +310,44 @@ bool PuzzlePaint::focusNextPrevChild(bool next)
 void PuzzlePaint::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    refresh();
+    m_marks.clear();
+    update();
+}
+
+BoardScroller::BoardScroller(PuzzlePaint* board, QWidget* parent) : QScrollArea(parent), m_board(board)
+{
+    setObjectName(QStringLiteral("BoardScroller"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidgetResizable(false);
+    setWidget(board);
+    setFocusProxy(board);
+    connect(board, &PuzzlePaint::heightChanged, this, &BoardScroller::fitBoard);
+    connect(board, &PuzzlePaint::edited, this, &BoardScroller::showSelection);
+}
+
+void BoardScroller::fitBoard()
+{
+    // The scroll bar is shown only when the rows do not fit at the full width; deciding it here, rather than
+    // letting the bar come and go with the board's size, keeps the cell size from flipping between two values.
+    const int full = width() - 2 * frameWidth();
+    const int high = height() - 2 * frameWidth();
+    const bool scroll = m_board->neededHeight(full) > high;
+    setVerticalScrollBarPolicy(scroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int w = scroll ? full - verticalScrollBar()->sizeHint().width() : full;
+    m_board->resize(w, qMax(high, m_board->neededHeight(w)));
+}
+
+void BoardScroller::showSelection()
+{
+    const QRect r = m_board->selectionRect();
+    if (!r.isEmpty()) {
+        ensureVisible(r.center().x(), r.center().y(), r.width(), r.height());
+    }
+}
+
+void BoardScroller::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    fitBoard();
 }

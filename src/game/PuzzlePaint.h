@@ -3,12 +3,14 @@
 #include <cstddef>
 #include <vector>
 
+#include <QScrollArea>
 #include <QWidget>
 
 #include "GamePuzzle.h"
 
-/// The board: BoardText drawn as square cells, 23 to a row, and the solver's selection with mouse and keyboard.
-/// Score marks are drawn over the cells until the board next changes or is resized.
+/// The board: BoardText drawn as square cells, 23 to a row with words kept whole, and the solver's selection with
+/// mouse and keyboard. Filled cells, the selection's group and conflicting letters are drawn apart from the cipher
+/// letters. Score marks are drawn over the cells until the board next changes or is resized.
 class PuzzlePaint : public QWidget
 {
     Q_OBJECT
@@ -32,26 +34,62 @@ public:
 
     /// The edge of a cell at the current width.
     int cellSize() const;
+    /// The height all rows of the board need at width.
+    int neededHeight(int width) const;
+    /// The pixel rectangle of position p (from 1); empty when p has no cell.
+    QRect cellRect(std::size_t p) const;
+    /// The rectangle of the selected cell; empty without a selection.
+    QRect selectionRect() const;
+    /// The position under a pixel of the board, or nothing.
+    std::optional<std::size_t> positionAt(QPoint at) const;
 
 Q_SIGNALS:
     /// The solver changed the selection or the board with the mouse or keyboard; the strip needs a repaint.
     void edited();
+    /// The rows or the cell size changed: the board's height must follow.
+    void heightChanged();
+    /// F8 pressed (true) or released (false) on the board: Reveal puzzle from the keyboard.
+    void revealHeld(bool held);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void paintCells(QPainter& painter, const std::string& text, int size);
+    void paintCells(QPainter& painter, const std::string& text, int size, const QRect& area);
     void paintMarks(QPainter& painter, int size);
     bool handleKey(int key, const QString& text);
+    const BoardLayout& layout() const;
 
     GamePuzzle& m_puzzle;
     bool m_inputEnabled = false;
     bool m_revealing = false;
     std::string m_revealText;
     std::vector<std::size_t> m_marks;
+    int m_rows = -1;
+    mutable BoardLayout m_spareLayout; ///< for a board text set without a new model (kept in step lazily)
+};
+
+/// The board's vertical scroller: keeps the board as wide as its view and as tall as its rows, and keeps the
+/// selected cell in view.
+class BoardScroller : public QScrollArea
+{
+    Q_OBJECT
+public:
+    BoardScroller(PuzzlePaint* board, QWidget* parent = nullptr);
+
+    /// Fits the board to the view's width and its rows' height.
+    void fitBoard();
+    /// Scrolls so that the selected cell can be seen.
+    void showSelection();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PuzzlePaint* m_board;
 };

@@ -88,7 +88,11 @@ void TToolForm::showEvent(QShowEvent* event)
         showContent(content);
     }
     // After the last resize: a resize places the window by its client area again.
-    moveToScreenCorner();
+    if (m_place) {
+        m_place(this);
+    } else {
+        moveToScreenCorner();
+    }
 }
 
 void TToolForm::showContent(const ToolContent& content)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 #include "ToolTexts.h"
@@ -19,6 +21,10 @@ public:
 
     QPlainTextEdit* memo() const { return m_memo; }
 
+    /// Where the window goes when it is first shown (the main window places it beside its board); without one it
+    /// goes to the screen's top left corner.
+    void setPlacement(std::function<void(QWidget*)> place) { m_place = std::move(place); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -37,4 +43,5 @@ private:
     int m_memoHeight = 150;
     int m_memoWidth = 0;
     bool m_built = false;
+    std::function<void(QWidget*)> m_place;
 };

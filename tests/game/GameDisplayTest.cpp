@@ -1,3 +1,4 @@
+#include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
@@ -6,6 +7,8 @@
 #include "ABCPaint.h"
 #include "Acn5GameMainUnit.h"
 #include "ScriptedUi.h"
+#include "PuzzlePaint.h"
+#include "RailUnit.h"
 #include "ToolUnit.h"
 
 // Run on a real display with a window manager and the system's fonts: what the offscreen tests cannot see.
@@ -16,21 +19,25 @@ class GameDisplayTest : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // The tool window opens with its whole frame, title bar included, at the top left corner of the screen.
-    void toolWindowFrameOpensAtTheScreenCorner()
+    // The tool window opens with its whole frame beside the board: never over the main window's menu bar.
+    void toolWindowOpensBesideTheBoard()
     {
         ScriptedUi ui;
         TAcn5GameMainForm window(ui.services());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* tool = new TToolForm({CipherKind::Playfair, {}, "ZEBRA", {}, {}, {}, {}}, &ui.dialogs, &window);
+        tool->setPlacement([&window](QWidget* w) {
+            PlaceBesideBoard(w, &window, window.findChild<QWidget*>(QStringLiteral("BoardScroller")));
+        });
         tool->show();
         QVERIFY(QTest::qWaitForWindowExposed(tool));
-        const QPoint corner = tool->screen()->availableGeometry().topLeft();
-        QTRY_COMPARE(tool->frameGeometry().topLeft(), corner);
-        if (QGuiApplication::platformName() == u"xcb"_qs) {
-            QTRY_VERIFY(tool->geometry().top() > corner.y()); // the title bar lies above the client area
-        }
+        const QRect menuBar(window.menuBar()->mapToGlobal(QPoint(0, 0)), window.menuBar()->size());
+        const QRect available = tool->screen()->availableGeometry();
+        QTRY_VERIFY(!tool->frameGeometry().intersects(menuBar));
+        QVERIFY(available.contains(tool->frameGeometry()));
+        QVERIFY(tool->frameGeometry().top() >= window.board()->mapToGlobal(QPoint(0, 0)).y() ||
+                !tool->frameGeometry().intersects(window.frameGeometry()));
         delete tool;
     }
 

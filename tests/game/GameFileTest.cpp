@@ -6,6 +6,7 @@
 
 #include "GameFile.h"
 #include "PuzzleFile.h"
+#include "SolvingCommands.h"
 #include "TessarinError.h"
 
 namespace {
@@ -76,13 +77,20 @@ TEST_F(GameFileTest, FailedLoadsChangeNothing)
     shortLines.resize(57);
     const QString shortPath = dir.filePath(QStringLiteral("short.acnx"));
     WriteBytes(shortPath, JoinPuzzleLines(shortLines));
+    // Sixty lines of something else: writing solution lines into it would damage it.
+    const QString otherPath = dir.filePath(QStringLiteral("notes.acnx"));
+    WriteBytes(otherPath, JoinPuzzleLines(PuzzleLines(60, "a note")));
+    const auto notAPuzzle = [](const QString& file) {
+        return "The file \"" + QDir::toNativeSeparators(file).toStdString() + "\" is not a Tessarin puzzle: ";
+    };
     struct Case
     {
         QString path;
         std::string messageStart;
     };
     const std::vector<Case> cases = {
-        {shortPath, "List index out of bounds (57)"},
+        {shortPath, notAPuzzle(shortPath) + "it has 57 lines, a puzzle has at least 58."},
+        {otherPath, notAPuzzle(otherPath) + "line 44 should read <CIPHERSOL>."},
         {dir.filePath(QStringLiteral("missing.acnx")), "Cannot open file \""},
         {dir.path(), "Cannot open file \""},
     };
@@ -122,7 +130,25 @@ TEST_F(GameFileTest, SaveReplacesOnlyTheFiveSolutionLines)
     expected[45] = "HELLO <VGKSR> & EG";
     expected[48] = BlankBoard();
     EXPECT_EQ(ReadBytes(path), JoinPuzzleLines(expected));
-    EXPECT_TRUE(p.GameChanged) << "saving does not clear GameChanged";
+    EXPECT_FALSE(p.GameChanged) << "a save clears GameChanged";
+}
+
+TEST_F(GameFileTest, RevealAfterSaveAndReopenChangesOnlyTheSelectedCipherLettersGroup)
+{
+    // "Hello <world> & co" is "ITSSG <VGKSR> & EG": the solver's E in "Hello" equals the cipher E of "co".
+    GamePuzzle p;
+    LoadGamePuzzle(p, path);
+    p.FileName = path.toStdString();
+    p.ChooseKind(CipherKind::Cipher);
+    p.BoardText = "HELLO <VGKSR> & EG";
+    SaveGamePuzzle(p);
+    GamePuzzle reopened;
+    LoadGamePuzzle(reopened, path);
+    reopened.FileName = p.FileName;
+    reopened.ChooseKind(CipherKind::Cipher);
+    reopened.SelectedCell = 17; // the c of "co"
+    ASSERT_TRUE(RevealLetter(reopened));
+    EXPECT_EQ(reopened.BoardText, "HELLO <VGKSR> & CG");
 }
 
 TEST_F(GameFileTest, SaveIntoAShortOrMissingFileFailsAndKeepsTheBoards)

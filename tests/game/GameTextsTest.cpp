@@ -5,68 +5,26 @@
 #include "GameTexts.h"
 #include "ToolTexts.h"
 
-TEST(AnswerText, FollowsTheLayoutOfEachKindsCiphertext)
+TEST(RevealText, PutsEachScoredCellsAnswerAndKeepsGivensAndFillers)
 {
     GamePuzzle p;
     p.PLAIN = "Hello, World! \xe9t\xe9";
     struct Case
     {
         CipherKind kind;
-        std::optional<std::string> answer;
-    };
-    const std::vector<Case> cases = {
-        {CipherKind::Cipher, std::string("HELLO, WORLD! \xe9T\xe9")},
-        {CipherKind::Playfair, std::string("HELLOWORLDT")},
-        {CipherKind::Quagmire, std::string("HELLO WORLD T")},
-        {CipherKind::Vigenere, std::string("HELLO WORLD T")},
-        {CipherKind::Railfence, std::nullopt},
-        {CipherKind::None, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(AnswerText(p, c.kind), c.answer) << static_cast<int>(c.kind);
-    }
-    p.PLAIN = "abcde fghij";
-    EXPECT_EQ(AnswerText(p, CipherKind::Vigenere), "ABCDE FGHIJ ") << "a blank after the tenth letter too";
-}
-
-TEST(RevealText, GroupsTheRailFenceByItsRails)
-{
-    GamePuzzle p;
-    p.PLAIN = "We are discovered";
-    struct Case
-    {
-        std::string railsol;
+        std::string cipher;
         std::string reveal;
     };
     const std::vector<Case> cases = {
-        {"WAD ", "WEA RED ISC OVE RED "}, {"WE AR ", "WE AR ED IS CO VE RE D"},
-        {" WEA", "WEAREDISCOVERED"},      {"WEAREDISCOVERED", "WEAREDISCOVERED"},
-        {"", "WEAREDISCOVERED"},
+        {CipherKind::Cipher, "ITSSG, VGKSR! \xc9Z\xc9", "HELLO, WORLD! \xc9T\xc9"},
+        {CipherKind::Playfair, "ABCDEFGHIJKL", "HELXLOWORLDT"},
+        {CipherKind::Vigenere, "ABCDE FGHIJ K", "HELLO WORLD T"},
+        {CipherKind::Railfence, "ABC DEF GHI JKL ", "HEL LOW ORL DTL "}, // the twelfth letter is a filler
     };
     for (const Case& c : cases) {
-        p.RAILSOL = c.railsol;
-        EXPECT_EQ(RevealText(p, CipherKind::Railfence), c.reveal) << c.railsol;
-    }
-    EXPECT_EQ(RevealText(p, CipherKind::Cipher), "WE ARE DISCOVERED");
-}
-
-TEST(WrongCells, ComparesEveryCellAndMarksCellsPastTheAnswer)
-{
-    struct Case
-    {
-        std::string board, answer;
-        std::vector<std::size_t> wrong;
-    };
-    const std::vector<Case> cases = {
-        {"ABCDE FGHIJ ", "ABCDE FGHIJ ", {}},
-        {"ABXDE", "ABCDE", {3}},
-        {"AB, C", "AB; C", {3}},
-        {"ABCD", "AB", {3, 4}},
-        {std::string(24, 'Q'), std::string(23, 'Q') + "R", {24}},
-        {"", "ABC", {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(WrongCells(c.board, c.answer), c.wrong) << c.board;
+        *p.SolutionValue(c.kind) = c.cipher;
+        p.ChooseKind(c.kind);
+        EXPECT_EQ(RevealText(p), c.reveal) << c.cipher;
     }
 }
 
