@@ -37,6 +37,7 @@ void TAcn5MainForm::runGuarded(const std::function<void()>& command)
     } catch (const std::exception& e) {
         ReportError(m_ui, this, QString::fromUtf8(e.what()));
     }
+    updateModifiedMark();
 }
 
 void TAcn5MainForm::buildActions()

@@ -47,6 +47,7 @@ void TAcn5MainForm::FormShow(const QStringList& arguments)
         try {
             LoadPuzzleFile(m_holder.Puzzle, path);
             m_holder.Puzzle.FileName = path.toStdString();
+            m_hasOwnFile = true;
             // The plaintext goes in first: a stored option that cannot be shown is reported once and the puzzle
             // stays visible.
             SourceREdit->setPlainText(FromCodePage(m_holder.Puzzle.PLAIN));
@@ -118,15 +119,22 @@ void TAcn5MainForm::closeEvent(QCloseEvent* event)
 
 bool TAcn5MainForm::FormCloseQuery()
 {
-    // Yes leaves Changed set, so that FormClose saves.
-    return !m_holder.Puzzle.Changed || askSaveChangesQuestion() != Answer::Cancel;
+    if (!hasUnsavedWork()) {
+        return true;
+    }
+    const Answer answer = askSaveChangesQuestion();
+    if (answer == Answer::Yes) {
+        m_holder.Puzzle.Changed = true; // FormClose saves, typed text included
+    }
+    return answer != Answer::Cancel;
 }
 
 bool TAcn5MainForm::FormClose()
 {
-    // A failing save throws: the window then stays open with the puzzle still marked as changed.
-    if (m_holder.Puzzle.Changed) {
-        SaveCurrentPuzzle();
+    // A failing save throws, and a cancelled name dialog returns false: the window then stays open with the puzzle
+    // still marked as changed.
+    if (m_holder.Puzzle.Changed && !SaveCurrentPuzzle()) {
+        return false;
     }
     if (m_help) {
         m_help->close();

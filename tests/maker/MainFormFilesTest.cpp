@@ -60,6 +60,8 @@ private Q_SLOTS:
     void revertReadsTheFileAgainOrDoesNothing();
     void startWithAFileShowsItsFirstKindWithoutTouchingLastPuzzle();
     void startWithAnUnreadableFileReportsAndStartsNew();
+    void typedTextIsAskedForAndSaved();
+    void untitledSaveAsksForANameAndKeepsAnEarlierPuzzle();
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
     void failingSaveAtClosingKeepsTheWindowOpen();
@@ -73,8 +75,9 @@ void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
     QVERIFY(!QDir(PuzzleFolder()).exists());
     f.source()->setPlainText(QStringLiteral("first save"));
     f.trigger(QStringLiteral("EncryptAct"));
-    f.trigger(QStringLiteral("SaveAct"));
     const QString path = PuzzleFolder() + QStringLiteral("/Untitled.acnx");
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("SaveAct"));
     QVERIFY(QFile::exists(path));
     QVERIFY(!f.holder.Puzzle.Changed);
     QCOMPARE(f.pauses.size(), 11);
@@ -90,7 +93,7 @@ void MainFormFilesTest::saveIntoAMissingFolderElsewhereFailsAndKeepsChanged()
     f.start();
     f.source()->setPlainText(QStringLiteral("text"));
     f.trigger(QStringLiteral("EncryptAct"));
-    f.holder.Puzzle.FileName = (f.home() + QStringLiteral("/missing/p.acnx")).toStdString();
+    f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/missing/p.acnx"));
     f.trigger(QStringLiteral("SaveAct"));
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(f.holder.Puzzle.Changed);
@@ -167,6 +170,9 @@ void MainFormFilesTest::saveQuestionAnswers()
     f.trigger(QStringLiteral("EncryptAct"));
     const std::string name = f.holder.Puzzle.FileName;
     f.ui.dialogs.askAnswers.push_back(answer);
+    if (answer == Answer::Yes) {
+        f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(name)); // naming the never-saved puzzle
+    }
     f.ui.dialogs.fileAnswers.push_back(other);
     f.trigger(QStringLiteral("OpenAct"));
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
@@ -175,7 +181,7 @@ void MainFormFilesTest::saveQuestionAnswers()
     if (answer == Answer::Cancel) {
         QCOMPARE(f.holder.Puzzle.FileName, name);
         QVERIFY(f.holder.Puzzle.Changed);
-        QCOMPARE(f.ui.dialogs.texts(QStringLiteral("open")).size(), 0);
+        QCOMPARE(f.ui.dialogs.shown.size(), 1);
         QCOMPARE(f.source()->toPlainText(), QStringLiteral("unsaved work"));
     } else {
         QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), other);
@@ -263,7 +269,10 @@ void MainFormFilesTest::revertReadsTheFileAgainOrDoesNothing()
     f.trigger(QStringLiteral("RevertAct"));
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("never saved"));
     const QString path = f.writePuzzle(QStringLiteral("saved.acnx"), railAndVigenerePuzzle());
-    f.holder.Puzzle.FileName = path.toStdString();
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("OpenAct"));
+    f.ui.dialogs.shown.clear();
     f.window->selectKind(CipherKind::Vigenere);
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("OTHER"));
     f.trigger(QStringLiteral("EncryptAct"));
@@ -303,6 +312,56 @@ void MainFormFilesTest::startWithAnUnreadableFileReportsAndStartsNew()
     QCOMPARE(f.panel(6), QStringLiteral("Untitled"));
 }
 
+void MainFormFilesTest::typedTextIsAskedForAndSaved()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Vigenere);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("TYPED"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("*Tessarin 5"));
+    f.ui.dialogs.askAnswers.push_back(Answer::Cancel);
+    f.trigger(QStringLiteral("NewAct"));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
+    f.source()->setPlainText(QStringLiteral("typed, never encrypted"));
+    f.ui.dialogs.askAnswers.push_back(Answer::Yes);
+    f.ui.dialogs.fileAnswers.push_back(DefaultPuzzlePath());
+    f.trigger(QStringLiteral("ExitAct"));
+    QVERIFY(!f.window->isVisible());
+    PuzzleDocument back;
+    LoadPuzzleFile(back, DefaultPuzzlePath());
+    QCOMPARE(back.PLAIN, std::string("typed, never encrypted"));
+    QCOMPARE(back.VIGENKEY, std::string("TYPED"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tessarin 5"));
+}
+
+void MainFormFilesTest::untitledSaveAsksForANameAndKeepsAnEarlierPuzzle()
+{
+    MainFormFixture f;
+    PuzzleDocument earlier;
+    earlier.PLAIN = "earlier puzzle";
+    QDir().mkpath(PuzzleFolder());
+    SavePuzzleFile(earlier, DefaultPuzzlePath());
+    f.start();
+    f.source()->setPlainText(QStringLiteral("new"));
+    f.trigger(QStringLiteral("SaveAct")); // the name dialog is cancelled
+    const FileDialogRequest request = f.ui.dialogs.shown.value(0).request;
+    QCOMPARE(request.folder + u'/' + request.fileName, DefaultPuzzlePath());
+    const QString second = f.home() + QStringLiteral("/second.acnx");
+    f.ui.dialogs.fileAnswers.push_back(second);
+    f.trigger(QStringLiteral("SaveAct"));
+    f.source()->setPlainText(QStringLiteral("newer"));
+    f.trigger(QStringLiteral("SaveAct")); // saved once, it keeps its name
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("save")).size(), 2);
+    PuzzleDocument back;
+    LoadPuzzleFile(back, second);
+    QCOMPARE(back.PLAIN, std::string("newer"));
+    LoadPuzzleFile(back, DefaultPuzzlePath());
+    QCOMPARE(back.PLAIN, std::string("earlier puzzle"));
+    f.trigger(QStringLiteral("NewAct"));
+    f.trigger(QStringLiteral("RevertAct")); // the new puzzle has no file to go back to
+    QVERIFY(f.source()->toPlainText().isEmpty());
+}
+
 void MainFormFilesTest::closeQuestionAnswers_data()
 {
     QTest::addColumn<Answer>("answer");
@@ -326,6 +385,7 @@ void MainFormFilesTest::closeQuestionAnswers()
     f.source()->setPlainText(QStringLiteral("closing text"));
     f.trigger(QStringLiteral("EncryptAct"));
     f.ui.dialogs.askAnswers.push_back(answer);
+    f.ui.dialogs.fileAnswers.push_back(DefaultPuzzlePath());
     f.trigger(QStringLiteral("ExitAct"));
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
@@ -340,7 +400,7 @@ void MainFormFilesTest::failingSaveAtClosingKeepsTheWindowOpen()
     f.start();
     f.source()->setPlainText(QStringLiteral("text"));
     f.trigger(QStringLiteral("EncryptAct"));
-    f.holder.Puzzle.FileName = (f.home() + QStringLiteral("/missing/p.acnx")).toStdString();
+    f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/missing/p.acnx"));
     f.ui.dialogs.askAnswers.push_back(Answer::Yes);
     f.window->close();
     QVERIFY(f.window->isVisible());

@@ -347,6 +347,7 @@ void MainFormTest::normalizeJoinsTheLinesAndOffersToSave()
     QVERIFY(!f.holder.Puzzle.Changed);
     QVERIFY(!QFile::exists(QString::fromStdString(f.holder.Puzzle.FileName)));
     f.ui.dialogs.confirmAnswers.push_back(true);
+    f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(f.holder.Puzzle.FileName)); // naming a new puzzle
     f.trigger(QStringLiteral("DistillAct"));
     QVERIFY(QFile::exists(QString::fromStdString(f.holder.Puzzle.FileName)));
     // A long paragraph counts as several lines as laid out: a word broken by the wrap gets a blank.
@@ -396,6 +397,10 @@ void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
     f.source()->setPlainText(QStringLiteral("keep me"));
     f.source()->selectAll();
     f.source()->setFocus();
+    QTest::keyClick(f.source(), Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(f.window->isVisible()); // the typed text was never saved: the question's Cancel keeps it
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")).size(), 1);
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
     QTest::keyClick(f.source(), Qt::Key_X, Qt::ControlModifier);
     QVERIFY(!f.window->isVisible());
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("keep me"));
