@@ -37,7 +37,8 @@ void TAcn5MainForm::FormShow(const QStringList& arguments)
 {
     runGuarded([this] { ApplyViewSettings(); });
     if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        const QSize frame = frameGeometry().size();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
     updateStatusPanel5();
     SourceREdit->setFocus(Qt::OtherFocusReason);
@@ -78,7 +79,22 @@ void TAcn5MainForm::selectFirstTab()
 void TAcn5MainForm::ApplyViewSettings()
 {
     const ViewSettings view = ReadViewSettings(m_settings, palette());
-    resize(view.width, view.height);
+    // A size remembered on a larger screen is limited to this one, and the window is kept on the screen.
+    QSize size(view.width, view.height);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - this->size();
+        size = FitToScreen(size, minimumSize(), area.size() - frame);
+        resize(size);
+        QRect placed = frameGeometry();
+        placed.moveRight(qMin(placed.right(), area.right()));
+        placed.moveBottom(qMin(placed.bottom(), area.bottom()));
+        placed.moveLeft(qMax(placed.left(), area.left()));
+        placed.moveTop(qMax(placed.top(), area.top()));
+        move(placed.topLeft());
+    } else {
+        resize(size);
+    }
     QPalette editorPalette = SourceREdit->palette();
     editorPalette.setColor(QPalette::Base, view.background);
     editorPalette.setColor(QPalette::Text, view.textColor);
@@ -88,6 +104,9 @@ void TAcn5MainForm::ApplyViewSettings()
     viewPalette.setColor(QPalette::Text, view.textColor);
     CryptREdit->setPalette(viewPalette);
     CryptREdit->setFont(view.font);
+    if (!view.errors.isEmpty()) {
+        throw TessarinError(view.errors.join(u'\n').toStdString());
+    }
 }
 
 void TAcn5MainForm::resizeEvent(QResizeEvent* event)

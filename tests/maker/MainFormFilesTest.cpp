@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include "MainFormFixture.h"
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void closeQuestionAnswers();
     void failingSaveAtClosingKeepsTheWindowOpen();
     void viewSettingsApplyWithTheDesignedSizeAsMinimum();
+    void viewSettingsFitTheScreenAndFailOneByOne();
 };
 
 void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
@@ -416,19 +418,34 @@ void MainFormFilesTest::viewSettingsApplyWithTheDesignedSizeAsMinimum()
 {
     MainFormFixture f;
     f.settings->WriteSetting(Setting::ScreenHeight, 300);
-    f.settings->WriteSetting(Setting::ScreenWidth, 1000);
+    f.settings->WriteSetting(Setting::ScreenWidth, 780); // the offscreen screen is 800 wide
     f.settings->WriteSetting(Setting::PTWinColor, QStringLiteral("$00E7FEFD"));
     f.settings->WriteSetting(Setting::PTFontName, QStringLiteral("Courier"));
     f.settings->WriteSetting(Setting::PTFontSize, 14);
     f.settings->WriteSetting(Setting::PTFontStyle, 3);
     f.start();
-    QCOMPARE(f.window->size(), QSize(1000, 552));
+    QCOMPARE(f.window->size(), QSize(780, 552));
     QCOMPARE(f.source()->palette().color(QPalette::Base), QColor(253, 254, 231));
     QCOMPARE(f.source()->font().pointSize(), 14);
     QVERIFY(f.source()->font().bold() && f.source()->font().italic());
     QCOMPARE(f.crypt()->font(), f.source()->font());
     f.settings->WriteSetting(Setting::PTFontColor, QStringLiteral("no colour"));
     QVERIFY_THROWS_EXCEPTION(TessarinError, f.window->ApplyViewSettings());
+}
+
+void MainFormFilesTest::viewSettingsFitTheScreenAndFailOneByOne()
+{
+    MainFormFixture f;
+    f.settings->WriteSetting(Setting::ScreenHeight, 4000);
+    f.settings->WriteSetting(Setting::ScreenWidth, 5000);
+    f.settings->WriteSetting(Setting::PTFontSize, QStringLiteral("big"));
+    f.settings->WriteSetting(Setting::PTWinColor, QStringLiteral("$00E7FEFD"));
+    f.start();
+    const QSize frame = f.window->frameGeometry().size();
+    QCOMPARE(frame.boundedTo(f.window->screen()->availableGeometry().size()), frame);
+    QCOMPARE(f.source()->palette().color(QPalette::Base), QColor(253, 254, 231));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("Invalid data type for 'PTFontSize'")});
 }
 
 QTEST_MAIN(MainFormFilesTest)
