@@ -10,6 +10,7 @@
 
 #include "AcnProcsUi.h"
 #include "AcnProcsUnit.h"
+#include "Alphabet.h"
 #include "CipherAlphaUnit.h"
 #include "EncodeQuagmire.h"
 #include "PlayfairSqUnit.h"
@@ -131,6 +132,7 @@ void TAcn5MainForm::CipherAlphaActExecute()
 void TAcn5MainForm::PlaySqActExecute()
 {
     TPlayfairSqForm form(m_holder, this);
+    form.setKeyword(TrimControl(ToCodePageOrThrow(KeywordEd->text()))); // the keyword as typed, not as last stored
     if (form.exec() == QDialog::Accepted) {
         m_holder.Puzzle.PLAYKEY = form.square();
         KeywordEd->setText(fromBytes(m_holder.Puzzle.PLAYKEY));

@@ -8,7 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "EncodePlayfair.h"
 #include "MainFormFixture.h"
+#include "PlayfairSqUnit.h"
 #include "SettingNames.h"
 
 namespace {
@@ -45,6 +47,7 @@ private Q_SLOTS:
     void cancelledCipherAlphabetChangesNothing();
     void badOffsetDigitIsReportedAndNoWindowIsShown();
     void acceptedPlayfairSquareBecomesTheKeyword();
+    void playfairWindowOpensOverTheMainWindowWithTheTypedKeyword();
     void preferencesSavedApplyTheViewSettingsAgain();
     void preferencesCancelledApplyNothing();
     void tableWindowsAndAboutBoxOpenAndClose();
@@ -111,6 +114,31 @@ void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
     QCOMPARE(f.find<QLineEdit>(QStringLiteral("KeywordEd"))->text(), QString::fromLatin1(f.holder.Puzzle.PLAYKEY));
     f.trigger(QStringLiteral("EncryptAct"));
     QVERIFY(!f.holder.UseEditedSquare);
+}
+
+void MainFormWindowsTest::playfairWindowOpensOverTheMainWindowWithTheTypedKeyword()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Playfair);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("WHEATSTONE")); // typed, never encrypted
+    std::string square;
+    QString focused;
+    bool over = false;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] {
+        if (auto* form = qobject_cast<TPlayfairSqForm*>(QApplication::activeModalWidget())) {
+            square = form->square();
+            focused = form->focusWidget() ? form->focusWidget()->objectName() : QString();
+            over = f.window->frameGeometry().contains(form->frameGeometry().center());
+            form->reject();
+        }
+    });
+    timer.start(10);
+    f.trigger(QStringLiteral("PlaySqAct"));
+    QCOMPARE(square, PlayfairSquareOf("WHEATSTONE"));
+    QCOMPARE(focused, QStringLiteral("AcceptBtn"));
+    QVERIFY(over);
 }
 
 void MainFormWindowsTest::preferencesSavedApplyTheViewSettingsAgain()

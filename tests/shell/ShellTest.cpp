@@ -98,9 +98,10 @@ void ShellTest::aboutBoxShowsTheProductLinesAndClosesWithOk()
     QCOMPARE(about.windowTitle(), QStringLiteral("About Tessarin"));
     QCOMPARE(about.size(), QSize(339, 254));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("ProductLine"))->text(),
-             QStringLiteral("Cryptogram puzzles for Windows"));
+             QStringLiteral("Cryptogram puzzles for Linux"));
+    QCOMPARE(VersionLine(QStringLiteral("5.1.0")), QStringLiteral("Version 5.1  (Build 5.1.0)"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("VersionLine"))->text(),
-             QStringLiteral("Version 5.1  (Build 5.1.0)"));
+             VersionLine(QStringLiteral(TESSARIN_VERSION))); // the same version as --version and the package
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("imgLogo"))->size(), QSize(100, 92));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Image2"))->size(), QSize(239, 72));
     QVERIFY(isPlainPicture(about.findChild<QLabel*>(QStringLiteral("imgLogo"))));
