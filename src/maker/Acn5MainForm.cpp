@@ -264,12 +264,13 @@ void TAcn5MainForm::buildStatusBar()
 
 void TAcn5MainForm::updateStatusPanel5()
 {
-    int marks = 0;
-    for (int width : MarkPanelWidths) {
-        marks += width;
+    // Measured where the panel really starts: the status bar puts margins and gaps between its panels.
+    if (QLayout* bar = statusBar()->layout()) {
+        bar->activate();
     }
+    const int start = m_panels[5]->mapTo(this, QPoint(0, 0)).x();
     const int left = CipherGroup1->mapTo(this, QPoint(0, 0)).x();
-    m_panels[5]->setFixedWidth(qMax(0, left - marks));
+    m_panels[5]->setFixedWidth(qMax(0, left - start));
 }
 
 void TAcn5MainForm::interceptShortcuts(QWidget* widget)

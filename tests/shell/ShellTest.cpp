@@ -143,7 +143,7 @@ void ShellTest::splashSampleIsARealEncryption()
     QFile file(QStringLiteral(":/shell/splash.svg"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(file.readAll());
-    const QRegularExpression line(QStringLiteral(R"(<text x="209" y="2(38|62)">([^<]*)</text>)"));
+    const QRegularExpression line(QStringLiteral(R"re(<text x="209" y="2(38|62)">([^<]*)</text>)re"));
     QStringList texts;
     for (auto it = line.globalMatch(svg); it.hasNext();) {
         texts.append(it.next().captured(2));
