@@ -553,6 +553,9 @@ void MainFormTest::resizingPutsTheSplitterBackToTheMiddle()
     auto* panel5 = f.find<QLabel>(QStringLiteral("StatusPanel5"));
     QTRY_COMPARE(panel5->mapTo(f.window.get(), QPoint(panel5->width(), 0)).x(),
                  f.find<QWidget>(QStringLiteral("CipherGroup1"))->mapTo(f.window.get(), QPoint(0, 0)).x());
+    // The progress bar's corner keeps all of its 150 pixels inside the window.
+    auto* corner = f.find<QWidget>(QStringLiteral("ProgBarCorner"));
+    QVERIFY(f.window->rect().contains(QRect(corner->mapTo(f.window.get(), QPoint(0, 0)), QSize(150, 17))));
 }
 
 QTEST_MAIN(MainFormTest)
