@@ -112,10 +112,16 @@ bool MakerEndToEndTest::startMaker(const QStringList& arguments)
         return false;
     }
     QByteArray found;
-    if (!xdo({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
-              QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(m_maker.processId()),
-              QStringLiteral("--name"), QStringLiteral("^Tessarin 5$")},
-             &found)) {
+    // A search can fail when the splash window goes while xdotool reads its properties: look again.
+    bool shown = false;
+    for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
+        shown = xdo({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(m_maker.processId()),
+                     QStringLiteral("--name"), QStringLiteral("^Tessarin 5$")},
+                    &found) &&
+                !found.isEmpty();
+    }
+    if (!shown) {
         return false;
     }
     m_window = found.split('\n').first();
