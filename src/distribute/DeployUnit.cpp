@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QUrl>
@@ -32,7 +33,7 @@ TDeployForm::TDeployForm(const AcnProcs& holder, UiServices ui, QString gameProg
     buildControls();
     const QString current = QString::fromStdString(m_holder.Puzzle.FileName);
     if (!current.isEmpty() && QFileInfo(current).isFile()) {
-        m_list->SetPaths({current});
+        m_list->SetPaths({QFileInfo(current).absoluteFilePath()});
     }
     updateButtons();
 }
@@ -74,6 +75,10 @@ void TDeployForm::buildControls()
     connect(m_delBtn, &QToolButton::clicked, this, &TDeployForm::DelBtnClick);
     connect(m_saveBtn, &QPushButton::clicked, this, &TDeployForm::SaveBtnClick);
     connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // The Delete key in the list does what the remove button does.
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &TDeployForm::DelBtnClick);
+    m_saveBtn->setDefault(true);
 }
 
 void TDeployForm::AcnListDrop(const QList<QUrl>& urls)
@@ -153,17 +158,26 @@ void TDeployForm::SaveBtnClick()
     request.title = QStringLiteral("Save puzzle package to...");
     request.folder = QFileInfo(paths.first()).absolutePath();
     request.fileName = QStringLiteral("TessarinPack");
-    request.filter = QStringLiteral("Distribution Folder ( )");
-    request.confirmOverwrite = true;
-    const QString packageFolder = m_ui.dialogs->saveFileName(this, request);
+    const QString packageFolder = m_ui.dialogs->folderName(this, request);
     if (packageFolder.isEmpty()) {
         return;
     }
     try {
+        // Files of an existing folder are replaced only after one question that lists them.
+        const QStringList replaced = PackageReplacements(paths, packageFolder, m_gameProgramPath);
+        if (!replaced.isEmpty() && !m_ui.dialogs->confirm(this, QStringLiteral("Replace files?"),
+                                                          ReplaceQuestionText(packageFolder, replaced))) {
+            return;
+        }
         BuildPackage(paths, packageFolder, m_gameProgramPath);
     } catch (const TessarinError& error) {
         m_ui.dialogs->showError(this, QString::fromUtf8(error.what()));
         return;
+    }
+    const QString where = QDir::toNativeSeparators(packageFolder);
+    if (m_ui.dialogs->confirm(this, QStringLiteral("Package saved"),
+                              QStringLiteral("The puzzles and the game are in \"%1\". Open this folder?").arg(where))) {
+        m_ui.shell->open(QUrl::fromLocalFile(packageFolder));
     }
     accept();
 }

@@ -94,12 +94,6 @@ void CopyPackageFile(const QString& source, const QString& destination)
     }
 }
 
-QString PackageFolderOf(const QString& chosenPath)
-{
-    const QFileInfo chosen(chosenPath);
-    return chosen.isFile() ? chosen.absolutePath() : chosenPath;
-}
-
 namespace {
 
 // Refuses, before anything is copied, a destination that is one of the files to copy: copying an earlier entry
@@ -118,20 +112,56 @@ void refuseDestinationsThatAreSources(const QStringList& sources, const QStringL
     }
 }
 
-} // namespace
-
-void BuildPackage(const QStringList& puzzles, const QString& chosenPath, const QString& gameProgramPath)
+QStringList destinationsOf(const QStringList& sources, const QString& packageFolder)
 {
-    const QString packageFolder = PackageFolderOf(chosenPath);
-    if (!QFileInfo(packageFolder).isDir()) {
-        QDir().mkdir(packageFolder);
-    }
     const QDir package(packageFolder);
-    const QStringList sources = QStringList(puzzles) << gameProgramPath;
     QStringList destinations;
     for (const QString& source : sources) {
         destinations.append(package.filePath(QFileInfo(source).fileName()));
     }
+    return destinations;
+}
+
+} // namespace
+
+QStringList PackageReplacements(const QStringList& puzzles, const QString& packageFolder,
+                                const QString& gameProgramPath)
+{
+    const QStringList sources = QStringList(puzzles) << gameProgramPath;
+    const QStringList destinations = destinationsOf(sources, packageFolder);
+    refuseDestinationsThatAreSources(sources, destinations);
+    QStringList replaced;
+    for (const QString& destination : destinations) {
+        const QString name = QFileInfo(destination).fileName();
+        if (QFileInfo::exists(destination) && !replaced.contains(name)) {
+            replaced.append(name);
+        }
+    }
+    return replaced;
+}
+
+QString ReplaceQuestionText(const QString& packageFolder, const QStringList& replaced)
+{
+    constexpr qsizetype Listed = 10;
+    QString names = QStringList(replaced.mid(0, Listed)).join(QStringLiteral("\n"));
+    if (replaced.size() > Listed) {
+        names += QStringLiteral("\n(and %1 more)").arg(replaced.size() - Listed);
+    }
+    return QStringLiteral("The folder \"%1\" already holds these files:\n%2\nDo you want to replace them?")
+        .arg(QDir::toNativeSeparators(packageFolder), names);
+}
+
+void BuildPackage(const QStringList& puzzles, const QString& packageFolder, const QString& gameProgramPath)
+{
+    if (!QFileInfo(packageFolder).isDir()) {
+        std::error_code error;
+        std::filesystem::create_directory(fsPath(packageFolder), error);
+        if (error) {
+            fail("Cannot create folder", packageFolder, QString::fromStdString(error.message()));
+        }
+    }
+    const QStringList sources = QStringList(puzzles) << gameProgramPath;
+    const QStringList destinations = destinationsOf(sources, packageFolder);
     refuseDestinationsThatAreSources(sources, destinations);
     for (qsizetype i = 0; i < sources.size(); ++i) {
         CopyPackageFile(sources[i], destinations[i]); // the game program comes last

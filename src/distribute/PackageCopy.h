@@ -12,12 +12,17 @@
 /// the cannot-create error and left untouched. The copy gets the source's permissions (the game stays executable).
 void CopyPackageFile(const QString& source, const QString& destination);
 
-/// The package folder of the path chosen in the save dialog: the path itself, or the folder of an existing file.
-/// Qt's save dialog opens a folder whose name is typed, so a package folder that exists is chosen by picking a
-/// file in it.
-QString PackageFolderOf(const QString& chosenPath);
+/// The file names in packageFolder that building the package would replace, each once, in copy order; none when the
+/// folder does not exist. Throws the cannot-create error when a destination is one of the files to copy, so that
+/// the refusal comes before any question.
+QStringList PackageReplacements(const QStringList& puzzles, const QString& packageFolder,
+                                const QString& gameProgramPath);
 
-/// Creates the package folder (PackageFolderOf(chosenPath)) when missing (one level; a failure shows up as the first
-/// copy's error), copies every puzzle into it under its own file name, first to last, then the game program under its
-/// file name. Stops at the first failure; what was copied before stays.
-void BuildPackage(const QStringList& puzzles, const QString& chosenPath, const QString& gameProgramPath);
+/// The question asked once before files of an existing package folder are replaced: the folder and what would be
+/// replaced (at most ten names, then how many more).
+QString ReplaceQuestionText(const QString& packageFolder, const QStringList& replaced);
+
+/// Creates the package folder when missing (one level; a failure throws "Cannot create folder "PATH". REASON"),
+/// copies every puzzle into it under its own file name, first to last, then the game program under its file name.
+/// Stops at the first failure; what was copied before stays.
+void BuildPackage(const QStringList& puzzles, const QString& packageFolder, const QString& gameProgramPath);

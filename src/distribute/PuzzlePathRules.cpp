@@ -1,5 +1,6 @@
 #include "PuzzlePathRules.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -14,12 +15,31 @@ bool IsPuzzlePath(const QString& path)
     return name.mid(dot).compare(QStringLiteral(".acnx"), Qt::CaseInsensitive) == 0;
 }
 
+namespace {
+
+// The same file however its path is spelled: the canonical path of an existing file, else the clean absolute path.
+QString identityOf(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+} // namespace
+
 bool AddPuzzlePath(QStringList& list, const QString& path)
 {
-    if (path.isEmpty() || !IsPuzzlePath(path) || list.contains(path, Qt::CaseInsensitive)) {
+    if (path.isEmpty() || !IsPuzzlePath(path)) {
         return false;
     }
-    list.append(path);
+    const QString identity = identityOf(path);
+    for (const QString& listed : list) {
+        if (identityOf(listed).compare(identity, Qt::CaseInsensitive) == 0) {
+            return false;
+        }
+    }
+    // Listed as an absolute path: a relative one would depend on the current folder.
+    list.append(QFileInfo(path).absoluteFilePath());
     return true;
 }
 

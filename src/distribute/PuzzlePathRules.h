@@ -10,8 +10,9 @@ class QUrl;
 /// folder.
 bool IsPuzzlePath(const QString& path);
 
-/// Appends path to list when it is a puzzle path that the list does not hold yet (compared without regard to
-/// letter case). True when it was appended.
+/// Appends path (made absolute) to list when it is a puzzle path of a file that the list does not hold yet: paths
+/// compare as canonical paths (a relative and an absolute path of one file are one entry), without regard to
+/// letter case. True when it was appended.
 bool AddPuzzlePath(QStringList& list, const QString& path);
 
 /// AddPuzzlePath for every local file among urls, in their order; other addresses are ignored. The number added.

@@ -10,13 +10,10 @@
 
 namespace {
 
-// Stores the kind's options in the document, as the fields the encoder reads.
-void storeOptions(PuzzleDocument& doc, const EncryptOptions& options)
+// Stores the texts of the kind's key boxes in the document, as the fields the encoder reads.
+void storeKeyTexts(PuzzleDocument& doc, const EncryptOptions& options)
 {
     switch (options.kind) {
-    case CipherKind::Cipher:
-        doc.CRADIOS = std::to_string(options.cipherGroup1) + std::to_string(options.cipherGroup2);
-        break;
     case CipherKind::Playfair:
         doc.PLAYKEY = TrimControl(options.keyword);
         break;
@@ -28,10 +25,33 @@ void storeOptions(PuzzleDocument& doc, const EncryptOptions& options)
     case CipherKind::Vigenere:
         doc.VIGENKEY = TrimControl(options.keyword);
         break;
+    case CipherKind::Cipher:
     case CipherKind::Railfence:
     case CipherKind::None:
         break;
     }
+}
+
+// Stores the kind's options in the document, as the fields the encoder reads.
+void storeOptions(PuzzleDocument& doc, const EncryptOptions& options)
+{
+    if (options.kind == CipherKind::Cipher) {
+        doc.CRADIOS = std::to_string(options.cipherGroup1) + std::to_string(options.cipherGroup2);
+    }
+    storeKeyTexts(doc, options);
+}
+
+// The document as it would be with the editor's text and the key boxes taken in. Untouched Quagmire boxes (no
+// indicator, column 1) over a document without an indicator leave it without one.
+PuzzleDocument withTypedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
+{
+    PuzzleDocument typed = doc;
+    typed.PLAIN = std::string(editorText);
+    storeKeyTexts(typed, options);
+    if (doc.QUAGINDI.empty() && typed.QUAGINDI == "@1") {
+        typed.QUAGINDI.clear();
+    }
+    return typed;
 }
 
 std::string runEncoder(AcnProcs& holder, const EncryptOptions& options, Random& rng)
@@ -113,4 +133,18 @@ int CoupledCipherGroup1(int cipherGroup1, int cipherGroup2)
 std::string DittoText(bool checked, std::string_view keyword)
 {
     return checked ? std::string(keyword) : std::string();
+}
+
+bool HoldsUnsavedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
+{
+    return withTypedText(doc, editorText, options) != doc;
+}
+
+void TakeTypedText(PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
+{
+    PuzzleDocument typed = withTypedText(doc, editorText, options);
+    if (typed != doc) {
+        typed.Changed = true;
+        doc = std::move(typed);
+    }
 }

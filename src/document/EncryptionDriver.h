@@ -53,6 +53,14 @@ bool LeavesEveryLetterInPlace(const AcnProcs& holder, const EncryptOptions& opti
 const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, const EncryptOptions& options,
                                  Random& rng);
 
+/// True when the editor's text or the key boxes of options.kind hold text that the document does not (and so its
+/// file does not either after the last load or save). Keys compare as Encrypt would store them.
+bool HoldsUnsavedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options);
+
+/// Takes the editor's text and the key boxes of options.kind into the document, as Encrypt stores them but without
+/// encrypting, so that a save keeps what the author typed. Sets Changed when anything was taken.
+void TakeTypedText(PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options);
+
 /// The coupling of the substitution radio groups: Offset always goes with Unique.
 int CoupledCipherGroup1(int cipherGroup1, int cipherGroup2);
 

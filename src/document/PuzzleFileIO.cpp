@@ -85,16 +85,33 @@ void WritePuzzleLines(const QString& path, const PuzzleLines& lines)
     }
 }
 
+namespace {
+
+// Runs a step over the lines of the file at path; a file too short for it is named as not a complete puzzle file,
+// followed by the step's own message.
+template <class Step> void onPuzzleLines(const QString& path, Step step)
+{
+    try {
+        step();
+    } catch (const TessarinError& error) {
+        throw TessarinError("\"" + QDir::toNativeSeparators(path).toStdString() + "\" is not a complete puzzle file. " +
+                            error.what());
+    }
+}
+
+} // namespace
+
 void LoadPuzzleFile(PuzzleDocument& doc, const QString& path)
 {
-    ReadMakerValues(ReadPuzzleLines(path), doc);
+    const PuzzleLines lines = ReadPuzzleLines(path);
+    onPuzzleLines(path, [&] { ReadMakerValues(lines, doc); });
     doc.Changed = false;
 }
 
 void SavePuzzleFile(PuzzleDocument& doc, const QString& path)
 {
     PuzzleLines lines = QFileInfo::exists(path) ? ReadPuzzleLines(path) : PuzzleTemplate();
-    WriteMakerValues(lines, doc);
+    onPuzzleLines(path, [&] { WriteMakerValues(lines, doc); });
     WritePuzzleLines(path, lines);
     doc.Changed = false;
 }

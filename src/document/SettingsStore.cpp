@@ -46,23 +46,28 @@ bool unquoted(QStringView text, QString& out)
     return true;
 }
 
-// A line that is neither form (a hand edit) is skipped. The file still counts as read: QSettings drops every
-// value of a file that reads as malformed and its next write would then replace the file with the new value alone.
+// Lines that are not values (comments, section headers, anything else a hand edit left) are kept in the map under
+// names no setting has, in file order, and written back as they stood: a later save never drops them.
+const QString KeptLinePrefix = QStringLiteral("%kept-line-");
+
+// Every line counts as read: QSettings drops every value of a file that reads as malformed, and its next write would
+// then replace the file with the new value alone. A value in the usual INI form (Name=text, unquoted) is text.
 bool readTypedStore(QIODevice& device, QSettings::SettingsMap& map)
 {
     QTextStream in(&device);
     in.setEncoding(QStringConverter::Utf8);
+    int kept = 0;
     while (!in.atEnd()) {
         const QString line = in.readLine();
-        if (line.trimmed().isEmpty() || line.startsWith(u'#')) {
-            continue;
-        }
         const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0) {
+        const QString name = eq > 0 ? line.left(eq).trimmed() : QString();
+        if (name.isEmpty() || name.startsWith(u'#') || name.startsWith(u';') || name.startsWith(u'%')) {
+            if (!line.trimmed().isEmpty()) {
+                map.insert(KeptLinePrefix + QStringLiteral("%1").arg(++kept, 6, 10, QChar(u'0')), line);
+            }
             continue;
         }
-        const QString name = line.left(eq);
-        const QStringView value = QStringView(line).mid(eq + 1);
+        const QStringView value = QStringView(line).mid(eq + 1).trimmed();
         bool isInt = false;
         const int number = value.toInt(&isInt);
         QString text;
@@ -70,6 +75,8 @@ bool readTypedStore(QIODevice& device, QSettings::SettingsMap& map)
             map.insert(name, number);
         } else if (unquoted(value, text)) {
             map.insert(name, text);
+        } else {
+            map.insert(name, value.toString());
         }
     }
     return true;
@@ -81,6 +88,10 @@ bool writeTypedStore(QIODevice& device, const QSettings::SettingsMap& map)
     out.setEncoding(QStringConverter::Utf8);
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const QVariant& value = it.value();
+        if (it.key().startsWith(KeptLinePrefix)) {
+            out << value.toString() << u'\n';
+            continue;
+        }
         out << it.key() << u'=';
         if (value.typeId() == QMetaType::Int) {
             out << value.toInt();
@@ -170,9 +181,17 @@ int SettingsStore::ReadSetting(const QString& name, int defaultValue) const
 namespace {
 void writeValue(QSettings& settings, const QString& name, const QVariant& value)
 {
+    const QVariant previous = settings.value(name);
     settings.setValue(name, value);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
+        // QSettings keeps the value for every later reader of the file in this process: put back what the file holds,
+        // so that nothing shows a value as stored that never reached it.
+        if (previous.isValid()) {
+            settings.setValue(name, previous);
+        } else {
+            settings.remove(name);
+        }
         throw TessarinError("Failed to set data for '" + name.toStdString() + "'");
     }
 }

@@ -65,6 +65,10 @@ TAcn5MainForm::TAcn5MainForm(AcnProcs& holder, const SettingsStore& settings, Ui
 
 TAcn5MainForm::~TAcn5MainForm()
 {
+    // The text boxes go after this window's own part: they must no longer report their changes to it.
+    for (QObject* box : std::initializer_list<QObject*>{SourceREdit, KeywordEd, PtAlphaKeyEd, IndiKeyEd, ColEd}) {
+        disconnect(box, nullptr, this, nullptr);
+    }
     // The help window is a top-level window of its own; it goes with the main window.
     delete m_help.data();
 }
@@ -108,6 +112,7 @@ QWidget* TAcn5MainForm::buildTextPanel()
     CryptREdit->viewport()->setCursor(Qt::ArrowCursor);
     CryptREdit->viewport()->installEventFilter(this);
     interceptShortcuts(SourceREdit);
+    connect(SourceREdit, &QPlainTextEdit::textChanged, this, &TAcn5MainForm::updateModifiedMark);
     interceptShortcuts(CryptREdit);
     layout->addWidget(Splitter1, 1);
     TabSet1 = new QTabBar(Panel1);
@@ -208,6 +213,7 @@ QFrame* TAcn5MainForm::buildFrame3()
     ColEd->setObjectName(QStringLiteral("ColEd"));
     ColEd->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), ColEd));
     ColEd->setFixedWidth(36);
+    connect(ColEd, &QLineEdit::textChanged, this, &TAcn5MainForm::updateModifiedMark);
     interceptShortcuts(ColEd);
     UpDown1 = new ColumnSpin(ColEd, 1, 26, bevel);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -233,6 +239,7 @@ QLineEdit* TAcn5MainForm::upperCaseEdit(const QString& name, int maxLength)
         edit->setMaxLength(maxLength);
     }
     interceptShortcuts(edit);
+    connect(edit, &QLineEdit::textChanged, this, &TAcn5MainForm::updateModifiedMark);
     return edit;
 }
 
@@ -257,12 +264,13 @@ void TAcn5MainForm::buildStatusBar()
 
 void TAcn5MainForm::updateStatusPanel5()
 {
-    int marks = 0;
-    for (int width : MarkPanelWidths) {
-        marks += width;
+    // Measured where the panel really starts: the status bar puts margins and gaps between its panels.
+    if (QLayout* bar = statusBar()->layout()) {
+        bar->activate();
     }
+    const int start = m_panels[5]->mapTo(this, QPoint(0, 0)).x();
     const int left = CipherGroup1->mapTo(this, QPoint(0, 0)).x();
-    m_panels[5]->setFixedWidth(qMax(0, left - marks));
+    m_panels[5]->setFixedWidth(qMax(0, left - start));
 }
 
 void TAcn5MainForm::interceptShortcuts(QWidget* widget)

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "EncryptionDriver.h"
 #include "PuzzleDocument.h"
 #include "UiServices.h"
 
@@ -49,8 +50,12 @@ public:
     /// Fills the controls, the view and the status bar from the document; withPlain also sets the editor.
     void ShowPuzzle(bool withPlain);
     void ShowProgress();
-    void SaveCurrentPuzzle();
+    /// Takes the typed text into the document and writes it to its file; a puzzle that has no file of its own yet
+    /// is named in the Save As dialog first. False when the user cancelled that dialog.
+    bool SaveCurrentPuzzle();
     bool AskSaveChanges();
+    /// True when the puzzle is changed or the editor or a key box holds text that its file does not.
+    bool hasUnsavedWork() const;
     void RebuildHistoryMenu();
 
     /// The selected tab's kind (None when no tab is selected).
@@ -98,6 +103,14 @@ private:
 
     // Encryption (MainFormEncrypt.cpp).
     void EncryptBtnClick();
+    /// The selected kind and the radio groups; the key boxes are left empty.
+    EncryptOptions optionsOfGroups() const;
+    /// The key boxes in the code page; throws for a character it cannot hold.
+    void readKeyBoxes(EncryptOptions& options) const;
+    /// Stores the editor's text and the key boxes in the document (without encrypting).
+    void takeTypedText();
+    /// Shows an asterisk in the caption while there is unsaved work.
+    void updateModifiedMark();
     void CipherGroupClick();
     void DittoChkClick();
     void CipherAlphaActExecute();
@@ -125,6 +138,9 @@ private:
     void RevertActExecute();
     void SaveActExecute();
     void SaveAsActExecute();
+    /// Asks for a file name (suggesting the current one) and saves there. False when cancelled.
+    bool saveUnderNewName();
+    void writePuzzleTo(const QString& path);
     void openPuzzle(const QString& path);
     void AddHistoryEntry(const QString& path);
     void showLoadedPuzzle();
@@ -167,6 +183,8 @@ private:
     QPointer<TMakerHelpForm> m_help;
     int m_historyCount = 0;
     bool m_programTabChange = false;
+    /// Set once the puzzle was loaded from or saved to FileName; a puzzle without one is named at its first save.
+    bool m_hasOwnFile = false;
 
     // Controls, named as the layout names them.
     QPlainTextEdit* SourceREdit = nullptr;

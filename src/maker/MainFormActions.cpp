@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QToolBar>
@@ -37,6 +38,7 @@ void TAcn5MainForm::runGuarded(const std::function<void()>& command)
     } catch (const std::exception& e) {
         ReportError(m_ui, this, QString::fromUtf8(e.what()));
     }
+    updateModifiedMark();
 }
 
 void TAcn5MainForm::buildActions()
@@ -215,7 +217,17 @@ void TAcn5MainForm::buildMenus()
     help->addActions({ContentsAct, KeywordAct});
     help->addSeparator();
     help->addAction(AboutAct);
-    bar->setCornerWidget(ProgBar, Qt::TopRightCorner);
+    // The corner keeps its room while the bar is hidden: a corner widget that appears later is not laid out again,
+    // and the menu bar would cut it at the window's edge.
+    auto* corner = new QWidget(bar);
+    corner->setObjectName(QStringLiteral("ProgBarCorner"));
+    auto* cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(0, 0, 4, 0);
+    QSizePolicy keepRoom = ProgBar->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    ProgBar->setSizePolicy(keepRoom);
+    cornerLayout->addWidget(ProgBar);
+    bar->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 QToolButton* TAcn5MainForm::toolButton(const QString& name, QAction* action, const QString& hint)

@@ -10,9 +10,9 @@
 
 #include "AcnProcsUi.h"
 #include "AcnProcsUnit.h"
+#include "Alphabet.h"
 #include "CipherAlphaUnit.h"
 #include "EncodeQuagmire.h"
-#include "EncryptionDriver.h"
 #include "PlayfairSqUnit.h"
 #include "QtCodePage.h"
 #include "RadioGroup.h"
@@ -27,15 +27,59 @@ QString fromBytes(std::string_view text)
 
 } // namespace
 
-void TAcn5MainForm::EncryptBtnClick()
+EncryptOptions TAcn5MainForm::optionsOfGroups() const
 {
-    const QString text = SourceREdit->toPlainText();
     EncryptOptions options;
     options.kind = selectedKind();
     // A group without a selection (only after a hand-edited file) counts as its first item.
     options.cipherGroup1 = qMax(0, CipherGroup1->itemIndex());
     options.cipherGroup2 = qMax(0, CipherGroup2->itemIndex());
     options.railGroup3 = RailGroup3->itemIndex();
+    return options;
+}
+
+void TAcn5MainForm::readKeyBoxes(EncryptOptions& options) const
+{
+    options.keyword = ToCodePageOrThrow(KeywordEd->text());
+    options.cipherTableKey = ToCodePageOrThrow(PtAlphaKeyEd->text());
+    options.indicatorKey = ToCodePageOrThrow(IndiKeyEd->text());
+    options.column = ToCodePageOrThrow(ColEd->text());
+}
+
+bool TAcn5MainForm::hasUnsavedWork() const
+{
+    if (m_holder.Puzzle.Changed) {
+        return true;
+    }
+    try {
+        EncryptOptions options = optionsOfGroups();
+        readKeyBoxes(options);
+        return HoldsUnsavedText(m_holder.Puzzle, ToCodePageOrThrow(SourceREdit->toPlainText()), options);
+    } catch (const TessarinError&) {
+        return true; // text the code page cannot hold is certainly not in the file
+    }
+}
+
+void TAcn5MainForm::takeTypedText()
+{
+    EncryptOptions options = optionsOfGroups();
+    readKeyBoxes(options);
+    TakeTypedText(m_holder.Puzzle, ToCodePageOrThrow(SourceREdit->toPlainText()), options);
+}
+
+void TAcn5MainForm::updateModifiedMark()
+{
+    if (ExitAct == nullptr) {
+        return; // still being built
+    }
+    // The caption ends with the application's name, so the desktop adds nothing to it.
+    setWindowTitle(hasUnsavedWork() ? QStringLiteral("*Tessarin 5") : QStringLiteral("Tessarin 5"));
+}
+
+void TAcn5MainForm::EncryptBtnClick()
+{
+    const QString text = SourceREdit->toPlainText();
+    EncryptOptions options = optionsOfGroups();
     if (const auto refusal = EncryptRefusal(text.toUtf8().toStdString(), options)) {
         ShowError(m_ui, this, QString::fromUtf8(refusal->data(), qsizetype(refusal->size())));
         return;
@@ -44,10 +88,7 @@ void TAcn5MainForm::EncryptBtnClick()
     std::string plain;
     try {
         plain = ToCodePageOrThrow(text);
-        options.keyword = ToCodePageOrThrow(KeywordEd->text());
-        options.cipherTableKey = ToCodePageOrThrow(PtAlphaKeyEd->text());
-        options.indicatorKey = ToCodePageOrThrow(IndiKeyEd->text());
-        options.column = ToCodePageOrThrow(ColEd->text());
+        readKeyBoxes(options);
     } catch (const TessarinError& e) {
         ShowError(m_ui, this, QString::fromUtf8(e.what()));
         return;
@@ -95,6 +136,7 @@ void TAcn5MainForm::CipherAlphaActExecute()
 void TAcn5MainForm::PlaySqActExecute()
 {
     TPlayfairSqForm form(m_holder, this);
+    form.setKeyword(TrimControl(ToCodePageOrThrow(KeywordEd->text()))); // the keyword as typed, not as last stored
     if (form.exec() == QDialog::Accepted) {
         // The keyword box carries the square into the next encryption, which stores it in PLAYKEY.
         m_holder.AcceptSquare(form.square());

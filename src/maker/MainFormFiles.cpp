@@ -36,16 +36,27 @@ bool TAcn5MainForm::AskSaveChanges()
 {
     const Answer answer = askSaveChangesQuestion();
     if (answer == Answer::Yes) {
-        SaveCurrentPuzzle();
+        return SaveCurrentPuzzle();
     }
     return answer != Answer::Cancel;
 }
 
-void TAcn5MainForm::SaveCurrentPuzzle()
+bool TAcn5MainForm::SaveCurrentPuzzle()
 {
-    const QString path = QString::fromStdString(m_holder.Puzzle.FileName);
+    takeTypedText();
+    if (!m_hasOwnFile) {
+        // A puzzle that was never saved gets a name first: the default path may hold an earlier puzzle.
+        return saveUnderNewName();
+    }
+    writePuzzleTo(QString::fromStdString(m_holder.Puzzle.FileName));
+    return true;
+}
+
+void TAcn5MainForm::writePuzzleTo(const QString& path)
+{
     PreparePuzzleFolderFor(path);
     SavePuzzleFile(m_holder.Puzzle, path);
+    m_hasOwnFile = true;
     ShowProgress();
 }
 
@@ -56,47 +67,58 @@ void TAcn5MainForm::SaveActExecute()
 
 void TAcn5MainForm::SaveAsActExecute()
 {
-    const QFileInfo current(QString::fromStdString(m_holder.Puzzle.FileName));
+    takeTypedText();
+    saveUnderNewName();
+}
+
+bool TAcn5MainForm::saveUnderNewName()
+{
+    const QString current = QString::fromStdString(m_holder.Puzzle.FileName);
+    PreparePuzzleFolderFor(current); // so that the dialog can open the maker's puzzle folder
     FileDialogRequest request;
     request.title = QStringLiteral("Save cryptogram as");
-    request.folder = current.absolutePath();
-    request.fileName = current.fileName();
+    request.folder = QFileInfo(current).absolutePath();
+    request.fileName = QFileInfo(current).fileName();
     request.filter = PuzzleFileFilter;
     request.defaultSuffix = PuzzleFileSuffix;
     request.confirmOverwrite = true;
     const QString path = m_ui.dialogs->saveFileName(this, request);
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     const std::string previous = m_holder.Puzzle.FileName;
+    const bool hadOwnFile = m_hasOwnFile;
     m_holder.Puzzle.FileName = path.toStdString();
     try {
-        SaveCurrentPuzzle();
+        writePuzzleTo(path);
     } catch (...) {
         // A file that could not be written does not become the puzzle's file.
         m_holder.Puzzle.FileName = previous;
+        m_hasOwnFile = hadOwnFile;
         throw;
     }
     m_panels[6]->setText(PuzzleName(path));
     if (m_settings.ReadSetting(Setting::LastPuzzle, QString()) != path) {
         m_settings.WriteSetting(Setting::LastPuzzle, path);
     }
+    return true;
 }
 
 void TAcn5MainForm::NewActExecute()
 {
-    if (m_holder.Puzzle.Changed && !AskSaveChanges()) {
+    if (hasUnsavedWork() && !AskSaveChanges()) {
         return;
     }
     m_holder.ClearPuzzle();
     m_holder.Puzzle.Changed = false;
     m_holder.Puzzle.FileName = DefaultPuzzlePath().toStdString();
+    m_hasOwnFile = false;
     ShowPuzzle(true);
 }
 
 void TAcn5MainForm::OpenActExecute()
 {
-    if (m_holder.Puzzle.Changed && !AskSaveChanges()) {
+    if (hasUnsavedWork() && !AskSaveChanges()) {
         return;
     }
     FileDialogRequest request;
@@ -113,7 +135,7 @@ void TAcn5MainForm::OpenActExecute()
 
 void TAcn5MainForm::HistoryPuzzleAct(int entry)
 {
-    if (m_holder.Puzzle.Changed && !AskSaveChanges()) {
+    if (hasUnsavedWork() && !AskSaveChanges()) {
         return;
     }
     const std::array<QString, 3> names = {Setting::History1, Setting::History2, Setting::History3};
@@ -125,6 +147,7 @@ void TAcn5MainForm::openPuzzle(const QString& path)
     LoadPuzzleFile(m_holder.Puzzle, path);
     RebuildHistoryMenu();
     m_holder.Puzzle.FileName = path.toStdString();
+    m_hasOwnFile = true;
     if (m_settings.ReadSetting(Setting::LastPuzzle, QString()) != path) {
         m_settings.WriteSetting(Setting::LastPuzzle, path);
     }
@@ -145,8 +168,9 @@ void TAcn5MainForm::showLoadedPuzzle()
 
 void TAcn5MainForm::RevertActExecute()
 {
+    // A puzzle that was never saved has no file to go back to, even when one lies at the default path.
     const QString path = QString::fromStdString(m_holder.Puzzle.FileName);
-    if (!QFileInfo(path).isFile()) {
+    if (!m_hasOwnFile || !QFileInfo(path).isFile()) {
         return;
     }
     LoadPuzzleFile(m_holder.Puzzle, path);

@@ -37,7 +37,8 @@ void TAcn5MainForm::FormShow(const QStringList& arguments)
 {
     runGuarded([this] { ApplyViewSettings(); });
     if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        const QSize frame = frameGeometry().size();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
     updateStatusPanel5();
     SourceREdit->setFocus(Qt::OtherFocusReason);
@@ -47,6 +48,7 @@ void TAcn5MainForm::FormShow(const QStringList& arguments)
         try {
             LoadPuzzleFile(m_holder.Puzzle, path);
             m_holder.Puzzle.FileName = path.toStdString();
+            m_hasOwnFile = true;
             // The plaintext goes in first: a stored option that cannot be shown is reported once and the puzzle
             // stays visible.
             SourceREdit->setPlainText(FromCodePage(m_holder.Puzzle.PLAIN));
@@ -77,7 +79,22 @@ void TAcn5MainForm::selectFirstTab()
 void TAcn5MainForm::ApplyViewSettings()
 {
     const ViewSettings view = ReadViewSettings(m_settings, palette());
-    resize(view.width, view.height);
+    // A size remembered on a larger screen is limited to this one, and the window is kept on the screen.
+    QSize size(view.width, view.height);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - this->size();
+        size = FitToScreen(size, minimumSize(), area.size() - frame);
+        resize(size);
+        QRect placed = frameGeometry();
+        placed.moveRight(qMin(placed.right(), area.right()));
+        placed.moveBottom(qMin(placed.bottom(), area.bottom()));
+        placed.moveLeft(qMax(placed.left(), area.left()));
+        placed.moveTop(qMax(placed.top(), area.top()));
+        move(placed.topLeft());
+    } else {
+        resize(size);
+    }
     QPalette editorPalette = SourceREdit->palette();
     editorPalette.setColor(QPalette::Base, view.background);
     editorPalette.setColor(QPalette::Text, view.textColor);
@@ -87,6 +104,9 @@ void TAcn5MainForm::ApplyViewSettings()
     viewPalette.setColor(QPalette::Text, view.textColor);
     CryptREdit->setPalette(viewPalette);
     CryptREdit->setFont(view.font);
+    if (!view.errors.isEmpty()) {
+        throw TessarinError(view.errors.join(u'\n').toStdString());
+    }
 }
 
 void TAcn5MainForm::resizeEvent(QResizeEvent* event)
@@ -118,15 +138,22 @@ void TAcn5MainForm::closeEvent(QCloseEvent* event)
 
 bool TAcn5MainForm::FormCloseQuery()
 {
-    // Yes leaves Changed set, so that FormClose saves.
-    return !m_holder.Puzzle.Changed || askSaveChangesQuestion() != Answer::Cancel;
+    if (!hasUnsavedWork()) {
+        return true;
+    }
+    const Answer answer = askSaveChangesQuestion();
+    if (answer == Answer::Yes) {
+        m_holder.Puzzle.Changed = true; // FormClose saves, typed text included
+    }
+    return answer != Answer::Cancel;
 }
 
 bool TAcn5MainForm::FormClose()
 {
-    // A failing save throws: the window then stays open with the puzzle still marked as changed.
-    if (m_holder.Puzzle.Changed) {
-        SaveCurrentPuzzle();
+    // A failing save throws, and a cancelled name dialog returns false: the window then stays open with the puzzle
+    // still marked as changed.
+    if (m_holder.Puzzle.Changed && !SaveCurrentPuzzle()) {
+        return false;
     }
     if (m_help) {
         m_help->close();

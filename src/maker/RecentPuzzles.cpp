@@ -44,5 +44,6 @@ QStringList RecentPuzzleList(const QString& lastPuzzle, const QStringList& histo
 
 QString HistoryCaption(int n, const QString& path)
 {
-    return QStringLiteral("&%1 %2").arg(n).arg(asciiUpper(PuzzleName(path)));
+    // An "&" of the name is doubled, so that the menu shows it instead of taking it as an access key.
+    return QStringLiteral("&%1 %2").arg(n).arg(asciiUpper(PuzzleName(path)).replace(u'&', QStringLiteral("&&")));
 }

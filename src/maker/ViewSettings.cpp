@@ -3,6 +3,7 @@
 #include "QtColor.h"
 #include "SettingNames.h"
 #include "SettingsStore.h"
+#include "TessarinError.h"
 
 namespace {
 
@@ -28,19 +29,35 @@ QFont FontFromStyle(const QString& name, int pointSize, int styleBits)
 ViewSettings ReadViewSettings(const SettingsStore& settings, const QPalette& palette)
 {
     ViewSettings view;
-    view.height = settings.ReadSetting(Setting::ScreenHeight, SettingDefault::ScreenHeight);
-    view.width = settings.ReadSetting(Setting::ScreenWidth, SettingDefault::ScreenWidth);
-    view.background = readColor(settings, Setting::PTWinColor, SettingDefault::PTWinColor, palette);
-    view.textColor = readColor(settings, Setting::PTFontColor, SettingDefault::PTFontColor, palette);
+    // Each value on its own: one that cannot be read keeps its default and costs no other.
+    const auto each = [&view](auto read) {
+        try {
+            read();
+        } catch (const TessarinError& error) {
+            view.errors.append(QString::fromUtf8(error.what()));
+        }
+    };
+    each([&] { view.height = settings.ReadSetting(Setting::ScreenHeight, SettingDefault::ScreenHeight); });
+    each([&] { view.width = settings.ReadSetting(Setting::ScreenWidth, SettingDefault::ScreenWidth); });
+    each([&] { view.background = readColor(settings, Setting::PTWinColor, SettingDefault::PTWinColor, palette); });
+    each([&] { view.textColor = readColor(settings, Setting::PTFontColor, SettingDefault::PTFontColor, palette); });
     if (!view.background.isValid()) {
         view.background = palette.color(QPalette::Base);
     }
     if (!view.textColor.isValid()) {
         view.textColor = palette.color(QPalette::Text);
     }
-    const QString fontName = settings.ReadSetting(Setting::PTFontName, SettingDefault::PTFontName);
-    const int fontSize = settings.ReadSetting(Setting::PTFontSize, SettingDefault::PTFontSize);
-    const int fontStyle = settings.ReadSetting(Setting::PTFontStyle, SettingDefault::PTFontStyle);
+    QString fontName = SettingDefault::PTFontName;
+    int fontSize = SettingDefault::PTFontSize;
+    int fontStyle = SettingDefault::PTFontStyle;
+    each([&] { fontName = settings.ReadSetting(Setting::PTFontName, SettingDefault::PTFontName); });
+    each([&] { fontSize = settings.ReadSetting(Setting::PTFontSize, SettingDefault::PTFontSize); });
+    each([&] { fontStyle = settings.ReadSetting(Setting::PTFontStyle, SettingDefault::PTFontStyle); });
     view.font = FontFromStyle(fontName, fontSize, fontStyle);
     return view;
+}
+
+QSize FitToScreen(QSize stored, QSize minimum, QSize available)
+{
+    return stored.boundedTo(available).expandedTo(minimum);
 }

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QSize>
+#include <QStringList>
 
 class SettingsStore;
 
@@ -14,12 +16,17 @@ struct ViewSettings
     QColor background;
     QColor textColor;
     QFont font;
+    /// The error of each value that could not be read (a value of the wrong type, a colour text that is no colour);
+    /// that value has its default, the others are read as stored.
+    QStringList errors;
 };
 
-/// Reads ScreenHeight, ScreenWidth, PTWinColor, PTFontColor, PTFontName, PTFontSize and PTFontStyle. System colour
-/// names are taken from palette. Throws TessarinError for a value of the wrong type or a colour text that is no
-/// colour.
+/// Reads ScreenHeight, ScreenWidth, PTWinColor, PTFontColor, PTFontName, PTFontSize and PTFontStyle, each on its
+/// own. System colour names are taken from palette.
 ViewSettings ReadViewSettings(const SettingsStore& settings, const QPalette& palette);
+
+/// A stored window size limited to the available screen area (the minimum size still wins).
+QSize FitToScreen(QSize stored, QSize minimum, QSize available);
 
 /// The font of a name, a size in points and style bits (1 bold, 2 italic, 4 underline, 8 strike-out).
 QFont FontFromStyle(const QString& name, int pointSize, int styleBits);

@@ -2,14 +2,19 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -91,6 +96,76 @@ QString QtDialogs::saveFileName(QWidget* parent, const FileDialogRequest& reques
 {
     const QStringList files = runFileDialog(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     return files.value(0);
+}
+
+namespace {
+
+// A folder chooser that also takes a new name: an existing folder is accepted as the dialog accepts it; a name that
+// does not exist is accepted when its parent folder exists (the caller creates it). The suggested name typed in the
+// folder of that name means that folder itself, so choosing twice never nests a folder inside one of its own name.
+class FolderNameDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+    QString chosen() const { return m_chosen; }
+
+    void accept() override
+    {
+        QString path = selectedFiles().value(0);
+        const QFileInfo info(path);
+        if (!path.isEmpty() && !info.exists()) {
+            if (info.fileName() == directory().dirName()) {
+                path = directory().absolutePath();
+            } else if (!info.absoluteDir().exists()) {
+                QFileDialog::accept(); // the dialog says that the folder is not found
+                return;
+            }
+            m_chosen = QDir::cleanPath(info.isAbsolute() ? path : info.absoluteFilePath());
+            QDialog::accept();
+            return;
+        }
+        m_chosen = path;
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_chosen;
+};
+
+} // namespace
+
+QString QtDialogs::folderName(QWidget* parent, const FileDialogRequest& request)
+{
+    FolderNameDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // the system's chooser would not take a new name
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.folder);
+    dialog.selectFile(request.fileName);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Choose"));
+    // The dialog disables its button for a folder that does not exist yet; a new name is welcome here.
+    auto* nameEdit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    if (nameEdit != nullptr && buttons != nullptr) {
+        const auto enable = [nameEdit, buttons] {
+            if (QPushButton* choose = buttons->button(QDialogButtonBox::Open)) {
+                choose->setEnabled(!nameEdit->text().isEmpty());
+            }
+        };
+        QObject::connect(nameEdit, &QLineEdit::textChanged, &dialog, enable);
+        QObject::connect(&dialog, &QFileDialog::currentChanged, &dialog, enable);
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, enable);
+        QTimer::singleShot(0, &dialog, enable);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
+}
+
+std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& initial, const QString& title)
+{
+    const QColor colour = QColorDialog::getColor(initial, parent, title);
+    return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
 }
 
 std::optional<QFont> QtDialogs::chooseFont(QWidget* parent, const QFont& initial)

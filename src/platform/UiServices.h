@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -51,8 +52,13 @@ public:
     virtual QStringList openFileNames(QWidget* parent, const FileDialogRequest& request) = 0;
     /// A file to save to, or empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    /// A folder to put files in, or empty when cancelled: an existing folder, or a new name in an existing folder
+    /// (created by whoever uses it). request.fileName is the suggested name.
+    virtual QString folderName(QWidget* parent, const FileDialogRequest& request) = 0;
     /// A font, or nothing when cancelled.
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    /// A colour, or nothing when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial, const QString& title) = 0;
 };
 
 /// The desktop shell: opens documents, programs, folders and web addresses.

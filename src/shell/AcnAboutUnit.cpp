@@ -34,6 +34,23 @@ QLabel* textLine(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
+QString ProductLine()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("Cryptogram puzzles for Windows");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("Cryptogram puzzles for macOS");
+#else
+    return QStringLiteral("Cryptogram puzzles for Linux");
+#endif
+}
+
+QString VersionLine(const QString& projectVersion)
+{
+    const QStringList parts = projectVersion.split(u'.');
+    return QStringLiteral("Version %1  (Build %2)").arg(parts.mid(0, 2).join(u'.'), projectVersion);
+}
+
 TAcnAboutForm::TAcnAboutForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("AcnAboutForm"));
@@ -66,8 +83,8 @@ TAcnAboutForm::TAcnAboutForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::W
 
     auto* text = new QVBoxLayout;
     text->setContentsMargins(14, 6, 12, 12);
-    text->addWidget(textLine(QStringLiteral("ProductLine"), QStringLiteral("Cryptogram puzzles for Windows"), this));
-    text->addWidget(textLine(QStringLiteral("VersionLine"), QStringLiteral("Version 5.1  (Build 5.1.0)"), this));
+    text->addWidget(textLine(QStringLiteral("ProductLine"), ProductLine(), this));
+    text->addWidget(textLine(QStringLiteral("VersionLine"), VersionLine(QStringLiteral(TESSARIN_VERSION)), this));
     text->addStretch();
     text->addWidget(rule);
     text->addLayout(buttons);

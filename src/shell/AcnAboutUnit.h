@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
-/// The about box: the logo and the product name, the line "Cryptogram puzzles for Windows", the version line and
+/// "Cryptogram puzzles for " and the platform the program was built for.
+QString ProductLine();
+/// "Version 5.1  (Build 5.1.0)" for the project version "5.1.0": major and minor, then the whole version.
+QString VersionLine(const QString& projectVersion);
+
+/// The about box: the logo and the product name, the product line, the version line and
 /// an OK button that closes it.
 class TAcnAboutForm : public QDialog
 {

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -65,7 +66,8 @@ TAcnPrefForm::TAcnPrefForm(AcnProcs& holder, const SettingsStore& settings, UiSe
                    Qt::MSWindowsFixedSizeDialogHint);
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { width: 180px; }"));
+    // Only the tab bar is styled: a style sheet on the whole tab control would paint over the sample's colours.
+    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 180px; }"));
     m_pages->addTab(buildGeneralPage(), QStringLiteral("General"));
     m_pages->addTab(buildViewPage(), QStringLiteral("View"));
     auto* layout = new QVBoxLayout(this);
@@ -146,6 +148,10 @@ QWidget* TAcnPrefForm::buildViewPage()
     auto* fontBtn = new QPushButton(QStringLiteral("Set Font"), page);
     fontBtn->setObjectName(QStringLiteral("FontBtn"));
     connect(fontBtn, &QPushButton::clicked, this, &TAcnPrefForm::FontBtnClick);
+    // The system's font dialog has no colour control here, so the font colour has a button of its own.
+    auto* colorBtn = new QPushButton(QStringLiteral("Font &Color..."), page);
+    colorBtn->setObjectName(QStringLiteral("FontColorBtn"));
+    connect(colorBtn, &QPushButton::clicked, this, &TAcnPrefForm::FontColorBtnClick);
     auto* swatches = new QHBoxLayout;
     for (const SwatchSpec& choice : kSwatches) {
         auto* swatch = new AcnPrefSwatch(choice.color, page);
@@ -158,7 +164,11 @@ QWidget* TAcnPrefForm::buildViewPage()
     }
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_sample, 1);
-    layout->addWidget(fontBtn, 0, Qt::AlignLeft);
+    auto* fontRow = new QHBoxLayout;
+    fontRow->addWidget(fontBtn);
+    fontRow->addWidget(colorBtn);
+    fontRow->addStretch();
+    layout->addLayout(fontRow);
     layout->addLayout(swatches);
     return page;
 }
@@ -250,6 +260,15 @@ void TAcnPrefForm::FontBtnClick()
 {
     if (const std::optional<QFont> chosen = m_ui.dialogs->chooseFont(this, m_sampleFont)) {
         m_sampleFont = PrefFontOf(chosen->family(), chosen->pointSize(), PrefStyleBitsOf(*chosen));
+        showSample();
+    }
+}
+
+void TAcnPrefForm::FontColorBtnClick()
+{
+    const QColor current = ToQColor(m_fontColor, palette());
+    if (const std::optional<QColor> chosen = m_ui.dialogs->chooseColor(this, current, QStringLiteral("Font Color"))) {
+        m_fontColor = FromQColor(*chosen);
         showSample();
     }
 }

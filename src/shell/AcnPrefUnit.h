@@ -39,6 +39,7 @@ private:
     AcnPrefValues currentValues() const;
     void showSample();
     void FontBtnClick();
+    void FontColorBtnClick();
     void BrowseBtnClick();
     void DefaultsBtnClick();
     void SaveBtnClick();

@@ -15,6 +15,7 @@
 #include "AcnListBox.h"
 #include "DeployUnit.h"
 #include "PackageCopy.h"
+#include "PuzzlePathRules.h"
 #include "ScriptedUi.h"
 #include "TessarinError.h"
 
@@ -101,6 +102,7 @@ private Q_SLOTS:
         m_ui.dialogs.shown.clear();
         m_ui.dialogs.fileAnswers.clear();
         m_ui.dialogs.filesAnswers.clear();
+        m_ui.dialogs.confirmAnswers.clear();
         m_ui.shell.opened.clear();
         m_holder = AcnProcs();
     }
@@ -294,7 +296,7 @@ private Q_SLOTS:
         QCOMPARE(request.title, QStringLiteral("Save puzzle package to..."));
         QCOMPARE(request.fileName, QStringLiteral("TessarinPack"));
         QCOMPARE(request.folder, path(QStringLiteral("cancel")));
-        QVERIFY(request.confirmOverwrite);
+        QCOMPARE(m_ui.dialogs.shown[0].kind, QStringLiteral("folder"));
         QCOMPARE(form.result(), 0);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("cancel/TessarinPack"))));
     }
@@ -326,6 +328,7 @@ private Q_SLOTS:
         writeFile(pack + QStringLiteral("/p.acnx"), "old puzzle");
         writeFile(path(QStringLiteral("s2/p.acnx")), "new puzzle");
         m_ui.dialogs.fileAnswers.push_back(pack);
+        m_ui.dialogs.confirmAnswers.push_back(true); // replace p.acnx
         TDeployForm form(m_holder, m_ui.services(), m_game);
         fill(form, {path(QStringLiteral("s2/p.acnx"))});
         button(form, "SaveBtn")->click();
@@ -335,18 +338,39 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(QDir(pack)).size(), 3);
     }
 
-    void pickingAFileInsideAnExistingPackageUsesThatFolder()
+    void existingFolderIsReplacedOnlyAfterOneQuestion()
     {
         const QString pack = path(QStringLiteral("s10/Pack"));
-        writeFile(pack + QStringLiteral("/tessarin5game"), "old game");
-        writeFile(path(QStringLiteral("s10/p.acnx")), "p");
-        m_ui.dialogs.fileAnswers.push_back(pack + QStringLiteral("/tessarin5game"));
+        writeFile(pack + QStringLiteral("/riddle.acnx"), "the author's riddle");
+        writeFile(pack + QStringLiteral("/keep.acnx"), "the author's other puzzle");
+        writeFile(path(QStringLiteral("s10/new/riddle.acnx")), "new riddle");
+        m_ui.dialogs.fileAnswers = {pack, pack};
+        m_ui.dialogs.confirmAnswers = {false, true, true}; // No to replacing, then Yes, then open the folder
         TDeployForm form(m_holder, m_ui.services(), m_game);
-        fill(form, {path(QStringLiteral("s10/p.acnx"))});
+        fill(form, {path(QStringLiteral("s10/new/riddle.acnx"))});
         button(form, "SaveBtn")->click();
+        QCOMPARE(form.result(), 0);
+        QCOMPARE(entriesOf(QDir(pack)), (QStringList{QStringLiteral("keep.acnx"), QStringLiteral("riddle.acnx")}));
+        QCOMPARE(readFile(pack + QStringLiteral("/riddle.acnx")), QByteArray("the author's riddle"));
+        button(form, "SaveBtn")->click();
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("confirm")).first(),
+                 ReplaceQuestionText(pack, {QStringLiteral("riddle.acnx")}));
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(entriesOf(QDir(pack)), (QStringList{QStringLiteral("p.acnx"), QStringLiteral("tessarin5game")}));
-        QCOMPARE(readFile(pack + QStringLiteral("/tessarin5game")), readFile(m_game));
+        QCOMPARE(readFile(pack + QStringLiteral("/riddle.acnx")), QByteArray("new riddle"));
+        QCOMPARE(readFile(pack + QStringLiteral("/keep.acnx")), QByteArray("the author's other puzzle"));
+        QCOMPARE(m_ui.shell.opened, QList<QUrl>{QUrl::fromLocalFile(pack)});
+    }
+
+    void relativeAndAbsolutePathsOfOneFileAreOneEntry()
+    {
+        writeFile(path(QStringLiteral("rel/one.acnx")), "1");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(path(QStringLiteral("rel")));
+        QStringList list;
+        QVERIFY(AddPuzzlePath(list, QStringLiteral("one.acnx")));
+        QVERIFY(!AddPuzzlePath(list, path(QStringLiteral("rel/../rel/one.acnx"))));
+        QDir::setCurrent(previous);
+        QCOMPARE(list, QStringList{path(QStringLiteral("rel/one.acnx"))});
     }
 
     void puzzleAlreadyInThePackageStaysIntact_data()
@@ -440,7 +464,7 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(QDir(pack)), QStringList{});
     }
 
-    void packageWhoseParentIsMissingFailsAtTheFirstCopy()
+    void packageWhoseParentIsMissingIsReportedAsSuch()
     {
         writeFile(path(QStringLiteral("s7/p.acnx")), "p");
         const QString pack = path(QStringLiteral("s7/no/such/Pack"));
@@ -450,9 +474,8 @@ private Q_SLOTS:
         button(form, "SaveBtn")->click();
         const QStringList errors = m_ui.dialogs.texts(QStringLiteral("error"));
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors[0].startsWith(QStringLiteral("Cannot create file \"%1\". ")
-                                          .arg(QDir::toNativeSeparators(pack + QStringLiteral("/p.acnx")))),
-                 qPrintable(errors[0]));
+        QCOMPARE(errors[0], QStringLiteral("Cannot create folder \"%1\". No such file or directory")
+                                .arg(QDir::toNativeSeparators(pack)));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("s7/no"))));
     }
 

@@ -37,6 +37,25 @@ TEST(NeedsIntegrityAlert, asksOnlyWhenAnExistingCryptogramWouldBreak)
     EXPECT_FALSE(NeedsIntegrityAlert(doc, "old"));
 }
 
+TEST(TypedText, onlyTextTheDocumentDoesNotHoldIsUnsavedAndTakenIn)
+{
+    PuzzleDocument doc;
+    EncryptOptions quagmire = optionsFor(CipherKind::Quagmire);
+    EXPECT_FALSE(HoldsUnsavedText(doc, "", quagmire)); // untouched boxes: column 1, no indicator
+    EXPECT_TRUE(HoldsUnsavedText(doc, "a quotation", optionsFor(CipherKind::Cipher)));
+    quagmire.keyword = " KEY ";
+    EXPECT_TRUE(HoldsUnsavedText(doc, "", quagmire));
+    TakeTypedText(doc, "typed", quagmire);
+    EXPECT_EQ(doc.PLAIN, "typed");
+    EXPECT_EQ(doc.QUAGKEY, "KEY");
+    EXPECT_TRUE(doc.QUAGINDI.empty()); // the indicator boxes were left as they come
+    EXPECT_TRUE(doc.Changed);
+    doc.Changed = false;
+    EXPECT_FALSE(HoldsUnsavedText(doc, "typed", quagmire));
+    TakeTypedText(doc, "typed", quagmire);
+    EXPECT_FALSE(doc.Changed);
+}
+
 TEST(EncryptPuzzle, storesThePlaintextAndTheKindsTrimmedKeys)
 {
     AcnProcs holder;

@@ -109,7 +109,8 @@ TEST_F(PuzzleFileIO, loadFailuresNameThePathAndChangeNothing)
               "Cannot open file \"" + missing.toStdString() + "\". No such file or directory");
     writeBytes(path(QStringLiteral("short.acnx")), "1\r\n2\r\n3\r\n");
     EXPECT_EQ(errorOf([&] { LoadPuzzleFile(doc, path(QStringLiteral("short.acnx"))); }),
-              "List index out of bounds (6)");
+              "\"" + path(QStringLiteral("short.acnx")).toStdString() +
+                  "\" is not a complete puzzle file. List index out of bounds (6)");
     EXPECT_NE(errorOf([&] { LoadPuzzleFile(doc, dir.path()); }).find("Cannot open file"), std::string::npos);
     EXPECT_EQ(doc.PLAIN, "keep");
     EXPECT_TRUE(doc.Changed);
@@ -145,7 +146,8 @@ TEST_F(PuzzleFileIO, aFailedSaveLeavesTheOldFileAndChangedAsTheyWere)
     const QString shortFile = path(QStringLiteral("short.acnx"));
     const QByteArray shortBytes = QByteArray("line\r\n").repeated(50);
     writeBytes(shortFile, shortBytes);
-    EXPECT_EQ(errorOf([&] { SavePuzzleFile(doc, shortFile); }), "List index out of bounds (51)");
+    EXPECT_EQ(errorOf([&] { SavePuzzleFile(doc, shortFile); }),
+              "\"" + shortFile.toStdString() + "\" is not a complete puzzle file. List index out of bounds (51)");
     EXPECT_EQ(readBytes(shortFile), shortBytes);
     EXPECT_TRUE(doc.Changed);
 }

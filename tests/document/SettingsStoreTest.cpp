@@ -66,14 +66,16 @@ TEST_F(SettingsStoreTest, aRefusedWriteIsReported)
     } catch (const TessarinError& error) {
         EXPECT_STREQ(error.what(), "Failed to set data for 'ScreenWidth'");
     }
+    // Nothing shows the refused value as stored afterwards.
+    EXPECT_EQ(unwritable.ReadSetting(Setting::ScreenWidth, 1), 1);
 }
 
-TEST_F(SettingsStoreTest, aDamagedLineCostsNoOtherSetting)
+TEST_F(SettingsStoreTest, handEditsAreReadAndUnreadableLinesKept)
 {
     QFile damaged(file);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("PTFontName=\"Arial\"\nnot a setting\nScreenWidth=900\nPTWinColor=unquoted text\n"
-                  "History1=\"/home/ann/a.acnx\"\n");
+    damaged.write("[General]\n# a comment\nPTFontName=\"Arial\"\nnot a setting\nScreenWidth=900\n"
+                  "PTWinColor = unquoted text\nHistory1=\"/home/ann/a.acnx\"\n");
     damaged.close();
     EXPECT_EQ(store.ReadSetting(Setting::ScreenWidth, SettingDefault::ScreenWidth), 900);
     store.WriteSetting(Setting::ScreenHeight, 700);
@@ -82,7 +84,12 @@ TEST_F(SettingsStoreTest, aDamagedLineCostsNoOtherSetting)
     EXPECT_EQ(again.ReadSetting(Setting::ScreenWidth, SettingDefault::ScreenWidth), 900);
     EXPECT_EQ(again.ReadSetting(Setting::PTFontName, SettingDefault::PTFontName), QStringLiteral("Arial"));
     EXPECT_EQ(again.ReadSetting(Setting::History1, QString()), QStringLiteral("/home/ann/a.acnx"));
-    EXPECT_EQ(again.ReadSetting(Setting::PTWinColor, SettingDefault::PTWinColor), SettingDefault::PTWinColor);
+    EXPECT_EQ(again.ReadSetting(Setting::PTWinColor, SettingDefault::PTWinColor), QStringLiteral("unquoted text"));
+    ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
+    const QByteArray written = damaged.readAll();
+    for (const char* line : {"[General]\n", "# a comment\n", "not a setting\n"}) {
+        EXPECT_TRUE(written.contains(line)) << line;
+    }
 }
 
 TEST(SettingsStoreUser, usesTheUsersOwnConfigurationFile)

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include "MainFormFixture.h"
@@ -60,10 +61,13 @@ private Q_SLOTS:
     void revertReadsTheFileAgainOrDoesNothing();
     void startWithAFileShowsItsFirstKindWithoutTouchingLastPuzzle();
     void startWithAnUnreadableFileReportsAndStartsNew();
+    void typedTextIsAskedForAndSaved();
+    void untitledSaveAsksForANameAndKeepsAnEarlierPuzzle();
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
     void failingSaveAtClosingKeepsTheWindowOpen();
     void viewSettingsApplyWithTheDesignedSizeAsMinimum();
+    void viewSettingsFitTheScreenAndFailOneByOne();
 };
 
 void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
@@ -73,8 +77,9 @@ void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
     QVERIFY(!QDir(PuzzleFolder()).exists());
     f.source()->setPlainText(QStringLiteral("first save"));
     f.trigger(QStringLiteral("EncryptAct"));
-    f.trigger(QStringLiteral("SaveAct"));
     const QString path = PuzzleFolder() + QStringLiteral("/Untitled.acnx");
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("SaveAct"));
     QVERIFY(QFile::exists(path));
     QVERIFY(!f.holder.Puzzle.Changed);
     QCOMPARE(f.pauses.size(), 11);
@@ -90,7 +95,7 @@ void MainFormFilesTest::saveIntoAMissingFolderElsewhereFailsAndKeepsChanged()
     f.start();
     f.source()->setPlainText(QStringLiteral("text"));
     f.trigger(QStringLiteral("EncryptAct"));
-    f.holder.Puzzle.FileName = (f.home() + QStringLiteral("/missing/p.acnx")).toStdString();
+    f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/missing/p.acnx"));
     f.trigger(QStringLiteral("SaveAct"));
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(f.holder.Puzzle.Changed);
@@ -167,6 +172,9 @@ void MainFormFilesTest::saveQuestionAnswers()
     f.trigger(QStringLiteral("EncryptAct"));
     const std::string name = f.holder.Puzzle.FileName;
     f.ui.dialogs.askAnswers.push_back(answer);
+    if (answer == Answer::Yes) {
+        f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(name)); // naming the never-saved puzzle
+    }
     f.ui.dialogs.fileAnswers.push_back(other);
     f.trigger(QStringLiteral("OpenAct"));
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
@@ -175,7 +183,7 @@ void MainFormFilesTest::saveQuestionAnswers()
     if (answer == Answer::Cancel) {
         QCOMPARE(f.holder.Puzzle.FileName, name);
         QVERIFY(f.holder.Puzzle.Changed);
-        QCOMPARE(f.ui.dialogs.texts(QStringLiteral("open")).size(), 0);
+        QCOMPARE(f.ui.dialogs.shown.size(), 1);
         QCOMPARE(f.source()->toPlainText(), QStringLiteral("unsaved work"));
     } else {
         QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), other);
@@ -263,7 +271,10 @@ void MainFormFilesTest::revertReadsTheFileAgainOrDoesNothing()
     f.trigger(QStringLiteral("RevertAct"));
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("never saved"));
     const QString path = f.writePuzzle(QStringLiteral("saved.acnx"), railAndVigenerePuzzle());
-    f.holder.Puzzle.FileName = path.toStdString();
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("OpenAct"));
+    f.ui.dialogs.shown.clear();
     f.window->selectKind(CipherKind::Vigenere);
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("OTHER"));
     f.trigger(QStringLiteral("EncryptAct"));
@@ -303,6 +314,56 @@ void MainFormFilesTest::startWithAnUnreadableFileReportsAndStartsNew()
     QCOMPARE(f.panel(6), QStringLiteral("Untitled"));
 }
 
+void MainFormFilesTest::typedTextIsAskedForAndSaved()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Vigenere);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("TYPED"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("*Tessarin 5"));
+    f.ui.dialogs.askAnswers.push_back(Answer::Cancel);
+    f.trigger(QStringLiteral("NewAct"));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
+    f.source()->setPlainText(QStringLiteral("typed, never encrypted"));
+    f.ui.dialogs.askAnswers.push_back(Answer::Yes);
+    f.ui.dialogs.fileAnswers.push_back(DefaultPuzzlePath());
+    f.trigger(QStringLiteral("ExitAct"));
+    QVERIFY(!f.window->isVisible());
+    PuzzleDocument back;
+    LoadPuzzleFile(back, DefaultPuzzlePath());
+    QCOMPARE(back.PLAIN, std::string("typed, never encrypted"));
+    QCOMPARE(back.VIGENKEY, std::string("TYPED"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tessarin 5"));
+}
+
+void MainFormFilesTest::untitledSaveAsksForANameAndKeepsAnEarlierPuzzle()
+{
+    MainFormFixture f;
+    PuzzleDocument earlier;
+    earlier.PLAIN = "earlier puzzle";
+    QDir().mkpath(PuzzleFolder());
+    SavePuzzleFile(earlier, DefaultPuzzlePath());
+    f.start();
+    f.source()->setPlainText(QStringLiteral("new"));
+    f.trigger(QStringLiteral("SaveAct")); // the name dialog is cancelled
+    const FileDialogRequest request = f.ui.dialogs.shown.value(0).request;
+    QCOMPARE(request.folder + u'/' + request.fileName, DefaultPuzzlePath());
+    const QString second = f.home() + QStringLiteral("/second.acnx");
+    f.ui.dialogs.fileAnswers.push_back(second);
+    f.trigger(QStringLiteral("SaveAct"));
+    f.source()->setPlainText(QStringLiteral("newer"));
+    f.trigger(QStringLiteral("SaveAct")); // saved once, it keeps its name
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("save")).size(), 2);
+    PuzzleDocument back;
+    LoadPuzzleFile(back, second);
+    QCOMPARE(back.PLAIN, std::string("newer"));
+    LoadPuzzleFile(back, DefaultPuzzlePath());
+    QCOMPARE(back.PLAIN, std::string("earlier puzzle"));
+    f.trigger(QStringLiteral("NewAct"));
+    f.trigger(QStringLiteral("RevertAct")); // the new puzzle has no file to go back to
+    QVERIFY(f.source()->toPlainText().isEmpty());
+}
+
 void MainFormFilesTest::closeQuestionAnswers_data()
 {
     QTest::addColumn<Answer>("answer");
@@ -326,6 +387,7 @@ void MainFormFilesTest::closeQuestionAnswers()
     f.source()->setPlainText(QStringLiteral("closing text"));
     f.trigger(QStringLiteral("EncryptAct"));
     f.ui.dialogs.askAnswers.push_back(answer);
+    f.ui.dialogs.fileAnswers.push_back(DefaultPuzzlePath());
     f.trigger(QStringLiteral("ExitAct"));
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
@@ -340,7 +402,7 @@ void MainFormFilesTest::failingSaveAtClosingKeepsTheWindowOpen()
     f.start();
     f.source()->setPlainText(QStringLiteral("text"));
     f.trigger(QStringLiteral("EncryptAct"));
-    f.holder.Puzzle.FileName = (f.home() + QStringLiteral("/missing/p.acnx")).toStdString();
+    f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/missing/p.acnx"));
     f.ui.dialogs.askAnswers.push_back(Answer::Yes);
     f.window->close();
     QVERIFY(f.window->isVisible());
@@ -356,19 +418,34 @@ void MainFormFilesTest::viewSettingsApplyWithTheDesignedSizeAsMinimum()
 {
     MainFormFixture f;
     f.settings->WriteSetting(Setting::ScreenHeight, 300);
-    f.settings->WriteSetting(Setting::ScreenWidth, 1000);
+    f.settings->WriteSetting(Setting::ScreenWidth, 780); // the offscreen screen is 800 wide
     f.settings->WriteSetting(Setting::PTWinColor, QStringLiteral("$00E7FEFD"));
     f.settings->WriteSetting(Setting::PTFontName, QStringLiteral("Courier"));
     f.settings->WriteSetting(Setting::PTFontSize, 14);
     f.settings->WriteSetting(Setting::PTFontStyle, 3);
     f.start();
-    QCOMPARE(f.window->size(), QSize(1000, 552));
+    QCOMPARE(f.window->size(), QSize(780, 552));
     QCOMPARE(f.source()->palette().color(QPalette::Base), QColor(253, 254, 231));
     QCOMPARE(f.source()->font().pointSize(), 14);
     QVERIFY(f.source()->font().bold() && f.source()->font().italic());
     QCOMPARE(f.crypt()->font(), f.source()->font());
     f.settings->WriteSetting(Setting::PTFontColor, QStringLiteral("no colour"));
     QVERIFY_THROWS_EXCEPTION(TessarinError, f.window->ApplyViewSettings());
+}
+
+void MainFormFilesTest::viewSettingsFitTheScreenAndFailOneByOne()
+{
+    MainFormFixture f;
+    f.settings->WriteSetting(Setting::ScreenHeight, 4000);
+    f.settings->WriteSetting(Setting::ScreenWidth, 5000);
+    f.settings->WriteSetting(Setting::PTFontSize, QStringLiteral("big"));
+    f.settings->WriteSetting(Setting::PTWinColor, QStringLiteral("$00E7FEFD"));
+    f.start();
+    const QSize frame = f.window->frameGeometry().size();
+    QCOMPARE(frame.boundedTo(f.window->screen()->availableGeometry().size()), frame);
+    QCOMPARE(f.source()->palette().color(QPalette::Base), QColor(253, 254, 231));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("Invalid data type for 'PTFontSize'")});
 }
 
 QTEST_MAIN(MainFormFilesTest)

@@ -347,6 +347,7 @@ void MainFormTest::normalizeJoinsTheLinesAndOffersToSave()
     QVERIFY(!f.holder.Puzzle.Changed);
     QVERIFY(!QFile::exists(QString::fromStdString(f.holder.Puzzle.FileName)));
     f.ui.dialogs.confirmAnswers.push_back(true);
+    f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(f.holder.Puzzle.FileName)); // naming a new puzzle
     f.trigger(QStringLiteral("DistillAct"));
     QVERIFY(QFile::exists(QString::fromStdString(f.holder.Puzzle.FileName)));
     // A long paragraph counts as several lines as laid out: a word broken by the wrap gets a blank.
@@ -396,6 +397,10 @@ void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
     f.source()->setPlainText(QStringLiteral("keep me"));
     f.source()->selectAll();
     f.source()->setFocus();
+    QTest::keyClick(f.source(), Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(f.window->isVisible()); // the typed text was never saved: the question's Cancel keeps it
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")).size(), 1);
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
     QTest::keyClick(f.source(), Qt::Key_X, Qt::ControlModifier);
     QVERIFY(!f.window->isVisible());
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("keep me"));
@@ -544,7 +549,13 @@ void MainFormTest::resizingPutsTheSplitterBackToTheMiddle()
     QTRY_VERIFY(qAbs(splitter->sizes().value(0) - splitter->sizes().value(1)) <= 1);
     f.window->resize(500, 300);
     QCOMPARE(f.window->size(), QSize(772, 552)); // the designed size is the smallest
-    QVERIFY(f.find<QLabel>(QStringLiteral("StatusPanel5"))->width() > 0);
+    // Panel 5 ends where the Similar/Unique group begins, whatever gaps the status bar puts between panels.
+    auto* panel5 = f.find<QLabel>(QStringLiteral("StatusPanel5"));
+    QTRY_COMPARE(panel5->mapTo(f.window.get(), QPoint(panel5->width(), 0)).x(),
+                 f.find<QWidget>(QStringLiteral("CipherGroup1"))->mapTo(f.window.get(), QPoint(0, 0)).x());
+    // The progress bar's corner keeps all of its 150 pixels inside the window.
+    auto* corner = f.find<QWidget>(QStringLiteral("ProgBarCorner"));
+    QVERIFY(f.window->rect().contains(QRect(corner->mapTo(f.window.get(), QPoint(0, 0)), QSize(150, 17))));
 }
 
 QTEST_MAIN(MainFormTest)

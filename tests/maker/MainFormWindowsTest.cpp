@@ -12,7 +12,9 @@
 #include "CipherAlphaUnit.h"
 #include "ComposePages.h"
 #include "EncodeCipher.h"
+#include "EncodePlayfair.h"
 #include "MainFormFixture.h"
+#include "PlayfairSqUnit.h"
 #include "SettingNames.h"
 
 namespace {
@@ -49,6 +51,7 @@ private Q_SLOTS:
     void cancelledCipherAlphabetChangesNothing();
     void badOffsetDigitIsReportedAndNoWindowIsShown();
     void acceptedPlayfairSquareBecomesTheKeyword();
+    void playfairWindowOpensOverTheMainWindowWithTheTypedKeyword();
     void preferencesSavedApplyTheViewSettingsAgain();
     void preferencesCancelledApplyNothing();
     void tableWindowsAndAboutBoxOpenAndClose();
@@ -143,6 +146,31 @@ void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
     f.trigger(QStringLiteral("EncryptAct"));
     QVERIFY(!f.holder.UseEditedSquare);
     QCOMPARE(f.holder.Puzzle.PLAYKEY, square);
+}
+
+void MainFormWindowsTest::playfairWindowOpensOverTheMainWindowWithTheTypedKeyword()
+{
+    MainFormFixture f;
+    f.start();
+    f.window->selectKind(CipherKind::Playfair);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("WHEATSTONE")); // typed, never encrypted
+    std::string square;
+    QString focused;
+    bool over = false;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] {
+        if (auto* form = qobject_cast<TPlayfairSqForm*>(QApplication::activeModalWidget())) {
+            square = form->square();
+            focused = form->focusWidget() ? form->focusWidget()->objectName() : QString();
+            over = f.window->frameGeometry().contains(form->frameGeometry().center());
+            form->reject();
+        }
+    });
+    timer.start(10);
+    f.trigger(QStringLiteral("PlaySqAct"));
+    QCOMPARE(square, PlayfairSquareOf("WHEATSTONE"));
+    QCOMPARE(focused, QStringLiteral("AcceptBtn"));
+    QVERIFY(over);
 }
 
 void MainFormWindowsTest::preferencesSavedApplyTheViewSettingsAgain()

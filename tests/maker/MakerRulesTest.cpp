@@ -136,6 +136,7 @@ TEST(RecentList, captionsNumberTheEntriesAndCapitaliseTheName)
 {
     EXPECT_EQ(HistoryCaption(1, QStringLiteral("/x/riddle.acnx")), QStringLiteral("&1 RIDDLE"));
     EXPECT_EQ(HistoryCaption(3, QStringLiteral("/y/Mix ed-é.acnx")), QStringLiteral("&3 MIX ED-é"));
+    EXPECT_EQ(HistoryCaption(2, QStringLiteral("/z/Salt & Pepper.acnx")), QStringLiteral("&2 SALT && PEPPER"));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -42,12 +43,16 @@ private Q_SLOTS:
     void typeEncryptOnTwoTabsSaveAndClose();
     void startedWithAFileItShowsTheFirstKind_data();
     void startedWithAFileItShowsTheFirstKind();
+    void typedQuotationIsSavedWhenCtrlXAsks();
+    void distributionIntoAFolderOfPuzzlesReplacesOnlyAfterTheQuestion();
     void cleanup();
 
 private:
     bool startMaker(const QStringList& arguments);
     bool xdo(const QStringList& arguments, QByteArray* output = nullptr);
     void keys(const QStringList& keys);
+    void typeText(const QString& text);
+    QByteArray windowName();
     QString savedPuzzle() const { return m_home.path() + QStringLiteral("/Documents/Dunmarrow/Ciphers/Untitled.acnx"); }
 
     QTemporaryDir m_home;
@@ -107,10 +112,16 @@ bool MakerEndToEndTest::startMaker(const QStringList& arguments)
         return false;
     }
     QByteArray found;
-    if (!xdo({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
-              QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(m_maker.processId()),
-              QStringLiteral("--name"), QStringLiteral("^Tessarin 5$")},
-             &found)) {
+    // A search can fail when the splash window goes while xdotool reads its properties: look again.
+    bool shown = false;
+    for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
+        shown = xdo({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(m_maker.processId()),
+                     QStringLiteral("--name"), QStringLiteral("^Tessarin 5$")},
+                    &found) &&
+                !found.isEmpty();
+    }
+    if (!shown) {
         return false;
     }
     m_window = found.split('\n').first();
@@ -132,7 +143,9 @@ void MakerEndToEndTest::typeEncryptOnTwoTabsSaveAndClose()
     keys({QStringLiteral("alt+o"), QStringLiteral("i")}); // Options > Ra&ilfence
     keys({QStringLiteral("alt+p"), QStringLiteral("c")});
     keys({QStringLiteral("ctrl+s")});
-    QTest::qWait(1500); // the progress animation after saving
+    QTest::qWait(1000);
+    keys({QStringLiteral("Return")}); // the name dialog of a never-saved puzzle suggests Untitled.acnx
+    QTest::qWait(1500);               // the progress animation after saving
     keys({QStringLiteral("ctrl+x")});
     QTRY_COMPARE_WITH_TIMEOUT(m_maker.state(), QProcess::NotRunning, 15000);
     QCOMPARE(m_maker.exitStatus(), QProcess::NormalExit);
@@ -181,6 +194,86 @@ void MakerEndToEndTest::startedWithAFileItShowsTheFirstKind()
     keys({QStringLiteral("ctrl+x")});
     QTRY_COMPARE_WITH_TIMEOUT(m_maker.state(), QProcess::NotRunning, 15000);
     QCOMPARE(m_maker.exitCode(), 0);
+}
+
+void MakerEndToEndTest::typeText(const QString& text)
+{
+    xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    QTest::qWait(300);
+}
+
+QByteArray MakerEndToEndTest::windowName()
+{
+    QByteArray name;
+    xdo({QStringLiteral("getwindowname"), QString::fromLatin1(m_window)}, &name);
+    return name;
+}
+
+void MakerEndToEndTest::typedQuotationIsSavedWhenCtrlXAsks()
+{
+    const QString path = m_home.path() + QStringLiteral("/quote.acnx");
+    QVERIFY(startMaker({}));
+    typeText(QStringLiteral("Typed but never encrypted"));
+    QCOMPARE(windowName(), QByteArray("*Tessarin 5"));
+    keys({QStringLiteral("ctrl+x")});
+    QTest::qWait(800);
+    QCOMPARE(m_maker.state(), QProcess::Running);
+    keys({QStringLiteral("Return")}); // Yes to the save question
+    QTest::qWait(1000);
+    keys({QStringLiteral("ctrl+a")}); // the name dialog: a name of our own
+    typeText(path);
+    keys({QStringLiteral("Return")});
+    QTRY_COMPARE_WITH_TIMEOUT(m_maker.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(m_maker.exitCode(), 0);
+    QCOMPARE(fileLines(path).value(6), QByteArray("Typed but never encrypted"));
+}
+
+void MakerEndToEndTest::distributionIntoAFolderOfPuzzlesReplacesOnlyAfterTheQuestion()
+{
+    const QString folder = m_home.path() + QStringLiteral("/Authors");
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray authorsRiddle = "the author's own riddle\r\n";
+    const QByteArray authorsOther = "another puzzle of the author\r\n";
+    for (const auto& [name, bytes] :
+         {std::pair{"/riddle.acnx", authorsRiddle}, std::pair{"/keep.acnx", authorsOther}}) {
+        QFile file(folder + QString::fromLatin1(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QString source = m_home.path() + QStringLiteral("/riddle.acnx");
+    QVERIFY(QFile::copy(savedPuzzle(), source));
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
+    const auto saveIntoFolder = [&] {
+        keys({QStringLiteral("Return")}); // Save... is the distribution dialog's default button
+        QTest::qWait(1000);
+        keys({QStringLiteral("ctrl+a")});
+        typeText(folder);
+        keys({QStringLiteral("Return")});
+        QTest::qWait(800);
+    };
+    QVERIFY(startMaker({source}));
+    keys({QStringLiteral("alt+s"), QStringLiteral("d")}); // Special > &Distribute Puzzles...
+    QTest::qWait(800);
+    saveIntoFolder();
+    keys({QStringLiteral("alt+n")}); // No: replace nothing
+    QTest::qWait(500);
+    QCOMPARE(bytesOf(folder + QStringLiteral("/riddle.acnx")), authorsRiddle);
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/tessarin5game")));
+    saveIntoFolder();
+    keys({QStringLiteral("Return")}); // Yes: replace riddle.acnx
+    QTest::qWait(800);
+    keys({QStringLiteral("alt+n")}); // do not open the folder
+    QTest::qWait(2000);
+    QCOMPARE(bytesOf(folder + QStringLiteral("/riddle.acnx")), bytesOf(source));
+    QCOMPARE(bytesOf(folder + QStringLiteral("/keep.acnx")), authorsOther);
+    QCOMPARE(bytesOf(folder + QStringLiteral("/tessarin5game")),
+             bytesOf(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5game")));
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/TessarinPack")));
+    keys({QStringLiteral("ctrl+x")});
+    QTRY_COMPARE_WITH_TIMEOUT(m_maker.state(), QProcess::NotRunning, 15000);
 }
 
 void MakerEndToEndTest::cleanup()

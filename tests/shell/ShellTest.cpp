@@ -2,10 +2,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
 #include "AcnAboutUnit.h"
+#include "EncodeCipher.h"
 #include "MakerApplication.h"
 #include "SFXUnit.h"
 #include "ScriptedUi.h"
@@ -82,6 +84,7 @@ public:
 private Q_SLOTS:
     void aboutBoxShowsTheProductLinesAndClosesWithOk();
     void splashIsShapedByItsMagentaPixels();
+    void splashSampleIsARealEncryption();
     void splashKeepsTheHourglassUntilTheMainWindowIsActive();
     void soundsAreShortMonoEightBitWaves_data();
     void soundsAreShortMonoEightBitWaves();
@@ -98,9 +101,10 @@ void ShellTest::aboutBoxShowsTheProductLinesAndClosesWithOk()
     QCOMPARE(about.windowTitle(), QStringLiteral("About Tessarin"));
     QCOMPARE(about.size(), QSize(339, 254));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("ProductLine"))->text(),
-             QStringLiteral("Cryptogram puzzles for Windows"));
+             QStringLiteral("Cryptogram puzzles for Linux"));
+    QCOMPARE(VersionLine(QStringLiteral("5.1.0")), QStringLiteral("Version 5.1  (Build 5.1.0)"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("VersionLine"))->text(),
-             QStringLiteral("Version 5.1  (Build 5.1.0)"));
+             VersionLine(QStringLiteral(TESSARIN_VERSION))); // the same version as --version and the package
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("imgLogo"))->size(), QSize(100, 92));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Image2"))->size(), QSize(239, 72));
     QVERIFY(isPlainPicture(about.findChild<QLabel*>(QStringLiteral("imgLogo"))));
@@ -132,6 +136,22 @@ void ShellTest::splashIsShapedByItsMagentaPixels()
     TSplashScreen splash;
     QVERIFY(!splash.mask().contains(QPoint(0, 305)));
     QVERIFY(splash.mask().contains(QPoint(209, 200)));
+}
+
+void ShellTest::splashSampleIsARealEncryption()
+{
+    QFile file(QStringLiteral(":/shell/splash.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    const QRegularExpression line(QStringLiteral(R"re(<text x="209" y="2(38|62)">([^<]*)</text>)re"));
+    QStringList texts;
+    for (auto it = line.globalMatch(svg); it.hasNext();) {
+        texts.append(it.next().captured(2));
+    }
+    QCOMPARE(texts.size(), 2);
+    const std::string alphabet = "ESARINBCDFGHJKLMOPQUVWXYZT"; // TESSARIN keyed, moved one place: no self-letter
+    QCOMPARE(MakeAlphabetUnique(alphabet), alphabet);
+    QCOMPARE(QString::fromStdString(SubstituteLetters(texts[1].toStdString(), alphabet)), texts[0]);
 }
 
 void ShellTest::splashKeepsTheHourglassUntilTheMainWindowIsActive()

@@ -13,7 +13,8 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Shown
     {
-        QString kind; ///< "error", "information", "confirm", "ask", "open", "openMany", "save", "font"
+        QString kind; ///< "error", "information", "confirm", "ask", "open", "openMany", "save", "folder",
+                      ///< "font", "colour"
         QString heading;
         QString text; ///< the message, or the file dialog's title
         FileDialogRequest request;
@@ -24,6 +25,7 @@ public:
     std::deque<QString> fileAnswers;
     std::deque<QStringList> filesAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QColor>> colourAnswers;
     QList<Shown> shown;
 
     void showError(QWidget*, const QString& text) override { shown.append({QStringLiteral("error"), {}, text, {}}); }
@@ -55,6 +57,16 @@ public:
     {
         shown.append({QStringLiteral("save"), {}, request.title, request});
         return take(fileAnswers, QString());
+    }
+    QString folderName(QWidget*, const FileDialogRequest& request) override
+    {
+        shown.append({QStringLiteral("folder"), {}, request.title, request});
+        return take(fileAnswers, QString());
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&, const QString& title) override
+    {
+        shown.append({QStringLiteral("colour"), {}, title, {}});
+        return take(colourAnswers, std::optional<QColor>());
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override
     {

@@ -33,8 +33,19 @@ void MoveToScreenTopLeft(QWidget& window)
     if (!screen) {
         return;
     }
+    if (auto* ok = window.findChild<QPushButton*>(QStringLiteral("AcceptBtn"))) {
+        ok->setFocus(Qt::OtherFocusReason);
+    }
     // The corner is that of the frame: the window manager puts its title bar inside the screen.
-    const QPoint corner = screen->availableGeometry().topLeft();
+    const QRect area = screen->availableGeometry();
+    QPoint corner = area.topLeft();
+    if (const QWidget* parent = window.parentWidget()) {
+        const QRect over = parent->window()->frameGeometry();
+        const QSize size = window.frameGeometry().size();
+        const QPoint centred = over.center() - QPoint(size.width() / 2, size.height() / 2);
+        corner = QPoint(qBound(area.left(), centred.x(), qMax(area.left(), area.right() + 1 - size.width())),
+                        qBound(area.top(), centred.y(), qMax(area.top(), area.bottom() + 1 - size.height())));
+    }
     window.move(corner);
     if (QWindow* handle = window.windowHandle()) {
         handle->setFramePosition(corner);

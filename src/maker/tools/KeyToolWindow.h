@@ -19,5 +19,6 @@ void SetUpKeyToolWindow(QDialog& window, const QString& caption);
 /// A 75 x 25 push button at (left, top) of the window's inner area (inside the border).
 QPushButton* MakeKeyButton(QDialog& window, const QString& name, const QString& caption, int left, int top);
 
-/// Moves the window's frame to the top left corner of the screen it is on.
+/// Places a window that has a parent over the parent's window, kept on the screen; one without a parent goes to the
+/// top left corner of the screen it is on. The keyboard focus starts on its OK button ("AcceptBtn") when it has one.
 void MoveToScreenTopLeft(QWidget& window);

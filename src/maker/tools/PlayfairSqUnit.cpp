@@ -104,6 +104,12 @@ std::string TPlayfairSqForm::square() const
     return m_square;
 }
 
+void TPlayfairSqForm::setKeyword(const std::string& keyword)
+{
+    m_square = PlayfairSquareOf(keyword);
+    m_paint->update();
+}
+
 void TPlayfairSqForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

@@ -24,6 +24,8 @@ public:
     TPlayfairSqForm(const AcnProcs& holder, QWidget* parent = nullptr);
 
     std::string square() const;
+    /// Shows the square of keyword instead of the one of PLAYKEY as stored (the keyword as typed in the main window).
+    void setKeyword(const std::string& keyword);
 
 protected:
     void showEvent(QShowEvent* event) override;

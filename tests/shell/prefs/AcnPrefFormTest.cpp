@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -83,6 +84,7 @@ private Q_SLOTS:
         m_ui.dialogs.shown.clear();
         m_ui.dialogs.fileAnswers.clear();
         m_ui.dialogs.fontAnswers.clear();
+        m_ui.dialogs.colourAnswers.clear();
         m_holder = AcnProcs();
     }
 
@@ -269,6 +271,10 @@ private Q_SLOTS:
         QCOMPARE(sample(*form)->palette().color(QPalette::Base), QColor(Qt::white));
         QTest::mouseRelease(shape, Qt::RightButton, Qt::NoModifier, QPoint(20, 12));
         QCOMPARE(sample(*form)->palette().color(QPalette::Base), ToQColor(shape->Color()));
+        child<QTabWidget>(*form, "PageControl1")->setCurrentIndex(1);
+        form->show();
+        QCOMPARE(sample(*form)->grab().toImage().pixelColor(sample(*form)->width() - 6, sample(*form)->height() - 6),
+                 ToQColor(shape->Color())); // the colour is painted, not only set
         click(*form, "SaveBtn");
         QCOMPARE(m_store->ReadSetting(Setting::PTWinColor, QString()), storedAs);
     }
@@ -281,7 +287,11 @@ private Q_SLOTS:
         chosen.setUnderline(true);
         m_ui.dialogs.fontAnswers.push_back(chosen);
         m_ui.dialogs.fontAnswers.push_back(std::nullopt);
+        m_ui.dialogs.colourAnswers = {QColor(0, 0, 128), std::nullopt};
         auto form = open();
+        click(*form, "FontColorBtn");
+        click(*form, "FontColorBtn"); // cancelled
+        QCOMPARE(sample(*form)->palette().color(QPalette::Text), QColor(0, 0, 128));
         click(*form, "FontBtn");
         click(*form, "FontBtn"); // cancelled: nothing changes
         QCOMPARE(sample(*form)->font().family(), QStringLiteral("DejaVu Serif"));
@@ -290,7 +300,7 @@ private Q_SLOTS:
         QCOMPARE(values.value(Setting::PTFontName), QVariant(QStringLiteral("DejaVu Serif")));
         QCOMPARE(values.value(Setting::PTFontSize), QVariant(16));
         QCOMPARE(values.value(Setting::PTFontStyle), QVariant(2 | 4));
-        QVERIFY(!values.contains(Setting::PTFontColor));
+        QCOMPARE(values.value(Setting::PTFontColor), QVariant(QStringLiteral("clNavy")));
     }
 
     void browseReplacesTheQuotationTool()
