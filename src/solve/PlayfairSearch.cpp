@@ -210,14 +210,10 @@ PlayfairKeyedForm PlayfairKeyedFormOf(std::string_view square)
                             square[static_cast<std::size_t>(transpose != 0 ? sc * 5 + sr : sr * 5 + sc)];
                     }
                 }
-                // The keyword is the part before the longest tail of letters in alphabet order that the keyed
-                // construction reproduces.
-                for (std::size_t length = 0; length < shortest; ++length) {
-                    if (KeyedAlphabet(turned.substr(0, length), PlayfairAlphabet) == turned) {
-                        shortest = length;
-                        form = {turned, turned.substr(0, length)};
-                        break;
-                    }
+                const std::optional<std::size_t> length = KeywordLengthOf(turned, PlayfairAlphabet);
+                if (length && *length < shortest) {
+                    shortest = *length;
+                    form = {turned, turned.substr(0, *length)};
                 }
             }
         }
@@ -245,4 +241,36 @@ std::vector<std::string> KeywordCandidates(const LanguageModel& model)
         }
     }
     return keywords;
+}
+
+std::optional<std::size_t> KeywordLengthOf(std::string_view arrangement, std::string_view base)
+{
+    for (std::size_t length = 0; length <= arrangement.size(); ++length) {
+        if (KeyedAlphabet(arrangement.substr(0, length), base) == arrangement) {
+            return length;
+        }
+    }
+    return std::nullopt;
+}
+
+ScoreScale::ScoreScale(const LanguageModel& model)
+{
+    const float* table = model.QuadgramTable();
+    double weight = 0;
+    for (std::size_t q = 0; q < 26 * 26 * 26 * 26; ++q) {
+        const double p = std::pow(10.0, table[q]);
+        english += p * table[q];
+        weight += p;
+        random += table[q];
+    }
+    english /= weight;
+    random /= 26 * 26 * 26 * 26;
+}
+
+std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t index)
+{
+    std::uint64_t z = seed + 0x9e3779b97f4a7c15ULL * (index + 1);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
 }

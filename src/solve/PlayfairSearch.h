@@ -63,12 +63,12 @@ struct PlayfairKeyedForm
 };
 PlayfairKeyedForm PlayfairKeyedFormOf(std::string_view square);
 
-/// Runs attempt(index) for index 0, 1, 2, ... on the given number of threads until enough(results) holds for
-/// the results of a complete prefix of indices, the deadline passes or cancel is set. Returns that prefix (the
-/// same for the same attempts, whatever the threads' timing) or, when stopped by time, every result finished.
+/// Runs attempt(index) for index 0, 1, 2, ... below limit on the given number of threads until enough(results) holds
+/// for the results of a complete prefix of indices, the deadline passes or cancel is set. Returns that prefix (the same
+/// for the same attempts, whatever the threads' timing) or, when stopped by time, every result finished.
 template <class Result, class Attempt, class Enough>
 std::vector<Result> RunRestarts(unsigned threads, std::chrono::steady_clock::time_point deadline,
-                                const std::atomic<bool>* cancel, Attempt attempt, Enough enough)
+                                const std::atomic<bool>* cancel, std::size_t limit, Attempt attempt, Enough enough)
 {
     std::mutex lock;
     std::vector<std::optional<Result>> done;
@@ -78,6 +78,9 @@ std::vector<Result> RunRestarts(unsigned threads, std::chrono::steady_clock::tim
     auto work = [&] {
         for (;;) {
             const std::size_t index = next++;
+            if (index >= limit) {
+                return;
+            }
             {
                 std::lock_guard guard(lock);
                 if (stop) {
@@ -130,3 +133,21 @@ std::vector<Result> RunRestarts(unsigned threads, std::chrono::steady_clock::tim
 /// Candidate keywords for dictionary attacks on keyed alphabets: the model's words and the system's word list
 /// (/usr/share/dict/words when present), in capitals A-Z, each once, the model's most frequent first.
 std::vector<std::string> KeywordCandidates(const LanguageModel& model);
+
+/// The length of the shortest keyword whose keyed alphabet over base is arrangement, or nothing.
+std::optional<std::size_t> KeywordLengthOf(std::string_view arrangement, std::string_view base);
+
+/// The mean quadgram score of English text under the model (the model's own expectation) and of random letters:
+/// the two ends of the scale on which a plaintext's score per quadgram becomes a confidence.
+struct ScoreScale
+{
+    double english = 0;
+    double random = 0;
+
+    explicit ScoreScale(const LanguageModel& model);
+    /// Where a score per quadgram lies between random letters (0) and English (1).
+    double Level(double perQuadgram) const { return (perQuadgram - random) / (english - random); }
+};
+
+/// A seed for restart index drawn from seed, well spread for neighbouring indices.
+std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t index);

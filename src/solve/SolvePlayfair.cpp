@@ -16,30 +16,6 @@ using Clock = std::chrono::steady_clock;
 constexpr double defaultSeconds = 30;
 constexpr std::size_t keywordSeeds = 6;
 
-// The mean quadgram score of English text under the model (the model's own expectation) and of random letters:
-// the two ends of the scale on which a plaintext's score becomes a confidence.
-struct ScoreScale
-{
-    double english = 0;
-    double random = 0;
-
-    explicit ScoreScale(const LanguageModel& model)
-    {
-        const float* table = model.QuadgramTable();
-        double weight = 0;
-        for (std::size_t q = 0; q < 26 * 26 * 26 * 26; ++q) {
-            const double p = std::pow(10.0, table[q]);
-            english += p * table[q];
-            weight += p;
-            random += table[q];
-        }
-        english /= weight;
-        random /= 26 * 26 * 26 * 26;
-    }
-    // Where a score per quadgram lies between random letters (0) and English (1).
-    double Level(double perQuadgram) const { return (perQuadgram - random) / (english - random); }
-};
-
 struct Attempt
 {
     PlayfairCodeSquare square;
@@ -88,14 +64,6 @@ PlayfairCodeSquare randomSquare(std::uint64_t seed)
     return square;
 }
 
-std::uint64_t mixSeed(std::uint64_t seed, std::uint64_t index)
-{
-    std::uint64_t z = seed + 0x9e3779b97f4a7c15ULL * (index + 1);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
 SolveCandidate candidateOf(const Attempt& attempt, const KeywordSquares& keywords, double quadgrams)
 {
     SolveCandidate candidate;
@@ -133,9 +101,9 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
         PlayfairSearch own = search;
         const bool seeded = index < keywords.best.size();
         const PlayfairCodeSquare from = seeded ? PlayfairCodeSquare::FromLetters(keywords.best[index].second)
-                                               : randomSquare(mixSeed(options.seed, index));
+                                               : randomSquare(MixSeed(options.seed, index));
         const PlayfairSearch::Found found =
-            own.Anneal(from, mixSeed(options.seed ^ 0x5bd1e995ULL, index), seeded ? steps / 4 : steps,
+            own.Anneal(from, MixSeed(options.seed ^ 0x5bd1e995ULL, index), seeded ? steps / 4 : steps,
                        seeded ? temperature / 4 : temperature, deadline, options.cancel);
         if (options.progress) {
             options.progress(std::min(1.0, std::chrono::duration<double>(Clock::now() - start).count() / seconds));
@@ -152,7 +120,7 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
                              [&](const Attempt& a) { return a.plaintext == best->plaintext; }) >= 2;
     };
     const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
-    std::vector<Attempt> attempts = RunRestarts<Attempt>(threads, deadline, options.cancel, attempt, enough);
+    std::vector<Attempt> attempts = RunRestarts<Attempt>(threads, deadline, options.cancel, SIZE_MAX, attempt, enough);
     if (attempts.empty()) {
         attempts.push_back(attempt(0));
     }
