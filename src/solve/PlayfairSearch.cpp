@@ -2,11 +2,11 @@
 
 #include <cmath>
 #include <fstream>
-#include <random>
 #include <unordered_set>
 
 #include "Alphabet.h"
 #include "LanguageModel.h"
+#include "SearchRunner.h"
 
 namespace {
 
@@ -31,11 +31,6 @@ constexpr std::array<std::uint8_t, 26> codeOf = [] {
 
 constexpr std::array<std::uint8_t, 5> previous = {4, 0, 1, 2, 3};
 
-unsigned below(std::mt19937_64& random, unsigned n)
-{
-    return static_cast<unsigned>(random() % n);
-}
-
 // Rearrangements that keep most of a square: two rows or two columns swapped, the rows or the columns reversed.
 void swapRows(PlayfairCodeSquare& s, int a, int b)
 {
@@ -51,21 +46,21 @@ void swapColumns(PlayfairCodeSquare& s, int a, int b)
     }
 }
 
-void mutate(PlayfairCodeSquare& s, std::mt19937_64& random)
+void mutate(PlayfairCodeSquare& s, SearchRandom& random)
 {
-    const unsigned kind = below(random, 50);
+    const unsigned kind = random.below(50);
     if (kind < 45) {
-        const unsigned a = below(random, 25);
-        unsigned b = below(random, 24);
+        const unsigned a = random.below(25);
+        unsigned b = random.below(24);
         b += b >= a ? 1 : 0;
         std::swap(s.cell[a], s.cell[b]);
     } else if (kind < 47) {
-        const int a = static_cast<int>(below(random, 5));
-        swapRows(s, a, (a + 1 + static_cast<int>(below(random, 4))) % 5);
+        const int a = static_cast<int>(random.below(5));
+        swapRows(s, a, (a + 1 + static_cast<int>(random.below(4))) % 5);
     } else if (kind < 49) {
-        const int a = static_cast<int>(below(random, 5));
-        swapColumns(s, a, (a + 1 + static_cast<int>(below(random, 4))) % 5);
-    } else if (below(random, 2) == 0) {
+        const int a = static_cast<int>(random.below(5));
+        swapColumns(s, a, (a + 1 + static_cast<int>(random.below(4))) % 5);
+    } else if (random.below(2) == 0) {
         swapRows(s, 0, 4);
         swapRows(s, 1, 3);
     } else {
@@ -168,15 +163,14 @@ double PlayfairSearch::Score(const PlayfairCodeSquare& square)
 }
 
 PlayfairSearch::Found PlayfairSearch::Anneal(const PlayfairCodeSquare& start, std::uint64_t seed, std::size_t steps,
-                                             double startTemperature, std::chrono::steady_clock::time_point deadline,
-                                             const std::atomic<bool>* cancel)
+                                             double startTemperature, const std::function<bool()>& stopped)
 {
-    std::mt19937_64 random(seed);
+    SearchRandom random(seed);
     PlayfairCodeSquare current = start;
     double currentScore = Score(current);
     Found best{current, currentScore};
     for (std::size_t step = 0; step < steps; ++step) {
-        if ((step & 4095) == 0 && (std::chrono::steady_clock::now() > deadline || (cancel != nullptr && *cancel))) {
+        if ((step & 1023) == 0 && stopped()) {
             break;
         }
         const double temperature = startTemperature * static_cast<double>(steps - step) / static_cast<double>(steps);
@@ -184,7 +178,7 @@ PlayfairSearch::Found PlayfairSearch::Anneal(const PlayfairCodeSquare& start, st
         mutate(next, random);
         const double nextScore = Score(next);
         const double gain = nextScore - currentScore;
-        if (gain >= 0 || std::generate_canonical<double, 53>(random) < std::exp(gain / temperature)) {
+        if (gain >= 0 || random.unit() < std::exp(gain / temperature)) {
             current = next;
             currentScore = nextScore;
             if (currentScore > best.score) {
@@ -265,12 +259,4 @@ ScoreScale::ScoreScale(const LanguageModel& model)
     }
     english /= weight;
     random /= 26 * 26 * 26 * 26;
-}
-
-std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t index)
-{
-    std::uint64_t z = seed + 0x9e3779b97f4a7c15ULL * (index + 1);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
 }

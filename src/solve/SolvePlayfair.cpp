@@ -1,27 +1,22 @@
 #include "SolvePlayfair.h"
 
 #include <algorithm>
-#include <cmath>
-#include <random>
+#include <chrono>
 #include <unordered_map>
 
 #include "Alphabet.h"
 #include "LanguageModel.h"
 #include "PlayfairSearch.h"
+#include "SearchRunner.h"
+#include "SolveText.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr double defaultSeconds = 30;
 constexpr std::size_t keywordSeeds = 6;
-
-struct Attempt
-{
-    PlayfairCodeSquare square;
-    double score = 0;
-    std::string plaintext;
-};
+// A polished keyword square whose text scores this far up the scale from random letters to English is taken
+// without further search.
+constexpr double englishLevel = 0.93;
 
 // Keyword squares by their score, best first, and the first keyword that built each.
 struct KeywordSquares
@@ -44,47 +39,39 @@ KeywordSquares tryKeywords(PlayfairSearch& search, const LanguageModel& model)
             found.best.emplace_back(score, place->first);
             std::sort(found.best.begin(), found.best.end(),
                       [](const auto& a, const auto& b) { return a.first > b.first; });
-            if (found.best.size() > keywordSeeds) {
-                found.best.pop_back();
-            }
+            found.best.resize(std::min(found.best.size(), keywordSeeds));
         }
     }
     return found;
 }
 
-PlayfairCodeSquare randomSquare(std::uint64_t seed)
+PlayfairCodeSquare randomSquare(SearchRandom& random)
 {
-    std::mt19937_64 random(seed);
     PlayfairCodeSquare square;
     for (std::size_t i = 0; i < 25; ++i) {
         square.cell[i] = static_cast<std::uint8_t>(i);
     }
-    std::shuffle(square.cell.begin(), square.cell.end(), random);
+    for (std::size_t i = 24; i > 0; --i) {
+        std::swap(square.cell[i], square.cell[random.below(static_cast<unsigned>(i + 1))]);
+    }
     square.Reindex();
     return square;
 }
 
-SolveCandidate candidateOf(const Attempt& attempt, const KeywordSquares& keywords, double quadgrams)
+// The square turned to the arrangement a keyword builds, with the dictionary's word for it where there is one.
+void giveKeywordForm(SolveCandidate& candidate, const KeywordSquares& keywords)
 {
-    SolveCandidate candidate;
-    candidate.plaintext = attempt.plaintext;
-    candidate.key.form = "playfair";
-    const PlayfairKeyedForm form = PlayfairKeyedFormOf(attempt.square.Letters());
+    const PlayfairKeyedForm form = PlayfairKeyedFormOf(candidate.key.square);
     candidate.key.square = form.square;
     const auto word = keywords.keywordOf.find(form.square);
     candidate.key.keyword = word != keywords.keywordOf.end() ? word->second : form.keyword;
-    candidate.score = attempt.score / quadgrams;
-    return candidate;
 }
 
 } // namespace
 
 SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
 {
-    const Clock::time_point start = Clock::now();
-    const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
-    const Clock::time_point deadline =
-        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto start = std::chrono::steady_clock::now();
     PlayfairSearch search(ciphertext, model);
     if (search.Size() < 8) {
         throw SolveRefused("The Playfair ciphertext is too short to solve");
@@ -92,56 +79,59 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
     const double quadgrams = static_cast<double>(search.Size() - 3);
     const ScoreScale scale(model);
     const KeywordSquares keywords = tryKeywords(search, model);
-
-    // Annealing restarts: the first ones polish the best keyword squares, the others start from random squares.
-    // A restart that reaches English-like text, or two restarts that agree, end the search.
     const std::size_t steps = 40000 + search.Size() * 400;
     const double temperature = 0.06 * static_cast<double>(search.Size());
-    auto attempt = [&](std::size_t index) {
-        PlayfairSearch own = search;
-        const bool seeded = index < keywords.best.size();
-        const PlayfairCodeSquare from = seeded ? PlayfairCodeSquare::FromLetters(keywords.best[index].second)
-                                               : randomSquare(MixSeed(options.seed, index));
-        const PlayfairSearch::Found found =
-            own.Anneal(from, MixSeed(options.seed ^ 0x5bd1e995ULL, index), seeded ? steps / 4 : steps,
-                       seeded ? temperature / 4 : temperature, deadline, options.cancel);
-        if (options.progress) {
-            options.progress(std::min(1.0, std::chrono::duration<double>(Clock::now() - start).count() / seconds));
-        }
-        return Attempt{found.square, found.score, own.Decrypt(found.square)};
-    };
-    auto enough = [&](const std::vector<Attempt>& done) {
-        const auto best = std::max_element(done.begin(), done.end(),
-                                           [](const Attempt& a, const Attempt& b) { return a.score < b.score; });
-        if (scale.Level(best->score / quadgrams) > 0.93) {
-            return true;
-        }
-        return std::count_if(done.begin(), done.end(),
-                             [&](const Attempt& a) { return a.plaintext == best->plaintext; }) >= 2;
-    };
-    const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
-    std::vector<Attempt> attempts = RunRestarts<Attempt>(threads, deadline, options.cancel, SIZE_MAX, attempt, enough);
-    if (attempts.empty()) {
-        attempts.push_back(attempt(0));
-    }
-    std::stable_sort(attempts.begin(), attempts.end(),
-                     [](const Attempt& a, const Attempt& b) { return a.score > b.score; });
 
-    SolveResult result;
-    result.best = candidateOf(attempts.front(), keywords, quadgrams);
-    const auto agreeing = std::count_if(attempts.begin(), attempts.end(),
-                                        [&](const Attempt& a) { return a.plaintext == attempts.front().plaintext; });
-    const double level = scale.Level(result.best.score);
-    result.confidence = std::clamp((level - 0.6) / 0.35, 0.0, 1.0) * (agreeing >= 2 ? 1.0 : 0.9);
-    for (const Attempt& other : attempts) {
-        if (other.plaintext != attempts.front().plaintext) {
-            if (scale.Level(other.score / quadgrams) > level - 0.03) {
-                result.alternative = candidateOf(other, keywords, quadgrams);
-            }
-            break;
+    auto candidateOf = [&](const PlayfairSearch& own, const PlayfairSearch::Found& found) {
+        SolveCandidate candidate;
+        candidate.plaintext = own.Decrypt(found.square);
+        candidate.key.form = "playfair";
+        candidate.key.square = found.square.Letters();
+        candidate.score = found.score / quadgrams;
+        return candidate;
+    };
+    auto finish = [&](SearchOutcome outcome) {
+        SolveResult result;
+        if (outcome.ranked.empty()) {
+            return result;
+        }
+        TakeOutcome(outcome, SegmentedWordShare(model, outcome.ranked.front().candidate.plaintext), 0.05, result);
+        giveKeywordForm(result.best, keywords);
+        if (result.alternative) {
+            giveKeywordForm(*result.alternative, keywords);
+        }
+        result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return result;
+    };
+
+    // A keyword square from the dictionary, polished by a short cool annealing, usually is the answer already.
+    const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
+    if (!keywords.best.empty()) {
+        const PlayfairSearch::Found polished =
+            search.Anneal(PlayfairCodeSquare::FromLetters(keywords.best.front().second), RestartSeed(options.seed, 0),
+                          steps / 4, temperature / 4, cancelled);
+        if (scale.Level(polished.score / quadgrams) >= englishLevel) {
+            SearchOutcome outcome;
+            outcome.ranked.push_back({candidateOf(search, polished), 2});
+            outcome.restarts = 1;
+            return finish(outcome);
         }
     }
-    result.cancelled = options.cancel != nullptr && *options.cancel;
-    result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    return result;
+
+    // Annealing restarts on every core: the first polish the next best keyword squares, the others start from
+    // random squares. Two restarts that reach the same text end the search.
+    SearchSchedule schedule;
+    schedule.agree = 2;
+    const Restart restart = [&](const RestartContext& context) -> std::optional<SolveCandidate> {
+        PlayfairSearch own = search;
+        SearchRandom random(context.seed());
+        const bool seeded = context.index() + 1 < keywords.best.size();
+        const PlayfairCodeSquare from =
+            seeded ? PlayfairCodeSquare::FromLetters(keywords.best[context.index() + 1].second) : randomSquare(random);
+        const PlayfairSearch::Found found =
+            own.Anneal(from, random.next(), seeded ? steps / 4 : steps, seeded ? temperature / 4 : temperature,
+                       [&] { return context.stopped(); });
+        return candidateOf(own, found);
+    };
+    return finish(RunSearch(options, defaultSeconds, schedule, restart));
 }

@@ -1,6 +1,7 @@
 #include "SolveQuagmire.h"
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 #include <unordered_map>
 
@@ -8,6 +9,8 @@
 #include "LanguageModel.h"
 #include "PlayfairSearch.h"
 #include "QuagmireSearch.h"
+#include "SearchRunner.h"
+#include "SolveText.h"
 
 namespace {
 
@@ -258,14 +261,50 @@ SolveKey keyOf(const Attempt& attempt, const KeyedAlphabets& keyed, const Langua
     return key;
 }
 
+// A restart's find as a candidate: the cipher alphabet, the key (aligned letter -> plaintext letter) and the
+// shifts (as letters A + shift) ride in the key's fields until makerKey() turns them into the maker's terms.
+SolveCandidate candidateOf(const Attempt& found, const std::vector<std::uint8_t>& aligned, double quadgrams)
+{
+    SolveCandidate candidate;
+    candidate.plaintext.resize(aligned.size());
+    for (std::size_t k = 0; k < aligned.size(); ++k) {
+        candidate.plaintext[k] = static_cast<char>('A' + found.key[aligned[k]]);
+    }
+    candidate.key.cipherTable = lettersOf(found.cipherAlphabet);
+    candidate.key.keyRow = lettersOf(found.key);
+    for (int shift : found.shifts) {
+        candidate.key.indicator += static_cast<char>('A' + shift);
+    }
+    candidate.score = found.score / quadgrams;
+    return candidate;
+}
+
+SolveCandidate makerKey(const SolveCandidate& raw, const QuagmireSearch& search, const KeyedAlphabets& keyed,
+                        const LanguageModel& model)
+{
+    Attempt attempt;
+    attempt.cipherAlphabet = codesOf(raw.key.cipherTable);
+    attempt.key = codesOf(raw.key.keyRow);
+    for (char shift : raw.key.indicator) {
+        attempt.shifts.push_back(shift - 'A');
+    }
+    attempt.plaintext = raw.plaintext;
+    attempt.score = raw.score;
+    const double quadgrams = static_cast<double>(search.Size() - 3);
+    attempt.score *= quadgrams;
+    snapKeyRow(attempt, keyed.alphabets, search, model);
+    SolveCandidate candidate;
+    candidate.plaintext = attempt.plaintext;
+    candidate.key = keyOf(attempt, keyed, model);
+    candidate.score = attempt.score / quadgrams;
+    return candidate;
+}
+
 } // namespace
 
 SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
 {
-    const Clock::time_point start = Clock::now();
-    const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
-    const Clock::time_point deadline =
-        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto start = Clock::now();
     const QuagmireSearch search(ciphertext);
     if (search.Size() < 20) {
         throw SolveRefused("The Quagmire ciphertext is too short to solve");
@@ -274,75 +313,62 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const ScoreScale scale(model);
     const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
     const KeyedAlphabets keyed = keyedAlphabets(model);
+    const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
 
-    std::vector<Attempt> attempts;
+    // Per period, each ranked cipher alphabet is broken by two restarts with their own seeds; two restarts that
+    // reach the same text end the search, and a period whose best text reads as English ends the periods.
+    SearchOutcome outcome;
     for (const std::size_t period : candidatePeriods(search)) {
-        if (Clock::now() > deadline || (options.cancel != nullptr && *options.cancel)) {
+        SolveOptions remaining = options;
+        remaining.seconds = seconds - std::chrono::duration<double>(Clock::now() - start).count();
+        if (remaining.seconds <= 0 || outcome.cancelled) {
             break;
         }
         const std::vector<Alphabet> ranked = rankAlphabets(search, keyed.alphabets, period, threads);
         const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
-        auto attempt = [&](std::size_t index) {
+        SearchSchedule schedule;
+        schedule.agree = 2;
+        schedule.maxRestarts = 2 * ranked.size();
+        const Restart restart = [&](const RestartContext& context) -> std::optional<SolveCandidate> {
+            if (context.stopped()) {
+                return std::nullopt;
+            }
             Attempt found;
-            found.cipherAlphabet = ranked[index];
+            found.cipherAlphabet = ranked[context.index() / 2];
             found.shifts = QuagmireSearch::Align(found.cipherAlphabet, columns).shifts;
             std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
-            SubstitutionBreak broken = BreakSubstitution(aligned, model, MixSeed(options.seed, index), 12);
+            SubstitutionBreak broken = BreakSubstitution(aligned, model, context.seed(), 12);
             // A column that the letter counts laid wrong spoils its share of the text: try every shift of each
             // column under the key found, and break again when one moved.
             if (refineShifts(found.shifts, search, found.cipherAlphabet, broken, model)) {
                 aligned = search.Aligned(found.cipherAlphabet, found.shifts);
-                broken = BreakSubstitution(aligned, model, MixSeed(options.seed, index + 1000), 8, broken.key);
+                broken = BreakSubstitution(aligned, model, context.seed() + 1, 8, broken.key);
             }
             found.key = broken.key;
             found.score = broken.score;
-            found.plaintext.resize(aligned.size());
-            for (std::size_t k = 0; k < aligned.size(); ++k) {
-                found.plaintext[k] = static_cast<char>('A' + found.key[aligned[k]]);
-            }
-            return found;
+            return candidateOf(found, aligned, quadgrams);
         };
-        auto enough = [&](const std::vector<Attempt>& done) {
-            return std::any_of(done.begin(), done.end(),
-                               [&](const Attempt& a) { return scale.Level(a.score / quadgrams) > solvedLevel; });
-        };
-        std::vector<Attempt> more =
-            RunRestarts<Attempt>(threads, deadline, options.cancel, ranked.size(), attempt, enough);
-        attempts.insert(attempts.end(), more.begin(), more.end());
-        if (enough(more)) {
+        const SearchOutcome more = RunSearch(remaining, seconds, schedule, restart);
+        outcome.cancelled = more.cancelled;
+        outcome.timedOut = more.timedOut;
+        outcome.restarts += more.restarts;
+        outcome.ranked.insert(outcome.ranked.end(), more.ranked.begin(), more.ranked.end());
+        if (!more.ranked.empty() && scale.Level(more.ranked.front().candidate.score) > solvedLevel) {
             break;
         }
-        if (options.progress) {
-            options.progress(std::min(1.0, std::chrono::duration<double>(Clock::now() - start).count() / seconds));
-        }
     }
-    if (attempts.empty()) {
-        throw SolveRefused("The Quagmire search was stopped before it tried a key");
-    }
-    std::stable_sort(attempts.begin(), attempts.end(),
-                     [](const Attempt& a, const Attempt& b) { return a.score > b.score; });
-
+    std::stable_sort(
+        outcome.ranked.begin(), outcome.ranked.end(),
+        [](const RankedCandidate& a, const RankedCandidate& b) { return BetterCandidate(a.candidate, b.candidate); });
     SolveResult result;
-    auto candidateOf = [&](Attempt attempt) {
-        snapKeyRow(attempt, keyed.alphabets, search, model);
-        SolveCandidate candidate;
-        candidate.plaintext = attempt.plaintext;
-        candidate.key = keyOf(attempt, keyed, model);
-        candidate.score = attempt.score / quadgrams;
-        return candidate;
-    };
-    result.best = candidateOf(attempts.front());
-    const double level = scale.Level(result.best.score);
-    result.confidence = std::clamp((level - 0.6) / 0.3, 0.0, 1.0);
-    for (const Attempt& other : attempts) {
-        if (other.plaintext != attempts.front().plaintext) {
-            if (scale.Level(other.score / quadgrams) > level - 0.03) {
-                result.alternative = candidateOf(other);
-            }
-            break;
-        }
+    if (outcome.ranked.empty()) {
+        return result;
     }
-    result.cancelled = options.cancel != nullptr && *options.cancel;
+    TakeOutcome(outcome, SegmentedWordShare(model, outcome.ranked.front().candidate.plaintext), 0.05, result);
+    result.best = makerKey(result.best, search, keyed, model);
+    if (result.alternative) {
+        result.alternative = makerKey(*result.alternative, search, keyed, model);
+    }
     result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return result;
 }
