@@ -239,7 +239,8 @@ std::vector<std::string> KeywordCandidates(const LanguageModel& model)
 
 std::optional<std::size_t> KeywordLengthOf(std::string_view arrangement, std::string_view base)
 {
-    for (std::size_t length = 0; length <= arrangement.size(); ++length) {
+    // A keyword ends at least eight letters before the end: any arrangement is "keyed" by nearly all of itself.
+    for (std::size_t length = 0; length + 8 <= arrangement.size(); ++length) {
         if (KeyedAlphabet(arrangement.substr(0, length), base) == arrangement) {
             return length;
         }

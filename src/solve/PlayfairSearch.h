@@ -64,7 +64,8 @@ PlayfairKeyedForm PlayfairKeyedFormOf(std::string_view square);
 /// (/usr/share/dict/words when present), in capitals A-Z, each once, the model's most frequent first.
 std::vector<std::string> KeywordCandidates(const LanguageModel& model);
 
-/// The length of the shortest keyword whose keyed alphabet over base is arrangement, or nothing.
+/// The length of the shortest keyword whose keyed alphabet over base is arrangement, or nothing when none of at
+/// most arrangement.size() - 8 letters builds it.
 std::optional<std::size_t> KeywordLengthOf(std::string_view arrangement, std::string_view base);
 
 /// The mean quadgram score of English text under the model (the model's own expectation) and of random letters:

@@ -16,7 +16,7 @@ constexpr double defaultSeconds = 30;
 constexpr std::size_t keywordSeeds = 6;
 // A polished keyword square whose text scores this far up the scale from random letters to English is taken
 // without further search.
-constexpr double englishLevel = 0.93;
+constexpr double englishLevel = 0.85;
 
 // Keyword squares by their score, best first, and the first keyword that built each.
 struct KeywordSquares
@@ -104,15 +104,21 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
         return result;
     };
 
-    // A keyword square from the dictionary, polished by a short cool annealing, usually is the answer already.
+    // The best keyword square of the dictionary is taken as it is when its text reads as English (a square that
+    // a keyword builds is far likelier than any other square scoring a little higher), else polished by a short
+    // cool annealing.
     const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
+    std::optional<SolveCandidate> fromKeyword;
     if (!keywords.best.empty()) {
-        const PlayfairSearch::Found polished =
-            search.Anneal(PlayfairCodeSquare::FromLetters(keywords.best.front().second), RestartSeed(options.seed, 0),
-                          steps / 4, temperature / 4, cancelled);
-        if (scale.Level(polished.score / quadgrams) >= englishLevel) {
+        const PlayfairCodeSquare keyed = PlayfairCodeSquare::FromLetters(keywords.best.front().second);
+        PlayfairSearch::Found found{keyed, search.Score(keyed)};
+        if (scale.Level(found.score / quadgrams) < englishLevel) {
+            found = search.Anneal(keyed, RestartSeed(options.seed, 0), steps / 4, temperature / 4, cancelled);
+        }
+        fromKeyword = candidateOf(search, found);
+        if (scale.Level(found.score / quadgrams) >= englishLevel) {
             SearchOutcome outcome;
-            outcome.ranked.push_back({candidateOf(search, polished), 2});
+            outcome.ranked.push_back({*fromKeyword, 2});
             outcome.restarts = 1;
             return finish(outcome);
         }
@@ -133,5 +139,20 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
                        [&] { return context.stopped(); });
         return candidateOf(own, found);
     };
-    return finish(RunSearch(options, defaultSeconds, schedule, restart));
+    SearchOutcome outcome = RunSearch(options, defaultSeconds, schedule, restart);
+    if (fromKeyword) {
+        const auto same = std::find_if(outcome.ranked.begin(), outcome.ranked.end(), [&](const RankedCandidate& r) {
+            return r.candidate.plaintext == fromKeyword->plaintext;
+        });
+        if (same != outcome.ranked.end()) {
+            ++same->hits;
+        } else {
+            outcome.ranked.push_back({*fromKeyword, 1});
+        }
+        std::stable_sort(outcome.ranked.begin(), outcome.ranked.end(),
+                         [](const RankedCandidate& a, const RankedCandidate& b) {
+                             return BetterCandidate(a.candidate, b.candidate);
+                         });
+    }
+    return finish(outcome);
 }

@@ -230,13 +230,15 @@ SolveKey keyOf(const Attempt& attempt, const KeyedAlphabets& keyed, const Langua
     key.keyword = keywordFor(key.keyRow, row);
     key.cipherKeyword = keywordFor(key.cipherTable, table);
 
-    const bool straightRow = isTurnedStraight(key.keyRow);
-    const bool straightTable = isTurnedStraight(key.cipherTable);
-    if (straightTable) {
+    if ((key.keyRow + key.keyRow).find(key.cipherTable) != std::string::npos) {
+        key.cipherTable = key.keyRow;
+        key.cipherKeyword = key.keyword;
+    }
+    if (isTurnedStraight(key.cipherTable)) {
         key.form = "quagmire1";
-    } else if (straightRow) {
+    } else if (isTurnedStraight(key.keyRow)) {
         key.form = "quagmire2";
-    } else if (KeyedRotationOf(key.cipherTable).keyword == row.keyword && key.keyRow == key.cipherTable) {
+    } else if (key.keyRow == key.cipherTable) {
         key.form = "quagmire3";
     } else {
         key.form = "quagmire4";
