@@ -129,6 +129,20 @@ std::vector<std::uint8_t> QuagmireSearch::Aligned(const Alphabet& C, const std::
     return aligned;
 }
 
+long QuagmireSearch::PairCoincidence(const Alphabet& C, const std::vector<int>& shifts) const
+{
+    const std::vector<std::uint8_t> aligned = Aligned(C, shifts);
+    std::array<int, 26 * 26> pairs{};
+    for (std::size_t k = 0; k + 1 < aligned.size(); ++k) {
+        ++pairs[aligned[k] * 26u + aligned[k + 1]];
+    }
+    long sum = 0;
+    for (int count : pairs) {
+        sum += static_cast<long>(count) * (count - 1);
+    }
+    return sum;
+}
+
 SubstitutionBreak BreakSubstitution(const std::vector<std::uint8_t>& text, const LanguageModel& model,
                                     std::uint64_t seed, int restarts,
                                     const std::optional<std::array<std::uint8_t, 26>>& start)

@@ -34,6 +34,9 @@ public:
     /// The shifts under which the columns (of Columns()), read through cipher alphabet C, agree best in letter
     /// frequencies (each column set against the others, twice over).
     static Alignment Align(const Alphabet& C, const std::vector<Histogram>& columns);
+    /// How often pairs of neighbouring aligned letters repeat (sum of count * (count - 1) over the 676 pairs):
+    /// unchanged by the substitution, and higher the more consistently the columns are aligned.
+    long PairCoincidence(const Alphabet& C, const std::vector<int>& shifts) const;
     /// The aligned letters C^-1(c) - shift.
     std::vector<std::uint8_t> Aligned(const Alphabet& C, const std::vector<int>& shifts) const;
 

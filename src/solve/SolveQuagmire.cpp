@@ -19,7 +19,8 @@ using Alphabet = QuagmireSearch::Alphabet;
 
 constexpr double defaultSeconds = 30;
 constexpr std::size_t longestPeriod = 7;
-constexpr std::size_t rankedAlphabets = 24;
+constexpr std::size_t rankedAlphabets = 160;
+constexpr std::size_t fullyBroken = 3;
 constexpr double solvedLevel = 0.9;
 
 Alphabet codesOf(std::string_view letters)
@@ -40,17 +41,20 @@ std::string lettersOf(const Alphabet& codes)
     return letters;
 }
 
-// Periods to try, most likely first: those whose columns look like English, shortest first (a multiple of the
-// period looks as good), then the rest by their columns' coincidence.
+// Periods to try, most likely first: those whose columns look nearly as English as the best period's, shortest
+// first (a multiple of the period looks as good, and an indicator with a repeated letter makes a shorter period
+// look half right), then the rest by their columns' coincidence.
 std::vector<std::size_t> candidatePeriods(const QuagmireSearch& search)
 {
     std::vector<std::pair<double, std::size_t>> byCoincidence;
+    double best = 0;
     for (std::size_t period = 1; period <= longestPeriod && period * 4 <= search.Size(); ++period) {
         byCoincidence.emplace_back(search.ColumnCoincidence(period), period);
+        best = std::max(best, byCoincidence.back().first);
     }
     std::vector<std::size_t> periods;
     for (const auto& [coincidence, period] : byCoincidence) {
-        if (coincidence >= 0.055) {
+        if (coincidence >= 0.92 * best) {
             periods.push_back(period);
         }
     }
@@ -86,7 +90,8 @@ KeyedAlphabets keyedAlphabets(const LanguageModel& model)
     return keyed;
 }
 
-// The cipher alphabets under which the columns align best, best first.
+// The cipher alphabets under which the columns align best, best first: aligned by their letter counts, ranked by
+// how often letter pairs repeat in the aligned text.
 std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vector<Alphabet>& alphabets,
                                     std::size_t period, unsigned threads)
 {
@@ -96,7 +101,8 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
     auto rank = [&](unsigned part) {
         Ranked& best = parts[part];
         for (std::size_t i = part; i < alphabets.size(); i += threads) {
-            const double coincidence = QuagmireSearch::Align(alphabets[i], columns).coincidence;
+            const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns);
+            const double coincidence = static_cast<double>(search.PairCoincidence(alphabets[i], alignment.shifts));
             if (best.size() < rankedAlphabets || coincidence > best.back().first) {
                 best.emplace_back(coincidence, i);
                 std::sort(best.begin(), best.end(), std::greater<>());
@@ -281,8 +287,8 @@ SolveCandidate candidateOf(const Attempt& found, const std::vector<std::uint8_t>
     return candidate;
 }
 
-SolveCandidate makerKey(const SolveCandidate& raw, const QuagmireSearch& search, const KeyedAlphabets& keyed,
-                        const LanguageModel& model)
+// The restart's find back from a candidate of candidateOf().
+Attempt attemptOf(const SolveCandidate& raw, const QuagmireSearch& search)
 {
     Attempt attempt;
     attempt.cipherAlphabet = codesOf(raw.key.cipherTable);
@@ -291,15 +297,40 @@ SolveCandidate makerKey(const SolveCandidate& raw, const QuagmireSearch& search,
         attempt.shifts.push_back(shift - 'A');
     }
     attempt.plaintext = raw.plaintext;
-    attempt.score = raw.score;
+    attempt.score = raw.score * static_cast<double>(search.Size() - 3);
+    return attempt;
+}
+
+SolveCandidate makerKey(const SolveCandidate& raw, const QuagmireSearch& search, const KeyedAlphabets& keyed,
+                        const LanguageModel& model)
+{
+    Attempt attempt = attemptOf(raw, search);
     const double quadgrams = static_cast<double>(search.Size() - 3);
-    attempt.score *= quadgrams;
     snapKeyRow(attempt, keyed.alphabets, search, model);
     SolveCandidate candidate;
     candidate.plaintext = attempt.plaintext;
     candidate.key = keyOf(attempt, keyed, model);
     candidate.score = attempt.score / quadgrams;
     return candidate;
+}
+
+// A quick break's cipher alphabet and shifts broken with many restarts; a column that the letter counts laid
+// wrong spoils its share of the text, so every shift of each column is tried under the key found, and the text
+// broken again when one moved.
+SolveCandidate breakThoroughly(const SolveCandidate& quick, const QuagmireSearch& search, const LanguageModel& model,
+                               std::uint64_t seed)
+{
+    Attempt found = attemptOf(quick, search);
+    std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
+    SubstitutionBreak broken = BreakSubstitution(aligned, model, seed, 12, found.key);
+    if (refineShifts(found.shifts, search, found.cipherAlphabet, broken, model)) {
+        aligned = search.Aligned(found.cipherAlphabet, found.shifts);
+        broken = BreakSubstitution(aligned, model, seed + 1, 8, broken.key);
+    }
+    found.key = broken.key;
+    found.score = broken.score;
+    const SolveCandidate better = candidateOf(found, aligned, static_cast<double>(search.Size() - 3));
+    return BetterCandidate(better, quick) ? better : quick;
 }
 
 } // namespace
@@ -317,8 +348,9 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const KeyedAlphabets keyed = keyedAlphabets(model);
     const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
 
-    // Per period, each ranked cipher alphabet is broken by two restarts with their own seeds; two restarts that
-    // reach the same text end the search, and a period whose best text reads as English ends the periods.
+    // Per period, each ranked cipher alphabet is broken by one restart; two alphabets that give the same text (they
+    // differ only in letters the text lacks) end the search, and a period whose best text reads as English ends
+    // the periods.
     SearchOutcome outcome;
     for (const std::size_t period : candidatePeriods(search)) {
         SolveOptions remaining = options;
@@ -330,27 +362,29 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
         SearchSchedule schedule;
         schedule.agree = 2;
-        schedule.maxRestarts = 2 * ranked.size();
+        schedule.maxRestarts = ranked.size();
         const Restart restart = [&](const RestartContext& context) -> std::optional<SolveCandidate> {
             if (context.stopped()) {
                 return std::nullopt;
             }
             Attempt found;
-            found.cipherAlphabet = ranked[context.index() / 2];
+            found.cipherAlphabet = ranked[context.index()];
             found.shifts = QuagmireSearch::Align(found.cipherAlphabet, columns).shifts;
-            std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
-            SubstitutionBreak broken = BreakSubstitution(aligned, model, context.seed(), 12);
-            // A column that the letter counts laid wrong spoils its share of the text: try every shift of each
-            // column under the key found, and break again when one moved.
-            if (refineShifts(found.shifts, search, found.cipherAlphabet, broken, model)) {
-                aligned = search.Aligned(found.cipherAlphabet, found.shifts);
-                broken = BreakSubstitution(aligned, model, context.seed() + 1, 8, broken.key);
-            }
+            const std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
+            const SubstitutionBreak broken = BreakSubstitution(aligned, model, context.seed(), 2);
             found.key = broken.key;
             found.score = broken.score;
             return candidateOf(found, aligned, quadgrams);
         };
-        const SearchOutcome more = RunSearch(remaining, seconds, schedule, restart);
+        SearchOutcome more = RunSearch(remaining, seconds, schedule, restart);
+        // The few best of the quick breaks are broken thoroughly.
+        for (std::size_t i = 0; i < std::min(fullyBroken, more.ranked.size()); ++i) {
+            more.ranked[i].candidate = breakThoroughly(more.ranked[i].candidate, search, model, options.seed + i);
+        }
+        std::stable_sort(more.ranked.begin(), more.ranked.end(),
+                         [](const RankedCandidate& a, const RankedCandidate& b) {
+                             return BetterCandidate(a.candidate, b.candidate);
+                         });
         outcome.cancelled = more.cancelled;
         outcome.timedOut = more.timedOut;
         outcome.restarts += more.restarts;
