@@ -416,6 +416,8 @@ double polishedScore(const LanguageModel& model, const WordSplitter& splitter, c
     return model.ScoreQuadgrams(plain.data(), plain.size()) + splitter.score(plain);
 }
 
+// Tries every swap that moves a rare letter, and every turn of three letters of which two are rare (a rare
+// letter's reading can need a third letter to step aside), until none improves the score.
 Key polish(const LanguageModel& model, const WordSplitter& splitter, const std::vector<std::uint8_t>& codes, Key key,
            double& score)
 {
@@ -423,25 +425,43 @@ Key polish(const LanguageModel& model, const WordSplitter& splitter, const std::
     for (std::uint8_t c : codes) {
         ++seen[c];
     }
+    const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= 3; };
     score = polishedScore(model, splitter, codes, key);
+    const auto attempt = [&](Key trial) {
+        const double s = polishedScore(model, splitter, codes, trial);
+        if (s > score + 1e-9) {
+            score = s;
+            key = trial;
+            return true;
+        }
+        return false;
+    };
     bool improved = true;
     while (improved) {
         improved = false;
         for (unsigned a = 0; a < 26; ++a) {
-            if (seen[a] == 0 || seen[a] > 3) {
+            if (!rare(a)) {
                 continue;
             }
             for (unsigned b = 0; b < 26; ++b) {
                 if (b == a) {
                     continue;
                 }
-                std::swap(key[a], key[b]);
-                const double s = polishedScore(model, splitter, codes, key);
-                if (s > score + 1e-9) {
-                    score = s;
-                    improved = true;
-                } else {
-                    std::swap(key[a], key[b]);
+                Key trial = key;
+                std::swap(trial[a], trial[b]);
+                improved = attempt(trial) || improved;
+                if (!rare(b)) {
+                    continue;
+                }
+                for (unsigned c = 0; c < 26; ++c) {
+                    if (c != a && c != b) {
+                        Key turned = key;
+                        const std::uint8_t first = turned[a];
+                        turned[a] = turned[b];
+                        turned[b] = turned[c];
+                        turned[c] = first;
+                        improved = attempt(turned) || improved;
+                    }
                 }
             }
         }
