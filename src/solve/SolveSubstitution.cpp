@@ -373,8 +373,11 @@ public:
                 (w.text.size() == 1 && w.text != "A" && w.text != "I")) {
                 continue;
             }
-            const std::vector<std::uint8_t> codes = wordCodes(w.text);
-            m_words.emplace(wordCode(codes.data(), codes.size()), w.logProbability);
+            std::uint64_t code = SplitSeed;
+            for (char c : w.text) {
+                code = splitStep(code, static_cast<std::uint8_t>(c - 'A'));
+            }
+            m_words.emplace(code, w.logProbability);
         }
     }
 
@@ -389,11 +392,11 @@ public:
                 continue;
             }
             best[i + 1] = std::max(best[i + 1], best[i] + UnknownLetter);
-            std::uint64_t code = 0;
+            std::uint64_t code = SplitSeed;
             for (std::size_t len = 1; len <= MaxWord && i + len <= letters.size(); ++len) {
-                code = code * 27 + letters[i + len - 1] + 1;
+                code = splitStep(code, letters[i + len - 1]);
                 if (const auto it = m_words.find(code); it != m_words.end()) {
-                    best[i + len] = std::max(best[i + len], best[i] + it->second);
+                    best[i + len] = std::max(best[i + len], best[i] + WordWeight * it->second);
                 }
             }
         }
@@ -401,8 +404,15 @@ public:
     }
 
 private:
-    static constexpr std::size_t MaxWord = 13;
-    static constexpr double UnknownLetter = -4.0;
+    // Words are keyed by a hash that grows letter by letter, so the split extends a word in one step.
+    static constexpr std::uint64_t SplitSeed = 1469598103934665603ULL;
+    static std::uint64_t splitStep(std::uint64_t code, std::uint8_t letter)
+    {
+        return (code ^ (letter + 1U)) * 1099511628211ULL;
+    }
+    static constexpr std::size_t MaxWord = 20;
+    static constexpr double WordWeight = 2.0;
+    static constexpr double UnknownLetter = -8.0;
     std::unordered_map<std::uint64_t, float> m_words;
 };
 
