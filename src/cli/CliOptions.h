@@ -18,7 +18,8 @@ struct CliOptions
         Decrypt,
         Add,
         Show,
-        Pdf
+        Pdf,
+        Solve
     };
     Command command = Command::Help;
     CipherKind kind = CipherKind::None;
@@ -40,6 +41,8 @@ struct CliOptions
     bool patristocrat = false;
     std::string output;
     std::string solution = "none";
+    double seconds = 0; ///< solve: the bound on the search, 0 for the kind's default
+    bool json = false;  ///< solve: one JSON object instead of lines
 };
 
 /// A call that the tool refuses (exit status 2), with the message to show.
