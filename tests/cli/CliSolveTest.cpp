@@ -50,9 +50,19 @@ TEST(CliSolve, solvesEachKindFromStandardInput)
         {{QStringLiteral("vigenere"), QStringLiteral("--keyword"), QStringLiteral("harbour")},
          letters,
          QStringLiteral("keyword: HARBOUR")},
+        {{QStringLiteral("playfair"), QStringLiteral("--keyword"), QStringLiteral("lantern")},
+         QStringLiteral("THEKEXEPEROFTHELIGHTHOUSEPAINTEDTHEOLDBOATEVERYSPRINGANDHISDAUGHTERSOLDFRESHBREADTOTHEFISHE"),
+         QStringLiteral("keyword: LANTERN")},
+        {{QStringLiteral("quagmire"), QStringLiteral("--keyword"), QStringLiteral("harbour"),
+          QStringLiteral("--cipher-key"), QStringLiteral("lantern"), QStringLiteral("--indicator"),
+          QStringLiteral("boat"), QStringLiteral("--column"), QStringLiteral("7")},
+         letters + letters,
+         QStringLiteral("form: quagmire4")},
     };
     for (const auto& c : cases) {
-        const Output ciphertext = tool(QStringList{QStringLiteral("encrypt")} + c.encrypt, Plain);
+        // The Quagmire needs a longer text: the plaintext twice.
+        const QByteArray plain = c.encrypt[0] == QStringLiteral("quagmire") ? Plain + " " + Plain : Plain;
+        const Output ciphertext = tool(QStringList{QStringLiteral("encrypt")} + c.encrypt, plain);
         ASSERT_EQ(ciphertext.status, 0) << ciphertext.err.toStdString();
         const Output solved =
             tool({QStringLiteral("solve"), c.encrypt[0], QStringLiteral("--seed"), QStringLiteral("5")},
