@@ -99,6 +99,13 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     EXPECT_EQ(SubstituteLetters(a.best.plaintext, completed(a.best.key.alphabet)), aristocrat);
     EXPECT_GT(a.confidence, 0.7);
 
+    // The Patristocrat form: letters alone in groups of five, the last group possibly shorter.
+    EXPECT_TRUE(IsPatristocrat("ABCDE FGHIJ KL"));
+    EXPECT_TRUE(IsPatristocrat("ABCDE FGHIJ \n"));
+    EXPECT_FALSE(IsPatristocrat("ABCDE FGH IJ"));
+    EXPECT_FALSE(IsPatristocrat("ABCDE FGHIJ, KLMNO"));
+    EXPECT_FALSE(IsPatristocrat("ABCDE"));
+
     const std::string patristocrat =
         GroupLetters(AsciiLettersUpper(EncryptCipherRandom(Orchard, false, key, edited, rng)), 5);
     ASSERT_TRUE(IsPatristocrat(patristocrat));
