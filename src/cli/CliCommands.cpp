@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include <QFileInfo>
@@ -17,12 +18,14 @@
 #include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
 #include "EncryptionDriver.h"
+#include "LanguageModel.h"
 #include "Normalize.h"
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
 #include "PuzzleFileIO.h"
 #include "Random.h"
 #include "SettingsStore.h"
+#include "Solver.h"
 #include "TessarinError.h"
 
 namespace {
@@ -344,6 +347,96 @@ CliResult pdfCommand(const CliOptions& options)
     return {};
 }
 
+// The key's fields that the solved form fills, as name and value (UTF-8).
+std::vector<std::pair<std::string, std::string>> keyFields(const SolveKey& key)
+{
+    std::vector<std::pair<std::string, std::string>> fields{{"form", key.form}};
+    const auto add = [&](const char* name, const std::string& value) {
+        if (!value.empty()) {
+            fields.emplace_back(name, value);
+        }
+    };
+    add("alphabet", key.alphabet);
+    add("rails", key.rails != 0 ? std::to_string(key.rails) : std::string());
+    add("square", key.square);
+    add("keyword", key.keyword);
+    add("cipherKeyword", key.cipherKeyword);
+    add("keyRow", key.keyRow);
+    add("cipherTable", key.cipherTable);
+    add("indicator", key.indicator);
+    add("column", key.column != 0 ? std::to_string(key.column) : std::string());
+    return fields;
+}
+
+std::string number(double value, int decimals)
+{
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+    return text.data();
+}
+
+void appendJsonCandidate(std::string& out, const SolveCandidate& candidate, const char* indent)
+{
+    out += std::string(indent) + "  \"plaintext\": ";
+    appendJsonString(out, CodePageToUtf8(candidate.plaintext));
+    out += ",\n" + std::string(indent) + "  \"key\": {";
+    const auto fields = keyFields(candidate.key);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        appendJsonString(out, fields[i].first);
+        out += ": ";
+        const bool numeric = fields[i].first == "rails" || fields[i].first == "column";
+        if (numeric) {
+            out += fields[i].second;
+        } else {
+            appendJsonString(out, fields[i].second);
+        }
+    }
+    out += "},\n" + std::string(indent) + "  \"score\": " + number(candidate.score, 4);
+}
+
+// Breaks the ciphertext on standard input with the language model that lies beside the program.
+CliResult solveCommand(const CliOptions& options, std::string_view input)
+{
+    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
+    std::error_code error;
+    std::filesystem::path programDir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (error) {
+        programDir = std::filesystem::current_path();
+    }
+    const LanguageModel model = fileStep([&] { return LanguageModel::Load(LanguageModel::FileBeside(programDir)); });
+    SolveOptions solveOptions;
+    solveOptions.seconds = options.seconds;
+    solveOptions.seed = options.seed.value_or(1);
+    const auto kind = static_cast<SolveKind>(static_cast<int>(options.kind));
+    const SolveResult result = Solve(kind, ciphertext, model, solveOptions);
+    std::string out;
+    if (options.json) {
+        out = "{\n  \"kind\": ";
+        appendJsonString(out, result.best.key.form);
+        out += ",\n";
+        appendJsonCandidate(out, result.best, "");
+        out += ",\n  \"confidence\": " + number(result.confidence, 3);
+        out += ",\n  \"seconds\": " + number(result.seconds, 3);
+        if (result.alternative) {
+            out += ",\n  \"alternative\": {\n";
+            appendJsonCandidate(out, *result.alternative, "  ");
+            out += "\n  }";
+        }
+        out += "\n}\n";
+        return {CliExit::Success, out, {}};
+    }
+    out = CodePageToUtf8(result.best.plaintext) + "\n";
+    for (const auto& [name, value] : keyFields(result.best.key)) {
+        out += name + ": " + value + "\n";
+    }
+    out += "confidence: " + number(result.confidence, 2) + "\n";
+    if (result.alternative) {
+        out += "alternative: " + CodePageToUtf8(result.alternative->plaintext) + "\n";
+    }
+    return {CliExit::Success, out, {}};
+}
+
 CliResult runCommand(const CliOptions& options, std::string_view input)
 {
     switch (options.command) {
@@ -361,6 +454,8 @@ CliResult runCommand(const CliOptions& options, std::string_view input)
         return showCommand(options);
     case CliOptions::Command::Pdf:
         return pdfCommand(options);
+    case CliOptions::Command::Solve:
+        return solveCommand(options, input);
     }
     return {};
 }

@@ -29,6 +29,7 @@ struct FlagOption
 
 const std::set<Command> KeyCommands = {Command::Encrypt, Command::Decrypt, Command::Add};
 const std::set<Command> EncryptCommands = {Command::Encrypt, Command::Add};
+const std::set<Command> SeedCommands = {Command::Encrypt, Command::Add, Command::Solve};
 
 int parseRails(const std::string& text)
 {
@@ -46,6 +47,16 @@ std::uint64_t parseSeed(const std::string& text)
         throw CliUsageError{"--seed takes a whole number from 0 to 18446744073709551615, not '" + text + "'"};
     }
     return seed;
+}
+
+double parseSeconds(const std::string& text)
+{
+    double seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(seconds > 0) || seconds > 3600) {
+        throw CliUsageError{"--seconds takes a number of seconds above 0 and at most 3600, not '" + text + "'"};
+    }
+    return seconds;
 }
 
 std::string parseSolution(const std::string& text)
@@ -80,7 +91,8 @@ const std::map<std::string, ValueOption, std::less<>>& valueOptions()
         {"--rails", {KeyCommands, [](CliOptions& o, const std::string& v) { o.rails = parseRails(v); }}},
         {"--alphabet", {KeyCommands, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
         {"--square", {KeyCommands, [](CliOptions& o, const std::string& v) { o.square = v; }}},
-        {"--seed", {EncryptCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--seed", {SeedCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--seconds", {{Command::Solve}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
         {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
         {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
         {"--font", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.font = parseFont(v); }}},
@@ -98,6 +110,7 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
         {"--force", {{Command::Add}, [](CliOptions& o) { o.force = true; }}},
         {"--normalize", {{Command::Add}, [](CliOptions& o) { o.normalize = true; }}},
         {"--patristocrat", {{Command::Add}, [](CliOptions& o) { o.patristocrat = true; }}},
+        {"--json", {{Command::Solve}, [](CliOptions& o) { o.json = true; }}},
     };
     return options;
 }
@@ -105,9 +118,9 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
 Command parseCommand(const std::string& word)
 {
     static const std::map<std::string, Command, std::less<>> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt},  {"add", Command::Add},
-        {"show", Command::Show},       {"pdf", Command::Pdf},          {"--help", Command::Help},
-        {"-h", Command::Help},         {"--version", Command::Version}};
+        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"add", Command::Add},
+        {"show", Command::Show},       {"pdf", Command::Pdf},         {"solve", Command::Solve},
+        {"--help", Command::Help},     {"-h", Command::Help},         {"--version", Command::Version}};
     const auto it = commands.find(word);
     if (it == commands.end()) {
         throw CliUsageError{"unknown command '" + word + "'. Try 'tessarin5-cli --help'."};
@@ -121,6 +134,7 @@ std::vector<std::string_view> positionalsOf(Command command)
     switch (command) {
     case Command::Encrypt:
     case Command::Decrypt:
+    case Command::Solve:
         return {"KIND"};
     case Command::Add:
     case Command::Pdf:
@@ -217,6 +231,10 @@ std::string CliHelpText()
   tessarin5-cli add FILE KIND [OPTIONS]    plaintext on standard input: encrypt, then save into FILE
   tessarin5-cli show FILE                  the puzzle file's values as one JSON object
   tessarin5-cli pdf FILE KIND --output OUT.pdf [--solution none|same|separate] [--font FAMILY[,SIZE]]
+  tessarin5-cli solve KIND [--seconds S] [--seed N] [--json]
+                                           ciphertext on standard input, as the maker stores it: breaks it
+                                           without the key; writes the plaintext (a substitution keeps the
+                                           ciphertext's layout), then the key found and the confidence
   tessarin5-cli --help | --version
 
 KIND: cipher, railfence, playfair, quagmire, vigenere, or 0 to 4.
@@ -232,7 +250,10 @@ Options:
   --offset              a shifted alphabet instead of a random one; implies --unique (cipher)
   --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher)
   --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use
-  --seed N              repeatable random draws
+  --seed N              repeatable random draws; solve: the same seed gives the same solution
+  --seconds S           solve: bound on the search (default: the kind's own, up to 60 s)
+  --json                solve: one JSON object with kind, plaintext, key, score, confidence, seconds
+                        and, when another reading scores close, alternative
   --show-key            cipher: write the alphabet used on a line before the ciphertext
   --force               add: answer Yes to an Encryption Alert
   --normalize           add: normalize the plaintext into one line first
@@ -240,6 +261,11 @@ Options:
   --font FAMILY[,SIZE]  pdf: the font of the pages; without it, the maker's print font (set with "Font..." in
                         its print dialog; Verdana at 12 points until then); a family that is not installed is
                         replaced by the nearest installed one, whose glyphs the PDF embeds
+
+solve takes cipher for an Aristocrat and a Patristocrat (letters in fives) alike. It refuses input
+without letters, a rail fence not in groups of 2, 3 or 4 letters, and a text too short to solve (fewer
+than 20 letters for an Aristocrat, 40 for a Patristocrat, 8 for a rail fence, 30 for Playfair and
+Vigenere, 60 for Quagmire).
 
 Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written.
 )";

@@ -18,7 +18,8 @@ struct CliOptions
         Decrypt,
         Add,
         Show,
-        Pdf
+        Pdf,
+        Solve
     };
     Command command = Command::Help;
     CipherKind kind = CipherKind::None;
@@ -41,6 +42,8 @@ struct CliOptions
     std::string output;
     std::string solution = "none";
     std::string font; ///< pdf: FAMILY or FAMILY,SIZE; empty for the stored print font
+    double seconds = 0; ///< solve: the bound on the search, 0 for the kind's default
+    bool json = false;  ///< solve: one JSON object instead of lines
 };
 
 /// A call that the tool refuses (exit status 2), with the message to show.

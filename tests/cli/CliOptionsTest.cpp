@@ -44,3 +44,19 @@ TEST(ParseCliOptions, refusesWrongCalls)
 }
 
 } // namespace
+
+TEST(ParseCliOptions, solveTakesSecondsSeedAndJsonAlone)
+{
+    const CliOptions o = ParseCliOptions({"solve", "vigenere", "--seconds", "2.5", "--seed", "7", "--json"});
+    EXPECT_EQ(o.command, CliOptions::Command::Solve);
+    EXPECT_EQ(o.kind, CipherKind::Vigenere);
+    EXPECT_EQ(o.seconds, 2.5);
+    EXPECT_EQ(o.seed, 7u);
+    EXPECT_TRUE(o.json);
+    for (const char* seconds : {"0", "-1", "4000", "2s", ""}) {
+        EXPECT_NE(usageErrorOf({"solve", "0", "--seconds", seconds}).find("--seconds"), std::string::npos) << seconds;
+    }
+    EXPECT_NE(usageErrorOf({"solve", "0", "--keyword", "K"}).find("does not go with"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"encrypt", "0", "--json"}).find("does not go with"), std::string::npos);
+    EXPECT_NE(CliHelpText().find("solve KIND [--seconds S] [--seed N] [--json]"), std::string::npos);
+}

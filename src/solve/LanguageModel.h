@@ -1,0 +1,49 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// Statistics of English used to score candidate plaintexts: letter quadgrams and a word list with frequencies.
+/// Letters are handled as codes 0 to 25 (A to Z). The model is a compact file generated at build time and
+/// installed beside the programs.
+class LanguageModel
+{
+public:
+    struct Word
+    {
+        std::string text;     ///< capitals A-Z (an apostrophe where the word has one)
+        float logProbability; ///< log10 of the word's share of all words
+    };
+
+    /// Reads a model file. Throws TessarinError naming the file and the cause.
+    static LanguageModel Load(const std::filesystem::path& file);
+    /// The model file that belongs in programDir (the folder of the running program).
+    static std::filesystem::path FileBeside(const std::filesystem::path& programDir);
+
+    /// log10 probability of the quadgram a b c d (codes 0..25).
+    float Quadgram(unsigned a, unsigned b, unsigned c, unsigned d) const
+    {
+        return m_quadgrams[((a * 26 + b) * 26 + c) * 26 + d];
+    }
+    /// The 26^4 quadgram scores indexed ((a * 26 + b) * 26 + c) * 26 + d, for inner loops.
+    const float* QuadgramTable() const { return m_quadgrams.data(); }
+    /// Sum of the quadgram scores over n letter codes (0 for fewer than four).
+    double ScoreQuadgrams(const std::uint8_t* letters, std::size_t n) const;
+
+    /// The word list, most frequent first.
+    const std::vector<Word>& Words() const { return m_words; }
+    /// log10 probability of a word in capitals, or nothing when the word is not in the list.
+    std::optional<float> WordLogProbability(std::string_view word) const;
+
+    /// The index in Words() of a word in capitals, or nothing.
+    std::optional<std::size_t> WordIndex(std::string_view word) const;
+
+private:
+    std::vector<float> m_quadgrams;
+    std::vector<Word> m_words;
+    std::vector<std::uint32_t> m_alphabetical; ///< indexes into m_words in alphabetical order of the words
+};
