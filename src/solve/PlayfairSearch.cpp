@@ -1,7 +1,6 @@
 #include "PlayfairSearch.h"
 
 #include <cmath>
-#include <fstream>
 #include <unordered_set>
 
 #include "Alphabet.h"
@@ -227,12 +226,6 @@ std::vector<std::string> KeywordCandidates(const LanguageModel& model)
     };
     for (const LanguageModel::Word& word : model.Words()) {
         add(word.text);
-    }
-    std::ifstream system("/usr/share/dict/words");
-    for (std::string line; std::getline(system, line);) {
-        if (line.find_first_of("'\xc3") == std::string::npos) {
-            add(line);
-        }
     }
     return keywords;
 }

@@ -60,8 +60,9 @@ struct PlayfairKeyedForm
 };
 PlayfairKeyedForm PlayfairKeyedFormOf(std::string_view square);
 
-/// Candidate keywords for dictionary attacks on keyed alphabets: the model's words and the system's word list
-/// (/usr/share/dict/words when present), in capitals A-Z, each once, the model's most frequent first.
+/// Candidate keywords for dictionary attacks on keyed alphabets: the model's words (its corpus words and the
+/// word list it was built with), in capitals A-Z, each once, the most frequent first. The model alone decides,
+/// so a result does not depend on what else the machine has installed.
 std::vector<std::string> KeywordCandidates(const LanguageModel& model);
 
 /// The length of the shortest keyword whose keyed alphabet over base is arrangement, or nothing when none of at
