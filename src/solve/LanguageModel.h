@@ -39,7 +39,11 @@ public:
     /// log10 probability of a word in capitals, or nothing when the word is not in the list.
     std::optional<float> WordLogProbability(std::string_view word) const;
 
+    /// The index in Words() of a word in capitals, or nothing.
+    std::optional<std::size_t> WordIndex(std::string_view word) const;
+
 private:
     std::vector<float> m_quadgrams;
     std::vector<Word> m_words;
+    std::vector<std::uint32_t> m_alphabetical; ///< indexes into m_words in alphabetical order of the words
 };

@@ -29,10 +29,10 @@ public:
 
 struct SolveOptions
 {
-    double seconds = 0;                        ///< bound on the search; 0 takes the kind's default
-    std::uint64_t seed = 1;                    ///< the same seed gives the same result
-    unsigned threads = 0;                      ///< 0 uses every core
-    const std::atomic<bool>* cancel = nullptr; ///< when it becomes true the search stops with the best so far
+    double seconds = 0;                            ///< bound on the search; 0 takes the kind's default
+    std::uint64_t seed = 1;                        ///< the same seed gives the same result
+    unsigned threads = 0;                          ///< 0 uses every core
+    const std::atomic<bool>* cancel = nullptr;     ///< when it becomes true the search stops with the best so far
     std::function<void(double fraction)> progress; ///< share of the time bound used; may be called from any thread
 };
 
@@ -41,10 +41,10 @@ struct SolveKey
 {
     /// "aristocrat", "patristocrat", "railfence", "playfair", "quagmire1" .. "quagmire4", "vigenere"
     std::string form;
-    std::string alphabet; ///< substitution: CIPHKEY, the cipher letter of A..Z ('?' for a letter not in the text)
-    int rails = 0;        ///< rail fence
-    std::string square;   ///< Playfair: the 25 letters row by row
-    std::string keyword;  ///< Playfair keyword, Quagmire plaintext keyword, Vigenere keyword, when one is found
+    std::string alphabet;      ///< substitution: CIPHKEY, the cipher letter of A..Z ('?' for a letter not in the text)
+    int rails = 0;             ///< rail fence
+    std::string square;        ///< Playfair: the 25 letters row by row
+    std::string keyword;       ///< Playfair keyword, Quagmire plaintext keyword, Vigenere keyword, when one is found
     std::string cipherKeyword; ///< Quagmire cipher table keyword, when one is found
     std::string keyRow;        ///< Quagmire key row (row 0 of the table)
     std::string cipherTable;   ///< Quagmire keyed cipher alphabet
@@ -69,5 +69,4 @@ struct SolveResult
 };
 
 /// Breaks a ciphertext of kind as the maker stores it. Throws SolveRefused for input it will not try.
-SolveResult Solve(SolveKind kind, std::string_view ciphertext, const LanguageModel& model,
-                  const SolveOptions& options);
+SolveResult Solve(SolveKind kind, std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options);

@@ -1,0 +1,152 @@
+#include "LanguageModel.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "TessarinError.h"
+
+namespace {
+
+constexpr std::size_t QuadgramCount = 26 * 26 * 26 * 26;
+
+// Reads little-endian values from the file's bytes; any read past the end marks the file as cut short.
+class Reader
+{
+public:
+    explicit Reader(const std::string& bytes) : m_bytes(bytes) {}
+
+    bool ok() const { return m_ok; }
+    const char* take(std::size_t n)
+    {
+        if (!m_ok || m_bytes.size() - m_at < n) {
+            m_ok = false;
+            return nullptr;
+        }
+        const char* p = m_bytes.data() + m_at;
+        m_at += n;
+        return p;
+    }
+    std::uint32_t u32()
+    {
+        const char* p = take(4);
+        if (p == nullptr) {
+            return 0;
+        }
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i) {
+            v = (v << 8) | static_cast<unsigned char>(p[i]);
+        }
+        return v;
+    }
+    float f32()
+    {
+        const std::uint32_t v = u32();
+        float f = 0;
+        std::memcpy(&f, &v, 4);
+        return f;
+    }
+    bool atEnd() const { return m_at == m_bytes.size(); }
+
+private:
+    const std::string& m_bytes;
+    std::size_t m_at = 0;
+    bool m_ok = true;
+};
+
+} // namespace
+
+LanguageModel LanguageModel::Load(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        throw TessarinError("Cannot read the language model " + file.string());
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto broken = [&](const char* cause) {
+        return TessarinError("The language model " + file.string() + " is " + cause);
+    };
+    Reader r(bytes);
+    const char* magic = r.take(4);
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 1) {
+        throw broken("not a model file of this version");
+    }
+    LanguageModel model;
+    const float base = r.f32();
+    const float step = r.f32();
+    const char* q = r.take(QuadgramCount);
+    if (q == nullptr) {
+        throw broken("cut short");
+    }
+    std::array<float, 256> levels{};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i] = base + static_cast<float>(i) * step;
+    }
+    model.m_quadgrams.resize(QuadgramCount);
+    for (std::size_t i = 0; i < QuadgramCount; ++i) {
+        model.m_quadgrams[i] = levels[static_cast<unsigned char>(q[i])];
+    }
+    const std::uint32_t count = r.u32();
+    if (!r.ok() || count > bytes.size()) {
+        throw broken("cut short");
+    }
+    model.m_words.reserve(count);
+    for (std::uint32_t i = 0; i < count && r.ok(); ++i) {
+        const char* length = r.take(1);
+        const std::size_t n = length != nullptr ? static_cast<unsigned char>(*length) : 0;
+        const char* text = r.take(n);
+        const char* value = r.take(2);
+        if (text == nullptr || value == nullptr) {
+            break;
+        }
+        const auto milli = static_cast<std::int16_t>(static_cast<std::uint16_t>(
+            static_cast<unsigned char>(value[0]) | (static_cast<unsigned char>(value[1]) << 8)));
+        model.m_words.push_back({std::string(text, n), static_cast<float>(milli) / 1000.0F});
+    }
+    model.m_alphabetical.resize(count);
+    for (std::uint32_t& index : model.m_alphabetical) {
+        index = r.u32();
+        if (index >= count) {
+            throw broken("damaged");
+        }
+    }
+    if (!r.ok() || !r.atEnd()) {
+        throw broken("cut short");
+    }
+    return model;
+}
+
+std::filesystem::path LanguageModel::FileBeside(const std::filesystem::path& programDir)
+{
+    return programDir / "tessarin5-english.model";
+}
+
+double LanguageModel::ScoreQuadgrams(const std::uint8_t* letters, std::size_t n) const
+{
+    double sum = 0;
+    for (std::size_t i = 3; i < n; ++i) {
+        sum += Quadgram(letters[i - 3], letters[i - 2], letters[i - 1], letters[i]);
+    }
+    return sum;
+}
+
+std::optional<std::size_t> LanguageModel::WordIndex(std::string_view word) const
+{
+    const auto it = std::lower_bound(m_alphabetical.begin(), m_alphabetical.end(), word,
+                                     [&](std::uint32_t i, std::string_view w) { return m_words[i].text < w; });
+    if (it == m_alphabetical.end() || m_words[*it].text != word) {
+        return std::nullopt;
+    }
+    return *it;
+}
+
+std::optional<float> LanguageModel::WordLogProbability(std::string_view word) const
+{
+    const auto index = WordIndex(word);
+    if (!index) {
+        return std::nullopt;
+    }
+    return m_words[*index].logProbability;
+}

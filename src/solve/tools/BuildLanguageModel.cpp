@@ -1,0 +1,322 @@
+// Builds the solver's English language model from fortune cookie collections and a word list, at build time.
+//
+//   BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS...
+//
+// Every CORPUS file is a collection of quotations separated by lines holding only "%". One quotation in ten,
+// chosen by a hash of its text, is held out: it feeds no statistic and is written, as one line, to HELDOUT, the
+// evaluation set of the solver's benchmark. The other quotations give the letter quadgrams and the word counts;
+// the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a time.
+//
+// The model file (little-endian):
+//   "TSLM" u32 version=1
+//   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
+//   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
+//   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t Alphabet = 26;
+constexpr std::size_t Quadgrams = Alphabet * Alphabet * Alphabet * Alphabet;
+
+std::uint32_t fnv1a(const std::string& text)
+{
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : text) {
+        h = (h ^ c) * 16777619u;
+    }
+    return h;
+}
+
+// The quotations of one collection: its text between "%" lines, attribution lines ("-- Name") removed.
+std::vector<std::string> readQuotations(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        std::cerr << "BuildLanguageModel: cannot read " << file << "\n";
+        std::exit(1);
+    }
+    std::vector<std::string> quotations;
+    std::string current;
+    std::string line;
+    auto flush = [&] {
+        if (!current.empty()) {
+            quotations.push_back(current);
+        }
+        current.clear();
+    };
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line == "%") {
+            flush();
+            continue;
+        }
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos) {
+            continue;
+        }
+        if (line.compare(first, 2, "--") == 0) {
+            continue; // the attribution
+        }
+        std::string trimmed = line.substr(first);
+        while (!trimmed.empty() && (trimmed.back() == ' ' || trimmed.back() == '\t')) {
+            trimmed.pop_back();
+        }
+        if (!current.empty()) {
+            current += ' ';
+        }
+        current += trimmed;
+    }
+    flush();
+    return quotations;
+}
+
+// A held-out quotation makes a fair test text when it is plain prose: printable ASCII only, no tabs, no runs of
+// blanks (verse, tables and pictures have them), enough letters.
+bool isPlainProse(const std::string& text)
+{
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 32 || c > 126 || c == '_' || c == '|' || c == '<' || c == '>' || c == '{' || c == '}' || c == '\\' ||
+            c == '=' || c == '#' || c == '@' || c == '*' || c == '~' || c == '^' || c == '$') {
+            return false;
+        }
+        if (c == ' ' && i > 0 && text[i - 1] == ' ' &&
+            !(i > 1 && (text[i - 2] == '.' || text[i - 2] == '?' || text[i - 2] == '!'))) {
+            return false;
+        }
+        letters += std::isalpha(c) != 0 ? 1 : 0;
+    }
+    return letters >= 20;
+}
+
+std::string collapseBlanks(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == ' ' && !out.empty() && out.back() == ' ') {
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// Words of a text in capitals: runs of letters, an apostrophe inside a word kept.
+void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total)
+{
+    std::string word;
+    auto flush = [&] {
+        while (!word.empty() && word.back() == '\'') {
+            word.pop_back();
+        }
+        if (!word.empty() && word.size() < 40) {
+            counts[word] += 1;
+            total += 1;
+        }
+        word.clear();
+    };
+    for (char c : text) {
+        if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
+            word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        } else if (c == '\'' && !word.empty()) {
+            word += c;
+        } else {
+            flush();
+        }
+    }
+    flush();
+}
+
+void put32(std::ostream& out, std::uint32_t v)
+{
+    const std::array<char, 4> b{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                                static_cast<char>(v >> 24)};
+    out.write(b.data(), 4);
+}
+
+void putFloat(std::ostream& out, float f)
+{
+    std::uint32_t v = 0;
+    std::memcpy(&v, &f, 4);
+    put32(out, v);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 5) {
+        std::cerr << "usage: BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS...\n";
+        return 2;
+    }
+    std::vector<std::uint64_t> quad(Quadgrams, 0);
+    std::vector<std::uint64_t> tri(Alphabet * Alphabet * Alphabet, 0);
+    std::vector<std::uint64_t> bi(Alphabet * Alphabet, 0);
+    std::vector<std::uint64_t> uni(Alphabet, 0);
+    std::unordered_map<std::string, double> wordCounts;
+    double wordTotal = 0;
+    std::ofstream heldOut(argv[2], std::ios::binary);
+    std::size_t kept = 0;
+    std::size_t held = 0;
+    for (int f = 4; f < argc; ++f) {
+        for (const std::string& quotation : readQuotations(argv[f])) {
+            if (fnv1a(quotation) % 10 == 0) {
+                const std::string line = collapseBlanks(quotation);
+                if (isPlainProse(quotation)) {
+                    heldOut << line << '\n';
+                }
+                ++held;
+                continue;
+            }
+            ++kept;
+            countWords(quotation, wordCounts, wordTotal);
+            std::vector<unsigned> codes;
+            for (char c : quotation) {
+                if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
+                    codes.push_back(static_cast<unsigned>(std::toupper(static_cast<unsigned char>(c)) - 'A'));
+                }
+            }
+            for (std::size_t i = 0; i < codes.size(); ++i) {
+                ++uni[codes[i]];
+                if (i >= 1) {
+                    ++bi[codes[i - 1] * 26 + codes[i]];
+                }
+                if (i >= 2) {
+                    ++tri[(codes[i - 2] * 26 + codes[i - 1]) * 26 + codes[i]];
+                }
+                if (i >= 3) {
+                    ++quad[((codes[i - 3] * 26 + codes[i - 2]) * 26 + codes[i - 1]) * 26 + codes[i]];
+                }
+            }
+        }
+    }
+
+    // Interpolated probabilities: P(d|abc) = (c(abcd) + k P(d|bc)) / (c(abc) + k), and so on down to letters;
+    // the quadgram's probability is P(a) P(b|a) P(c|ab) P(d|abc).
+    constexpr double k = 2.0;
+    double uniTotal = 0;
+    for (auto c : uni) {
+        uniTotal += static_cast<double>(c);
+    }
+    std::vector<double> pUni(Alphabet);
+    for (std::size_t a = 0; a < Alphabet; ++a) {
+        pUni[a] = (static_cast<double>(uni[a]) + 0.5) / (uniTotal + 13.0);
+    }
+    std::vector<std::uint64_t> biContext(Alphabet, 0);
+    std::vector<std::uint64_t> triContext(Alphabet * Alphabet, 0);
+    std::vector<std::uint64_t> quadContext(Alphabet * Alphabet * Alphabet, 0);
+    for (std::size_t i = 0; i < bi.size(); ++i) {
+        biContext[i / 26] += bi[i];
+    }
+    for (std::size_t i = 0; i < tri.size(); ++i) {
+        triContext[i / 26] += tri[i];
+    }
+    for (std::size_t i = 0; i < quad.size(); ++i) {
+        quadContext[i / 26] += quad[i];
+    }
+    auto pBi = [&](std::size_t a, std::size_t b) {
+        return (static_cast<double>(bi[a * 26 + b]) + k * pUni[b]) / (static_cast<double>(biContext[a]) + k);
+    };
+    auto pTri = [&](std::size_t a, std::size_t b, std::size_t c) {
+        const std::size_t ctx = a * 26 + b;
+        return (static_cast<double>(tri[ctx * 26 + c]) + k * pBi(b, c)) / (static_cast<double>(triContext[ctx]) + k);
+    };
+    std::vector<double> logs(Quadgrams);
+    double lo = 0;
+    double hi = -100;
+    for (std::size_t a = 0; a < Alphabet; ++a) {
+        for (std::size_t b = 0; b < Alphabet; ++b) {
+            for (std::size_t c = 0; c < Alphabet; ++c) {
+                const std::size_t ctx = (a * 26 + b) * 26 + c;
+                const double prefix = pUni[a] * pBi(a, b) * pTri(a, b, c);
+                for (std::size_t d = 0; d < Alphabet; ++d) {
+                    const double p = (static_cast<double>(quad[ctx * 26 + d]) + k * pTri(b, c, d)) /
+                                     (static_cast<double>(quadContext[ctx]) + k);
+                    const double l = std::log10(prefix * p);
+                    logs[ctx * 26 + d] = l;
+                    lo = std::min(lo, l);
+                    hi = std::max(hi, l);
+                }
+            }
+        }
+    }
+    const float base = static_cast<float>(lo);
+    const float step = static_cast<float>((hi - lo) / 255.0);
+
+    // The vocabulary: corpus words by count, then the word list's words not seen in the corpus.
+    std::ifstream list(argv[3]);
+    std::string entry;
+    while (std::getline(list, entry)) {
+        bool letters = !entry.empty() && entry.size() < 40;
+        for (char c : entry) {
+            letters =
+                letters && std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128;
+        }
+        if (!letters) {
+            continue; // possessives and accented words stay out
+        }
+        std::string upper;
+        for (char c : entry) {
+            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        auto [it, inserted] = wordCounts.try_emplace(upper, 0.0);
+        if (inserted || it->second < 0.5) {
+            it->second = 0.5;
+        }
+    }
+    std::vector<std::pair<std::string, double>> words(wordCounts.begin(), wordCounts.end());
+    std::sort(words.begin(), words.end(), [](const auto& x, const auto& y) {
+        return x.second != y.second ? x.second > y.second : x.first < y.first;
+    });
+
+    std::ofstream out(argv[1], std::ios::binary);
+    out.write("TSLM", 4);
+    put32(out, 1);
+    putFloat(out, base);
+    putFloat(out, step);
+    std::string bytes(Quadgrams, '\0');
+    for (std::size_t i = 0; i < Quadgrams; ++i) {
+        bytes[i] = static_cast<char>(static_cast<int>(std::lround((logs[i] - lo) / (hi - lo) * 255.0)));
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    put32(out, static_cast<std::uint32_t>(words.size()));
+    for (const auto& [word, count] : words) {
+        out.put(static_cast<char>(word.size()));
+        out.write(word.data(), static_cast<std::streamsize>(word.size()));
+        const long milli = std::lround(std::log10(count / wordTotal) * 1000.0);
+        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::max(-32000L, milli)));
+        out.put(static_cast<char>(v & 0xFF));
+        out.put(static_cast<char>(v >> 8));
+    }
+    std::vector<std::uint32_t> order(words.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(),
+              [&](std::uint32_t x, std::uint32_t y) { return words[x].first < words[y].first; });
+    for (std::uint32_t i : order) {
+        put32(out, i);
+    }
+    if (!out) {
+        std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
+        return 1;
+    }
+    std::cout << "language model: " << kept << " quotations, " << held << " held out, " << words.size() << " words\n";
+    return 0;
+}
