@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include <QFileInfo>
@@ -17,10 +18,12 @@
 #include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
 #include "EncryptionDriver.h"
+#include "LanguageModel.h"
 #include "Normalize.h"
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
 #include "PuzzleFileIO.h"
+#include "PuzzleRating.h"
 #include "Random.h"
 #include "SettingsStore.h"
 #include "TessarinError.h"
@@ -318,6 +321,90 @@ CliResult pdfCommand(const CliOptions& options)
     return {};
 }
 
+// The folder of the running program, where the language model is installed.
+std::filesystem::path programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path() : self.parent_path();
+}
+
+RatedCryptogram ratedCryptogram(const PuzzleDocument& doc, CipherKind kind)
+{
+    return {static_cast<SolveKind>(kind),
+            doc.Ciphertext(kind),
+            doc.PLAIN,
+            doc.CIPHKEY,
+            doc.PLAYKEY,
+            doc.QUAGKEY,
+            doc.QUAGCKEY,
+            doc.QUAGINDI,
+            doc.VIGENKEY};
+}
+
+std::string ratingJson(std::string_view kindName, const PuzzleRating& rating)
+{
+    std::string out = "{\"kind\": ";
+    appendJsonString(out, kindName);
+    out += ", \"difficulty\": {\"step\": ";
+    appendJsonString(out, DifficultyStepName(rating.step));
+    out += ", \"number\": " + std::to_string(rating.number) + "}, \"warnings\": [";
+    for (std::size_t i = 0; i < rating.warnings.size(); ++i) {
+        out += i == 0 ? "{\"code\": " : ", {\"code\": ";
+        appendJsonString(out, rating.warnings[i].code);
+        out += ", \"text\": ";
+        appendJsonString(out, CodePageToUtf8(rating.warnings[i].text));
+        out += ", \"advice\": ";
+        appendJsonString(out, rating.warnings[i].advice);
+        out += "}";
+    }
+    out += "], \"reasons\": [";
+    for (std::size_t i = 0; i < rating.reasons.size(); ++i) {
+        out += i == 0 ? "{\"text\": " : ", {\"text\": ";
+        appendJsonString(out, rating.reasons[i].text);
+        out += ", \"points\": " + std::to_string(rating.reasons[i].points) + "}";
+    }
+    std::array<char, 32> seconds{};
+    std::snprintf(seconds.data(), seconds.size(), "%.2f", rating.seconds);
+    out += std::string("], \"solved\": ") + (rating.solved ? "true" : "false") + ", \"seconds\": " + seconds.data() +
+           "}\n";
+    return out;
+}
+
+// Rates each cryptogram of the puzzle (or the one of the kind asked) with the solver, one JSON object a line.
+CliResult rateCommand(const CliOptions& options)
+{
+    static constexpr std::array<std::string_view, CipherKindCount> KindNames = {"cipher", "railfence", "playfair",
+                                                                                "quagmire", "vigenere"};
+    AcnProcs holder;
+    fileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
+    std::vector<CipherKind> kinds;
+    for (int i = 0; i < CipherKindCount; ++i) {
+        const CipherKind kind = KindFromIndex(i);
+        if ((options.kind == CipherKind::None || options.kind == kind) && !holder.Puzzle.Ciphertext(kind).empty()) {
+            kinds.push_back(kind);
+        }
+    }
+    if (kinds.empty()) {
+        refuse(options.kind == CipherKind::None
+                   ? "The puzzle holds no cryptogram to rate."
+                   : "The puzzle holds no " + std::string(KindNames[static_cast<std::size_t>(options.kind)]) +
+                         " cryptogram to rate.");
+    }
+    const LanguageModel model =
+        fileStep([] { return LanguageModel::Load(LanguageModel::FileBeside(programFolder())); });
+    RatingOptions ratingOptions;
+    ratingOptions.seconds = options.seconds;
+    ratingOptions.seed = options.seed.value_or(1);
+    CliResult result;
+    for (CipherKind kind : kinds) {
+        const PuzzleRating rating =
+            RateCryptogram(ratedCryptogram(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
+        result.out += ratingJson(KindNames[static_cast<std::size_t>(kind)], rating);
+    }
+    return result;
+}
+
 CliResult runCommand(const CliOptions& options, std::string_view input)
 {
     switch (options.command) {
@@ -335,6 +422,8 @@ CliResult runCommand(const CliOptions& options, std::string_view input)
         return showCommand(options);
     case CliOptions::Command::Pdf:
         return pdfCommand(options);
+    case CliOptions::Command::Rate:
+        return rateCommand(options);
     }
     return {};
 }

@@ -56,6 +56,16 @@ std::string parseSolution(const std::string& text)
     return text;
 }
 
+double parseSeconds(const std::string& text)
+{
+    double seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(seconds > 0) || seconds > 3600) {
+        throw CliUsageError{"--seconds takes a number of seconds above 0 and at most 3600, not '" + text + "'"};
+    }
+    return seconds;
+}
+
 const std::map<std::string, ValueOption, std::less<>>& valueOptions()
 {
     static const std::map<std::string, ValueOption, std::less<>> options = {
@@ -66,7 +76,10 @@ const std::map<std::string, ValueOption, std::less<>>& valueOptions()
         {"--rails", {KeyCommands, [](CliOptions& o, const std::string& v) { o.rails = parseRails(v); }}},
         {"--alphabet", {KeyCommands, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
         {"--square", {KeyCommands, [](CliOptions& o, const std::string& v) { o.square = v; }}},
-        {"--seed", {EncryptCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--seed",
+         {{Command::Encrypt, Command::Add, Command::Rate},
+          [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--seconds", {{Command::Rate}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
         {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
         {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
     };
@@ -90,9 +103,9 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
 Command parseCommand(const std::string& word)
 {
     static const std::map<std::string, Command, std::less<>> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt},  {"add", Command::Add},
-        {"show", Command::Show},       {"pdf", Command::Pdf},          {"--help", Command::Help},
-        {"-h", Command::Help},         {"--version", Command::Version}};
+        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"add", Command::Add},
+        {"show", Command::Show},       {"pdf", Command::Pdf},         {"rate", Command::Rate},
+        {"--help", Command::Help},     {"-h", Command::Help},         {"--version", Command::Version}};
     const auto it = commands.find(word);
     if (it == commands.end()) {
         throw CliUsageError{"unknown command '" + word + "'. Try 'tessarin5-cli --help'."};
@@ -109,6 +122,7 @@ std::vector<std::string_view> positionalsOf(Command command)
         return {"KIND"};
     case Command::Add:
     case Command::Pdf:
+    case Command::Rate:
         return {"FILE", "KIND"};
     case Command::Show:
         return {"FILE"};
@@ -185,7 +199,8 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
             throw CliUsageError{"unexpected argument '" + args[i] + "'. Try 'tessarin5-cli --help'."};
         }
     }
-    if (positional < roles.size()) {
+    const bool kindOptional = options.command == Command::Rate && positional == 1;
+    if (positional < roles.size() && !kindOptional) {
         throw CliUsageError{"missing " + std::string(roles[positional]) + ". Try 'tessarin5-cli --help'."};
     }
     if (options.command == Command::Pdf && options.output.empty()) {
@@ -202,6 +217,9 @@ std::string CliHelpText()
   tessarin5-cli add FILE KIND [OPTIONS]    plaintext on standard input: encrypt, then save into FILE
   tessarin5-cli show FILE                  the puzzle file's values as one JSON object
   tessarin5-cli pdf FILE KIND --output OUT.pdf [--solution none|same|separate]
+  tessarin5-cli rate FILE [KIND] [--seconds S] [--seed N]
+                                           difficulty and warnings of the puzzle's cryptograms (all kinds
+                                           present, or KIND), one JSON object per line
   tessarin5-cli --help | --version
 
 KIND: cipher, railfence, playfair, quagmire, vigenere, or 0 to 4.
@@ -222,6 +240,7 @@ Options:
   --force               add: answer Yes to an Encryption Alert
   --normalize           add: normalize the plaintext into one line first
   --patristocrat        add: turn the substitution ciphertext into its Patristocrat form
+  --seconds S           rate: bound the solver's search for each kind to S seconds
 
 Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written.
 )";

@@ -18,7 +18,8 @@ struct CliOptions
         Decrypt,
         Add,
         Show,
-        Pdf
+        Pdf,
+        Rate
     };
     Command command = Command::Help;
     CipherKind kind = CipherKind::None;
@@ -40,6 +41,7 @@ struct CliOptions
     bool patristocrat = false;
     std::string output;
     std::string solution = "none";
+    double seconds = 0; ///< rate: the solver's bound for each kind; 0 takes the kind's default
 };
 
 /// A call that the tool refuses (exit status 2), with the message to show.
