@@ -4,7 +4,6 @@
 #include <array>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "TessarinError.h"
 
@@ -64,7 +63,14 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     if (!in) {
         throw TessarinError("Cannot read the language model " + file.string());
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.seekg(0, std::ios::end);
+    const auto size = static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg()));
+    in.seekg(0, std::ios::beg);
+    std::string bytes(size, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    if (!in) {
+        throw TessarinError("Cannot read the language model " + file.string());
+    }
     const auto broken = [&](const char* cause) {
         return TessarinError("The language model " + file.string() + " is " + cause);
     };

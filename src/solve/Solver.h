@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -67,6 +68,11 @@ struct SolveResult
     double seconds = 0;
     bool cancelled = false;
 };
+
+/// The fewest letters a ciphertext of kind needs before Solve() tries it: a substitution 20 letters (40 in the
+/// Patristocrat form), a rail fence 8, Playfair and Vigenere 30, Quagmire 60. Below these a text has many
+/// readings that fit English equally well.
+std::size_t MinimumSolveLetters(SolveKind kind, std::string_view ciphertext);
 
 /// Breaks a ciphertext of kind as the maker stores it. Throws SolveRefused for input it will not try.
 SolveResult Solve(SolveKind kind, std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options);

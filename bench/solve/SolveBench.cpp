@@ -1,0 +1,375 @@
+// Measures the solver on held-out quotations (never seen by the language model): per form and length bucket, the
+// share of cases solved exactly and the median time, beside a plain quadgram hill climber as the baseline.
+//
+//   tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] [--seed N]
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Alphabet.h"
+#include "CodePage.h"
+#include "EncodeCipher.h"
+#include "EncodePlayfair.h"
+#include "EncodeQuagmire.h"
+#include "EncodeRailfence.h"
+#include "EncodeVigenere.h"
+#include "LanguageModel.h"
+#include "Random.h"
+#include "SearchRunner.h"
+#include "Solver.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::size_t letterCount(const std::string& text)
+{
+    return AsciiLettersUpper(text).size();
+}
+
+// Texts of lo to hi letters: single held-out quotations, or consecutive ones joined, starting at offset.
+std::vector<std::string> textsOf(const std::vector<std::string>& quotations, std::size_t lo, std::size_t hi,
+                                 std::size_t count, std::size_t offset)
+{
+    std::vector<std::string> texts;
+    std::string joined;
+    for (std::size_t k = 0; k < quotations.size() && texts.size() < count; ++k) {
+        const std::string& q = quotations[(k + offset) % quotations.size()];
+        joined = joined.empty() ? q : joined + " " + q;
+        const std::size_t n = letterCount(joined);
+        if (n > hi) {
+            joined = letterCount(q) <= hi ? q : std::string();
+        }
+        if (!joined.empty() && letterCount(joined) >= lo) {
+            texts.push_back(joined);
+            joined.clear();
+        }
+    }
+    return texts;
+}
+
+// A case: the ciphertext as the maker stores it, and the plaintext a solution must give.
+struct Case
+{
+    std::string ciphertext;
+    std::string expected;
+    std::size_t compare = std::string::npos; // letters to compare (a rail fence leaves out its fillers)
+};
+
+// ---- The baseline: a plain quadgram hill climber with random restarts, one thread, for a fixed time. ----
+
+double quadScore(const LanguageModel& model, const std::string& letters)
+{
+    std::vector<std::uint8_t> codes;
+    for (char c : letters) {
+        codes.push_back(static_cast<std::uint8_t>(c - 'A'));
+    }
+    return model.ScoreQuadgrams(codes.data(), codes.size());
+}
+
+template <class Key, class Decrypt, class Start, class Tweak>
+std::string climbBaseline(const LanguageModel& model, double seconds, std::uint64_t seed, Decrypt decrypt, Start start,
+                          Tweak tweak)
+{
+    const auto begin = Clock::now();
+    SearchRandom rng(seed);
+    std::string bestText;
+    double best = -1e300;
+    while (since(begin) < seconds) {
+        Key key = start(rng);
+        double current = quadScore(model, decrypt(key));
+        for (int stale = 0; stale < 2000; ++stale) {
+            Key trial = key;
+            tweak(trial, rng);
+            const double s = quadScore(model, decrypt(trial));
+            if (s > current) {
+                current = s;
+                key = trial;
+                stale = 0;
+            }
+        }
+        if (current > best) {
+            best = current;
+            bestText = decrypt(key);
+        }
+    }
+    return bestText;
+}
+
+std::string shuffled(std::string s, SearchRandom& rng)
+{
+    for (std::size_t i = s.size() - 1; i > 0; --i) {
+        std::swap(s[i], s[rng.below(static_cast<unsigned>(i + 1))]);
+    }
+    return s;
+}
+
+void swapTwo(std::string& key, SearchRandom& rng)
+{
+    std::swap(key[rng.below(static_cast<unsigned>(key.size()))], key[rng.below(static_cast<unsigned>(key.size()))]);
+}
+
+// The baseline's plaintext letters, or nothing for a form it does not try.
+std::optional<std::string> baseline(char form, const LanguageModel& model, const Case& c, double seconds,
+                                    std::uint64_t seed)
+{
+    const std::string letters = AsciiLettersUpper(c.ciphertext);
+    if (form == 'a' || form == 'p') {
+        const auto decrypt = [&](const std::string& key) { return AsciiLettersUpper(DecryptCipher(letters, key)); };
+        return climbBaseline<std::string>(
+            model, seconds, seed, decrypt,
+            [](SearchRandom& rng) { return shuffled(std::string(StandardAlphabet), rng); }, swapTwo);
+    }
+    if (form == 'v') {
+        std::string best;
+        double bestScore = -1e300;
+        for (std::size_t period = 3; period <= 10; ++period) {
+            const auto decrypt = [&](const std::string& key) { return DecryptVigenere(letters, key); };
+            const std::string text = climbBaseline<std::string>(
+                model, seconds / 8, seed + period, decrypt,
+                [&](SearchRandom& rng) {
+                    std::string key(period, 'A');
+                    for (char& k : key) {
+                        k = static_cast<char>('A' + rng.below(26));
+                    }
+                    return key;
+                },
+                [](std::string& key, SearchRandom& rng) {
+                    key[rng.below(static_cast<unsigned>(key.size()))] = static_cast<char>('A' + rng.below(26));
+                });
+            const double s = quadScore(model, text) / static_cast<double>(period) * 0 + quadScore(model, text);
+            if (s > bestScore) {
+                bestScore = s;
+                best = text;
+            }
+        }
+        return best;
+    }
+    if (form == 'f') {
+        const auto decrypt = [&](const std::string& square) { return DecryptPlayfair(letters, square); };
+        return climbBaseline<std::string>(
+            model, seconds, seed, decrypt,
+            [](SearchRandom& rng) { return shuffled(std::string(PlayfairAlphabet), rng); }, swapTwo);
+    }
+    return std::nullopt;
+}
+
+// ---- The cases of each form. ----
+
+std::string randomWord(const LanguageModel& model, SearchRandom& rng, std::size_t lo, std::size_t hi)
+{
+    for (;;) {
+        const auto& w = model.Words()[rng.below(3000)].text;
+        if (w.size() >= lo && w.size() <= hi && w.find('\'') == std::string::npos) {
+            return w;
+        }
+    }
+}
+
+Case makeCase(char form, const std::string& plain, const LanguageModel& model, std::uint64_t seed)
+{
+    Random random(seed);
+    SearchRandom rng(seed);
+    Case c;
+    switch (form) {
+    case 'a':
+    case 'p': {
+        std::string key;
+        bool edited = false;
+        c.ciphertext = EncryptCipherRandom(plain, false, key, edited, random);
+        c.expected = UpperCaseText(plain);
+        if (form == 'p') {
+            c.ciphertext = GroupLetters(AsciiLettersUpper(c.ciphertext), 5);
+            c.expected = GroupLetters(AsciiLettersUpper(plain), 5);
+        }
+        break;
+    }
+    case 'v': {
+        std::string key(3 + rng.below(8), 'A');
+        for (char& k : key) {
+            k = static_cast<char>('A' + rng.below(26));
+        }
+        c.ciphertext = EncryptVigenere(plain, key);
+        c.expected = AsciiLettersUpper(plain);
+        break;
+    }
+    case 'q': {
+        const unsigned type = 1 + rng.below(4);
+        const std::string plainKey = randomWord(model, rng, 5, 10);
+        const std::string cipherKey = type == 3 ? plainKey : randomWord(model, rng, 5, 10);
+        const std::string indicator = randomWord(model, rng, 3, 7);
+        const std::string column = std::to_string(1 + rng.below(26));
+        c.ciphertext =
+            EncryptQuagmire(plain, type == 2 ? "" : plainKey, type == 1 ? "" : cipherKey, indicator + "@" + column);
+        c.expected = AsciiLettersUpper(plain);
+        break;
+    }
+    case 'f': {
+        bool edited = false;
+        c.ciphertext = EncryptPlayfair(plain, randomWord(model, rng, 5, 12), edited);
+        c.expected = PreparePlayfairText(plain);
+        break;
+    }
+    case 'r':
+        c.ciphertext = EncryptRailfence(plain, 2 + rng.below(3), random);
+        c.expected = AsciiLettersUpper(plain);
+        c.compare = c.expected.size();
+        break;
+    }
+    return c;
+}
+
+bool solved(const Case& c, const std::string& plaintext)
+{
+    if (c.compare != std::string::npos) {
+        return plaintext.compare(0, c.compare, c.expected) == 0;
+    }
+    return plaintext == c.expected;
+}
+
+SolveKind kindOf(char form)
+{
+    switch (form) {
+    case 'v':
+        return SolveKind::Vigenere;
+    case 'q':
+        return SolveKind::Quagmire;
+    case 'f':
+        return SolveKind::Playfair;
+    case 'r':
+        return SolveKind::Railfence;
+    default:
+        return SolveKind::Cipher;
+    }
+}
+
+struct Bucket
+{
+    char form;
+    const char* name;
+    std::size_t lo;
+    std::size_t hi;
+};
+
+double median(std::vector<double> v)
+{
+    if (v.empty()) {
+        return 0;
+    }
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 == 1 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::size_t cases = 20;
+    std::string forms = "a,p,v,q,f,r";
+    double baselineSeconds = 1.0;
+    std::uint64_t seed = 1;
+    bool verbose = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+        if (arg == "--cases") {
+            cases = std::stoul(value());
+        } else if (arg == "--forms") {
+            forms = value();
+        } else if (arg == "--baseline-seconds") {
+            baselineSeconds = std::stod(value());
+        } else if (arg == "--seed") {
+            seed = std::stoull(value());
+        } else if (arg == "--verbose") {
+            verbose = true;
+        } else {
+            std::cout << "usage: tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] "
+                         "[--seed N] [--verbose]\n"
+                         "forms: a Aristocrat, p Patristocrat, v Vigenere, q Quagmire, f Playfair, r rail fence; "
+                         "a baseline of 0 seconds skips it\n";
+            return arg == "--help" ? 0 : 2;
+        }
+    }
+
+    const auto loadStart = Clock::now();
+    const LanguageModel model = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
+    const double loadSeconds = since(loadStart);
+    std::vector<std::string> quotations;
+    {
+        std::ifstream in(TESSARIN_HELDOUT_QUOTATIONS);
+        for (std::string line; std::getline(in, line);) {
+            quotations.push_back(line);
+        }
+    }
+    std::printf("Language model loaded in %.1f ms; %zu held-out quotations; %zu cases per bucket; baseline: plain "
+                "quadgram hill climber, one thread, %.1f s per case\n\n",
+                loadSeconds * 1000, quotations.size(), cases, baselineSeconds);
+    std::printf("| Form | Letters | Cases | Solved exactly | Median time | Baseline solved |\n");
+    std::printf("|---|---|---|---|---|---|\n");
+
+    const std::array<Bucket, 8> buckets{{{'a', "Aristocrat", 40, 70},
+                                         {'a', "Aristocrat", 70, 110},
+                                         {'p', "Patristocrat", 100, 140},
+                                         {'v', "Vigenere, keys of 3-10 letters", 150, 300},
+                                         {'q', "Quagmire I-IV, indicator 3-7, any column", 250, 350},
+                                         {'f', "Playfair, keyword square", 60, 150},
+                                         {'f', "Playfair, keyword square", 150, 250},
+                                         {'r', "Rail fence", 20, 300}}};
+    std::size_t offset = 0;
+    for (const Bucket& bucket : buckets) {
+        offset += 97;
+        if (forms.find(bucket.form) == std::string::npos) {
+            continue;
+        }
+        const std::vector<std::string> texts = textsOf(quotations, bucket.lo, bucket.hi, cases, offset);
+        std::size_t ok = 0;
+        std::size_t baseOk = 0;
+        bool baseTried = false;
+        std::vector<double> times;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const Case c = makeCase(bucket.form, texts[i], model, seed * 1000 + i);
+            SolveOptions options;
+            options.seed = seed + i;
+            const auto start = Clock::now();
+            std::string plaintext;
+            try {
+                plaintext = Solve(kindOf(bucket.form), c.ciphertext, model, options).best.plaintext;
+            } catch (const SolveRefused& e) {
+                plaintext = std::string("refused: ") + e.what();
+            }
+            times.push_back(since(start));
+            const bool good = solved(c, plaintext);
+            ok += good ? 1 : 0;
+            if (verbose && !good) {
+                std::printf("  miss: %s\n     got %s\n", c.expected.c_str(), plaintext.c_str());
+            }
+            if (baselineSeconds > 0) {
+                if (const auto base = baseline(bucket.form, model, c, baselineSeconds, seed + i)) {
+                    baseTried = true;
+                    baseOk += base == AsciiLettersUpper(c.expected) ? 1 : 0;
+                }
+            }
+        }
+        const double n = static_cast<double>(std::max<std::size_t>(1, texts.size()));
+        char baseText[32] = "-";
+        if (baseTried) {
+            std::snprintf(baseText, sizeof baseText, "%.0f %%", 100.0 * static_cast<double>(baseOk) / n);
+        }
+        std::printf("| %s | %zu-%zu | %zu | %.0f %% | %.2f s | %s |\n", bucket.name, bucket.lo, bucket.hi, texts.size(),
+                    100.0 * static_cast<double>(ok) / n, median(times), baseText);
+        std::fflush(stdout);
+    }
+    return 0;
+}

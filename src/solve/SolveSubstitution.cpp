@@ -1,0 +1,500 @@
+#include "SolveSubstitution.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "LanguageModel.h"
+#include "SearchRunner.h"
+#include "SolveText.h"
+
+// The search: iterated local search over the substitution key. Each restart starts from a random key and climbs
+// by swapping the plain letters of two cipher letters; when stuck it jumps, either by placing a dictionary word
+// of the same letter pattern over a cipher word (Aristocrat) or by a few random swaps, and climbs again.
+// The score joins the quadgrams of the whole letter sequence with the log-probabilities of the decrypted words,
+// so a key that makes real words wins over one that only makes English-looking letter runs.
+
+namespace {
+
+constexpr std::uint8_t Apostrophe = 26;
+constexpr float UnknownWord = -8.0F; // below the rarest word of the list
+constexpr double WordWeight = 1.0;
+
+std::uint64_t wordCode(const std::uint8_t* codes, std::size_t n)
+{
+    std::uint64_t v = 0;
+    if (n <= 13) {
+        for (std::size_t i = 0; i < n; ++i) {
+            v = v * 27 + codes[i] + 1;
+        }
+        return v;
+    }
+    v = 1469598103934665603ULL;
+    for (std::size_t i = 0; i < n; ++i) {
+        v = (v ^ (codes[i] + 1U)) * 1099511628211ULL;
+    }
+    return v | (1ULL << 63);
+}
+
+// The repetition pattern of a word: each character numbered by its first occurrence; an apostrophe stays itself.
+std::vector<std::uint8_t> patternOf(const std::vector<std::uint8_t>& word)
+{
+    std::array<int, 27> seen{};
+    seen.fill(-1);
+    std::vector<std::uint8_t> pattern;
+    int next = 0;
+    for (std::uint8_t c : word) {
+        if (c == Apostrophe) {
+            pattern.push_back(200);
+            continue;
+        }
+        if (seen[c] < 0) {
+            seen[c] = next++;
+        }
+        pattern.push_back(static_cast<std::uint8_t>(seen[c]));
+    }
+    return pattern;
+}
+
+std::vector<std::uint8_t> wordCodes(std::string_view word)
+{
+    std::vector<std::uint8_t> codes;
+    for (char c : word) {
+        codes.push_back(c == '\'' ? Apostrophe : static_cast<std::uint8_t>(c - 'A'));
+    }
+    return codes;
+}
+
+struct CipherWord
+{
+    std::vector<std::uint8_t> codes;   // cipher letters, Apostrophe for an apostrophe
+    std::vector<std::uint8_t> letters; // the cipher letters alone, for the quadgrams inside the word
+    double count = 0;
+    std::vector<std::pair<std::uint64_t, float>> byCode; // dictionary words of the same pattern, sorted by code
+    std::vector<std::vector<std::uint8_t>> mostFrequent; // the same words, most frequent first (capped)
+};
+
+using Key = std::array<std::uint8_t, 26>;
+
+// The score of a key and its change under a swap of two cipher letters' plain letters. An Aristocrat is scored
+// word by word: the word's log-probability (or a penalty for a word not in the list) plus the quadgrams inside
+// it, since quadgrams across a word break only add noise. A Patristocrat is scored by the quadgrams of its whole
+// letter sequence. Either way a swap touches only the words or quadgrams that hold one of the two letters.
+class Problem
+{
+public:
+    Problem(std::string_view ciphertext, const LanguageModel& model, bool words)
+        : m_table(model.QuadgramTable()), m_codes(LetterCodes(ciphertext))
+    {
+        for (std::uint8_t c : m_codes) {
+            m_present[c] = true;
+        }
+        if (words) {
+            collectWords(ciphertext, model);
+            for (std::size_t w = 0; w < m_words.size(); ++w) {
+                for (unsigned c = 0; c < 26; ++c) {
+                    if (std::find(m_words[w].letters.begin(), m_words[w].letters.end(), c) !=
+                        m_words[w].letters.end()) {
+                        m_wordsOf[c].push_back(static_cast<std::uint32_t>(w));
+                    }
+                }
+            }
+            m_wordScore.resize(m_words.size());
+            m_pending.resize(m_words.size());
+        } else {
+            for (std::size_t i = 0; i < m_codes.size(); ++i) {
+                m_positionsOf[m_codes[i]].push_back(static_cast<std::uint32_t>(i));
+            }
+            for (unsigned c = 0; c < 26; ++c) {
+                for (std::uint32_t pos : m_positionsOf[c]) {
+                    for (std::uint32_t w = pos >= 3 ? pos - 3 : 0; w <= pos && w + 3 < m_codes.size(); ++w) {
+                        if (m_windowsOf[c].empty() || m_windowsOf[c].back() != w) {
+                            m_windowsOf[c].push_back(w);
+                        }
+                    }
+                }
+            }
+            m_plain.resize(m_codes.size());
+            m_stamp.assign(m_codes.size(), 0);
+        }
+    }
+
+    const std::vector<std::uint8_t>& codes() const { return m_codes; }
+    bool present(unsigned c) const { return m_present[c]; }
+    const std::vector<CipherWord>& words() const { return m_words; }
+    bool spaced() const { return !m_words.empty(); }
+
+    /// Scores key from scratch and makes it the current key.
+    double reset(const Key& key)
+    {
+        m_total = 0;
+        if (spaced()) {
+            for (std::size_t w = 0; w < m_words.size(); ++w) {
+                m_wordScore[w] = wordScore(m_words[w], key);
+                m_total += m_wordScore[w];
+            }
+            return m_total;
+        }
+        for (std::size_t i = 0; i < m_codes.size(); ++i) {
+            m_plain[i] = key[m_codes[i]];
+        }
+        for (std::size_t i = 3; i < m_codes.size(); ++i) {
+            m_total += window(static_cast<std::uint32_t>(i - 3));
+        }
+        return m_total;
+    }
+
+    /// The score after swapping the plain letters of cipher letters a and b (key already swapped); keep() makes
+    /// it current, drop() goes back.
+    double trySwap(const Key& key, unsigned a, unsigned b)
+    {
+        double delta = 0;
+        ++m_round;
+        if (spaced()) {
+            m_touched.clear();
+            for (unsigned c : {a, b}) {
+                for (std::uint32_t w : m_wordsOf[c]) {
+                    if (m_stamp.size() < m_words.size()) {
+                        m_stamp.assign(m_words.size(), 0);
+                    }
+                    if (m_stamp[w] == m_round) {
+                        continue;
+                    }
+                    m_stamp[w] = m_round;
+                    m_pending[w] = wordScore(m_words[w], key);
+                    delta += m_pending[w] - m_wordScore[w];
+                    m_touched.push_back(w);
+                }
+            }
+            m_trial = m_total + delta;
+            return m_trial;
+        }
+        m_touched.clear();
+        for (unsigned c : {a, b}) {
+            for (std::uint32_t w : m_windowsOf[c]) {
+                if (m_stamp[w] != m_round) {
+                    m_stamp[w] = m_round;
+                    m_touched.push_back(w);
+                    delta -= window(w);
+                }
+            }
+        }
+        m_swapA = a;
+        m_swapB = b;
+        setPlain(a, key[a]);
+        setPlain(b, key[b]);
+        for (std::uint32_t w : m_touched) {
+            delta += window(w);
+        }
+        m_trial = m_total + delta;
+        return m_trial;
+    }
+    void keep()
+    {
+        m_total = m_trial;
+        if (spaced()) {
+            for (std::uint32_t w : m_touched) {
+                m_wordScore[w] = m_pending[w];
+            }
+        }
+    }
+    void drop(const Key& key)
+    {
+        if (!spaced()) {
+            setPlain(m_swapA, key[m_swapA]);
+            setPlain(m_swapB, key[m_swapB]);
+        }
+    }
+
+private:
+    float window(std::uint32_t i) const
+    {
+        const std::uint8_t* p = m_plain.data() + i;
+        return m_table[((p[0] * 26U + p[1]) * 26U + p[2]) * 26U + p[3]];
+    }
+    void setPlain(unsigned c, std::uint8_t plain)
+    {
+        for (std::uint32_t pos : m_positionsOf[c]) {
+            m_plain[pos] = plain;
+        }
+    }
+    double wordScore(const CipherWord& w, const Key& key)
+    {
+        std::array<std::uint8_t, 64> buffer{};
+        const std::size_t n = std::min<std::size_t>(w.codes.size(), buffer.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            buffer[i] = w.codes[i] == Apostrophe ? Apostrophe : key[w.codes[i]];
+        }
+        const std::uint64_t code = wordCode(buffer.data(), n);
+        const auto it = std::lower_bound(w.byCode.begin(), w.byCode.end(), std::make_pair(code, -1e9F));
+        double score = WordWeight * ((it != w.byCode.end() && it->first == code) ? it->second : UnknownWord);
+        const std::size_t m = std::min<std::size_t>(w.letters.size(), buffer.size());
+        for (std::size_t i = 0; i < m; ++i) {
+            buffer[i] = key[w.letters[i]];
+        }
+        for (std::size_t i = 3; i < m; ++i) {
+            score += m_table[((buffer[i - 3] * 26U + buffer[i - 2]) * 26U + buffer[i - 1]) * 26U + buffer[i]];
+        }
+        return w.count * score;
+    }
+
+    void collectWords(std::string_view ciphertext, const LanguageModel& model)
+    {
+        std::vector<std::vector<std::uint8_t>> found;
+        std::vector<std::uint8_t> word;
+        const auto flush = [&] {
+            while (!word.empty() && word.back() == Apostrophe) {
+                word.pop_back();
+            }
+            if (!word.empty()) {
+                found.push_back(word);
+            }
+            word.clear();
+        };
+        for (char ch : ciphertext) {
+            if (ch >= 'A' && ch <= 'Z') {
+                word.push_back(static_cast<std::uint8_t>(ch - 'A'));
+            } else if (ch >= 'a' && ch <= 'z') {
+                word.push_back(static_cast<std::uint8_t>(ch - 'a'));
+            } else if ((ch == '\'' || ch == '\x92') && !word.empty()) {
+                word.push_back(Apostrophe);
+            } else {
+                flush();
+            }
+        }
+        flush();
+        std::sort(found.begin(), found.end());
+        std::vector<std::vector<std::uint8_t>> patterns;
+        for (std::size_t i = 0; i < found.size();) {
+            std::size_t j = i;
+            while (j < found.size() && found[j] == found[i]) {
+                ++j;
+            }
+            CipherWord w;
+            w.codes = found[i];
+            for (std::uint8_t c : w.codes) {
+                if (c != Apostrophe) {
+                    w.letters.push_back(c);
+                }
+            }
+            w.count = static_cast<double>(j - i);
+            patterns.push_back(patternOf(w.codes));
+            m_words.push_back(std::move(w));
+            i = j;
+        }
+        // The dictionary words of each cipher word's pattern, in one pass over the word list.
+        std::vector<std::uint8_t> codes;
+        for (const LanguageModel::Word& entry : model.Words()) {
+            if (entry.text.size() == 1 && entry.text != "A" && entry.text != "I") {
+                continue;
+            }
+            codes.clear();
+            for (std::size_t w = 0; w < m_words.size(); ++w) {
+                if (m_words[w].codes.size() != entry.text.size()) {
+                    continue;
+                }
+                if (codes.empty()) {
+                    codes = wordCodes(entry.text);
+                }
+                if (patternOf(codes) == patterns[w]) {
+                    m_words[w].byCode.emplace_back(wordCode(codes.data(), codes.size()), entry.logProbability);
+                    if (m_words[w].mostFrequent.size() < 3000) {
+                        m_words[w].mostFrequent.push_back(codes);
+                    }
+                }
+            }
+        }
+        for (CipherWord& w : m_words) {
+            std::sort(w.byCode.begin(), w.byCode.end());
+        }
+    }
+
+    const float* m_table;
+    std::vector<std::uint8_t> m_codes;
+    std::array<bool, 26> m_present{};
+    std::vector<CipherWord> m_words;
+    std::array<std::vector<std::uint32_t>, 26> m_wordsOf;
+    std::array<std::vector<std::uint32_t>, 26> m_positionsOf;
+    std::array<std::vector<std::uint32_t>, 26> m_windowsOf;
+    std::vector<double> m_wordScore;
+    std::vector<double> m_pending;
+    std::vector<std::uint8_t> m_plain;
+    std::vector<std::uint32_t> m_stamp;
+    std::vector<std::uint32_t> m_touched;
+    std::uint32_t m_round = 0;
+    double m_total = 0;
+    double m_trial = 0;
+    unsigned m_swapA = 0;
+    unsigned m_swapB = 0;
+};
+
+// Climbs by first-improvement swaps until no swap of two plain letters improves the score.
+double climb(Problem& problem, Key& key, const RestartContext& context)
+{
+    double current = problem.reset(key);
+    bool improved = true;
+    while (improved && !context.stopped()) {
+        improved = false;
+        for (unsigned a = 0; a < 26; ++a) {
+            if (!problem.present(a)) {
+                continue;
+            }
+            for (unsigned b = 0; b < 26; ++b) {
+                if (b == a || (b < a && problem.present(b))) {
+                    continue;
+                }
+                std::swap(key[a], key[b]);
+                const double s = problem.trySwap(key, a, b);
+                if (s > current + 1e-9) {
+                    current = s;
+                    problem.keep();
+                    improved = true;
+                } else {
+                    std::swap(key[a], key[b]);
+                    problem.drop(key);
+                }
+            }
+        }
+    }
+    return current;
+}
+
+// Makes cipher word w decrypt to plain: each cipher letter takes its plain letter by a swap.
+void placeWord(Key& key, const std::vector<std::uint8_t>& w, const std::vector<std::uint8_t>& plain)
+{
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        if (w[i] == Apostrophe) {
+            continue;
+        }
+        const auto holder = static_cast<std::size_t>(std::find(key.begin(), key.end(), plain[i]) - key.begin());
+        std::swap(key[w[i]], key[holder]);
+    }
+}
+
+SolveCandidate candidateOf(std::string_view ciphertext, const Key& key, double score, std::size_t letters,
+                           bool patristocrat)
+{
+    SolveCandidate candidate;
+    candidate.plaintext.assign(ciphertext);
+    for (char& ch : candidate.plaintext) {
+        if (ch >= 'a' && ch <= 'z') {
+            ch = static_cast<char>(ch - 'a' + 'A');
+        }
+        if (ch >= 'A' && ch <= 'Z') {
+            ch = static_cast<char>('A' + key[static_cast<std::size_t>(ch - 'A')]);
+        }
+    }
+    candidate.key.form = patristocrat ? "patristocrat" : "aristocrat";
+    candidate.key.alphabet = std::string(26, '?');
+    std::array<bool, 26> used{};
+    for (char ch : ciphertext) {
+        if (ch >= 'A' && ch <= 'Z') {
+            used[static_cast<std::size_t>(ch - 'A')] = true;
+        }
+    }
+    for (std::size_t c = 0; c < 26; ++c) {
+        if (used[c]) {
+            candidate.key.alphabet[key[c]] = static_cast<char>('A' + c);
+        }
+    }
+    candidate.score = score / static_cast<double>(std::max<std::size_t>(1, letters));
+    return candidate;
+}
+
+} // namespace
+
+bool IsPatristocrat(std::string_view ciphertext)
+{
+    while (!ciphertext.empty() &&
+           (ciphertext.back() == ' ' || ciphertext.back() == '\n' || ciphertext.back() == '\r')) {
+        ciphertext.remove_suffix(1);
+    }
+    std::size_t group = 0;
+    std::size_t groups = 0;
+    for (std::size_t i = 0; i <= ciphertext.size(); ++i) {
+        const char ch = i < ciphertext.size() ? ciphertext[i] : ' ';
+        if (ch >= 'A' && ch <= 'Z') {
+            ++group;
+        } else if (ch == ' ') {
+            const bool last = i == ciphertext.size();
+            if (group == 0 || group > 5 || (group < 5 && !last)) {
+                return false;
+            }
+            ++groups;
+            group = 0;
+        } else {
+            return false;
+        }
+    }
+    return groups >= 2;
+}
+
+SolveResult SolveSubstitution(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
+{
+    const bool patristocrat = IsPatristocrat(ciphertext);
+    const Problem shared(ciphertext, model, !patristocrat);
+    const std::size_t letters = shared.codes().size();
+    std::vector<std::size_t> placeable; // cipher words worth placing a dictionary word over
+    for (std::size_t i = 0; i < shared.words().size(); ++i) {
+        if (shared.words()[i].codes.size() >= 2 && !shared.words()[i].mostFrequent.empty()) {
+            placeable.push_back(i);
+        }
+    }
+    const std::size_t patience = patristocrat ? 400 : 150;
+
+    const Restart restart = [&](const RestartContext& context) -> std::optional<SolveCandidate> {
+        Problem problem = shared; // each thread scores in its own buffers
+        SearchRandom rng(context.seed());
+        Key key{};
+        for (unsigned i = 0; i < 26; ++i) {
+            key[i] = static_cast<std::uint8_t>(i);
+        }
+        for (unsigned i = 25; i > 0; --i) {
+            std::swap(key[i], key[rng.below(i + 1)]);
+        }
+        double current = climb(problem, key, context);
+        auto best = key;
+        double bestScore = current;
+        for (std::size_t stale = 0; stale < patience && !context.stopped(); ++stale) {
+            auto trial = key;
+            if (!placeable.empty() && rng.below(4) != 0) {
+                const CipherWord& w = problem.words()[placeable[rng.below(static_cast<unsigned>(placeable.size()))]];
+                const double u = rng.unit();
+                const auto pick = static_cast<std::size_t>(static_cast<double>(w.mostFrequent.size()) * u * u * u);
+                placeWord(trial, w.codes, w.mostFrequent[pick]);
+            } else {
+                const unsigned swaps = 2 + rng.below(2);
+                for (unsigned s = 0; s < swaps; ++s) {
+                    std::swap(trial[rng.below(26)], trial[rng.below(26)]);
+                }
+            }
+            const double s = climb(problem, trial, context);
+            if (s >= current || rng.below(20) == 0) {
+                key = trial;
+                current = s;
+            }
+            if (current > bestScore + 1e-9) {
+                bestScore = current;
+                best = key;
+                stale = 0;
+            }
+        }
+        return candidateOf(ciphertext, best, bestScore, letters, patristocrat);
+    };
+
+    SearchSchedule schedule;
+    schedule.roundSize = 4;
+    schedule.agree = 2;
+    schedule.minRestarts = 4;
+    const SearchOutcome outcome = RunSearch(options, patristocrat ? 10.0 : 5.0, schedule, restart);
+    SolveResult result;
+    if (outcome.ranked.empty()) {
+        return result;
+    }
+    const std::string& plain = outcome.ranked.front().candidate.plaintext;
+    const double share =
+        patristocrat ? SegmentedWordShare(model, CodesToLetters(LetterCodes(plain))) : SpacedWordShare(model, plain);
+    TakeOutcome(outcome, share, 0.05, result);
+    result.seconds = outcome.seconds;
+    return result;
+}
