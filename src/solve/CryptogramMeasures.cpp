@@ -50,27 +50,6 @@ std::vector<CipherWord> CipherWords(std::string_view text)
     return words;
 }
 
-bool LooksPatristocrat(std::string_view text)
-{
-    std::size_t inGroup = 0;
-    bool shortGroupSeen = false;
-    bool anyLetter = false;
-    for (char c : text) {
-        if (isCapital(c)) {
-            if (shortGroupSeen || ++inGroup > 5) {
-                return false;
-            }
-            anyLetter = true;
-        } else if (c == ' ') {
-            shortGroupSeen = shortGroupSeen || (inGroup != 0 && inGroup != 5);
-            inGroup = 0;
-        } else {
-            return false;
-        }
-    }
-    return anyLetter;
-}
-
 std::string CapitalsOf(std::string_view text)
 {
     std::string letters;

@@ -20,10 +20,6 @@ struct CipherWord
 /// The runs of capitals A-Z of text, in order.
 std::vector<CipherWord> CipherWords(std::string_view text);
 
-/// True when text is a substitution ciphertext in its Patristocrat form: only capitals in blank-separated groups of
-/// five (the last group may be shorter).
-bool LooksPatristocrat(std::string_view text);
-
 /// The capitals A-Z of text, in order.
 std::string CapitalsOf(std::string_view text);
 

@@ -13,6 +13,7 @@
 #include "EncodeQuagmire.h"
 #include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
+#include "SolveSubstitution.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string plural(int n, const std::string& one, const std::string& many)
 
 bool isPatristocrat(const RatedCryptogram& c)
 {
-    return c.kind == SolveKind::Cipher && LooksPatristocrat(c.ciphertext);
+    return c.kind == SolveKind::Cipher && IsPatristocrat(c.ciphertext);
 }
 
 // Letters a kind's working text is compared on: a rail fence leaves out the fillers at its end.
@@ -142,11 +143,12 @@ private:
     std::vector<RatingReason> m_reasons;
 };
 
-// Length against the length at which the kind is comfortable: each halving of the text adds 12 points.
-void addLength(Points& points, std::size_t letters, double comfortable)
+// Length against the length at which the kind is comfortable: each halving of the text adds perHalving points.
+void addLength(Points& points, std::size_t letters, double comfortable, double perHalving)
 {
     const double ratio = comfortable / std::max<double>(static_cast<double>(letters), 1);
-    points.Add(plural(static_cast<int>(letters), "letter", "letters"), std::clamp(12 * std::log2(ratio), -12.0, 30.0));
+    points.Add(plural(static_cast<int>(letters), "letter", "letters"),
+               std::clamp(perHalving * std::log2(ratio), -perHalving, 2 * perHalving));
 }
 
 // What a person solving a substitution with word divisions leans on.
@@ -189,39 +191,40 @@ void addKindMeasures(Points& points, const RatedCryptogram& c, const std::string
     switch (c.kind) {
     case SolveKind::Cipher:
         if (isPatristocrat(c)) {
-            points.Add("Patristocrat: no word divisions", 30);
-            addLength(points, letters.size(), 120);
+            points.Add("Patristocrat: no word divisions", 35);
+            addLength(points, letters.size(), 120, 16);
         } else {
-            points.Add("substitution with word divisions", 10);
-            addLength(points, letters.size(), 90);
+            points.Add("substitution with word divisions", 25);
+            addLength(points, letters.size(), 90, 16);
             addWordClues(points, c.ciphertext);
         }
         points.Add(plural(DistinctLetters(letters), "distinct letter", "distinct letters"),
-                   (DistinctLetters(letters) - 18) * 0.8);
+                   DistinctLetters(letters) - 18);
         break;
     case SolveKind::Railfence: {
         const int rails = RailCountOf(c.ciphertext);
-        points.Add("rail fence on " + std::to_string(rails) + " rails", (rails - 2) * 10.0);
-        addLength(points, letters.size(), 60);
+        points.Add("rail fence on " + std::to_string(rails) + " rails", (rails - 2) * 12.0);
+        addLength(points, letters.size(), 60, 12);
         break;
     }
     case SolveKind::Playfair:
-        points.Add("Playfair: letters in pairs, no word divisions", 30);
-        addLength(points, letters.size(), 200);
+        points.Add("Playfair: letters in pairs, no word divisions", 35);
+        addLength(points, letters.size(), 200, 16);
         break;
     case SolveKind::Quagmire:
     case SolveKind::Vigenere: {
         const bool quagmire = c.kind == SolveKind::Quagmire;
         points.Add(quagmire ? "Quagmire: mixed alphabets in turn" : "Vigenere: shifted alphabets in turn",
-                   quagmire ? 30 : 15);
-        points.Add("period of " + std::to_string(period) + " letters", std::min(period, 12) * 1.5);
+                   quagmire ? 40 : 20);
+        points.Add("period of " + std::to_string(period) + " letters", std::min(period, 12) * 2.0);
         const double perAlphabet = static_cast<double>(letters.size()) / period;
         points.Add(format("%.0f letters for each alphabet", perAlphabet),
-                   std::clamp(10 * std::log2((quagmire ? 45.0 : 30.0) / std::max(perAlphabet, 1.0)), -10.0, 25.0));
+                   std::clamp(12 * std::log2((quagmire ? 45.0 : 30.0) / std::max(perAlphabet, 1.0)), -12.0, 25.0));
         break;
     }
     }
-    if (!LooksPatristocrat(c.ciphertext) || c.kind == SolveKind::Cipher) {
+    // Frequencies show through a substitution and a transposition, not through the periodic kinds or pairs.
+    if (c.kind == SolveKind::Cipher || c.kind == SolveKind::Railfence) {
         const double distance = DistanceFromEnglishLetters(letters, true);
         if (distance > 0.12) {
             points.Add("letter frequencies unlike English", std::min((distance - 0.12) * 60, 8.0));
@@ -229,17 +232,17 @@ void addKindMeasures(Points& points, const RatedCryptogram& c, const std::string
     }
 }
 
-void addSolverMeasures(Points& points, const PuzzleRating& rating, double bound)
+void addSolverMeasures(Points& points, const PuzzleRating& rating)
 {
     if (!rating.solved) {
-        points.Add("the solver did not break it", 25);
+        points.Add("the solver did not break it", 35);
         return;
     }
-    points.Add(format("the solver needed %.1f s", rating.seconds),
-               std::min(15.0, 6 * std::log2(1 + rating.seconds / std::max(bound, 0.5) * 8)));
+    // The solver stops once independent restarts agree, so its time tells how much search the text needed.
+    points.Add(format("the solver needed %.1f s", rating.seconds), std::min(12.0, 6 * std::log2(1 + rating.seconds)));
     points.Add(rating.confidence >= 0.8 ? format("independent restarts agreed (confidence %.2f)", rating.confidence)
                                         : format("independent restarts disagreed (confidence %.2f)", rating.confidence),
-               (1 - rating.confidence) * 15);
+               (1 - rating.confidence) * 20);
 }
 
 // The letters that stand for themselves in a substitution alphabet, among those the plaintext uses.
@@ -437,7 +440,7 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     Points points;
     addKindMeasures(points, c, letters, period);
     if (outcome.result) {
-        addSolverMeasures(points, rating, options.seconds);
+        addSolverMeasures(points, rating);
     }
     rating.number = points.Total();
     rating.step = DifficultyStepOf(rating.number);

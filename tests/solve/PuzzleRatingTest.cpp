@@ -160,9 +160,6 @@ TEST(CryptogramMeasures, wordsPatternsRepeatsAndPeriods)
     EXPECT_TRUE(words[1].afterApostrophe);
     EXPECT_EQ(words[3].start, 7u);
     EXPECT_EQ(WordPattern("THAT"), "ABCA");
-    EXPECT_TRUE(LooksPatristocrat("ABCDE FGHIJ KL"));
-    EXPECT_FALSE(LooksPatristocrat("ABCDE FG HIJKL"));
-    EXPECT_FALSE(LooksPatristocrat("ABCDE, FGHIJ"));
     const auto repeats = RepeatedSequences("THEXTHEYTHEZHEX", 3);
     ASSERT_FALSE(repeats.empty());
     EXPECT_EQ(repeats[0].letters, "THE");
