@@ -128,7 +128,7 @@ int EstimatedPeriod(std::string_view letters, int maxPeriod)
     }
     // A multiple of the period scores about as well as the period itself: take the shortest close to the best.
     for (int period = 1; period < best; ++period) {
-        if (meanIc[static_cast<std::size_t>(period)] > bestIc * 0.9) {
+        if (meanIc[static_cast<std::size_t>(period)] > bestIc * 0.85) {
             return period;
         }
     }
