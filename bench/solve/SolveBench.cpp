@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -149,7 +150,7 @@ std::optional<std::string> baseline(char form, const LanguageModel& model, const
                 [](std::string& key, SearchRandom& rng) {
                     key[rng.below(static_cast<unsigned>(key.size()))] = static_cast<char>('A' + rng.below(26));
                 });
-            const double s = quadScore(model, text) / static_cast<double>(period) * 0 + quadScore(model, text);
+            const double s = quadScore(model, text);
             if (s > bestScore) {
                 bestScore = s;
                 best = text;
@@ -303,9 +304,17 @@ int main(int argc, char** argv)
         }
     }
 
-    const auto loadStart = Clock::now();
+    // The load time is the least of five loads, the machine being shared.
+    double loadSeconds = 1e9;
+    double loadCpu = 1e9;
+    for (int i = 0; i < 5; ++i) {
+        const auto loadStart = Clock::now();
+        const std::clock_t cpuStart = std::clock();
+        const LanguageModel loaded = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
+        loadSeconds = std::min(loadSeconds, since(loadStart));
+        loadCpu = std::min(loadCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
+    }
     const LanguageModel model = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
-    const double loadSeconds = since(loadStart);
     std::vector<std::string> quotations;
     {
         std::ifstream in(TESSARIN_HELDOUT_QUOTATIONS);
@@ -313,9 +322,10 @@ int main(int argc, char** argv)
             quotations.push_back(line);
         }
     }
-    std::printf("Language model loaded in %.1f ms; %zu held-out quotations; %zu cases per bucket; baseline: plain "
+    std::printf("Language model loaded in %.1f ms (%.1f ms of processor time); %zu held-out quotations; %zu cases per "
+                "bucket; baseline: plain "
                 "quadgram hill climber, one thread, %.1f s per case\n\n",
-                loadSeconds * 1000, quotations.size(), cases, baselineSeconds);
+                loadSeconds * 1000, loadCpu * 1000, quotations.size(), cases, baselineSeconds);
     std::printf("| Form | Letters | Cases | Solved exactly | Median time | Baseline solved |\n");
     std::printf("|---|---|---|---|---|---|\n");
 

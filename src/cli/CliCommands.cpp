@@ -26,6 +26,7 @@
 #include "PuzzleRating.h"
 #include "Random.h"
 #include "SettingsStore.h"
+#include "Solver.h"
 #include "TessarinError.h"
 
 namespace {
@@ -321,12 +322,100 @@ CliResult pdfCommand(const CliOptions& options)
     return {};
 }
 
-// The folder of the running program, where the language model is installed.
-std::filesystem::path programFolder()
+// The key's fields that the solved form fills, as name and value (UTF-8).
+std::vector<std::pair<std::string, std::string>> keyFields(const SolveKey& key)
+{
+    std::vector<std::pair<std::string, std::string>> fields{{"form", key.form}};
+    const auto add = [&](const char* name, const std::string& value) {
+        if (!value.empty()) {
+            fields.emplace_back(name, value);
+        }
+    };
+    add("alphabet", key.alphabet);
+    add("rails", key.rails != 0 ? std::to_string(key.rails) : std::string());
+    add("square", key.square);
+    add("keyword", key.keyword);
+    add("cipherKeyword", key.cipherKeyword);
+    add("keyRow", key.keyRow);
+    add("cipherTable", key.cipherTable);
+    add("indicator", key.indicator);
+    add("column", key.column != 0 ? std::to_string(key.column) : std::string());
+    return fields;
+}
+
+std::string number(double value, int decimals)
+{
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+    return text.data();
+}
+
+void appendJsonCandidate(std::string& out, const SolveCandidate& candidate, const char* indent)
+{
+    out += std::string(indent) + "  \"plaintext\": ";
+    appendJsonString(out, CodePageToUtf8(candidate.plaintext));
+    out += ",\n" + std::string(indent) + "  \"key\": {";
+    const auto fields = keyFields(candidate.key);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        appendJsonString(out, fields[i].first);
+        out += ": ";
+        const bool numeric = fields[i].first == "rails" || fields[i].first == "column";
+        if (numeric) {
+            out += fields[i].second;
+        } else {
+            appendJsonString(out, fields[i].second);
+        }
+    }
+    out += "},\n" + std::string(indent) + "  \"score\": " + number(candidate.score, 4);
+}
+
+// The language model that lies beside the program.
+LanguageModel languageModel()
 {
     std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : self.parent_path();
+    std::filesystem::path programDir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (error) {
+        programDir = std::filesystem::current_path();
+    }
+    return fileStep([&] { return LanguageModel::Load(LanguageModel::FileBeside(programDir)); });
+}
+
+// Breaks the ciphertext on standard input with the language model that lies beside the program.
+CliResult solveCommand(const CliOptions& options, std::string_view input)
+{
+    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
+    const LanguageModel model = languageModel();
+    SolveOptions solveOptions;
+    solveOptions.seconds = options.seconds;
+    solveOptions.seed = options.seed.value_or(1);
+    const auto kind = static_cast<SolveKind>(static_cast<int>(options.kind));
+    const SolveResult result = Solve(kind, ciphertext, model, solveOptions);
+    std::string out;
+    if (options.json) {
+        out = "{\n  \"kind\": ";
+        appendJsonString(out, result.best.key.form);
+        out += ",\n";
+        appendJsonCandidate(out, result.best, "");
+        out += ",\n  \"confidence\": " + number(result.confidence, 3);
+        out += ",\n  \"seconds\": " + number(result.seconds, 3);
+        if (result.alternative) {
+            out += ",\n  \"alternative\": {\n";
+            appendJsonCandidate(out, *result.alternative, "  ");
+            out += "\n  }";
+        }
+        out += "\n}\n";
+        return {CliExit::Success, out, {}};
+    }
+    out = CodePageToUtf8(result.best.plaintext) + "\n";
+    for (const auto& [name, value] : keyFields(result.best.key)) {
+        out += name + ": " + value + "\n";
+    }
+    out += "confidence: " + number(result.confidence, 2) + "\n";
+    if (result.alternative) {
+        out += "alternative: " + CodePageToUtf8(result.alternative->plaintext) + "\n";
+    }
+    return {CliExit::Success, out, {}};
 }
 
 RatedCryptogram ratedCryptogram(const PuzzleDocument& doc, CipherKind kind)
@@ -364,10 +453,8 @@ std::string ratingJson(std::string_view kindName, const PuzzleRating& rating)
         appendJsonString(out, rating.reasons[i].text);
         out += ", \"points\": " + std::to_string(rating.reasons[i].points) + "}";
     }
-    std::array<char, 32> seconds{};
-    std::snprintf(seconds.data(), seconds.size(), "%.2f", rating.seconds);
-    out += std::string("], \"solved\": ") + (rating.solved ? "true" : "false") + ", \"seconds\": " + seconds.data() +
-           "}\n";
+    out += std::string("], \"solved\": ") + (rating.solved ? "true" : "false") +
+           ", \"seconds\": " + number(rating.seconds, 2) + "}\n";
     return out;
 }
 
@@ -391,8 +478,7 @@ CliResult rateCommand(const CliOptions& options)
                    : "The puzzle holds no " + std::string(KindNames[static_cast<std::size_t>(options.kind)]) +
                          " cryptogram to rate.");
     }
-    const LanguageModel model =
-        fileStep([] { return LanguageModel::Load(LanguageModel::FileBeside(programFolder())); });
+    const LanguageModel model = languageModel();
     RatingOptions ratingOptions;
     ratingOptions.seconds = options.seconds;
     ratingOptions.seed = options.seed.value_or(1);
@@ -422,6 +508,8 @@ CliResult runCommand(const CliOptions& options, std::string_view input)
         return showCommand(options);
     case CliOptions::Command::Pdf:
         return pdfCommand(options);
+    case CliOptions::Command::Solve:
+        return solveCommand(options, input);
     case CliOptions::Command::Rate:
         return rateCommand(options);
     }

@@ -29,6 +29,7 @@ struct FlagOption
 
 const std::set<Command> KeyCommands = {Command::Encrypt, Command::Decrypt, Command::Add};
 const std::set<Command> EncryptCommands = {Command::Encrypt, Command::Add};
+const std::set<Command> SeedCommands = {Command::Encrypt, Command::Add, Command::Solve, Command::Rate};
 
 int parseRails(const std::string& text)
 {
@@ -48,14 +49,6 @@ std::uint64_t parseSeed(const std::string& text)
     return seed;
 }
 
-std::string parseSolution(const std::string& text)
-{
-    if (text != "none" && text != "same" && text != "separate") {
-        throw CliUsageError{"--solution takes none, same or separate, not '" + text + "'"};
-    }
-    return text;
-}
-
 double parseSeconds(const std::string& text)
 {
     double seconds = 0;
@@ -64,6 +57,14 @@ double parseSeconds(const std::string& text)
         throw CliUsageError{"--seconds takes a number of seconds above 0 and at most 3600, not '" + text + "'"};
     }
     return seconds;
+}
+
+std::string parseSolution(const std::string& text)
+{
+    if (text != "none" && text != "same" && text != "separate") {
+        throw CliUsageError{"--solution takes none, same or separate, not '" + text + "'"};
+    }
+    return text;
 }
 
 const std::map<std::string, ValueOption, std::less<>>& valueOptions()
@@ -76,10 +77,9 @@ const std::map<std::string, ValueOption, std::less<>>& valueOptions()
         {"--rails", {KeyCommands, [](CliOptions& o, const std::string& v) { o.rails = parseRails(v); }}},
         {"--alphabet", {KeyCommands, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
         {"--square", {KeyCommands, [](CliOptions& o, const std::string& v) { o.square = v; }}},
-        {"--seed",
-         {{Command::Encrypt, Command::Add, Command::Rate},
-          [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
-        {"--seconds", {{Command::Rate}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
+        {"--seed", {SeedCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--seconds",
+         {{Command::Solve, Command::Rate}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
         {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
         {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
     };
@@ -96,6 +96,7 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
         {"--force", {{Command::Add}, [](CliOptions& o) { o.force = true; }}},
         {"--normalize", {{Command::Add}, [](CliOptions& o) { o.normalize = true; }}},
         {"--patristocrat", {{Command::Add}, [](CliOptions& o) { o.patristocrat = true; }}},
+        {"--json", {{Command::Solve}, [](CliOptions& o) { o.json = true; }}},
     };
     return options;
 }
@@ -103,9 +104,10 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
 Command parseCommand(const std::string& word)
 {
     static const std::map<std::string, Command, std::less<>> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"add", Command::Add},
-        {"show", Command::Show},       {"pdf", Command::Pdf},         {"rate", Command::Rate},
-        {"--help", Command::Help},     {"-h", Command::Help},         {"--version", Command::Version}};
+        {"encrypt", Command::Encrypt},  {"decrypt", Command::Decrypt}, {"add", Command::Add},
+        {"show", Command::Show},        {"pdf", Command::Pdf},         {"solve", Command::Solve},
+        {"rate", Command::Rate},        {"--help", Command::Help},     {"-h", Command::Help},
+        {"--version", Command::Version}};
     const auto it = commands.find(word);
     if (it == commands.end()) {
         throw CliUsageError{"unknown command '" + word + "'. Try 'tessarin5-cli --help'."};
@@ -119,6 +121,7 @@ std::vector<std::string_view> positionalsOf(Command command)
     switch (command) {
     case Command::Encrypt:
     case Command::Decrypt:
+    case Command::Solve:
         return {"KIND"};
     case Command::Add:
     case Command::Pdf:
@@ -217,6 +220,10 @@ std::string CliHelpText()
   tessarin5-cli add FILE KIND [OPTIONS]    plaintext on standard input: encrypt, then save into FILE
   tessarin5-cli show FILE                  the puzzle file's values as one JSON object
   tessarin5-cli pdf FILE KIND --output OUT.pdf [--solution none|same|separate]
+  tessarin5-cli solve KIND [--seconds S] [--seed N] [--json]
+                                           ciphertext on standard input, as the maker stores it: breaks it
+                                           without the key; writes the plaintext (a substitution keeps the
+                                           ciphertext's layout), then the key found and the confidence
   tessarin5-cli rate FILE [KIND] [--seconds S] [--seed N]
                                            difficulty and warnings of the puzzle's cryptograms (all kinds
                                            present, or KIND), one JSON object per line
@@ -235,12 +242,20 @@ Options:
   --offset              a shifted alphabet instead of a random one; implies --unique (cipher)
   --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher)
   --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use
-  --seed N              repeatable random draws
+  --seed N              repeatable random draws; solve: the same seed gives the same solution
+  --seconds S           solve: bound on the search (default: the kind's own, up to 60 s);
+                        rate: the same bound for each kind
+  --json                solve: one JSON object with kind, plaintext, key, score, confidence, seconds
+                        and, when another reading scores close, alternative
   --show-key            cipher: write the alphabet used on a line before the ciphertext
   --force               add: answer Yes to an Encryption Alert
   --normalize           add: normalize the plaintext into one line first
   --patristocrat        add: turn the substitution ciphertext into its Patristocrat form
-  --seconds S           rate: bound the solver's search for each kind to S seconds
+
+solve takes cipher for an Aristocrat and a Patristocrat (letters in fives) alike. It refuses input
+without letters, a rail fence not in groups of 2, 3 or 4 letters, and a text too short to solve (fewer
+than 20 letters for an Aristocrat, 40 for a Patristocrat, 8 for a rail fence, 30 for Playfair and
+Vigenere, 60 for Quagmire).
 
 Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written.
 )";

@@ -19,6 +19,7 @@ struct CliOptions
         Add,
         Show,
         Pdf,
+        Solve,
         Rate
     };
     Command command = Command::Help;
@@ -41,7 +42,8 @@ struct CliOptions
     bool patristocrat = false;
     std::string output;
     std::string solution = "none";
-    double seconds = 0; ///< rate: the solver's bound for each kind; 0 takes the kind's default
+    double seconds = 0; ///< solve, rate: the bound on the search (for each kind), 0 for the kind's default
+    bool json = false;  ///< solve: one JSON object instead of lines
 };
 
 /// A call that the tool refuses (exit status 2), with the message to show.

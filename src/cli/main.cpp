@@ -49,7 +49,8 @@ int main(int argc, char* argv[])
     if (!args.empty() && args[0] == "pdf") {
         app = guiForPdf(argc, argv);
     }
-    bool readsInput = !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add");
+    bool readsInput =
+        !args.empty() && (args[0] == "encrypt" || args[0] == "decrypt" || args[0] == "add" || args[0] == "solve");
     try {
         ParseCliOptions(args);
     } catch (const CliUsageError&) {

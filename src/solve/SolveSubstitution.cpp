@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <unordered_map>
 
 #include "LanguageModel.h"
 #include "SearchRunner.h"
@@ -359,6 +360,115 @@ double climb(Problem& problem, Key& key, const RestartContext& context)
     return current;
 }
 
+// Without word divisions, quadgrams alone cannot tell a rare letter's readings apart (JAIL or VAIL). The best
+// keys of a Patristocrat search are polished with the best split of the letters into known words: every swap
+// that moves a letter seen at most three times is tried under quadgrams plus the split's word log-probabilities.
+class WordSplitter
+{
+public:
+    explicit WordSplitter(const LanguageModel& model)
+    {
+        for (const LanguageModel::Word& w : model.Words()) {
+            if (w.text.size() > MaxWord || w.text.find('\'') != std::string::npos ||
+                (w.text.size() == 1 && w.text != "A" && w.text != "I")) {
+                continue;
+            }
+            const std::vector<std::uint8_t> codes = wordCodes(w.text);
+            m_words.emplace(wordCode(codes.data(), codes.size()), w.logProbability);
+        }
+    }
+
+    /// The log-probability of the best split of letters into known words; a letter outside every word costs
+    /// more than the rarest word.
+    double score(const std::vector<std::uint8_t>& letters) const
+    {
+        std::vector<double> best(letters.size() + 1, -1e300);
+        best[0] = 0;
+        for (std::size_t i = 0; i < letters.size(); ++i) {
+            if (best[i] <= -1e299) {
+                continue;
+            }
+            best[i + 1] = std::max(best[i + 1], best[i] + UnknownLetter);
+            std::uint64_t code = 0;
+            for (std::size_t len = 1; len <= MaxWord && i + len <= letters.size(); ++len) {
+                code = code * 27 + letters[i + len - 1] + 1;
+                if (const auto it = m_words.find(code); it != m_words.end()) {
+                    best[i + len] = std::max(best[i + len], best[i] + it->second);
+                }
+            }
+        }
+        return best.back();
+    }
+
+private:
+    static constexpr std::size_t MaxWord = 13;
+    static constexpr double UnknownLetter = -4.0;
+    std::unordered_map<std::uint64_t, float> m_words;
+};
+
+double polishedScore(const LanguageModel& model, const WordSplitter& splitter, const std::vector<std::uint8_t>& codes,
+                     const Key& key)
+{
+    std::vector<std::uint8_t> plain(codes.size());
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        plain[i] = key[codes[i]];
+    }
+    return model.ScoreQuadgrams(plain.data(), plain.size()) + splitter.score(plain);
+}
+
+// Tries every swap that moves a rare letter, and every turn of three letters of which two are rare (a rare
+// letter's reading can need a third letter to step aside), until none improves the score.
+Key polish(const LanguageModel& model, const WordSplitter& splitter, const std::vector<std::uint8_t>& codes, Key key,
+           double& score)
+{
+    std::array<std::size_t, 26> seen{};
+    for (std::uint8_t c : codes) {
+        ++seen[c];
+    }
+    const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= 3; };
+    score = polishedScore(model, splitter, codes, key);
+    const auto attempt = [&](Key trial) {
+        const double s = polishedScore(model, splitter, codes, trial);
+        if (s > score + 1e-9) {
+            score = s;
+            key = trial;
+            return true;
+        }
+        return false;
+    };
+    bool improved = true;
+    while (improved) {
+        improved = false;
+        for (unsigned a = 0; a < 26; ++a) {
+            if (!rare(a)) {
+                continue;
+            }
+            for (unsigned b = 0; b < 26; ++b) {
+                if (b == a) {
+                    continue;
+                }
+                Key trial = key;
+                std::swap(trial[a], trial[b]);
+                improved = attempt(trial) || improved;
+                if (!rare(b)) {
+                    continue;
+                }
+                for (unsigned c = 0; c < 26; ++c) {
+                    if (c != a && c != b) {
+                        Key turned = key;
+                        const std::uint8_t first = turned[a];
+                        turned[a] = turned[b];
+                        turned[b] = turned[c];
+                        turned[c] = first;
+                        improved = attempt(turned) || improved;
+                    }
+                }
+            }
+        }
+    }
+    return key;
+}
+
 // Makes cipher word w decrypt to plain: each cipher letter takes its plain letter by a swap.
 void placeWord(Key& key, const std::vector<std::uint8_t>& w, const std::vector<std::uint8_t>& plain)
 {
@@ -399,6 +509,56 @@ SolveCandidate candidateOf(std::string_view ciphertext, const Key& key, double s
     }
     candidate.score = score / static_cast<double>(std::max<std::size_t>(1, letters));
     return candidate;
+}
+
+// Polishes the three best readings of a Patristocrat search with word splits and ranks them again.
+SearchOutcome polishPatristocrat(std::string_view ciphertext, const LanguageModel& model,
+                                 const std::vector<std::uint8_t>& codes, SearchOutcome outcome)
+{
+    const WordSplitter splitter(model);
+    const std::size_t count = std::min<std::size_t>(3, outcome.ranked.size());
+    std::vector<RankedCandidate> polished;
+    for (std::size_t i = 0; i < count; ++i) {
+        const RankedCandidate& ranked = outcome.ranked[i];
+        // The key back from the candidate: the cipher letter of each plain letter.
+        Key key{};
+        std::array<bool, 26> taken{};
+        std::array<bool, 26> placed{};
+        for (std::size_t p = 0; p < 26; ++p) {
+            const char c = ranked.candidate.key.alphabet[p];
+            if (c != '?') {
+                key[static_cast<std::size_t>(c - 'A')] = static_cast<std::uint8_t>(p);
+                taken[p] = true;
+                placed[static_cast<std::size_t>(c - 'A')] = true;
+            }
+        }
+        std::size_t free = 0;
+        for (std::size_t c = 0; c < 26; ++c) {
+            if (!placed[c]) {
+                while (taken[free]) {
+                    ++free;
+                }
+                key[c] = static_cast<std::uint8_t>(free);
+                taken[free] = true;
+            }
+        }
+        double score = 0;
+        key = polish(model, splitter, codes, key, score);
+        SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), true);
+        auto same = std::find_if(polished.begin(), polished.end(), [&](const RankedCandidate& r) {
+            return r.candidate.plaintext == candidate.plaintext;
+        });
+        if (same != polished.end()) {
+            same->hits += ranked.hits;
+        } else {
+            polished.push_back({std::move(candidate), ranked.hits});
+        }
+    }
+    std::sort(polished.begin(), polished.end(), [](const RankedCandidate& a, const RankedCandidate& b) {
+        return BetterCandidate(a.candidate, b.candidate);
+    });
+    outcome.ranked = std::move(polished);
+    return outcome;
 }
 
 } // namespace
@@ -486,10 +646,13 @@ SolveResult SolveSubstitution(std::string_view ciphertext, const LanguageModel& 
     schedule.roundSize = 4;
     schedule.agree = 2;
     schedule.minRestarts = 4;
-    const SearchOutcome outcome = RunSearch(options, patristocrat ? 10.0 : 5.0, schedule, restart);
+    SearchOutcome outcome = RunSearch(options, patristocrat ? 10.0 : 5.0, schedule, restart);
     SolveResult result;
     if (outcome.ranked.empty()) {
         return result;
+    }
+    if (patristocrat) {
+        outcome = polishPatristocrat(ciphertext, model, shared.codes(), std::move(outcome));
     }
     const std::string& plain = outcome.ranked.front().candidate.plaintext;
     const double share =

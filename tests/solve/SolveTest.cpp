@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "Alphabet.h"
+#include "EncodeCipher.h"
+#include "EncodeRailfence.h"
+#include "EncodeVigenere.h"
+#include "LanguageModel.h"
+#include "Random.h"
+#include "SearchRunner.h"
+#include "SolveSubstitution.h"
+#include "Solver.h"
+
+// The texts are written for these tests; none is in the model's sources.
+namespace {
+
+constexpr const char* Keeper = "The keeper of the lighthouse painted the old boat every spring, and his daughter "
+                               "sold fresh bread to the fishermen.";
+constexpr const char* Orchard = "On a cold winter morning the baker on the corner gave warm rolls to the children "
+                                "who went by the orchard behind the mill on their way to school.";
+
+const LanguageModel& model()
+{
+    static const LanguageModel loaded = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
+    return loaded;
+}
+
+SolveOptions fixedSeed(std::uint64_t seed)
+{
+    SolveOptions options;
+    options.seed = seed;
+    options.seconds = 30; // a bound for a loaded machine; the searches end by agreement long before
+    return options;
+}
+
+// The solved alphabet with the letters the text does not use filled in, so it encrypts like the maker's.
+std::string completed(std::string alphabet)
+{
+    std::string unused;
+    for (char c : StandardAlphabet) {
+        if (alphabet.find(c) == std::string::npos) {
+            unused += c;
+        }
+    }
+    for (char& c : alphabet) {
+        if (c == '?') {
+            c = unused.back();
+            unused.pop_back();
+        }
+    }
+    return alphabet;
+}
+
+} // namespace
+
+TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
+{
+    EXPECT_GT(model().Quadgram('T' - 'A', 'I' - 'A', 'O' - 'A', 'N' - 'A'), model().Quadgram(16, 25, 23, 9) + 2);
+    ASSERT_TRUE(model().WordLogProbability("THE").has_value());
+    EXPECT_GT(*model().WordLogProbability("THE"), *model().WordLogProbability("LIGHTHOUSE"));
+    EXPECT_FALSE(model().WordLogProbability("QXZVT").has_value());
+    EXPECT_EQ(model().Words()[*model().WordIndex("DON'T")].text, "DON'T");
+
+    const std::string cut = testing::TempDir() + "/cut.model";
+    {
+        std::ifstream in(TESSARIN_LANGUAGE_MODEL, std::ios::binary);
+        std::string bytes(1000, '\0');
+        in.read(bytes.data(), 1000);
+        std::ofstream(cut, std::ios::binary) << bytes;
+    }
+    EXPECT_THROW(LanguageModel::Load(cut), TessarinError);
+    EXPECT_THROW(LanguageModel::Load(testing::TempDir() + "/missing.model"), TessarinError);
+}
+
+TEST(Solve, refusesTextsWithoutLettersOrTooShortOrRailsNotInGroups)
+{
+    const SolveOptions options = fixedSeed(1);
+    EXPECT_THROW(Solve(SolveKind::Cipher, "12 34, 56!", model(), options), SolveRefused);
+    EXPECT_THROW(Solve(SolveKind::Cipher, "XLI GEX", model(), options), SolveRefused);
+    EXPECT_THROW(Solve(SolveKind::Vigenere, "ABCDE FGHIJ KLMNO", model(), options), SolveRefused);
+    EXPECT_THROW(Solve(SolveKind::Playfair, "AB CD EF", model(), options), SolveRefused);
+    EXPECT_THROW(Solve(SolveKind::Quagmire, "ABCDE FGHIJ KLMNO PQRST", model(), options), SolveRefused);
+    // Groups of five, mixed sizes, no groups at all.
+    EXPECT_THROW(Solve(SolveKind::Railfence, "ABCDE FGHIJ KLMNO", model(), options), SolveRefused);
+    EXPECT_THROW(Solve(SolveKind::Railfence, "ABC DE FGH IJK", model(), options), SolveRefused);
+    EXPECT_THROW(Solve(SolveKind::Railfence, "ABCDEFGHIJKL", model(), options), SolveRefused);
+}
+
+TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
+{
+    Random rng(7);
+    std::string key;
+    bool edited = false;
+    const std::string aristocrat = EncryptCipherRandom(Keeper, false, key, edited, rng);
+    const SolveResult a = Solve(SolveKind::Cipher, aristocrat, model(), fixedSeed(3));
+    EXPECT_EQ(a.best.plaintext, SubstituteLetters(Keeper, StandardAlphabet));
+    EXPECT_EQ(a.best.key.form, "aristocrat");
+    EXPECT_EQ(SubstituteLetters(a.best.plaintext, completed(a.best.key.alphabet)), aristocrat);
+    EXPECT_GT(a.confidence, 0.7);
+
+    const std::string patristocrat =
+        GroupLetters(AsciiLettersUpper(EncryptCipherRandom(Orchard, false, key, edited, rng)), 5);
+    ASSERT_TRUE(IsPatristocrat(patristocrat));
+    ASSERT_FALSE(IsPatristocrat(aristocrat));
+    const SolveResult p = Solve(SolveKind::Cipher, patristocrat, model(), fixedSeed(3));
+    EXPECT_EQ(p.best.plaintext, GroupLetters(AsciiLettersUpper(Orchard), 5));
+    EXPECT_EQ(p.best.key.form, "patristocrat");
+    EXPECT_EQ(SubstituteLetters(p.best.plaintext, completed(p.best.key.alphabet)), patristocrat);
+}
+
+TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
+{
+    for (const char* keyword : {"Q", "LEMON", "WATERFALLS"}) {
+        const std::string ciphertext = EncryptVigenere(Orchard, keyword);
+        const SolveResult v = Solve(SolveKind::Vigenere, ciphertext, model(), fixedSeed(1));
+        EXPECT_EQ(v.best.plaintext, AsciiLettersUpper(Orchard)) << keyword;
+        EXPECT_EQ(v.best.key.keyword, keyword);
+        EXPECT_EQ(EncryptVigenere(v.best.plaintext, v.best.key.keyword), ciphertext);
+    }
+    Random rng(5);
+    for (int rails = 2; rails <= 4; ++rails) {
+        const std::string ciphertext = EncryptRailfence(Keeper, rails, rng);
+        const SolveResult r = Solve(SolveKind::Railfence, ciphertext, model(), fixedSeed(1));
+        EXPECT_EQ(r.best.plaintext.substr(0, AsciiLettersUpper(Keeper).size()), AsciiLettersUpper(Keeper));
+        EXPECT_EQ(r.best.key.rails, rails);
+        EXPECT_EQ(EncryptRailfence(r.best.plaintext, rails, rng), ciphertext); // the fillers are its own
+    }
+}
+
+TEST(SearchRunner, theResultDependsOnTheSeedAloneAndCancellingStopsTheSearch)
+{
+    Random rng(11);
+    std::string key;
+    bool edited = false;
+    const std::string ciphertext = EncryptCipherRandom(Keeper, false, key, edited, rng);
+    SolveOptions one = fixedSeed(9);
+    one.threads = 1;
+    SolveOptions two = fixedSeed(9);
+    two.threads = 2;
+    const SolveResult a = Solve(SolveKind::Cipher, ciphertext, model(), one);
+    const SolveResult b = Solve(SolveKind::Cipher, ciphertext, model(), two);
+    EXPECT_EQ(a.best.plaintext, b.best.plaintext);
+    EXPECT_EQ(a.best.key.alphabet, b.best.key.alphabet);
+    EXPECT_EQ(a.confidence, b.confidence);
+
+    std::atomic<bool> cancel{true};
+    SolveOptions cancelled = fixedSeed(9);
+    cancelled.cancel = &cancel;
+    std::size_t restarts = 0;
+    const SearchOutcome outcome = RunSearch(cancelled, 60, SearchSchedule{}, [&](const RestartContext& context) {
+        ++restarts;
+        while (!context.stopped()) {
+        }
+        return std::optional<SolveCandidate>();
+    });
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_LE(restarts, SearchSchedule{}.roundSize);
+}
