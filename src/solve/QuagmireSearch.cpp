@@ -1,0 +1,209 @@
+#include "QuagmireSearch.h"
+
+#include <algorithm>
+#include <random>
+
+#include "Alphabet.h"
+#include "LanguageModel.h"
+#include "PlayfairSearch.h"
+
+namespace {
+
+using Histogram = QuagmireSearch::Histogram;
+
+// The shift s that best lays histogram column (read at y + s) over total.
+int bestShift(const Histogram& total, const Histogram& column)
+{
+    int best = 0;
+    long bestSum = -1;
+    for (int s = 0; s < 26; ++s) {
+        long sum = 0;
+        for (int y = 0; y < 26; ++y) {
+            sum +=
+                static_cast<long>(total[static_cast<std::size_t>(y)]) * column[static_cast<std::size_t>((y + s) % 26)];
+        }
+        if (sum > bestSum) {
+            bestSum = sum;
+            best = s;
+        }
+    }
+    return best;
+}
+
+void addShifted(Histogram& total, const Histogram& column, int shift, int sign)
+{
+    for (int y = 0; y < 26; ++y) {
+        total[static_cast<std::size_t>(y)] += sign * column[static_cast<std::size_t>((y + shift) % 26)];
+    }
+}
+
+double scoreWith(const std::vector<std::uint8_t>& text, const std::array<std::uint8_t, 26>& key, const float* quad)
+{
+    float sum = 0;
+    for (std::size_t i = 0; i + 3 < text.size(); ++i) {
+        sum += quad[((key[text[i]] * 26u + key[text[i + 1]]) * 26u + key[text[i + 2]]) * 26u + key[text[i + 3]]];
+    }
+    return sum;
+}
+
+} // namespace
+
+QuagmireSearch::QuagmireSearch(std::string_view ciphertext)
+{
+    for (const char c : AsciiLettersUpper(ciphertext)) {
+        m_cipher.push_back(static_cast<std::uint8_t>(c - 'A'));
+    }
+}
+
+double QuagmireSearch::ColumnCoincidence(std::size_t period) const
+{
+    double sum = 0;
+    for (std::size_t column = 0; column < period; ++column) {
+        Histogram counts{};
+        int n = 0;
+        for (std::size_t k = column; k < m_cipher.size(); k += period) {
+            ++counts[m_cipher[k]];
+            ++n;
+        }
+        long pairs = 0;
+        for (int count : counts) {
+            pairs += static_cast<long>(count) * (count - 1);
+        }
+        sum += n > 1 ? static_cast<double>(pairs) / (static_cast<double>(n) * (n - 1)) : 0;
+    }
+    return sum / static_cast<double>(period);
+}
+
+std::vector<QuagmireSearch::Histogram> QuagmireSearch::Columns(std::size_t period) const
+{
+    std::vector<Histogram> columns(period, Histogram{});
+    for (std::size_t k = 0; k < m_cipher.size(); ++k) {
+        ++columns[k % period][m_cipher[k]];
+    }
+    return columns;
+}
+
+QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::vector<Histogram>& letterColumns)
+{
+    // Column counts by position in C.
+    const std::size_t period = letterColumns.size();
+    std::vector<Histogram> columns(period);
+    int size = 0;
+    for (std::size_t i = 0; i < period; ++i) {
+        for (std::size_t x = 0; x < 26; ++x) {
+            columns[i][x] = letterColumns[i][C[x]];
+            size += columns[i][x];
+        }
+    }
+    Alignment alignment;
+    alignment.shifts.assign(period, 0);
+    Histogram total = columns[0];
+    for (std::size_t i = 1; i < period; ++i) {
+        alignment.shifts[i] = bestShift(total, columns[i]);
+        addShifted(total, columns[i], alignment.shifts[i], 1);
+    }
+    for (std::size_t i = 1; i < period; ++i) {
+        addShifted(total, columns[i], alignment.shifts[i], -1);
+        alignment.shifts[i] = bestShift(total, columns[i]);
+        addShifted(total, columns[i], alignment.shifts[i], 1);
+    }
+    long pairs = 0;
+    for (int count : total) {
+        pairs += static_cast<long>(count) * (count - 1);
+    }
+    const double n = size;
+    alignment.coincidence = n > 1 ? static_cast<double>(pairs) / (n * (n - 1)) : 0;
+    return alignment;
+}
+
+std::vector<std::uint8_t> QuagmireSearch::Aligned(const Alphabet& C, const std::vector<int>& shifts) const
+{
+    std::array<int, 26> position{};
+    for (std::size_t x = 0; x < 26; ++x) {
+        position[C[x]] = static_cast<int>(x);
+    }
+    std::vector<std::uint8_t> aligned(m_cipher.size());
+    for (std::size_t k = 0; k < m_cipher.size(); ++k) {
+        aligned[k] = static_cast<std::uint8_t>((position[m_cipher[k]] - shifts[k % shifts.size()] + 26) % 26);
+    }
+    return aligned;
+}
+
+SubstitutionBreak BreakSubstitution(const std::vector<std::uint8_t>& text, const LanguageModel& model,
+                                    std::uint64_t seed, int restarts,
+                                    const std::optional<std::array<std::uint8_t, 26>>& start)
+{
+    const float* quad = model.QuadgramTable();
+    // First guess: the text's letters by frequency onto English letters by frequency.
+    constexpr std::string_view english = "ETAOINSHRDLCUMWFGYPBVKJXQZ";
+    std::array<int, 26> counts{};
+    for (std::uint8_t y : text) {
+        ++counts[y];
+    }
+    std::array<std::uint8_t, 26> byCount{};
+    for (std::size_t y = 0; y < 26; ++y) {
+        byCount[y] = static_cast<std::uint8_t>(y);
+    }
+    std::stable_sort(byCount.begin(), byCount.end(),
+                     [&](std::uint8_t a, std::uint8_t b) { return counts[a] > counts[b]; });
+    SubstitutionBreak best;
+    for (std::size_t i = 0; i < 26; ++i) {
+        best.key[byCount[i]] = static_cast<std::uint8_t>(english[i] - 'A');
+    }
+    if (start) {
+        best.key = *start;
+    }
+    best.score = scoreWith(text, best.key, quad);
+    std::mt19937_64 random(seed);
+    for (int restart = 0; restart < restarts; ++restart) {
+        // Restarts climb in turn from a random key and from the best key so far shaken by a few random swaps.
+        SubstitutionBreak current = best;
+        if (restart % 2 == 1) {
+            std::shuffle(current.key.begin(), current.key.end(), random);
+        }
+        for (int shake = 0; restart > 0 && restart % 2 == 0 && shake < 3 + restart % 5; ++shake) {
+            std::swap(current.key[random() % 26], current.key[random() % 26]);
+        }
+        current.score = scoreWith(text, current.key, quad);
+        for (bool improved = true; improved;) {
+            improved = false;
+            for (std::size_t a = 0; a < 25; ++a) {
+                for (std::size_t b = a + 1; b < 26; ++b) {
+                    std::swap(current.key[a], current.key[b]);
+                    const double score = scoreWith(text, current.key, quad);
+                    if (score > current.score) {
+                        current.score = score;
+                        improved = true;
+                    } else {
+                        std::swap(current.key[a], current.key[b]);
+                    }
+                }
+            }
+        }
+        if (current.score > best.score) {
+            best = current;
+        }
+    }
+    return best;
+}
+
+KeyedRotation KeyedRotationOf(std::string_view alphabet)
+{
+    KeyedRotation found;
+    std::size_t shortest = 27;
+    for (int turn = 0; turn < 26; ++turn) {
+        const std::string turned = RotateLeft(alphabet, static_cast<std::size_t>(turn));
+        const std::optional<std::size_t> length = KeywordLengthOf(turned, StandardAlphabet);
+        if (length && *length < shortest) {
+            shortest = *length;
+            found = {turned.substr(0, *length), turn};
+        }
+    }
+    return found;
+}
+
+double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array<std::uint8_t, 26>& key,
+                         const LanguageModel& model)
+{
+    return scoreWith(text, key, model.QuadgramTable());
+}

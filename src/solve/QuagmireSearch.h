@@ -1,0 +1,67 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class LanguageModel;
+
+/// The pieces of a Quagmire break, on the letters of one ciphertext taken as codes 0-25. Decryption of the k-th
+/// letter c is p = P[(C^-1(c) - shift[k mod period]) mod 26]: with the cipher alphabet C and the shifts known, the
+/// text is one simple substitution P of the "aligned" letters C^-1(c) - shift.
+class QuagmireSearch
+{
+public:
+    using Alphabet = std::array<std::uint8_t, 26>; ///< position -> letter code
+    using Histogram = std::array<int, 26>;         ///< letter code -> count
+
+    explicit QuagmireSearch(std::string_view ciphertext);
+
+    std::size_t Size() const { return m_cipher.size(); }
+    /// Mean index of coincidence of the columns under period (English about 0.066, random letters 0.038).
+    double ColumnCoincidence(std::size_t period) const;
+
+    /// The letter counts of each column under period.
+    std::vector<Histogram> Columns(std::size_t period) const;
+
+    struct Alignment
+    {
+        std::vector<int> shifts; ///< shifts[0] == 0
+        double coincidence = 0;  ///< index of coincidence of the aligned text
+    };
+    /// The shifts under which the columns (of Columns()), read through cipher alphabet C, agree best in letter
+    /// frequencies (each column set against the others, twice over).
+    static Alignment Align(const Alphabet& C, const std::vector<Histogram>& columns);
+    /// The aligned letters C^-1(c) - shift.
+    std::vector<std::uint8_t> Aligned(const Alphabet& C, const std::vector<int>& shifts) const;
+
+private:
+    std::vector<std::uint8_t> m_cipher;
+};
+
+/// Breaks a simple substitution of letter codes by hill climbing with quadgram scores from restarts: key[y] is
+/// the plaintext code of text code y. Starts from start, or from the letters matched by frequency. Returns the
+/// best key and its score.
+struct SubstitutionBreak
+{
+    std::array<std::uint8_t, 26> key{};
+    double score = 0;
+};
+SubstitutionBreak BreakSubstitution(const std::vector<std::uint8_t>& text, const LanguageModel& model,
+                                    std::uint64_t seed, int restarts,
+                                    const std::optional<std::array<std::uint8_t, 26>>& start = std::nullopt);
+
+/// The quadgram score of text read through key.
+double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array<std::uint8_t, 26>& key,
+                         const LanguageModel& model);
+
+/// The keyword whose keyed alphabet (over A-Z) is one of the 26 rotations of alphabet, the shortest such, and
+/// how far alphabet is turned left to give it; an empty keyword and turn -1 when no rotation is a keyed alphabet.
+struct KeyedRotation
+{
+    std::string keyword;
+    int turn = -1;
+};
+KeyedRotation KeyedRotationOf(std::string_view alphabet);

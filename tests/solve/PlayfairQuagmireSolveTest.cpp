@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "Alphabet.h"
+#include "EncodePlayfair.h"
+#include "EncodeQuagmire.h"
+#include "LanguageModel.h"
+#include "PlayfairSearch.h"
+#include "SolvePlayfair.h"
+#include "SolveQuagmire.h"
+
+namespace {
+
+const LanguageModel& model()
+{
+    static const LanguageModel loaded = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
+    return loaded;
+}
+
+SolveOptions quick()
+{
+    SolveOptions options;
+    options.seconds = 20;
+    options.seed = 7;
+    return options;
+}
+
+constexpr const char* lighthouse =
+    "The old lighthouse keeper climbed the narrow stairs every evening to light the great lamp, and for forty years "
+    "no ship was lost on the rocks below his window while he kept watch over the dark and restless sea.";
+constexpr const char* baker =
+    "Every morning the baker rose before dawn to knead the dough by hand, believing that bread made with patience "
+    "tasted better than bread made by machines, and the long line outside his small shop suggested that his "
+    "customers agreed with him. Music gives a soul to the universe, wings to the mind and flight to the imagination.";
+
+} // namespace
+
+TEST(PlayfairSolve, BreaksKeywordSquaresAndGivesTheKeywordArrangement)
+{
+    for (const char* keyword : {"HARBOR", "MOUNTAINS"}) {
+        bool edited = false;
+        const std::string ciphertext = EncryptPlayfair(lighthouse, keyword, edited);
+        const SolveResult result = SolvePlayfair(ciphertext, model(), quick());
+        EXPECT_EQ(result.best.plaintext, PreparePlayfairText(lighthouse)) << keyword;
+        EXPECT_EQ(EncryptPlayfair(result.best.plaintext, result.best.key.square, edited), ciphertext) << keyword;
+        EXPECT_EQ(result.best.key.square, PlayfairSquareOf(keyword)) << keyword;
+        EXPECT_EQ(PlayfairSquareOf(result.best.key.keyword), result.best.key.square) << keyword;
+    }
+}
+
+TEST(PlayfairSolve, FindsTheKeywordOfATurnedOrTransposedSquare)
+{
+    const std::string keyed = PlayfairSquareOf("BLACKSMITH");
+    std::string turned(25, ' ');
+    for (int r = 0; r < 5; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            // Transposed, rows turned by two and columns by three.
+            turned[static_cast<std::size_t>(r * 5 + c)] =
+                keyed[static_cast<std::size_t>(((c + 3) % 5) * 5 + (r + 2) % 5)];
+        }
+    }
+    const PlayfairKeyedForm form = PlayfairKeyedFormOf(turned);
+    EXPECT_EQ(form.square, keyed);
+    EXPECT_EQ(form.keyword, "BLACKSMITH");
+    EXPECT_EQ(PlayfairKeyedFormOf("ZYXWVUTSRPONMLKJIHGFEDCBA").keyword, "");
+}
+
+TEST(QuagmireSolve, BreaksEveryTypeWithItsKeywordsIndicatorAndColumn)
+{
+    struct Case
+    {
+        const char* keyRow;
+        const char* cipherTable;
+        const char* indicator;
+        const char* form;
+    };
+    for (const Case& c :
+         {Case{"WEATHER", "", "SNOW@5", "quagmire1"}, Case{"", "GARDEN", "FLOWER@12", "quagmire2"},
+          Case{"PLANET", "PLANET", "ORBIT@20", "quagmire3"}, Case{"JOURNEY", "COMPASS", "MAP@1", "quagmire4"}}) {
+        const std::string ciphertext = EncryptQuagmire(baker, c.keyRow, c.cipherTable, c.indicator);
+        const SolveResult result = SolveQuagmire(ciphertext, model(), quick());
+        const SolveKey& key = result.best.key;
+        EXPECT_EQ(result.best.plaintext, DecryptQuagmire(ciphertext, c.keyRow, c.cipherTable, c.indicator)) << c.form;
+        EXPECT_EQ(EncryptQuagmire(result.best.plaintext, key.keyRow, key.cipherTable,
+                                  key.indicator + "@" + std::to_string(key.column)),
+                  ciphertext)
+            << c.form;
+        EXPECT_EQ(key.form, c.form);
+        EXPECT_EQ(key.keyRow, KeyedAlphabet(c.keyRow, StandardAlphabet)) << c.form;
+        EXPECT_EQ(KeyedAlphabet(key.keyword, StandardAlphabet), key.keyRow) << c.form;
+        EXPECT_EQ(KeyedAlphabet(key.cipherKeyword, StandardAlphabet), key.cipherTable) << c.form;
+    }
+}
+
+TEST(PlayfairQuagmireSolve, RefuseTextsTooShort)
+{
+    EXPECT_THROW(SolvePlayfair("AB CD", model(), quick()), SolveRefused);
+    EXPECT_THROW(SolveQuagmire("ABCDE FGHIJ", model(), quick()), SolveRefused);
+}
