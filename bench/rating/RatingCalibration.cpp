@@ -1,7 +1,7 @@
 // Rates cryptograms made from held-out quotations (never seen by the language model) with the real solver and
 // prints, kind by kind, how they spread over the five difficulty steps and how the steps relate to the solver's
 // time and success. Run by hand:
-//   tessarin_rating_calibration [COUNT_PER_KIND] [SECONDS] [THREADS] [QUOTATIONS_FILE]
+//   tessarin_rating_calibration [COUNT_PER_KIND] [SECONDS] [THREADS] [QUOTATIONS_FILE] [FORM]
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -146,7 +146,8 @@ int main(int argc, char* argv[])
     RatingOptions options;
     options.seconds = argc > 2 ? std::stod(argv[2]) : 5;
     options.threads = argc > 3 ? static_cast<unsigned>(std::stoul(argv[3])) : 0;
-    const std::vector<std::string> quotations = readLines(argc > 4 ? argv[4] : TESSARIN_HELDOUT_FILE);
+    const std::vector<std::string> quotations =
+        readLines(argc > 4 && std::string(argv[4]) != "-" ? argv[4] : TESSARIN_HELDOUT_FILE);
     const LanguageModel model = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL_FILE);
     const RatingEngine engine = SolverEngine(model);
     Random rng(20261209);
@@ -156,6 +157,9 @@ int main(int argc, char* argv[])
     std::printf("| Form | Step | Puzzles | Letters (min-max) | Solved | Median solver time |\n");
     std::printf("|---|---|---|---|---|---|\n");
     for (const Form& form : Forms) {
+        if (argc > 5 && std::string(argv[5]) != form.name) {
+            continue;
+        }
         std::array<StepTally, 5> steps{};
         std::vector<int> numbers;
         std::size_t index = 0;
