@@ -68,7 +68,7 @@ bool sameReading(const RatedCryptogram& c, std::string_view a, std::string_view 
 int periodOf(const RatedCryptogram& c, const std::optional<SolveResult>& solved, const std::string& letters)
 {
     if (c.kind == SolveKind::Vigenere) {
-        if (!c.VIGENKEY.empty() || c.PLAIN.size() > 0) {
+        if (!c.VIGENKEY.empty() || !c.PLAIN.empty()) {
             return static_cast<int>(VigenereKeyLetters(c.VIGENKEY).size());
         }
         if (solved && !solved->best.key.keyword.empty()) {
@@ -86,7 +86,8 @@ int periodOf(const RatedCryptogram& c, const std::optional<SolveResult>& solved,
             return static_cast<int>(solved->best.key.indicator.size());
         }
     }
-    return std::max(EstimatedPeriod(letters, 20), 1);
+    const bool periodic = c.kind == SolveKind::Vigenere || c.kind == SolveKind::Quagmire;
+    return periodic ? std::max(EstimatedPeriod(letters, 20), 1) : 1;
 }
 
 // The fewest working letters that leave a single reading, with a margin over the theoretical least: a

@@ -106,6 +106,7 @@ TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
     solver.Finds(shortQuote, 0.3);
     rating = RateCryptogram(substitution(shortQuote, UniqueAlphabet), solver.Engine(), {});
     EXPECT_EQ(codes(rating), std::vector<std::string>{"too-short"});
+    EXPECT_EQ(rating.warnings[0].advice, "Use a longer quotation.");
 
     // The solver's different reading scores as well as the author's: ambiguous, and the reading is shown.
     const std::string rival = "TO BE OR NOT TO BO.";
