@@ -23,6 +23,7 @@
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
 #include "PuzzleFileIO.h"
+#include "PuzzleRating.h"
 #include "Random.h"
 #include "SettingsStore.h"
 #include "Solver.h"
@@ -395,16 +396,22 @@ void appendJsonCandidate(std::string& out, const SolveCandidate& candidate, cons
     out += "},\n" + std::string(indent) + "  \"score\": " + number(candidate.score, 4);
 }
 
-// Breaks the ciphertext on standard input with the language model that lies beside the program.
-CliResult solveCommand(const CliOptions& options, std::string_view input)
+// The language model that lies beside the program.
+LanguageModel languageModel()
 {
-    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
     std::error_code error;
     std::filesystem::path programDir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
     if (error) {
         programDir = std::filesystem::current_path();
     }
-    const LanguageModel model = fileStep([&] { return LanguageModel::Load(LanguageModel::FileBeside(programDir)); });
+    return fileStep([&] { return LanguageModel::Load(LanguageModel::FileBeside(programDir)); });
+}
+
+// Breaks the ciphertext on standard input with the language model that lies beside the program.
+CliResult solveCommand(const CliOptions& options, std::string_view input)
+{
+    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
+    const LanguageModel model = languageModel();
     SolveOptions solveOptions;
     solveOptions.seconds = options.seconds;
     solveOptions.seed = options.seed.value_or(1);
@@ -437,6 +444,79 @@ CliResult solveCommand(const CliOptions& options, std::string_view input)
     return {CliExit::Success, out, {}};
 }
 
+RatedCryptogram ratedCryptogram(const PuzzleDocument& doc, CipherKind kind)
+{
+    return {static_cast<SolveKind>(kind),
+            doc.Ciphertext(kind),
+            doc.PLAIN,
+            doc.CIPHKEY,
+            doc.PLAYKEY,
+            doc.QUAGKEY,
+            doc.QUAGCKEY,
+            doc.QUAGINDI,
+            doc.VIGENKEY};
+}
+
+std::string ratingJson(std::string_view kindName, const PuzzleRating& rating)
+{
+    std::string out = "{\"kind\": ";
+    appendJsonString(out, kindName);
+    out += ", \"difficulty\": {\"step\": ";
+    appendJsonString(out, DifficultyStepName(rating.step));
+    out += ", \"number\": " + std::to_string(rating.number) + "}, \"warnings\": [";
+    for (std::size_t i = 0; i < rating.warnings.size(); ++i) {
+        out += i == 0 ? "{\"code\": " : ", {\"code\": ";
+        appendJsonString(out, rating.warnings[i].code);
+        out += ", \"text\": ";
+        appendJsonString(out, CodePageToUtf8(rating.warnings[i].text));
+        out += ", \"advice\": ";
+        appendJsonString(out, rating.warnings[i].advice);
+        out += "}";
+    }
+    out += "], \"reasons\": [";
+    for (std::size_t i = 0; i < rating.reasons.size(); ++i) {
+        out += i == 0 ? "{\"text\": " : ", {\"text\": ";
+        appendJsonString(out, rating.reasons[i].text);
+        out += ", \"points\": " + std::to_string(rating.reasons[i].points) + "}";
+    }
+    out += std::string("], \"solved\": ") + (rating.solved ? "true" : "false") +
+           ", \"seconds\": " + number(rating.seconds, 2) + "}\n";
+    return out;
+}
+
+// Rates each cryptogram of the puzzle (or the one of the kind asked) with the solver, one JSON object a line.
+CliResult rateCommand(const CliOptions& options)
+{
+    static constexpr std::array<std::string_view, CipherKindCount> KindNames = {"cipher", "railfence", "playfair",
+                                                                                "quagmire", "vigenere"};
+    AcnProcs holder;
+    fileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
+    std::vector<CipherKind> kinds;
+    for (int i = 0; i < CipherKindCount; ++i) {
+        const CipherKind kind = KindFromIndex(i);
+        if ((options.kind == CipherKind::None || options.kind == kind) && !holder.Puzzle.Ciphertext(kind).empty()) {
+            kinds.push_back(kind);
+        }
+    }
+    if (kinds.empty()) {
+        refuse(options.kind == CipherKind::None
+                   ? "The puzzle holds no cryptogram to rate."
+                   : "The puzzle holds no " + std::string(KindNames[static_cast<std::size_t>(options.kind)]) +
+                         " cryptogram to rate.");
+    }
+    const LanguageModel model = languageModel();
+    RatingOptions ratingOptions;
+    ratingOptions.seconds = options.seconds;
+    ratingOptions.seed = options.seed.value_or(1);
+    CliResult result;
+    for (CipherKind kind : kinds) {
+        const PuzzleRating rating =
+            RateCryptogram(ratedCryptogram(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
+        result.out += ratingJson(KindNames[static_cast<std::size_t>(kind)], rating);
+    }
+    return result;
+}
+
 CliResult runCommand(const CliOptions& options, std::string_view input)
 {
     switch (options.command) {
@@ -456,6 +536,8 @@ CliResult runCommand(const CliOptions& options, std::string_view input)
         return pdfCommand(options);
     case CliOptions::Command::Solve:
         return solveCommand(options, input);
+    case CliOptions::Command::Rate:
+        return rateCommand(options);
     }
     return {};
 }

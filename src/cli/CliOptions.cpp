@@ -29,7 +29,7 @@ struct FlagOption
 
 const std::set<Command> KeyCommands = {Command::Encrypt, Command::Decrypt, Command::Add};
 const std::set<Command> EncryptCommands = {Command::Encrypt, Command::Add};
-const std::set<Command> SeedCommands = {Command::Encrypt, Command::Add, Command::Solve};
+const std::set<Command> SeedCommands = {Command::Encrypt, Command::Add, Command::Solve, Command::Rate};
 
 int parseRails(const std::string& text)
 {
@@ -92,7 +92,8 @@ const std::map<std::string, ValueOption, std::less<>>& valueOptions()
         {"--alphabet", {KeyCommands, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
         {"--square", {KeyCommands, [](CliOptions& o, const std::string& v) { o.square = v; }}},
         {"--seed", {SeedCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
-        {"--seconds", {{Command::Solve}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
+        {"--seconds",
+         {{Command::Solve, Command::Rate}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
         {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
         {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
         {"--font", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.font = parseFont(v); }}},
@@ -118,9 +119,10 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
 Command parseCommand(const std::string& word)
 {
     static const std::map<std::string, Command, std::less<>> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"add", Command::Add},
-        {"show", Command::Show},       {"pdf", Command::Pdf},         {"solve", Command::Solve},
-        {"--help", Command::Help},     {"-h", Command::Help},         {"--version", Command::Version}};
+        {"encrypt", Command::Encrypt},  {"decrypt", Command::Decrypt}, {"add", Command::Add},
+        {"show", Command::Show},        {"pdf", Command::Pdf},         {"solve", Command::Solve},
+        {"rate", Command::Rate},        {"--help", Command::Help},     {"-h", Command::Help},
+        {"--version", Command::Version}};
     const auto it = commands.find(word);
     if (it == commands.end()) {
         throw CliUsageError{"unknown command '" + word + "'. Try 'tessarin5-cli --help'."};
@@ -138,6 +140,7 @@ std::vector<std::string_view> positionalsOf(Command command)
         return {"KIND"};
     case Command::Add:
     case Command::Pdf:
+    case Command::Rate:
         return {"FILE", "KIND"};
     case Command::Show:
         return {"FILE"};
@@ -214,7 +217,8 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
             throw CliUsageError{"unexpected argument '" + args[i] + "'. Try 'tessarin5-cli --help'."};
         }
     }
-    if (positional < roles.size()) {
+    const bool kindOptional = options.command == Command::Rate && positional == 1;
+    if (positional < roles.size() && !kindOptional) {
         throw CliUsageError{"missing " + std::string(roles[positional]) + ". Try 'tessarin5-cli --help'."};
     }
     if (options.command == Command::Pdf && options.output.empty()) {
@@ -235,6 +239,9 @@ std::string CliHelpText()
                                            ciphertext on standard input, as the maker stores it: breaks it
                                            without the key; writes the plaintext (a substitution keeps the
                                            ciphertext's layout), then the key found and the confidence
+  tessarin5-cli rate FILE [KIND] [--seconds S] [--seed N]
+                                           difficulty and warnings of the puzzle's cryptograms (all kinds
+                                           present, or KIND), one JSON object per line
   tessarin5-cli --help | --version
 
 KIND: cipher, railfence, playfair, quagmire, vigenere, or 0 to 4.
@@ -251,7 +258,8 @@ Options:
   --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher)
   --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use
   --seed N              repeatable random draws; solve: the same seed gives the same solution
-  --seconds S           solve: bound on the search (default: the kind's own, up to 60 s)
+  --seconds S           solve: bound on the search (default: the kind's own, up to 60 s);
+                        rate: the same bound for each kind
   --json                solve: one JSON object with kind, plaintext, key, score, confidence, seconds
                         and, when another reading scores close, alternative
   --show-key            cipher: write the alphabet used on a line before the ciphertext

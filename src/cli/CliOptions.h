@@ -19,7 +19,8 @@ struct CliOptions
         Add,
         Show,
         Pdf,
-        Solve
+        Solve,
+        Rate
     };
     Command command = Command::Help;
     CipherKind kind = CipherKind::None;
@@ -42,7 +43,7 @@ struct CliOptions
     std::string output;
     std::string solution = "none";
     std::string font; ///< pdf: FAMILY or FAMILY,SIZE; empty for the stored print font
-    double seconds = 0; ///< solve: the bound on the search, 0 for the kind's default
+    double seconds = 0; ///< solve, rate: the bound on the search (for each kind), 0 for the kind's default
     bool json = false;  ///< solve: one JSON object instead of lines
 };
 

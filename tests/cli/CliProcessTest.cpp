@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -369,3 +370,37 @@ TEST(CliHelp, listsEveryCommand)
 }
 
 } // namespace
+
+TEST(CliRate, printsOneRatingPerKindAndRefusesWhatItCannotRate)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"p.acnx"_s);
+    const QByteArray quote = "When I was a boy of fourteen, my father was so ignorant I could hardly stand to have "
+                             "the old man around. It was astonishing how much he had learned in seven years.";
+    // The standard alphabet as the cipher key leaves the text readable.
+    ASSERT_EQ(runCli({u"add"_s, file, u"cipher"_s, u"--alphabet"_s, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s}, quote).exitCode,
+              0);
+    ASSERT_EQ(runCli({u"add"_s, file, u"railfence"_s, u"--rails"_s, u"3"_s, u"--seed"_s, u"5"_s}, quote).exitCode, 0);
+    const CliRun rated = runCli({u"rate"_s, file, u"--seconds"_s, u"2"_s});
+    ASSERT_EQ(rated.exitCode, 0) << rated.err.constData();
+    const QList<QByteArray> lines = rated.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    const QStringList steps = {u"Easy"_s, u"Medium"_s, u"Hard"_s, u"Very hard"_s, u"Extreme"_s};
+    for (const QByteArray& line : lines) {
+        const QJsonObject rating = QJsonDocument::fromJson(line).object();
+        const QJsonObject difficulty = rating[u"difficulty"_s].toObject();
+        EXPECT_TRUE(steps.contains(difficulty[u"step"_s].toString())) << line.constData();
+        EXPECT_EQ(steps.indexOf(difficulty[u"step"_s].toString()), std::min(difficulty[u"number"_s].toInt() / 20, 4));
+        EXPECT_TRUE(rating[u"solved"_s].isBool() && rating[u"seconds"_s].isDouble() && rating[u"reasons"_s].isArray());
+    }
+    const QJsonObject cipher = QJsonDocument::fromJson(lines[0]).object();
+    EXPECT_EQ(cipher[u"kind"_s].toString(), u"cipher"_s);
+    EXPECT_EQ(cipher[u"warnings"_s].toArray().first().toObject()[u"code"_s].toString(), u"readable"_s);
+    EXPECT_EQ(QJsonDocument::fromJson(lines[1]).object()[u"kind"_s].toString(), u"railfence"_s);
+
+    const CliRun noPlayfair = runCli({u"rate"_s, file, u"playfair"_s});
+    EXPECT_EQ(noPlayfair.exitCode, 2);
+    EXPECT_EQ(noPlayfair.err, "tessarin5-cli: The puzzle holds no playfair cryptogram to rate.\n");
+    EXPECT_EQ(runCli({u"rate"_s, dir.filePath(u"missing.acnx"_s)}).exitCode, 1);
+    EXPECT_EQ(runCli({u"rate"_s, file, u"--seconds"_s, u"0"_s}).exitCode, 2);
+}

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "Alphabet.h"
+#include "CryptogramMeasures.h"
+#include "EncodeCipher.h"
+#include "EncodeVigenere.h"
+#include "PuzzleRating.h"
+
+namespace {
+
+const std::string Quote =
+    "WHEN I WAS A BOY OF FOURTEEN, MY FATHER WAS SO IGNORANT I COULD HARDLY STAND TO HAVE THE OLD "
+    "MAN AROUND. IT'S ASTONISHING HOW MUCH HE HAD LEARNED IN SEVEN YEARS.";
+const std::string UniqueAlphabet = "QWERTYUIOPASDFGHJKLZXCVBNM";
+
+// A solver that answers what the test says, and a score table for the readings the test compares.
+struct FakeSolver
+{
+    std::optional<SolveResult> answer;
+    std::map<std::string, double> scores;
+    int calls = 0;
+
+    RatingEngine Engine()
+    {
+        return {[this](SolveKind, std::string_view, const SolveOptions&) {
+                    ++calls;
+                    if (!answer) {
+                        throw SolveRefused("There is nothing to solve.");
+                    }
+                    return *answer;
+                },
+                [this](std::string_view letters) {
+                    const auto found = scores.find(std::string(letters));
+                    return found == scores.end() ? -1000.0 : found->second;
+                }};
+    }
+    void Finds(const std::string& plaintext, double confidence, std::optional<std::string> alternative = {})
+    {
+        answer = SolveResult{};
+        answer->best.plaintext = plaintext;
+        answer->confidence = confidence;
+        answer->seconds = 0.4;
+        if (alternative) {
+            answer->alternative = SolveCandidate{*alternative, {}, 0};
+        }
+    }
+};
+
+RatedCryptogram substitution(const std::string& plain, const std::string& alphabet)
+{
+    return {SolveKind::Cipher, SubstituteLetters(plain, alphabet), plain, alphabet, {}, {}, {}, {}, {}};
+}
+
+std::vector<std::string> codes(const PuzzleRating& rating)
+{
+    std::vector<std::string> out;
+    for (const RatingWarning& warning : rating.warnings) {
+        out.push_back(warning.code);
+    }
+    return out;
+}
+
+TEST(RateCryptogram, aCleanPuzzleTheSolverBreaksHasNoWarningAndListsItsReasons)
+{
+    FakeSolver solver;
+    solver.Finds(Quote, 0.95, "WHEN I WAS A BOY OF FOURTEEN, MY FATHER WAS SO IGNORANT I COULD HARDLY STAND");
+    solver.scores[CapitalsOf(Quote)] = -400;
+    const PuzzleRating rating = RateCryptogram(substitution(Quote, UniqueAlphabet), solver.Engine(), {});
+    EXPECT_TRUE(rating.warnings.empty()) << rating.warnings.front().text;
+    EXPECT_TRUE(rating.solved);
+    EXPECT_EQ(rating.letters, static_cast<int>(CapitalsOf(Quote).size()));
+    EXPECT_EQ(rating.step, DifficultyStepOf(rating.number));
+    int sum = 0;
+    bool oneLetterWords = false;
+    for (const RatingReason& reason : rating.reasons) {
+        sum += reason.points;
+        oneLetterWords = oneLetterWords || reason.text == "3 one-letter words";
+    }
+    EXPECT_TRUE(oneLetterWords);
+    EXPECT_EQ(std::clamp(sum, 0, 100), rating.number);
+}
+
+TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
+{
+    FakeSolver solver;
+    // E and T stand for themselves; Z does too but the text has no Z.
+    std::string similar = UniqueAlphabet;
+    std::swap(similar[similar.find('E')], similar[4]);
+    std::swap(similar[similar.find('T')], similar[19]);
+    std::swap(similar[similar.find('Z')], similar[25]);
+    solver.Finds(Quote, 0.95);
+    PuzzleRating rating = RateCryptogram(substitution(Quote, similar), solver.Engine(), {});
+    EXPECT_EQ(codes(rating), std::vector<std::string>{"self-letters"});
+    EXPECT_EQ(rating.warnings[0].text, "The letters E, T stand for themselves.");
+
+    // The identity alphabet leaves the text readable; that says more than listing 26 letters in place.
+    rating = RateCryptogram(substitution(Quote, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"), solver.Engine(), {});
+    EXPECT_EQ(codes(rating), std::vector<std::string>{"readable"});
+    RatedCryptogram vigenere{SolveKind::Vigenere, EncryptVigenere(Quote, "AAAB"), Quote, {}, {}, {}, {}, {}, "AAAB"};
+    solver.Finds(AsciiLettersUpper(Quote), 0.9);
+    EXPECT_EQ(codes(RateCryptogram(vigenere, solver.Engine(), {})), std::vector<std::string>{"readable"});
+
+    const std::string shortQuote = "TO BE OR NOT TO BE.";
+    solver.Finds(shortQuote, 0.3);
+    rating = RateCryptogram(substitution(shortQuote, UniqueAlphabet), solver.Engine(), {});
+    EXPECT_EQ(codes(rating), std::vector<std::string>{"too-short"});
+    EXPECT_EQ(rating.warnings[0].advice, "Use a longer quotation.");
+
+    // The solver's different reading scores as well as the author's: ambiguous, and the reading is shown.
+    const std::string rival = "TO BE OR NOT TO BO.";
+    solver.Finds(rival, 0.5);
+    solver.scores = {{CapitalsOf(shortQuote), -50}, {CapitalsOf(rival), -50.5}};
+    rating = RateCryptogram(substitution(shortQuote, UniqueAlphabet), solver.Engine(), {});
+    EXPECT_EQ(codes(rating), (std::vector<std::string>{"too-short", "ambiguous"}));
+    EXPECT_NE(rating.warnings[1].text.find(rival), std::string::npos);
+    EXPECT_FALSE(rating.solved);
+
+    // A worse reading than the author's is the solver's failure, not a second solution.
+    solver.scores[CapitalsOf(rival)] = -70;
+    rating = RateCryptogram(substitution(shortQuote, UniqueAlphabet), solver.Engine(), {});
+    EXPECT_EQ(codes(rating), (std::vector<std::string>{"too-short", "unsolved"}));
+
+    solver.answer.reset();
+    rating = RateCryptogram(substitution(Quote, UniqueAlphabet), solver.Engine(), {});
+    EXPECT_EQ(codes(rating), std::vector<std::string>{"refused"});
+    EXPECT_FALSE(rating.reasons.empty());
+}
+
+TEST(RateCryptogram, withoutTheAuthorsSideTheSolversConfidenceDecides)
+{
+    FakeSolver solver;
+    RatedCryptogram bare{SolveKind::Cipher, SubstituteLetters(Quote, UniqueAlphabet), {}, {}, {}, {}, {}, {}, {}};
+    solver.Finds(Quote, 0.9);
+    EXPECT_TRUE(RateCryptogram(bare, solver.Engine(), {}).solved);
+    solver.Finds(Quote, 0.2);
+    const PuzzleRating rating = RateCryptogram(bare, solver.Engine(), {});
+    EXPECT_FALSE(rating.solved);
+    EXPECT_EQ(codes(rating), std::vector<std::string>{"unsolved"});
+}
+
+TEST(RateCryptogram, aSetCancelFlagStopsBeforeTheSolver)
+{
+    FakeSolver solver;
+    solver.Finds(Quote, 0.9);
+    std::atomic<bool> cancel = true;
+    RatingOptions options;
+    options.cancel = &cancel;
+    const PuzzleRating rating = RateCryptogram(substitution(Quote, UniqueAlphabet), solver.Engine(), options);
+    EXPECT_TRUE(rating.cancelled);
+    EXPECT_EQ(solver.calls, 0);
+    EXPECT_TRUE(rating.warnings.empty());
+}
+
+TEST(CryptogramMeasures, wordsPatternsRepeatsAndPeriods)
+{
+    const std::vector<CipherWord> words = CipherWords("IT'S A DOG.");
+    ASSERT_EQ(words.size(), 4u);
+    EXPECT_TRUE(words[0].beforeApostrophe);
+    EXPECT_TRUE(words[1].afterApostrophe);
+    EXPECT_EQ(words[3].start, 7u);
+    EXPECT_EQ(WordPattern("THAT"), "ABCA");
+    const auto repeats = RepeatedSequences("THEXTHEYTHEZHEX", 3);
+    ASSERT_FALSE(repeats.empty());
+    EXPECT_EQ(repeats[0].letters, "THE");
+    EXPECT_EQ(repeats[0].positions, (std::vector<std::size_t>{0, 4, 8}));
+    const std::string letters = AsciiLettersUpper(
+        Quote + "A LANGUAGE IS A DIALECT WITH AN ARMY AND A NAVY, AND A CRITIC IS A LEGLESS MAN WHO TEACHES RUNNING.");
+    EXPECT_EQ(EstimatedPeriod(EncryptVigenere(letters, "LEMON"), 20), 5);
+    EXPECT_EQ(EstimatedPeriod(EncryptVigenere(letters, "SECRETS"), 20), 7);
+}
+
+} // namespace

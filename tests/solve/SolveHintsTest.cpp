@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "Alphabet.h"
+#include "CodePage.h"
+#include "EncodeCipher.h"
+#include "EncodePlayfair.h"
+#include "EncodeQuagmire.h"
+#include "EncodeRailfence.h"
+#include "EncodeVigenere.h"
+#include "Random.h"
+#include "SolveHints.h"
+
+namespace {
+
+const std::string Quote =
+    "WHEN I WAS A BOY OF FOURTEEN, MY FATHER WAS SO IGNORANT I COULD HARDLY STAND TO HAVE THE OLD "
+    "MAN AROUND. IT'S ASTONISHING HOW MUCH THE OLD MAN HAD LEARNED IN SEVEN YEARS, SAID THE SON.";
+const std::string Alphabet = "QWERTYUIOPASDFGHJKLZXCVBNM";
+
+struct Case
+{
+    SolveKind kind;
+    std::string ciphertext;
+    std::string answer;
+    std::string firstText; ///< the start of the first hint on an empty board
+};
+
+std::vector<Case> cases()
+{
+    Random rng(7);
+    const std::string letters = AsciiLettersUpper(Quote);
+    bool edited = false;
+    return {
+        {SolveKind::Cipher, SubstituteLetters(Quote, Alphabet), Quote, "The one-letter word O must be A or I"},
+        {SolveKind::Cipher, GroupLetters(AsciiLettersUpper(SubstituteLetters(Quote, Alphabet)), 5),
+         GroupLetters(letters, 5), "ZIT occurs"},
+        {SolveKind::Railfence, EncryptRailfence(Quote, 3, rng), GroupLetters(letters, 3),
+         "The groups have 3 letters: try 3 rails"},
+        {SolveKind::Playfair, EncryptPlayfair(Quote, "KEYWORD", edited), PreparePlayfairText(Quote), "The pair "},
+        {SolveKind::Quagmire, EncryptQuagmire(Quote, "SPRING", "", "CAT@4"), GroupLetters(letters, 5),
+         "The repeats of "},
+        {SolveKind::Vigenere, EncryptVigenere(Quote, "LEMON"), GroupLetters(letters, 5), "The repeats of "},
+    };
+}
+
+std::string applied(std::string board, const SolveHint& hint)
+{
+    for (const HintFill& fill : hint.fill) {
+        board[fill.cell] = fill.letter;
+    }
+    return board;
+}
+
+TEST(NextHint, onEveryKindEachHintIsACorrectStepUntilTheBoardIsSolved)
+{
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.ciphertext);
+        std::string board = c.ciphertext;
+        SolveHint hint = NextHint(c.kind, HintBoard(c.ciphertext, board, c.answer));
+        EXPECT_EQ(hint.text.rfind(c.firstText, 0), 0u) << hint.text;
+        int steps = 0;
+        for (; hint.code != "solved" && steps < 400; ++steps) {
+            ASSERT_FALSE(hint.fill.empty()) << hint.text;
+            ASSERT_NE(hint.code, "wrong-letter") << hint.text;
+            // A substitution fills a letter wherever it stands; the other kinds fill the cells the hint is about.
+            std::string about;
+            for (std::size_t cell : hint.cells) {
+                about += c.kind == SolveKind::Cipher ? c.ciphertext[cell] : static_cast<char>(cell);
+            }
+            for (const HintFill& fill : hint.fill) {
+                const char key = c.kind == SolveKind::Cipher ? c.ciphertext[fill.cell] : static_cast<char>(fill.cell);
+                EXPECT_NE(about.find(key), std::string::npos) << hint.text;
+                EXPECT_EQ(fill.letter, c.answer[fill.cell]);
+                EXPECT_NE(board[fill.cell], c.answer[fill.cell]) << "a right cell changed by: " << hint.text;
+            }
+            board = applied(board, hint);
+            hint = NextHint(c.kind, HintBoard(c.ciphertext, board, c.answer));
+        }
+        EXPECT_EQ(hint.code, "solved");
+    }
+}
+
+TEST(NextHint, aWrongLetterIsPointedOutFirst)
+{
+    const std::string ciphertext = SubstituteLetters(Quote, Alphabet);
+    std::string board = ciphertext;
+    // The solver took cipher V (plain T... no: V is the cipher of W) for N in every place, and I (plain H) rightly.
+    for (std::size_t i = 0; i < board.size(); ++i) {
+        board[i] = ciphertext[i] == 'V' ? 'N' : ciphertext[i] == 'I' ? 'H' : board[i];
+    }
+    const SolveHint hint = NextHint(SolveKind::Cipher, HintBoard(ciphertext, board, Quote));
+    EXPECT_EQ(hint.code, "wrong-letter");
+    EXPECT_EQ(hint.text, "N is not the plaintext of V");
+    ASSERT_FALSE(hint.cells.empty());
+    for (std::size_t cell : hint.cells) {
+        EXPECT_EQ(ciphertext[cell], 'V');
+    }
+    EXPECT_EQ(hint.fill.size(), hint.cells.size());
+    EXPECT_EQ(hint.fill.front().letter, 'W');
+
+    const std::string vigenere = EncryptVigenere(Quote, "LEMON");
+    std::string vigenereBoard = vigenere;
+    vigenereBoard[7] = 'Q';
+    const SolveHint periodic =
+        NextHint(SolveKind::Vigenere, HintBoard(vigenere, vigenereBoard, GroupLetters(AsciiLettersUpper(Quote), 5)));
+    EXPECT_EQ(periodic.cells, std::vector<std::size_t>{7});
+    EXPECT_EQ(periodic.text, std::string("Q is not the plaintext of ") + vigenere[7] + " at this place");
+}
+
+} // namespace
