@@ -53,6 +53,8 @@ private:
     void keys(const QStringList& keys);
     void typeText(const QString& text);
     QByteArray windowName();
+    QByteArray activeWindow();
+    bool awaitOtherActiveWindow(const QByteArray& before);
     QString savedPuzzle() const { return m_home.path() + QStringLiteral("/Documents/Dunmarrow/Ciphers/Untitled.acnx"); }
 
     QTemporaryDir m_home;
@@ -209,6 +211,30 @@ QByteArray MakerEndToEndTest::windowName()
     return name;
 }
 
+QByteArray MakerEndToEndTest::activeWindow()
+{
+    QByteArray id;
+    xdo({QStringLiteral("getactivewindow")}, &id);
+    return id;
+}
+
+// Waits until a window other than before has the focus: a dialog opened or closed. Fixed pauses are not enough
+// when the machine is busy.
+bool MakerEndToEndTest::awaitOtherActiveWindow(const QByteArray& before)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
+        const QByteArray now = activeWindow();
+        if (!now.isEmpty() && now != before) {
+            QTest::qWait(300); // let the window take its keyboard focus
+            return true;
+        }
+        QTest::qWait(100);
+    }
+    return false;
+}
+
 void MakerEndToEndTest::typedQuotationIsSavedWhenCtrlXAsks()
 {
     const QString path = m_home.path() + QStringLiteral("/quote.acnx");
@@ -246,27 +272,33 @@ void MakerEndToEndTest::distributionIntoAFolderOfPuzzlesReplacesOnlyAfterTheQues
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     };
+    // Each step waits for the window it talks to: the distribution dialog, the folder chooser, the question.
+    QByteArray dialog;
     const auto saveIntoFolder = [&] {
         keys({QStringLiteral("Return")}); // Save... is the distribution dialog's default button
-        QTest::qWait(1000);
+        QVERIFY(awaitOtherActiveWindow(dialog));
+        const QByteArray chooser = activeWindow();
         keys({QStringLiteral("ctrl+a")});
         typeText(folder);
         keys({QStringLiteral("Return")});
-        QTest::qWait(800);
+        QVERIFY(awaitOtherActiveWindow(chooser));
     };
     QVERIFY(startMaker({source}));
     keys({QStringLiteral("alt+s"), QStringLiteral("d")}); // Special > &Distribute Puzzles...
-    QTest::qWait(800);
+    QVERIFY(awaitOtherActiveWindow(m_window));
+    dialog = activeWindow();
     saveIntoFolder();
+    QByteArray question = activeWindow();
     keys({QStringLiteral("alt+n")}); // No: replace nothing
-    QTest::qWait(500);
+    QVERIFY(awaitOtherActiveWindow(question));
     QCOMPARE(bytesOf(folder + QStringLiteral("/riddle.acnx")), authorsRiddle);
     QVERIFY(!QFile::exists(folder + QStringLiteral("/tessarin5game")));
     saveIntoFolder();
+    question = activeWindow();
     keys({QStringLiteral("Return")}); // Yes: replace riddle.acnx
-    QTest::qWait(800);
-    keys({QStringLiteral("alt+n")}); // do not open the folder
-    QTest::qWait(2000);
+    QVERIFY(awaitOtherActiveWindow(question));
+    keys({QStringLiteral("alt+n")}); // do not open the folder; the distribution dialog closes
+    QTRY_COMPARE_WITH_TIMEOUT(activeWindow(), m_window, 15000);
     QCOMPARE(bytesOf(folder + QStringLiteral("/riddle.acnx")), bytesOf(source));
     QCOMPARE(bytesOf(folder + QStringLiteral("/keep.acnx")), authorsOther);
     QCOMPARE(bytesOf(folder + QStringLiteral("/tessarin5game")),
