@@ -24,7 +24,9 @@ printf 'The quick brown fox, the lazy dog: Tessarin!' |
     "$bin/tessarin5-cli" add "$patristocrat" cipher --seed 6 --patristocrat
 cp "$patristocrat" "$work/patristocrat-before.acnx"
 
-drive() {
+# Starts the game, opens FILE through its Open dialog and waits until the caption names the puzzle NAME.
+# Sets win and game_pid.
+open_in_game() {
     cd "$work"
     "$bin/tessarin5game" &
     game_pid=$!
@@ -36,14 +38,18 @@ drive() {
     dialog=$(timeout 20 xdotool search --sync --onlyvisible --name 'Open a Tessarin cryptogram to solve' | head -n 1)
     sleep 0.5
     xdotool windowfocus --sync "$dialog" >/dev/null 2>&1 || true
-    xdotool type --delay 20 "$puzzle"
+    xdotool type --delay 20 "$1"
     xdotool key Return
     for _ in $(seq 50); do
-        [ "$(xdotool getwindowname "$win")" = "Tessarin 5 Game - puzzle" ] && break
+        [ "$(xdotool getwindowname "$win")" = "Tessarin 5 Game - $2" ] && break
         sleep 0.2
     done
     title=$(xdotool getwindowname "$win")
-    [ "$title" = "Tessarin 5 Game - puzzle" ] || { echo "window title is '$title'"; exit 1; }
+    [ "$title" = "Tessarin 5 Game - $2" ] || { echo "window title is '$title'"; exit 1; }
+}
+
+drive() {
+    open_in_game "$puzzle" puzzle
     sleep 0.5
     # Cell 1 of the board (cells of 33 pixels below the tool bar, strip and spacer), then H on the strip.
     xdotool mousemove --window "$win" 16 131 click 1
@@ -86,23 +92,7 @@ solving_keys() {
 }
 
 drive_patristocrat() {
-    cd "$work"
-    "$bin/tessarin5game" &
-    game_pid=$!
-    trap 'kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true' EXIT
-    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessarin 5 Game$' | head -n 1)
-    xdotool windowactivate --sync "$win" >/dev/null 2>&1 || xdotool windowfocus --sync "$win"
-    sleep 0.5
-    xdotool key --window "$win" ctrl+o
-    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name 'Open a Tessarin cryptogram to solve' | head -n 1)
-    sleep 0.5
-    xdotool windowfocus --sync "$dialog" >/dev/null 2>&1 || true
-    xdotool type --delay 20 "$patristocrat"
-    xdotool key Return
-    for _ in $(seq 50); do
-        [ "$(xdotool getwindowname "$win")" = "Tessarin 5 Game - patristocrat" ] && break
-        sleep 0.2
-    done
+    open_in_game "$patristocrat" patristocrat
     sleep 0.5
     key=$(sed -n '13p' "$patristocrat" | tr -d '\r')
     cipher=$(sed -n '10p' "$patristocrat" | tr -d '\r')
@@ -126,7 +116,7 @@ drive_patristocrat() {
     xdotool key --window "$win" ctrl+s
     sleep 2
 }
-export -f drive drive_patristocrat solving_keys
+export -f open_in_game drive drive_patristocrat solving_keys
 export bin work puzzle patristocrat
 
 "$support/with-xvfb.sh" bash -c 'drive'
