@@ -33,10 +33,15 @@ std::string_view codePageInput(std::string_view utf8, std::string& converted)
     return converted;
 }
 
-// Code page text as a line of UTF-8 at the end of out.
-void appendUtf8Line(std::string& out, std::string_view text)
+// Code page text as a line of UTF-8 at the end of out. ASCII text, the same in both, becomes all of an empty out
+// without a copy.
+void appendUtf8Line(std::string& out, std::string&& text)
 {
-    AppendCodePageAsUtf8(out, text);
+    if (out.empty() && AsciiPrefixLength(text) == text.size()) {
+        out = std::move(text);
+    } else {
+        AppendCodePageAsUtf8(out, text);
+    }
     out += '\n';
 }
 
@@ -109,17 +114,33 @@ std::unique_ptr<Random> randomOf(const CliOptions& options)
     return options.seed ? std::make_unique<Random>(*options.seed) : std::make_unique<Random>();
 }
 
+// The controls for the maker's Encrypt on holder, once the checks it makes before encrypting have passed.
+EncryptOptions checkedControls(AcnProcs& holder, std::string_view plain, const CliOptions& options)
+{
+    const EncryptOptions controls = controlsOf(options);
+    if (const auto refusal = EncryptRefusal(plain, controls)) {
+        CliRefuse(std::string(*refusal));
+    }
+    if (NeedsIntegrityAlert(holder.Puzzle, plain) && !options.force) {
+        CliRefuse(std::string(EncryptionAlertText));
+    }
+    acceptEditedKeys(holder, options);
+    return controls;
+}
+
+// The puzzle of an encryption is thrown away, so the plaintext is not copied into it.
 CliResult encryptCommand(const CliOptions& options, std::string_view input)
 {
     AcnProcs holder;
     std::string converted;
-    const std::string& ciphertext =
-        CliEncryptInto(holder, codePageInput(CliWithoutTrailingLineEnd(input), converted), options);
+    const std::string_view plain = codePageInput(CliWithoutTrailingLineEnd(input), converted);
+    const EncryptOptions controls = checkedControls(holder, plain, options);
+    std::string ciphertext = EncryptText(holder, plain, controls, *randomOf(options));
     CliResult result;
     if (options.showKey && options.kind == CipherKind::Cipher) {
-        appendUtf8Line(result.out, holder.Puzzle.CIPHKEY);
+        appendUtf8Line(result.out, std::string(holder.Puzzle.CIPHKEY));
     }
-    appendUtf8Line(result.out, ciphertext);
+    appendUtf8Line(result.out, std::move(ciphertext));
     return result;
 }
 
@@ -325,16 +346,8 @@ std::string_view CliWithoutTrailingLineEnd(std::string_view input)
 
 const std::string& CliEncryptInto(AcnProcs& holder, std::string_view plain, const CliOptions& options)
 {
-    const EncryptOptions controls = controlsOf(options);
-    if (const auto refusal = EncryptRefusal(plain, controls)) {
-        CliRefuse(std::string(*refusal));
-    }
-    if (NeedsIntegrityAlert(holder.Puzzle, plain) && !options.force) {
-        CliRefuse(std::string(EncryptionAlertText));
-    }
-    acceptEditedKeys(holder, options);
-    const std::unique_ptr<Random> rng = randomOf(options);
-    return EncryptPuzzle(holder, plain, controls, *rng);
+    const EncryptOptions controls = checkedControls(holder, plain, options);
+    return EncryptPuzzle(holder, plain, controls, *randomOf(options));
 }
 
 void CliAppendJsonString(std::string& out, std::string_view utf8)
