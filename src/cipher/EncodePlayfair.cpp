@@ -33,8 +33,8 @@ public:
         write[1] = pair[1];
         return write + 2;
     }
-    /// The square place of every byte's letter as letterOf gives it (0 for no letter), and NoPlace for a byte
-    /// without one or one whose letter is not in the square.
+    /// The square place of every byte's letter, which letterOf gives (or 0 for a byte that is no letter); NoPlace
+    /// for a byte without a letter or with one that is not in the square.
     template <class LetterOf> std::array<std::uint8_t, 256> placesOf(LetterOf letterOf) const
     {
         std::array<std::uint8_t, 256> places{};
