@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,37 +33,39 @@ std::string TrimControl(std::string_view text);
 /// The ASCII letters A-Z and a-z of text, in order, upper-cased; everything else is dropped.
 std::string AsciiLettersUpper(std::string_view text);
 
-/// One pass over text: every ASCII letter, upper-cased, becomes substitute(k, letter), where k counts the letters
-/// from 0 modulo period (at least 1); everything else is dropped. With a groupSize, a blank follows every
-/// groupSize-th letter written. substitute is also called, for nothing, with 'A' in place of other characters.
-template <class Substitute>
-std::string SubstituteAsciiLetters(std::string_view text, std::size_t groupSize, std::size_t period,
-                                   Substitute substitute)
+/// count copies of c, with room for one character more (a line end that the caller may add without a copy).
+std::string RoomyString(std::size_t count, char c);
+
+/// One substitution alphabet: the letter that stands for A, B, ... Z.
+using LetterRow = std::array<char, 26>;
+
+/// One pass over text: the k-th ASCII letter (A-Z, a-z), counted from 0, becomes rows[k % rows.size()] at the
+/// upper-cased letter; everything else is dropped. With a groupSize, a blank follows every groupSize-th letter
+/// written. rows holds at least one row.
+std::string SubstitutePeriodic(std::string_view text, std::span<const LetterRow> rows, std::size_t groupSize);
+
+/// Reads a text a block at a time and keeps, of each byte, its code from a table when that code is below none:
+/// the codes of the letters that matter to a cipher, in order, with the other bytes dropped without a branch on
+/// each byte (the mix of letters, blanks and punctuation in a text would defeat one).
+class CodedLetters
 {
-    // Every byte writes a letter and a blank after it, and the write position moves on past the letter only for a
-    // letter and past the blank only at the end of a group: no branch on the kind of byte, which the mix of letters,
-    // blanks and punctuation in a text makes unpredictable. The byte after the last one written is spare room.
-    const std::size_t group = groupSize != 0 ? groupSize : SIZE_MAX;
-    std::string out(text.size() + (groupSize != 0 ? text.size() / groupSize : 0) + 1, ' ');
-    std::size_t written = 0;
-    std::size_t k = 0;
-    std::size_t inGroup = 0;
-    for (char c : text) {
-        const char upper = static_cast<char>(c & ~0x20);
-        const bool letter = upper >= 'A' && upper <= 'Z';
-        out[written] = substitute(k, letter ? upper : 'A');
-        written += letter;
-        k += letter;
-        k = k == period ? 0 : k;
-        inGroup += letter;
-        const bool groupEnds = inGroup == group;
-        out[written] = ' ';
-        written += groupEnds;
-        inGroup = groupEnds ? 0 : inGroup;
-    }
-    out.resize(written);
-    return out;
-}
+public:
+    /// text must outlive the reader.
+    CodedLetters(std::string_view text, const std::array<std::uint8_t, 256>& codes, std::uint8_t none);
+
+    /// False once the whole text has been read.
+    bool more() const { return position < text.size(); }
+
+    /// The codes of the next block's kept bytes (possibly none).
+    std::span<const std::uint8_t> next();
+
+private:
+    std::string_view text;
+    const std::array<std::uint8_t, 256>& codes;
+    std::uint8_t none;
+    std::size_t position = 0;
+    std::array<std::uint8_t, 4096> block{};
+};
 
 /// Writes letters out with one blank after every groupSize-th letter (so a full last group ends with a blank).
 std::string GroupLetters(std::string_view letters, std::size_t groupSize);

@@ -25,7 +25,7 @@ std::array<char, 256> letterMap(std::string_view alphabet)
 
 std::string mapText(std::string_view text, const std::array<char, 256>& map)
 {
-    std::string out(text.size(), '\0');
+    std::string out = RoomyString(text.size(), '\0');
     for (std::size_t i = 0; i < text.size(); ++i) {
         out[i] = map[static_cast<unsigned char>(text[i])];
     }

@@ -25,11 +25,27 @@ public:
         }
     }
     int at(char c) const { return position[static_cast<unsigned char>(c)]; }
-    // Appends what the pair of letters a and b, both in the square, becomes.
-    void appendPair(char a, char b, std::string& out) const
+    /// Writes the pair of the letters at square places pa and pb at write; returns the place after it.
+    char* writePair(std::uint8_t pa, std::uint8_t pb, char* write) const
     {
-        out.append(pairs[static_cast<std::size_t>(at(a) * 25 + at(b))].data(), 2);
+        const std::array<char, 2>& pair = pairs[pa * std::size_t{25} + pb];
+        write[0] = pair[0];
+        write[1] = pair[1];
+        return write + 2;
     }
+    /// The square place of every byte's letter, which letterOf gives (or 0 for a byte that is no letter); NoPlace
+    /// for a byte without a letter or with one that is not in the square.
+    template <class LetterOf> std::array<std::uint8_t, 256> placesOf(LetterOf letterOf) const
+    {
+        std::array<std::uint8_t, 256> places{};
+        for (int b = 0; b < 256; ++b) {
+            const char letter = letterOf(static_cast<char>(b));
+            const int place = letter != 0 ? at(letter) : -1;
+            places[static_cast<std::size_t>(b)] = place >= 0 ? static_cast<std::uint8_t>(place) : NoPlace;
+        }
+        return places;
+    }
+    static constexpr std::uint8_t NoPlace = 25;
 
 private:
     char letter(int row, int col) const
@@ -123,29 +139,59 @@ std::string EncryptPlayfair(std::string_view plain, std::string_view PLAYKEY, bo
     // square still yields a valid one.
     UseEditedSquare = false;
     const SquareIndex index(PlayfairSquareOf(PLAYKEY), 1);
+    // The working letters as square places, paired as forEachWorkingPair pairs the letters.
+    const std::array<char, 256>& letters = workingLetters();
+    const std::array<std::uint8_t, 256> places =
+        index.placesOf([&letters](char b) { return letters[static_cast<unsigned char>(b)]; });
+    const auto x = static_cast<std::uint8_t>(index.at('X'));
+    const auto j = static_cast<std::uint8_t>(index.at('J'));
     std::string out;
     out.reserve(plain.size() + 2);
-    forEachWorkingPair(plain, [&](char a, char b) { index.appendPair(a, b, out); });
+    std::uint8_t first = SquareIndex::NoPlace;
+    for (CodedLetters reader(plain, places, SquareIndex::NoPlace); reader.more();) {
+        const std::span<const std::uint8_t> block = reader.next();
+        const std::size_t used = out.size();
+        out.resize(used + 2 * block.size() + 2);
+        char* write = out.data() + used;
+        for (const std::uint8_t place : block) {
+            if (first == SquareIndex::NoPlace) {
+                first = place;
+            } else if (place == first) {
+                write = index.writePair(first, place == x ? j : x, write);
+            } else {
+                write = index.writePair(first, place, write);
+                first = SquareIndex::NoPlace;
+            }
+        }
+        if (!reader.more() && first != SquareIndex::NoPlace) {
+            write = index.writePair(first, first == x ? j : x, write);
+        }
+        out.resize(static_cast<std::size_t>(write - out.data()));
+    }
     return out;
 }
 
 std::string DecryptPlayfair(std::string_view ciphertext, std::string_view square)
 {
     const SquareIndex index(PlayfairSquareOf(square), -1);
+    const std::array<std::uint8_t, 256> places = index.placesOf(UpperCaseCodePage);
     std::string out;
     out.reserve(ciphertext.size());
-    char first = 0;
-    for (char c : ciphertext) {
-        const char upper = UpperCaseCodePage(c);
-        if (index.at(upper) < 0) {
-            continue;
+    std::uint8_t first = SquareIndex::NoPlace;
+    for (CodedLetters reader(ciphertext, places, SquareIndex::NoPlace); reader.more();) {
+        const std::span<const std::uint8_t> block = reader.next();
+        const std::size_t used = out.size();
+        out.resize(used + block.size() + 1);
+        char* write = out.data() + used;
+        for (const std::uint8_t place : block) {
+            if (first == SquareIndex::NoPlace) {
+                first = place;
+            } else {
+                write = index.writePair(first, place, write);
+                first = SquareIndex::NoPlace;
+            }
         }
-        if (first == 0) {
-            first = upper;
-        } else {
-            index.appendPair(first, upper, out);
-            first = 0;
-        }
+        out.resize(static_cast<std::size_t>(write - out.data()));
     }
     return out;
 }

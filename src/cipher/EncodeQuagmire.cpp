@@ -87,26 +87,30 @@ QuagmireTable BuildQuagmireTable(std::string_view QUAGKEY, std::string_view QUAG
 std::string EncryptQuagmire(std::string_view plain, std::string_view QUAGKEY, std::string_view QUAGCKEY,
                             std::string_view QUAGINDI)
 {
+    // Row k of the period takes a plaintext letter through its place in the key row to the letter under it.
     const QuagmireTable table = BuildQuagmireTable(QUAGKEY, QUAGCKEY, QUAGINDI);
     const RowIndex keyRow = indexOf(table.rows[0]);
-    const std::size_t period = table.rows.size() - 1;
-    return SubstituteAsciiLetters(plain, 5, period, [&](std::size_t k, char p) {
-        const std::string& row = table.rows[1 + k];
-        return row[static_cast<std::size_t>(keyRow[static_cast<std::size_t>(p - 'A')])];
-    });
+    std::vector<LetterRow> rows(table.rows.size() - 1);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        for (std::size_t p = 0; p < 26; ++p) {
+            rows[k][p] = table.rows[1 + k][static_cast<std::size_t>(keyRow[p])];
+        }
+    }
+    return SubstitutePeriodic(plain, rows, 5);
 }
 
 std::string DecryptQuagmire(std::string_view ciphertext, std::string_view QUAGKEY, std::string_view QUAGCKEY,
                             std::string_view QUAGINDI)
 {
+    // Row k of the period takes a ciphertext letter through its place in cipher row k to the key row's letter.
     const QuagmireTable table = BuildQuagmireTable(QUAGKEY, QUAGCKEY, QUAGINDI);
-    std::vector<RowIndex> cipherRows;
-    cipherRows.reserve(table.rows.size() - 1);
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-        cipherRows.push_back(indexOf(table.rows[r]));
-    }
     const std::string& keyRow = table.rows[0];
-    return SubstituteAsciiLetters(ciphertext, 0, cipherRows.size(), [&](std::size_t k, char c) {
-        return keyRow[static_cast<std::size_t>(cipherRows[k][static_cast<std::size_t>(c - 'A')])];
-    });
+    std::vector<LetterRow> rows(table.rows.size() - 1);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const RowIndex cipherRow = indexOf(table.rows[1 + k]);
+        for (std::size_t c = 0; c < 26; ++c) {
+            rows[k][c] = keyRow[static_cast<std::size_t>(cipherRow[c])];
+        }
+    }
+    return SubstitutePeriodic(ciphertext, rows, 0);
 }

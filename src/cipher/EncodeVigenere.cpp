@@ -26,15 +26,14 @@ namespace {
 std::string shiftLetters(std::string_view text, std::string_view VIGENKEY, int direction, std::size_t groupSize)
 {
     const std::string key = VigenereKeyLetters(VIGENKEY);
-    std::vector<std::array<char, 26>> rows(key.size());
+    std::vector<LetterRow> rows(key.size());
     for (std::size_t j = 0; j < key.size(); ++j) {
         const int shift = key[j] - 'A';
         for (int p = 0; p < 26; ++p) {
             rows[j][static_cast<std::size_t>(p)] = static_cast<char>('A' + (p + direction * shift + 26) % 26);
         }
     }
-    return SubstituteAsciiLetters(text, groupSize, key.size(),
-                                  [&](std::size_t j, char p) { return rows[j][static_cast<std::size_t>(p - 'A')]; });
+    return SubstitutePeriodic(text, rows, groupSize);
 }
 } // namespace
 

@@ -2,15 +2,12 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-
-#include <QFileInfo>
-#include <QString>
 
 #include "AcnProcsUnit.h"
 #include "Alphabet.h"
 #include "CliOptions.h"
+#include "CliSupport.h"
 #include "CodePage.h"
 #include "EncodeCipher.h"
 #include "EncodePlayfair.h"
@@ -18,46 +15,12 @@
 #include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
 #include "EncryptionDriver.h"
-#include "LanguageModel.h"
-#include "Normalize.h"
-#include "PdfOutput.h"
-#include "PrintFontSettings.h"
-#include "PuzzleFileIO.h"
-#include "PuzzleRating.h"
 #include "Random.h"
-#include "SettingsStore.h"
 #include "Solver.h"
-#include "TessarinError.h"
 
 namespace {
 
 constexpr std::string_view Prefix = "tessarin5-cli: ";
-
-// A refusal of the input (exit status 2) or a file that cannot be used (exit status 1).
-struct CliFailure
-{
-    int exitCode;
-    std::string message;
-};
-
-[[noreturn]] void refuse(const std::string& message)
-{
-    throw CliFailure{CliExit::Refused, message};
-}
-
-// Converts UTF-8 to the code page, refusing a character it cannot hold.
-std::string toCodePage(std::string_view utf8)
-{
-    CodePageConversion converted = Utf8ToCodePage(utf8);
-    if (converted.invalidUtf8At) {
-        refuse("Invalid UTF-8 at byte " + std::to_string(*converted.invalidUtf8At + 1) +
-               ": standard input and options must be UTF-8 text.");
-    }
-    if (!converted.ok()) {
-        refuse(UnrepresentableMessage(*converted.unrepresentable));
-    }
-    return std::move(converted.text);
-}
 
 // Standard input in the code page. ASCII text is the same in both, so it is used as it is, without a copy; other
 // text is converted into converted.
@@ -66,50 +29,44 @@ std::string_view codePageInput(std::string_view utf8, std::string& converted)
     if (AsciiPrefixLength(utf8) == utf8.size()) {
         return utf8;
     }
-    converted = toCodePage(utf8);
+    converted = CliCodePage(utf8);
     return converted;
 }
 
-// Code page text as a line of UTF-8 at the end of out.
-void appendUtf8Line(std::string& out, std::string_view text)
+// Code page text as a line of UTF-8 at the end of out. ASCII text, the same in both, becomes all of an empty out
+// without a copy.
+void appendUtf8Line(std::string& out, std::string&& text)
 {
-    AppendCodePageAsUtf8(out, text);
+    if (out.empty() && AsciiPrefixLength(text) == text.size()) {
+        out = std::move(text);
+    } else {
+        AppendCodePageAsUtf8(out, text);
+    }
     out += '\n';
 }
 
 // A keyword option as the main window's boxes take it: code page, trimmed, upper-cased.
 std::string keywordOption(const std::optional<std::string>& value)
 {
-    return value ? UpperCaseText(TrimControl(toCodePage(*value))) : std::string();
-}
-
-// Standard input without one trailing line end.
-std::string_view withoutTrailingLineEnd(std::string_view input)
-{
-    if (input.ends_with("\r\n")) {
-        input.remove_suffix(2);
-    } else if (input.ends_with('\n') || input.ends_with('\r')) {
-        input.remove_suffix(1);
-    }
-    return input;
+    return value ? UpperCaseText(TrimControl(CliCodePage(*value))) : std::string();
 }
 
 std::string checkedAlphabet(const CliOptions& options)
 {
-    const std::string alphabet = toCodePage(*options.alphabet);
+    const std::string alphabet = CliCodePage(*options.alphabet);
     if (!IsPermutationOf(alphabet, StandardAlphabet)) {
-        refuse("The cipher alphabet '" + *options.alphabet +
-               "' is not accepted: it must hold the 26 capitals A to Z, each exactly once.");
+        CliRefuse("The cipher alphabet '" + *options.alphabet +
+                  "' is not accepted: it must hold the 26 capitals A to Z, each exactly once.");
     }
     return alphabet;
 }
 
 std::string checkedSquare(const CliOptions& options)
 {
-    const std::string square = toCodePage(*options.square);
+    const std::string square = CliCodePage(*options.square);
     if (!IsPermutationOf(square, PlayfairAlphabet)) {
-        refuse("The Playfair square '" + *options.square +
-               "' is not accepted: it must hold the 25 capitals A to Z without Q, each exactly once.");
+        CliRefuse("The Playfair square '" + *options.square +
+                  "' is not accepted: it must hold the 25 capitals A to Z without Q, each exactly once.");
     }
     return square;
 }
@@ -125,16 +82,16 @@ EncryptOptions controlsOf(const CliOptions& options)
     // An accepted square shows in the keyword box only on the playfair tab, the one tab whose window makes it.
     const bool squareIsKeyword = options.square && options.kind == CipherKind::Playfair;
     if (squareIsKeyword && options.keyword) {
-        refuse("--square and --keyword cannot be used together: the square takes the keyword's place.");
+        CliRefuse("--square and --keyword cannot be used together: the square takes the keyword's place.");
     }
     controls.keyword = squareIsKeyword ? checkedSquare(options) : keywordOption(options.keyword);
     controls.cipherTableKey =
         options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
     controls.indicatorKey = keywordOption(options.indicator);
     if (controls.indicatorKey.size() > 7) {
-        refuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
+        CliRefuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
     }
-    controls.column = toCodePage(options.column);
+    controls.column = CliCodePage(options.column);
     return controls;
 }
 
@@ -157,32 +114,33 @@ std::unique_ptr<Random> randomOf(const CliOptions& options)
     return options.seed ? std::make_unique<Random>(*options.seed) : std::make_unique<Random>();
 }
 
-// Runs the maker's Encrypt on holder; the plaintext is in the code page.
-const std::string& encryptInto(AcnProcs& holder, std::string_view plain, const CliOptions& options)
+// The controls for the maker's Encrypt on holder, once the checks it makes before encrypting have passed.
+EncryptOptions checkedControls(AcnProcs& holder, std::string_view plain, const CliOptions& options)
 {
     const EncryptOptions controls = controlsOf(options);
     if (const auto refusal = EncryptRefusal(plain, controls)) {
-        refuse(std::string(*refusal));
+        CliRefuse(std::string(*refusal));
     }
     if (NeedsIntegrityAlert(holder.Puzzle, plain) && !options.force) {
-        refuse(std::string(EncryptionAlertText));
+        CliRefuse(std::string(EncryptionAlertText));
     }
     acceptEditedKeys(holder, options);
-    const std::unique_ptr<Random> rng = randomOf(options);
-    return EncryptPuzzle(holder, plain, controls, *rng);
+    return controls;
 }
 
+// The puzzle of an encryption is thrown away, so the plaintext is not copied into it.
 CliResult encryptCommand(const CliOptions& options, std::string_view input)
 {
     AcnProcs holder;
     std::string converted;
-    const std::string& ciphertext =
-        encryptInto(holder, codePageInput(withoutTrailingLineEnd(input), converted), options);
+    const std::string_view plain = codePageInput(CliWithoutTrailingLineEnd(input), converted);
+    const EncryptOptions controls = checkedControls(holder, plain, options);
+    std::string ciphertext = EncryptText(holder, plain, controls, *randomOf(options));
     CliResult result;
     if (options.showKey && options.kind == CipherKind::Cipher) {
-        appendUtf8Line(result.out, holder.Puzzle.CIPHKEY);
+        appendUtf8Line(result.out, std::string(holder.Puzzle.CIPHKEY));
     }
-    appendUtf8Line(result.out, ciphertext);
+    appendUtf8Line(result.out, std::move(ciphertext));
     return result;
 }
 
@@ -190,9 +148,9 @@ std::string quagmireIndicator(const CliOptions& options)
 {
     const std::string indicator = keywordOption(options.indicator);
     if (indicator.size() > 7) {
-        refuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
+        CliRefuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
     }
-    return indicator + "@" + toCodePage(options.column);
+    return indicator + "@" + CliCodePage(options.column);
 }
 
 std::string decryptLetters(const CliOptions& options, std::string_view ciphertext)
@@ -201,7 +159,7 @@ std::string decryptLetters(const CliOptions& options, std::string_view ciphertex
     switch (options.kind) {
     case CipherKind::Cipher:
         if (!options.alphabet) {
-            refuse("decrypt cipher needs --alphabet LETTERS, the 26-letter cipher alphabet of the puzzle.");
+            CliRefuse("decrypt cipher needs --alphabet LETTERS, the 26-letter cipher alphabet of the puzzle.");
         }
         return DecryptCipher(ciphertext, checkedAlphabet(options));
     case CipherKind::Railfence: {
@@ -226,126 +184,8 @@ CliResult decryptCommand(const CliOptions& options, std::string_view input)
 {
     std::string converted;
     CliResult result;
-    appendUtf8Line(result.out, decryptLetters(options, codePageInput(withoutTrailingLineEnd(input), converted)));
+    appendUtf8Line(result.out, decryptLetters(options, codePageInput(CliWithoutTrailingLineEnd(input), converted)));
     return result;
-}
-
-// Runs a file operation, turning its error into the tool's file failure.
-template <class Operation> auto fileStep(Operation operation)
-{
-    try {
-        return operation();
-    } catch (const TessarinError& error) {
-        throw CliFailure{CliExit::FileError, error.what()};
-    }
-}
-
-void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
-{
-    if (options.kind != CipherKind::Cipher) {
-        refuse("--patristocrat goes with the cipher kind only.");
-    }
-    if (HasSelfLetter(doc.CIPHKEY) && !options.force) {
-        refuse(std::string(SelfLetterAlertText));
-    }
-    doc.CIPHER = PatristocratText(doc.CIPHER);
-    doc.Changed = true;
-}
-
-CliResult addCommand(const CliOptions& options, std::string_view input)
-{
-    const QString path = QString::fromStdString(options.file);
-    AcnProcs holder;
-    if (QFileInfo::exists(path)) {
-        fileStep([&] { LoadPuzzleFile(holder.Puzzle, path); });
-    }
-    std::string plain = toCodePage(withoutTrailingLineEnd(input));
-    // The file holds each line break as a blank, so the text that made its plaintext comes back unchanged when it is
-    // given again, as the maker's editor holds the file's plaintext after Open.
-    if (!holder.Puzzle.PLAIN.empty() && SingleLineValue(plain) == holder.Puzzle.PLAIN) {
-        holder.Puzzle.PLAIN = plain;
-    }
-    if (options.normalize && !plain.empty()) {
-        plain = NormalizeLines(SplitTextLines(plain));
-        holder.Puzzle.PLAIN = plain;
-    }
-    encryptInto(holder, plain, options);
-    if (options.patristocrat) {
-        makePatristocrat(holder.Puzzle, options);
-    }
-    fileStep([&] { SavePuzzleFile(holder.Puzzle, path); });
-    return {};
-}
-
-void appendJsonString(std::string& out, std::string_view utf8)
-{
-    out += '"';
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            std::array<char, 8> escaped{};
-            std::snprintf(escaped.data(), escaped.size(), "\\u%04x", byte);
-            out += escaped.data();
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
-CliResult showCommand(const CliOptions& options)
-{
-    static constexpr std::array<std::string_view, 19> Tags = {
-        "TITLE",     "PLAIN",    "CIPHER",  "CIPHKEY",  "CRADIOS",  "RAILFENCE", "PLAYFAIR",
-        "PLAYKEY",   "QUAGMIRE", "QUAGKEY", "QUAGCKEY", "QUAGINDI", "VIGENERE",  "VIGENKEY",
-        "CIPHERSOL", "RAILSOL",  "PLAYSOL", "QUAGSOL",  "VIGENSOL"};
-    const PuzzleLines lines = fileStep([&] { return ReadPuzzleLines(QString::fromStdString(options.file)); });
-    std::string out = "{\n";
-    for (std::size_t i = 0; i < Tags.size(); ++i) {
-        const std::size_t line = PuzzleLine::Title + 3 * i;
-        if (line >= lines.size()) {
-            throw CliFailure{CliExit::FileError, ListIndexMessage(static_cast<int>(line))};
-        }
-        out += "  ";
-        appendJsonString(out, Tags[i]);
-        out += ": ";
-        appendJsonString(out, CodePageToUtf8(lines[line]));
-        out += i + 1 < Tags.size() ? ",\n" : "\n";
-    }
-    out += "}\n";
-    return {CliExit::Success, out, {}};
-}
-
-SolutionOption solutionOption(const std::string& text)
-{
-    return text == "same"       ? SolutionOption::SamePage
-           : text == "separate" ? SolutionOption::NewPage
-                                : SolutionOption::None;
-}
-
-// The print dialog's "Print PDF...": the same pages, with the print font from the settings or --font.
-CliResult pdfCommand(const CliOptions& options)
-{
-    AcnProcs holder;
-    fileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
-    holder.Puzzle.FileName = options.file;
-    if (holder.Puzzle.Ciphertext(options.kind).empty()) {
-        refuse("Nothing to print! Create a cryptogram to print or discontinue this selection.");
-    }
-    PrintFont font = ReadPrintFont(SettingsStore());
-    if (!options.font.empty()) {
-        const std::size_t comma = options.font.rfind(',');
-        font.name = options.font.substr(0, comma);
-        font.size = comma == std::string::npos ? font.size : std::stoi(options.font.substr(comma + 1));
-    }
-    fileStep([&] {
-        WritePuzzlePdf(QString::fromStdString(options.output), holder.Puzzle, options.kind,
-                       solutionOption(options.solution), font);
-    });
-    return {};
 }
 
 // The key's fields that the solved form fills, as name and value (UTF-8).
@@ -369,49 +209,31 @@ std::vector<std::pair<std::string, std::string>> keyFields(const SolveKey& key)
     return fields;
 }
 
-std::string number(double value, int decimals)
-{
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-    return text.data();
-}
-
 void appendJsonCandidate(std::string& out, const SolveCandidate& candidate, const char* indent)
 {
     out += std::string(indent) + "  \"plaintext\": ";
-    appendJsonString(out, CodePageToUtf8(candidate.plaintext));
+    CliAppendJsonString(out, CodePageToUtf8(candidate.plaintext));
     out += ",\n" + std::string(indent) + "  \"key\": {";
     const auto fields = keyFields(candidate.key);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         out += i == 0 ? "" : ", ";
-        appendJsonString(out, fields[i].first);
+        CliAppendJsonString(out, fields[i].first);
         out += ": ";
         const bool numeric = fields[i].first == "rails" || fields[i].first == "column";
         if (numeric) {
             out += fields[i].second;
         } else {
-            appendJsonString(out, fields[i].second);
+            CliAppendJsonString(out, fields[i].second);
         }
     }
-    out += "},\n" + std::string(indent) + "  \"score\": " + number(candidate.score, 4);
-}
-
-// The language model that lies beside the program.
-LanguageModel languageModel()
-{
-    std::error_code error;
-    std::filesystem::path programDir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-    if (error) {
-        programDir = std::filesystem::current_path();
-    }
-    return fileStep([&] { return LanguageModel::Load(LanguageModel::FileBeside(programDir)); });
+    out += "},\n" + std::string(indent) + "  \"score\": " + CliNumber(candidate.score, 4);
 }
 
 // Breaks the ciphertext on standard input with the language model that lies beside the program.
 CliResult solveCommand(const CliOptions& options, std::string_view input)
 {
-    const std::string ciphertext = toCodePage(withoutTrailingLineEnd(input));
-    const LanguageModel model = languageModel();
+    const std::string ciphertext = CliCodePage(CliWithoutTrailingLineEnd(input));
+    const LanguageModel model = CliLanguageModel(CliProgramDir());
     SolveOptions solveOptions;
     solveOptions.seconds = options.seconds;
     solveOptions.seed = options.seed.value_or(1);
@@ -420,11 +242,11 @@ CliResult solveCommand(const CliOptions& options, std::string_view input)
     std::string out;
     if (options.json) {
         out = "{\n  \"kind\": ";
-        appendJsonString(out, result.best.key.form);
+        CliAppendJsonString(out, result.best.key.form);
         out += ",\n";
         appendJsonCandidate(out, result.best, "");
-        out += ",\n  \"confidence\": " + number(result.confidence, 3);
-        out += ",\n  \"seconds\": " + number(result.seconds, 3);
+        out += ",\n  \"confidence\": " + CliNumber(result.confidence, 3);
+        out += ",\n  \"seconds\": " + CliNumber(result.seconds, 3);
         if (result.alternative) {
             out += ",\n  \"alternative\": {\n";
             appendJsonCandidate(out, *result.alternative, "  ");
@@ -437,87 +259,14 @@ CliResult solveCommand(const CliOptions& options, std::string_view input)
     for (const auto& [name, value] : keyFields(result.best.key)) {
         out += name + ": " + value + "\n";
     }
-    out += "confidence: " + number(result.confidence, 2) + "\n";
+    out += "confidence: " + CliNumber(result.confidence, 2) + "\n";
     if (result.alternative) {
         out += "alternative: " + CodePageToUtf8(result.alternative->plaintext) + "\n";
     }
     return {CliExit::Success, out, {}};
 }
 
-RatedCryptogram ratedCryptogram(const PuzzleDocument& doc, CipherKind kind)
-{
-    return {static_cast<SolveKind>(kind),
-            doc.Ciphertext(kind),
-            doc.PLAIN,
-            doc.CIPHKEY,
-            doc.PLAYKEY,
-            doc.QUAGKEY,
-            doc.QUAGCKEY,
-            doc.QUAGINDI,
-            doc.VIGENKEY};
-}
-
-std::string ratingJson(std::string_view kindName, const PuzzleRating& rating)
-{
-    std::string out = "{\"kind\": ";
-    appendJsonString(out, kindName);
-    out += ", \"difficulty\": {\"step\": ";
-    appendJsonString(out, DifficultyStepName(rating.step));
-    out += ", \"number\": " + std::to_string(rating.number) + "}, \"warnings\": [";
-    for (std::size_t i = 0; i < rating.warnings.size(); ++i) {
-        out += i == 0 ? "{\"code\": " : ", {\"code\": ";
-        appendJsonString(out, rating.warnings[i].code);
-        out += ", \"text\": ";
-        appendJsonString(out, CodePageToUtf8(rating.warnings[i].text));
-        out += ", \"advice\": ";
-        appendJsonString(out, rating.warnings[i].advice);
-        out += "}";
-    }
-    out += "], \"reasons\": [";
-    for (std::size_t i = 0; i < rating.reasons.size(); ++i) {
-        out += i == 0 ? "{\"text\": " : ", {\"text\": ";
-        appendJsonString(out, rating.reasons[i].text);
-        out += ", \"points\": " + std::to_string(rating.reasons[i].points) + "}";
-    }
-    out += std::string("], \"solved\": ") + (rating.solved ? "true" : "false") +
-           ", \"seconds\": " + number(rating.seconds, 2) + "}\n";
-    return out;
-}
-
-// Rates each cryptogram of the puzzle (or the one of the kind asked) with the solver, one JSON object a line.
-CliResult rateCommand(const CliOptions& options)
-{
-    static constexpr std::array<std::string_view, CipherKindCount> KindNames = {"cipher", "railfence", "playfair",
-                                                                                "quagmire", "vigenere"};
-    AcnProcs holder;
-    fileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
-    std::vector<CipherKind> kinds;
-    for (int i = 0; i < CipherKindCount; ++i) {
-        const CipherKind kind = KindFromIndex(i);
-        if ((options.kind == CipherKind::None || options.kind == kind) && !holder.Puzzle.Ciphertext(kind).empty()) {
-            kinds.push_back(kind);
-        }
-    }
-    if (kinds.empty()) {
-        refuse(options.kind == CipherKind::None
-                   ? "The puzzle holds no cryptogram to rate."
-                   : "The puzzle holds no " + std::string(KindNames[static_cast<std::size_t>(options.kind)]) +
-                         " cryptogram to rate.");
-    }
-    const LanguageModel model = languageModel();
-    RatingOptions ratingOptions;
-    ratingOptions.seconds = options.seconds;
-    ratingOptions.seed = options.seed.value_or(1);
-    CliResult result;
-    for (CipherKind kind : kinds) {
-        const PuzzleRating rating =
-            RateCryptogram(ratedCryptogram(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
-        result.out += ratingJson(KindNames[static_cast<std::size_t>(kind)], rating);
-    }
-    return result;
-}
-
-CliResult runCommand(const CliOptions& options, std::string_view input)
+CliResult runCommand(const CliOptions& options, std::string_view input, CliFileCommands fileCommands)
 {
     switch (options.command) {
     case CliOptions::Command::Help:
@@ -528,16 +277,16 @@ CliResult runCommand(const CliOptions& options, std::string_view input)
         return encryptCommand(options, input);
     case CliOptions::Command::Decrypt:
         return decryptCommand(options, input);
-    case CliOptions::Command::Add:
-        return addCommand(options, input);
-    case CliOptions::Command::Show:
-        return showCommand(options);
-    case CliOptions::Command::Pdf:
-        return pdfCommand(options);
     case CliOptions::Command::Solve:
         return solveCommand(options, input);
+    case CliOptions::Command::Add:
+    case CliOptions::Command::Show:
+    case CliOptions::Command::Pdf:
     case CliOptions::Command::Rate:
-        return rateCommand(options);
+        if (fileCommands == nullptr) {
+            throw CliFailure{CliExit::FileError, "the commands on puzzle files are not available here"};
+        }
+        return fileCommands(options, input);
     }
     return {};
 }
@@ -567,10 +316,85 @@ CliResult failure(int exitCode, std::string_view message)
 
 } // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, std::string_view input)
+void CliRefuse(const std::string& message)
+{
+    throw CliFailure{CliExit::Refused, message};
+}
+
+std::string CliCodePage(std::string_view utf8)
+{
+    CodePageConversion converted = Utf8ToCodePage(utf8);
+    if (converted.invalidUtf8At) {
+        CliRefuse("Invalid UTF-8 at byte " + std::to_string(*converted.invalidUtf8At + 1) +
+                  ": standard input and options must be UTF-8 text.");
+    }
+    if (!converted.ok()) {
+        CliRefuse(UnrepresentableMessage(*converted.unrepresentable));
+    }
+    return std::move(converted.text);
+}
+
+std::string_view CliWithoutTrailingLineEnd(std::string_view input)
+{
+    if (input.ends_with("\r\n")) {
+        input.remove_suffix(2);
+    } else if (input.ends_with('\n') || input.ends_with('\r')) {
+        input.remove_suffix(1);
+    }
+    return input;
+}
+
+const std::string& CliEncryptInto(AcnProcs& holder, std::string_view plain, const CliOptions& options)
+{
+    const EncryptOptions controls = checkedControls(holder, plain, options);
+    return EncryptPuzzle(holder, plain, controls, *randomOf(options));
+}
+
+void CliAppendJsonString(std::string& out, std::string_view utf8)
+{
+    out += '"';
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\u%04x", byte);
+            out += escaped.data();
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+std::string CliNumber(double value, int decimals)
+{
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+    return text.data();
+}
+
+std::filesystem::path CliProgramDir()
+{
+    std::error_code error;
+    std::filesystem::path programDir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (error) {
+        programDir = std::filesystem::current_path();
+    }
+    return programDir;
+}
+
+LanguageModel CliLanguageModel(const std::filesystem::path& programDir)
+{
+    return CliFileStep([&] { return LanguageModel::Load(LanguageModel::FileBeside(programDir)); });
+}
+
+CliResult RunCli(const std::vector<std::string>& args, std::string_view input, CliFileCommands fileCommands)
 {
     try {
-        return runCommand(ParseCliOptions(args), input);
+        return runCommand(ParseCliOptions(args), input, fileCommands);
     } catch (const CliUsageError& error) {
         return failure(CliExit::Refused, error.message);
     } catch (const CliFailure& error) {

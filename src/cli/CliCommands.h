@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+struct CliOptions;
+
 /// What one run of tessarin5-cli produced.
 struct CliResult
 {
@@ -19,5 +21,10 @@ inline constexpr int FileError = 1;
 inline constexpr int Refused = 2;
 } // namespace CliExit
 
-/// Runs the tool on the arguments after the program name, with input as the whole of standard input (UTF-8).
-CliResult RunCli(const std::vector<std::string>& args, std::string_view input);
+/// Runs one of the commands on puzzle files (add, show, pdf, rate).
+using CliFileCommands = CliResult (*)(const CliOptions& options, std::string_view input);
+
+/// Runs the tool on the arguments after the program name, with input as the whole of standard input (UTF-8). The
+/// commands on puzzle files need Qt and run through fileCommands; the others (help, version, encrypt, decrypt,
+/// solve) need only the standard library.
+CliResult RunCli(const std::vector<std::string>& args, std::string_view input, CliFileCommands fileCommands);

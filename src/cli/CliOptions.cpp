@@ -116,7 +116,7 @@ const std::map<std::string, FlagOption, std::less<>>& flagOptions()
     return options;
 }
 
-Command parseCommand(const std::string& word)
+std::optional<Command> commandNamed(std::string_view word)
 {
     static const std::map<std::string, Command, std::less<>> commands = {
         {"encrypt", Command::Encrypt},  {"decrypt", Command::Decrypt}, {"add", Command::Add},
@@ -124,10 +124,16 @@ Command parseCommand(const std::string& word)
         {"rate", Command::Rate},        {"--help", Command::Help},     {"-h", Command::Help},
         {"--version", Command::Version}};
     const auto it = commands.find(word);
-    if (it == commands.end()) {
+    return it == commands.end() ? std::nullopt : std::optional<Command>(it->second);
+}
+
+Command parseCommand(const std::string& word)
+{
+    const std::optional<Command> command = commandNamed(word);
+    if (!command) {
         throw CliUsageError{"unknown command '" + word + "'. Try 'tessarin5-cli --help'."};
     }
-    return it->second;
+    return *command;
 }
 
 // The positional words each command takes: FILE and KIND in their order.
@@ -197,6 +203,19 @@ CipherKind ParseKindName(const std::string& text)
         }
     }
     return CipherKind::None;
+}
+
+bool IsFileCommandWord(std::string_view word)
+{
+    const std::optional<Command> command = commandNamed(word);
+    return command == Command::Add || command == Command::Show || command == Command::Pdf || command == Command::Rate;
+}
+
+bool ReadsStandardInput(std::string_view word)
+{
+    const std::optional<Command> command = commandNamed(word);
+    return command == Command::Encrypt || command == Command::Decrypt || command == Command::Add ||
+           command == Command::Solve;
 }
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args)

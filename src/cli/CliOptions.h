@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "PuzzleDocument.h"
@@ -42,7 +43,7 @@ struct CliOptions
     bool patristocrat = false;
     std::string output;
     std::string solution = "none";
-    std::string font; ///< pdf: FAMILY or FAMILY,SIZE; empty for the stored print font
+    std::string font;   ///< pdf: FAMILY or FAMILY,SIZE; empty for the stored print font
     double seconds = 0; ///< solve, rate: the bound on the search (for each kind), 0 for the kind's default
     bool json = false;  ///< solve: one JSON object instead of lines
 };
@@ -55,6 +56,12 @@ struct CliUsageError
 
 /// Parses the arguments after the program name. Throws CliUsageError for a wrong call.
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
+
+/// Whether word names a command on puzzle files (add, show, pdf, rate): the commands that need Qt.
+bool IsFileCommandWord(std::string_view word);
+
+/// Whether word names a command that reads standard input (encrypt, decrypt, add, solve).
+bool ReadsStandardInput(std::string_view word);
 
 /// The kind named by text ("cipher" ... "vigenere" or "0" ... "4"), or None.
 CipherKind ParseKindName(const std::string& text);

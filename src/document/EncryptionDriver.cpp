@@ -54,7 +54,7 @@ PuzzleDocument withTypedText(const PuzzleDocument& doc, std::string_view editorT
     return typed;
 }
 
-std::string runEncoder(AcnProcs& holder, const EncryptOptions& options, Random& rng)
+std::string runEncoder(AcnProcs& holder, std::string_view plain, const EncryptOptions& options, Random& rng)
 {
     PuzzleDocument& doc = holder.Puzzle;
     switch (options.kind) {
@@ -65,19 +65,18 @@ std::string runEncoder(AcnProcs& holder, const EncryptOptions& options, Random& 
         }
         holder.AcceptedAlphabet.clear();
         if (options.cipherGroup2 == 0) {
-            return EncryptCipherRandom(doc.PLAIN, doc.CRADIOS.starts_with('1'), doc.CIPHKEY, holder.UseEditedAlphabet,
-                                       rng);
+            return EncryptCipherRandom(plain, doc.CRADIOS.starts_with('1'), doc.CIPHKEY, holder.UseEditedAlphabet, rng);
         }
-        return EncryptCipherOffset(doc.PLAIN, doc.CIPHKEY, holder.UseEditedAlphabet, rng);
+        return EncryptCipherOffset(plain, doc.CIPHKEY, holder.UseEditedAlphabet, rng);
     case CipherKind::Railfence:
-        return EncryptRailfence(doc.PLAIN, options.railGroup3 + 2, rng);
+        return EncryptRailfence(plain, options.railGroup3 + 2, rng);
     case CipherKind::Playfair:
         holder.AcceptedSquare.clear();
-        return EncryptPlayfair(doc.PLAIN, doc.PLAYKEY, holder.UseEditedSquare);
+        return EncryptPlayfair(plain, doc.PLAYKEY, holder.UseEditedSquare);
     case CipherKind::Quagmire:
-        return EncryptQuagmire(doc.PLAIN, doc.QUAGKEY, doc.QUAGCKEY, doc.QUAGINDI);
+        return EncryptQuagmire(plain, doc.QUAGKEY, doc.QUAGCKEY, doc.QUAGINDI);
     case CipherKind::Vigenere:
-        return EncryptVigenere(doc.PLAIN, doc.VIGENKEY);
+        return EncryptVigenere(plain, doc.VIGENKEY);
     case CipherKind::None:
         break;
     }
@@ -112,13 +111,18 @@ bool LeavesEveryLetterInPlace(const AcnProcs& holder, const EncryptOptions& opti
     return !madeUnique && holder.AlphabetToEdit() == StandardAlphabet;
 }
 
+std::string EncryptText(AcnProcs& holder, std::string_view plain, const EncryptOptions& options, Random& rng)
+{
+    storeOptions(holder.Puzzle, options);
+    return runEncoder(holder, plain, options, rng);
+}
+
 const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, const EncryptOptions& options,
                                  Random& rng)
 {
     PuzzleDocument& doc = holder.Puzzle;
     doc.PLAIN = std::string(editorText);
-    storeOptions(doc, options);
-    std::string ciphertext = runEncoder(holder, options, rng);
+    std::string ciphertext = EncryptText(holder, doc.PLAIN, options, rng);
     std::string& field = doc.Ciphertext(options.kind);
     field = std::move(ciphertext);
     doc.Changed = true;

@@ -47,6 +47,11 @@ bool NeedsIntegrityAlert(const PuzzleDocument& doc, std::string_view editorText)
 /// in place (an offset turned back to A-Z, or the straight alphabet with "Similar"), so that Encrypt must warn.
 bool LeavesEveryLetterInPlace(const AcnProcs& holder, const EncryptOptions& options);
 
+/// EncryptPuzzle without storing the plaintext and the ciphertext: the kind's options go into the document and the
+/// encoder runs on plain (keys it draws are stored as by EncryptPuzzle); returns the ciphertext. For a caller that
+/// wants only the ciphertext of a text that may be large, without a copy of it in the document.
+std::string EncryptText(AcnProcs& holder, std::string_view plain, const EncryptOptions& options, Random& rng);
+
 /// Stores the plaintext and the kind's options in the document, runs the kind's encoder, stores its result and
 /// sets Changed. Returns the new ciphertext. A Quagmire column that is not an integer throws TessarinError after
 /// the key fields were stored and before anything else changed. options must have passed EncryptRefusal.

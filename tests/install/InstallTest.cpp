@@ -15,12 +15,15 @@ struct Result
     QString output;
 };
 
-Result runTool(const QString& program, const QStringList& args)
+Result runTool(const QString& program, const QStringList& args, const QByteArray& input = {})
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, args);
-    if (!process.waitForStarted() || !process.waitForFinished(300000)) {
+    const bool started = process.waitForStarted();
+    process.write(input);
+    process.closeWriteChannel();
+    if (!started || !process.waitForFinished(300000)) {
         return {-1, program + QStringLiteral(" did not run")};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -72,6 +75,25 @@ TEST_F(Installed, putsTheThreeProgramsTheHelpAndTheGameSideBySide)
     const Result version = runTool(path(QStringLiteral("bin/tessarin5-cli")), {QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith(QStringLiteral("tessarin5-cli 5."))) << version.output.toStdString();
+}
+
+// The commands on puzzle files run in the installed helper, and rate finds the language model beside the tool.
+TEST_F(Installed, cliRunsThePuzzleFileCommandsThroughItsHelper)
+{
+    const QString cli = path(QStringLiteral("bin/tessarin5-cli"));
+    const QString puzzle = prefix->filePath(QStringLiteral("week.acnx"));
+    const QByteArray quotation = "The quick brown fox jumps over the lazy dog while the cat sleeps in the sun";
+    const Result add = runTool(cli,
+                               {QStringLiteral("add"), puzzle, QStringLiteral("vigenere"), QStringLiteral("--keyword"),
+                                QStringLiteral("lemon")},
+                               quotation);
+    ASSERT_EQ(add.exitCode, 0) << add.output.toStdString();
+    const Result show = runTool(cli, {QStringLiteral("show"), puzzle});
+    EXPECT_TRUE(show.output.contains(QStringLiteral("\"VIGENKEY\": \"LEMON\""))) << show.output.toStdString();
+    const Result rate =
+        runTool(cli, {QStringLiteral("rate"), puzzle, QStringLiteral("--seconds"), QStringLiteral("2")});
+    EXPECT_EQ(rate.exitCode, 0) << rate.output.toStdString();
+    EXPECT_TRUE(rate.output.startsWith(QStringLiteral("{\"kind\": \"vigenere\""))) << rate.output.toStdString();
 }
 
 TEST_F(Installed, desktopEntriesAndMetadataValidate)

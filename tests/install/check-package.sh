@@ -15,7 +15,7 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/d
 touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
 dpkg --root="$root" --force-depends --force-script-chrootless --log=/dev/null -i "$deb" >/dev/null
 listed=$(dpkg --root="$root" -L tessarin)
-for file in /usr/bin/tessarin5 /usr/bin/tessarin5game /usr/bin/tessarin5-cli \
+for file in /usr/bin/tessarin5 /usr/bin/tessarin5game /usr/bin/tessarin5-cli /usr/libexec/tessarin5/tessarin5-cli-files \
     /usr/share/applications/org.example.tessarin.maker.desktop /usr/share/mime/packages/org.example.tessarin.xml \
     /usr/share/man/man1/tessarin5-cli.1.gz /usr/share/doc/tessarin/copyright; do
     grep -qx "$file" <<<"$listed" || { echo "missing from the package: $file"; exit 1; }
@@ -23,6 +23,9 @@ for file in /usr/bin/tessarin5 /usr/bin/tessarin5game /usr/bin/tessarin5-cli \
 done
 echo "$listed" | wc -l | xargs echo "files listed:"
 "$root/usr/bin/tessarin5-cli" --version
+# A command on puzzle files goes through the packaged helper.
+printf 'Hello world' | "$root/usr/bin/tessarin5-cli" add "$work/hello.acnx" cipher --seed 1
+"$root/usr/bin/tessarin5-cli" show "$work/hello.acnx" | grep -q '"PLAIN": "Hello world"'
 lintian --no-tag-display-limit "$deb" >"$work/lintian.txt" 2>&1 || true
 cat "$work/lintian.txt"
 if grep -q '^E:' "$work/lintian.txt"; then
