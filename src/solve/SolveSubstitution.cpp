@@ -699,7 +699,42 @@ Key keyOf(const SolveKey& solved)
 // Polishes the three best readings of a search under the final score and ranks them again; then weighs the best
 // against its neighbours one swap away, the closest of which joins the ranking (the maker's ambiguity warning
 // wants it). Returns the share of the likelihood the best holds among the readings seen.
-double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>& codes, bool patristocrat,
+// A search can end with a long word it could not read (OMYSPICK for OLYMPICS): the climb would need to move several
+// letters at once. Each unknown cipher word of four letters or more is tried as each of its pattern's most
+// frequent dictionary words; the best placement is polished and kept when the whole reading scores higher.
+Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, const std::vector<std::uint8_t>& codes,
+                    Key key, const KeyScore& scoreOf, double& score)
+{
+    constexpr std::size_t Tried = 400;
+    for (const CipherWord& w : words) {
+        if (w.letters.size() < 4 || readWord(w, key, table).logProbability) {
+            continue;
+        }
+        std::optional<Key> best;
+        double bestScore = -1e300;
+        for (std::size_t i = 0; i < std::min(Tried, w.mostFrequent.size()); ++i) {
+            Key trial = key;
+            placeWord(trial, w.codes, w.mostFrequent[i]);
+            const double s = scoreOf(trial);
+            if (s > bestScore) {
+                bestScore = s;
+                best = trial;
+            }
+        }
+        if (best) {
+            double polishedScore = 0;
+            const Key polished = polish(codes, *best, scoreOf, polishedScore);
+            if (polishedScore > score + 1e-9) {
+                key = polished;
+                score = polishedScore;
+            }
+        }
+    }
+    return key;
+}
+
+double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>& codes,
+                    const std::vector<CipherWord>& words, const float* table, bool patristocrat,
                     const KeyScore& scoreOf, SearchOutcome& outcome)
 {
     const std::size_t count = std::min<std::size_t>(3, outcome.ranked.size());
@@ -707,7 +742,8 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     std::vector<std::pair<Key, double>> keys; // each polished reading's key and whole score
     for (std::size_t i = 0; i < count; ++i) {
         double score = 0;
-        const Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score);
+        Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score);
+        key = placeKnownWords(words, table, codes, key, scoreOf, score);
         SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), patristocrat);
         auto same = std::find_if(polished.begin(), polished.end(), [&](const RankedCandidate& r) {
             return r.candidate.plaintext == candidate.plaintext;
@@ -849,7 +885,8 @@ SolveResult SolveSubstitution(std::string_view ciphertext, const LanguageModel& 
     } else {
         scoreOf = AristocratScore(shared, ciphertext, model);
     }
-    const double uniqueness = polishRanked(ciphertext, shared.codes(), patristocrat, scoreOf, outcome);
+    const double uniqueness = polishRanked(ciphertext, shared.codes(), shared.words(), model.QuadgramTable(), patristocrat,
+                                           scoreOf, outcome);
     const auto shareOf = [&](const std::string& plain) {
         return patristocrat ? SegmentedWordShare(model, CodesToLetters(LetterCodes(plain)))
                             : SpacedWordShare(model, plain);
