@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 #include "Alphabet.h"
 #include "EncodeCipher.h"
@@ -78,6 +80,17 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
         std::ofstream(cut, std::ios::binary) << bytes;
     }
     EXPECT_THROW(LanguageModel::Load(cut), TessarinError);
+
+    // The word pairs close the file, ten bytes each, in ascending order: two swapped pairs make a damaged file.
+    const std::string swapped = testing::TempDir() + "/swapped.model";
+    {
+        std::ifstream in(TESSARIN_LANGUAGE_MODEL, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_GT(bytes.size(), 20U);
+        std::swap_ranges(bytes.end() - 20, bytes.end() - 10, bytes.end() - 10);
+        std::ofstream(swapped, std::ios::binary) << bytes;
+    }
+    EXPECT_THROW(LanguageModel::Load(swapped), TessarinError);
     EXPECT_THROW(LanguageModel::Load(testing::TempDir() + "/missing.model"), TessarinError);
 }
 
