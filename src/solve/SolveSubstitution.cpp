@@ -696,9 +696,6 @@ Key keyOf(const SolveKey& solved)
     return key;
 }
 
-// Polishes the three best readings of a search under the final score and ranks them again; then weighs the best
-// against its neighbours one swap away, the closest of which joins the ranking (the maker's ambiguity warning
-// wants it). Returns the share of the likelihood the best holds among the readings seen.
 // A search can end with a long word it could not read (OMYSPICK for OLYMPICS): the climb would need to move several
 // letters at once. Each unknown cipher word of four letters or more is tried as each of its pattern's most
 // frequent dictionary words; the best placement is polished and kept when the whole reading scores higher.
@@ -733,6 +730,10 @@ Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, co
     return key;
 }
 
+// Polishes the three best readings of a search under the final score (an Aristocrat's unknown words tried as
+// known ones too) and ranks them again; then weighs the best against its neighbours one swap away, the closest of
+// which joins the ranking (the maker's ambiguity warning wants it). Returns the share of the likelihood the best
+// holds among the readings seen.
 double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>& codes,
                     const std::vector<CipherWord>& words, const float* table, bool patristocrat,
                     const KeyScore& scoreOf, SearchOutcome& outcome)
