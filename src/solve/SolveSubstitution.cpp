@@ -886,8 +886,8 @@ SolveResult SolveSubstitution(std::string_view ciphertext, const LanguageModel& 
     } else {
         scoreOf = AristocratScore(shared, ciphertext, model);
     }
-    const double uniqueness = polishRanked(ciphertext, shared.codes(), shared.words(), model.QuadgramTable(), patristocrat,
-                                           scoreOf, outcome);
+    const double uniqueness =
+        polishRanked(ciphertext, shared.codes(), shared.words(), model.QuadgramTable(), patristocrat, scoreOf, outcome);
     const auto shareOf = [&](const std::string& plain) {
         return patristocrat ? SegmentedWordShare(model, CodesToLetters(LetterCodes(plain)))
                             : SpacedWordShare(model, plain);
