@@ -76,7 +76,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 1) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 2) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -118,6 +118,29 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
             throw broken("damaged");
         }
     }
+    const std::uint32_t pairs = r.u32();
+    if (!r.ok() || pairs > bytes.size()) {
+        throw broken("cut short");
+    }
+    model.m_pairs.reserve(pairs);
+    model.m_pairLogProbabilities.reserve(pairs);
+    for (std::uint32_t i = 0; i < pairs && r.ok(); ++i) {
+        const std::uint32_t first = r.u32();
+        const std::uint32_t second = r.u32();
+        const char* value = r.take(2);
+        if (value == nullptr) {
+            break;
+        }
+        const std::uint64_t key = (static_cast<std::uint64_t>(first) << 32) | second;
+        if (first >= count || second >= count || (!model.m_pairs.empty() && model.m_pairs.back() >= key)) {
+            throw broken("damaged");
+        }
+        model.m_pairs.push_back(key);
+        model.m_pairLogProbabilities.push_back(
+            static_cast<float>(static_cast<std::int16_t>(static_cast<std::uint16_t>(
+                static_cast<unsigned char>(value[0]) | (static_cast<unsigned char>(value[1]) << 8)))) /
+            1000.0F);
+    }
     if (!r.ok() || !r.atEnd()) {
         throw broken("cut short");
     }
@@ -155,4 +178,14 @@ std::optional<float> LanguageModel::WordLogProbability(std::string_view word) co
         return std::nullopt;
     }
     return m_words[*index].logProbability;
+}
+
+std::optional<float> LanguageModel::PairLogProbability(std::size_t first, std::size_t second) const
+{
+    const std::uint64_t key = (static_cast<std::uint64_t>(first) << 32) | second;
+    const auto it = std::lower_bound(m_pairs.begin(), m_pairs.end(), key);
+    if (it == m_pairs.end() || *it != key) {
+        return std::nullopt;
+    }
+    return m_pairLogProbabilities[static_cast<std::size_t>(it - m_pairs.begin())];
 }

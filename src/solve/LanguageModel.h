@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-/// Statistics of English used to score candidate plaintexts: letter quadgrams and a word list with frequencies.
+/// Statistics of English used to score candidate plaintexts: letter quadgrams, a word list with frequencies
+/// and the frequent pairs of consecutive words.
 /// Letters are handled as codes 0 to 25 (A to Z). The model is a compact file generated at build time and
 /// installed beside the programs.
 class LanguageModel
@@ -42,8 +43,14 @@ public:
     /// The index in Words() of a word in capitals, or nothing.
     std::optional<std::size_t> WordIndex(std::string_view word) const;
 
+    /// log10 P(second | first) for two words (indexes in Words()) that follow each other often enough in the
+    /// sources to be counted, or nothing.
+    std::optional<float> PairLogProbability(std::size_t first, std::size_t second) const;
+
 private:
     std::vector<float> m_quadgrams;
     std::vector<Word> m_words;
     std::vector<std::uint32_t> m_alphabetical; ///< indexes into m_words in alphabetical order of the words
+    std::vector<std::uint64_t> m_pairs;        ///< first word index << 32 | second word index, ascending
+    std::vector<float> m_pairLogProbabilities; ///< log10 P(second | first) of each pair
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <unordered_map>
 
 #include "LanguageModel.h"
@@ -66,16 +68,87 @@ std::vector<std::uint8_t> wordCodes(std::string_view word)
     return codes;
 }
 
+struct DictionaryWord
+{
+    std::uint64_t code;
+    float logProbability;
+    std::uint32_t index; // in the model's word list
+    bool operator<(const DictionaryWord& other) const { return code < other.code; }
+};
+
 struct CipherWord
 {
     std::vector<std::uint8_t> codes;   // cipher letters, Apostrophe for an apostrophe
     std::vector<std::uint8_t> letters; // the cipher letters alone, for the quadgrams inside the word
     double count = 0;
-    std::vector<std::pair<std::uint64_t, float>> byCode; // dictionary words of the same pattern, sorted by code
+    std::vector<DictionaryWord> byCode;                  // dictionary words of the same pattern, sorted by code
     std::vector<std::vector<std::uint8_t>> mostFrequent; // the same words, most frequent first (capped)
 };
 
+// The words of an Aristocrat in text order, as cipher letter codes: runs of letters, an apostrophe between letters
+// kept as Apostrophe.
+std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext)
+{
+    std::vector<std::vector<std::uint8_t>> found;
+    std::vector<std::uint8_t> word;
+    const auto flush = [&] {
+        while (!word.empty() && word.back() == Apostrophe) {
+            word.pop_back();
+        }
+        if (!word.empty()) {
+            found.push_back(word);
+        }
+        word.clear();
+    };
+    for (char ch : ciphertext) {
+        if (ch >= 'A' && ch <= 'Z') {
+            word.push_back(static_cast<std::uint8_t>(ch - 'A'));
+        } else if (ch >= 'a' && ch <= 'z') {
+            word.push_back(static_cast<std::uint8_t>(ch - 'a'));
+        } else if ((ch == '\'' || ch == '\x92') && !word.empty()) {
+            word.push_back(Apostrophe);
+        } else {
+            flush();
+        }
+    }
+    flush();
+    return found;
+}
+
 using Key = std::array<std::uint8_t, 26>;
+
+// A cipher word read under a key: the plain word's log-probability when it is a known word, and the quadgrams
+// inside it.
+struct WordReading
+{
+    std::optional<float> logProbability;
+    std::uint32_t index = 0; // of a known word in the model's word list
+    double inside = 0;
+};
+
+WordReading readWord(const CipherWord& w, const Key& key, const float* table)
+{
+    std::array<std::uint8_t, 64> buffer{};
+    const std::size_t n = std::min<std::size_t>(w.codes.size(), buffer.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        buffer[i] = w.codes[i] == Apostrophe ? Apostrophe : key[w.codes[i]];
+    }
+    const std::uint64_t code = wordCode(buffer.data(), n);
+    WordReading reading;
+    const auto it = std::lower_bound(w.byCode.begin(), w.byCode.end(), DictionaryWord{code, 0, 0});
+    if (it != w.byCode.end() && it->code == code) {
+        reading.logProbability = it->logProbability;
+        reading.index = it->index;
+    }
+    const std::size_t m = std::min<std::size_t>(w.letters.size(), buffer.size());
+    for (std::size_t i = 0; i < m; ++i) {
+        buffer[i] = key[w.letters[i]];
+    }
+    for (std::size_t i = 3; i < m; ++i) {
+        reading.inside += table[((buffer[i - 3] * 26U + buffer[i - 2]) * 26U + buffer[i - 1]) * 26U + buffer[i]];
+    }
+    return reading;
+}
 
 // The score of a key and its change under a swap of two cipher letters' plain letters. An Aristocrat is scored
 // word by word: the word's log-probability (or a penalty for a word not in the list) plus the quadgrams inside
@@ -219,51 +292,15 @@ private:
             m_plain[pos] = plain;
         }
     }
-    double wordScore(const CipherWord& w, const Key& key)
+    double wordScore(const CipherWord& w, const Key& key) const
     {
-        std::array<std::uint8_t, 64> buffer{};
-        const std::size_t n = std::min<std::size_t>(w.codes.size(), buffer.size());
-        for (std::size_t i = 0; i < n; ++i) {
-            buffer[i] = w.codes[i] == Apostrophe ? Apostrophe : key[w.codes[i]];
-        }
-        const std::uint64_t code = wordCode(buffer.data(), n);
-        const auto it = std::lower_bound(w.byCode.begin(), w.byCode.end(), std::make_pair(code, -1e9F));
-        double score = WordWeight * ((it != w.byCode.end() && it->first == code) ? it->second : UnknownWord);
-        const std::size_t m = std::min<std::size_t>(w.letters.size(), buffer.size());
-        for (std::size_t i = 0; i < m; ++i) {
-            buffer[i] = key[w.letters[i]];
-        }
-        for (std::size_t i = 3; i < m; ++i) {
-            score += m_table[((buffer[i - 3] * 26U + buffer[i - 2]) * 26U + buffer[i - 1]) * 26U + buffer[i]];
-        }
-        return w.count * score;
+        const WordReading reading = readWord(w, key, m_table);
+        return w.count * (WordWeight * reading.logProbability.value_or(UnknownWord) + reading.inside);
     }
 
     void collectWords(std::string_view ciphertext, const LanguageModel& model)
     {
-        std::vector<std::vector<std::uint8_t>> found;
-        std::vector<std::uint8_t> word;
-        const auto flush = [&] {
-            while (!word.empty() && word.back() == Apostrophe) {
-                word.pop_back();
-            }
-            if (!word.empty()) {
-                found.push_back(word);
-            }
-            word.clear();
-        };
-        for (char ch : ciphertext) {
-            if (ch >= 'A' && ch <= 'Z') {
-                word.push_back(static_cast<std::uint8_t>(ch - 'A'));
-            } else if (ch >= 'a' && ch <= 'z') {
-                word.push_back(static_cast<std::uint8_t>(ch - 'a'));
-            } else if ((ch == '\'' || ch == '\x92') && !word.empty()) {
-                word.push_back(Apostrophe);
-            } else {
-                flush();
-            }
-        }
-        flush();
+        std::vector<std::vector<std::uint8_t>> found = cipherWordsOf(ciphertext);
         std::sort(found.begin(), found.end());
         std::vector<std::vector<std::uint8_t>> patterns;
         for (std::size_t i = 0; i < found.size();) {
@@ -285,7 +322,8 @@ private:
         }
         // The dictionary words of each cipher word's pattern, in one pass over the word list.
         std::vector<std::uint8_t> codes;
-        for (const LanguageModel::Word& entry : model.Words()) {
+        for (std::uint32_t index = 0; index < model.Words().size(); ++index) {
+            const LanguageModel::Word& entry = model.Words()[index];
             if (entry.text.size() == 1 && entry.text != "A" && entry.text != "I") {
                 continue;
             }
@@ -298,7 +336,7 @@ private:
                     codes = wordCodes(entry.text);
                 }
                 if (patternOf(codes) == patterns[w]) {
-                    m_words[w].byCode.emplace_back(wordCode(codes.data(), codes.size()), entry.logProbability);
+                    m_words[w].byCode.push_back({wordCode(codes.data(), codes.size()), entry.logProbability, index});
                     if (m_words[w].mostFrequent.size() < 3000) {
                         m_words[w].mostFrequent.push_back(codes);
                     }
@@ -416,29 +454,93 @@ private:
     std::unordered_map<std::uint64_t, float> m_words;
 };
 
-double polishedScore(const LanguageModel& model, const WordSplitter& splitter, const std::vector<std::uint8_t>& codes,
-                     const Key& key)
+using KeyScore = std::function<double(const Key&)>;
+
+// The Patristocrat's final score: quadgrams plus the best split into words.
+KeyScore patristocratScore(const LanguageModel& model, const WordSplitter& splitter,
+                           const std::vector<std::uint8_t>& codes)
 {
-    std::vector<std::uint8_t> plain(codes.size());
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        plain[i] = key[codes[i]];
-    }
-    return model.ScoreQuadgrams(plain.data(), plain.size()) + splitter.score(plain);
+    return [&model, &splitter, &codes, plain = std::vector<std::uint8_t>(codes.size())](const Key& key) mutable {
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            plain[i] = key[codes[i]];
+        }
+        return model.ScoreQuadgrams(plain.data(), plain.size()) + splitter.score(plain);
+    };
 }
 
-// Tries every swap that moves a rare letter, and every turn of three letters of which two are rare (a rare
-// letter's reading can need a third letter to step aside), until none improves the score.
-Key polish(const LanguageModel& model, const WordSplitter& splitter, const std::vector<std::uint8_t>& codes, Key key,
-           double& score)
+// The Aristocrat's final score, which settles between the readings the search found. The search scores each word
+// by itself; here a known word is scored by the pair it makes with the word before it where the model counted that
+// pair (COULD LIVE IN, not COULD LIKE IN, though LIKE is the commoner word), and an unknown word costs more than in
+// the search, whose landscape needs it milder: a reading with a rare known word (ANNULS, EXXON) beats one with an
+// unknown word whose letters only look like English.
+class AristocratScore
+{
+public:
+    AristocratScore(const Problem& shared, std::string_view ciphertext, const LanguageModel& model)
+        : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable())
+    {
+        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext)) {
+            const auto it = std::lower_bound(m_words.begin(), m_words.end(), word,
+                                             [](const CipherWord& w, const auto& codes) { return w.codes < codes; });
+            m_sequence.push_back(static_cast<std::uint32_t>(it - m_words.begin()));
+        }
+        m_readings.resize(m_words.size());
+    }
+
+    double operator()(const Key& key)
+    {
+        for (std::size_t w = 0; w < m_words.size(); ++w) {
+            m_readings[w] = readWord(m_words[w], key, m_table);
+        }
+        double score = 0;
+        const WordReading* previous = nullptr;
+        for (std::uint32_t w : m_sequence) {
+            const WordReading& reading = m_readings[w];
+            double term = UnknownWord;
+            if (reading.logProbability) {
+                term = *reading.logProbability;
+                if (previous != nullptr && previous->logProbability) {
+                    // An uncounted pair backs off to the word alone, at a discount.
+                    const std::optional<float> pair = m_model.PairLogProbability(previous->index, reading.index);
+                    term = pair ? *pair : term + UncountedPair;
+                }
+            }
+            score += term + InsideWeight * reading.inside;
+            previous = &reading;
+        }
+        return score;
+    }
+
+private:
+    static constexpr double UnknownWord = -12.0;
+    static constexpr double InsideWeight = 0.5;
+    static constexpr double UncountedPair = -0.4;
+    const LanguageModel& m_model;
+    const std::vector<CipherWord>& m_words;
+    const float* m_table;
+    std::vector<std::uint32_t> m_sequence; // the text's words in order, as indexes into m_words
+    std::vector<WordReading> m_readings;   // of each distinct cipher word under the key being scored
+};
+
+// Counts of each cipher letter; a letter seen at most three times is rare, and its reading rests on few words.
+std::array<std::size_t, 26> letterCounts(const std::vector<std::uint8_t>& codes)
 {
     std::array<std::size_t, 26> seen{};
     for (std::uint8_t c : codes) {
         ++seen[c];
     }
+    return seen;
+}
+
+// Tries every swap that moves a rare letter, and every turn of three letters of which two are rare (a rare
+// letter's reading can need a third letter to step aside), until none improves the score.
+Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scoreOf, double& score)
+{
+    const std::array<std::size_t, 26> seen = letterCounts(codes);
     const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= 3; };
-    score = polishedScore(model, splitter, codes, key);
-    const auto attempt = [&](Key trial) {
-        const double s = polishedScore(model, splitter, codes, trial);
+    score = scoreOf(key);
+    const auto attempt = [&](const Key& trial) {
+        const double s = scoreOf(trial);
         if (s > score + 1e-9) {
             score = s;
             key = trial;
@@ -477,6 +579,52 @@ Key polish(const LanguageModel& model, const WordSplitter& splitter, const std::
         }
     }
     return key;
+}
+
+// The readings one swap away from the best: how much of the likelihood they take from it, and the closest.
+struct Neighbours
+{
+    double rivalMass = 0; // the rivals' likelihoods summed, relative to the best's
+    std::optional<Key> nearest;
+    double nearestScore = -1e300;
+};
+
+// The scores are log10 likelihoods of a model that is far too sure of itself (its words and quadgrams are not
+// independent), so a rival's share is taken at this temperature: a reading ten times less likely by the model
+// keeps a fair chance.
+constexpr double RivalTemperature = 2.0;
+
+double rivalShare(double rivalScore, double bestScore)
+{
+    return std::pow(10.0, std::min(0.0, rivalScore - bestScore) / RivalTemperature);
+}
+
+Neighbours neighboursOf(const std::vector<std::uint8_t>& codes, const Key& key, double score, const KeyScore& scoreOf)
+{
+    std::array<bool, 26> present{};
+    for (std::uint8_t c : codes) {
+        present[c] = true;
+    }
+    Neighbours n;
+    for (unsigned a = 0; a < 26; ++a) {
+        if (!present[a]) {
+            continue;
+        }
+        for (unsigned b = 0; b < 26; ++b) {
+            if (b == a || (b < a && present[b])) {
+                continue;
+            }
+            Key trial = key;
+            std::swap(trial[a], trial[b]);
+            const double s = scoreOf(trial);
+            n.rivalMass += rivalShare(s, score);
+            if (s > n.nearestScore) {
+                n.nearestScore = s;
+                n.nearest = trial;
+            }
+        }
+    }
+    return n;
 }
 
 // Makes cipher word w decrypt to plain: each cipher letter takes its plain letter by a swap.
@@ -521,54 +669,123 @@ SolveCandidate candidateOf(std::string_view ciphertext, const Key& key, double s
     return candidate;
 }
 
-// Polishes the three best readings of a Patristocrat search with word splits and ranks them again.
-SearchOutcome polishPatristocrat(std::string_view ciphertext, const LanguageModel& model,
-                                 const std::vector<std::uint8_t>& codes, SearchOutcome outcome)
+// The key back from a candidate: the cipher letter of each plain letter, the letters the text lacks filled in.
+Key keyOf(const SolveKey& solved)
 {
-    const WordSplitter splitter(model);
+    Key key{};
+    std::array<bool, 26> taken{};
+    std::array<bool, 26> placed{};
+    for (std::size_t p = 0; p < 26; ++p) {
+        const char c = solved.alphabet[p];
+        if (c != '?') {
+            key[static_cast<std::size_t>(c - 'A')] = static_cast<std::uint8_t>(p);
+            taken[p] = true;
+            placed[static_cast<std::size_t>(c - 'A')] = true;
+        }
+    }
+    std::size_t free = 0;
+    for (std::size_t c = 0; c < 26; ++c) {
+        if (!placed[c]) {
+            while (taken[free]) {
+                ++free;
+            }
+            key[c] = static_cast<std::uint8_t>(free);
+            taken[free] = true;
+        }
+    }
+    return key;
+}
+
+// A search can end with a long word it could not read (OMYSPICK for OLYMPICS): the climb would need to move several
+// letters at once. Each unknown cipher word of four letters or more is tried as each of its pattern's most
+// frequent dictionary words; the best placement is polished and kept when the whole reading scores higher.
+Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, const std::vector<std::uint8_t>& codes,
+                    Key key, const KeyScore& scoreOf, double& score)
+{
+    constexpr std::size_t Tried = 400;
+    for (const CipherWord& w : words) {
+        if (w.letters.size() < 4 || readWord(w, key, table).logProbability) {
+            continue;
+        }
+        std::optional<Key> best;
+        double bestScore = -1e300;
+        for (std::size_t i = 0; i < std::min(Tried, w.mostFrequent.size()); ++i) {
+            Key trial = key;
+            placeWord(trial, w.codes, w.mostFrequent[i]);
+            const double s = scoreOf(trial);
+            if (s > bestScore) {
+                bestScore = s;
+                best = trial;
+            }
+        }
+        if (best) {
+            double polishedScore = 0;
+            const Key polished = polish(codes, *best, scoreOf, polishedScore);
+            if (polishedScore > score + 1e-9) {
+                key = polished;
+                score = polishedScore;
+            }
+        }
+    }
+    return key;
+}
+
+// Polishes the three best readings of a search under the final score (an Aristocrat's unknown words tried as
+// known ones too) and ranks them again; then weighs the best against its neighbours one swap away, the closest of
+// which joins the ranking (the maker's ambiguity warning wants it). Returns the share of the likelihood the best
+// holds among the readings seen.
+double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>& codes,
+                    const std::vector<CipherWord>& words, const float* table, bool patristocrat,
+                    const KeyScore& scoreOf, SearchOutcome& outcome)
+{
     const std::size_t count = std::min<std::size_t>(3, outcome.ranked.size());
     std::vector<RankedCandidate> polished;
+    std::vector<std::pair<Key, double>> keys; // each polished reading's key and whole score
     for (std::size_t i = 0; i < count; ++i) {
-        const RankedCandidate& ranked = outcome.ranked[i];
-        // The key back from the candidate: the cipher letter of each plain letter.
-        Key key{};
-        std::array<bool, 26> taken{};
-        std::array<bool, 26> placed{};
-        for (std::size_t p = 0; p < 26; ++p) {
-            const char c = ranked.candidate.key.alphabet[p];
-            if (c != '?') {
-                key[static_cast<std::size_t>(c - 'A')] = static_cast<std::uint8_t>(p);
-                taken[p] = true;
-                placed[static_cast<std::size_t>(c - 'A')] = true;
-            }
-        }
-        std::size_t free = 0;
-        for (std::size_t c = 0; c < 26; ++c) {
-            if (!placed[c]) {
-                while (taken[free]) {
-                    ++free;
-                }
-                key[c] = static_cast<std::uint8_t>(free);
-                taken[free] = true;
-            }
-        }
         double score = 0;
-        key = polish(model, splitter, codes, key, score);
-        SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), true);
+        Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score);
+        key = placeKnownWords(words, table, codes, key, scoreOf, score);
+        SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), patristocrat);
         auto same = std::find_if(polished.begin(), polished.end(), [&](const RankedCandidate& r) {
             return r.candidate.plaintext == candidate.plaintext;
         });
         if (same != polished.end()) {
-            same->hits += ranked.hits;
+            same->hits += outcome.ranked[i].hits;
         } else {
-            polished.push_back({std::move(candidate), ranked.hits});
+            polished.push_back({std::move(candidate), outcome.ranked[i].hits});
+            keys.emplace_back(key, score);
         }
     }
-    std::sort(polished.begin(), polished.end(), [](const RankedCandidate& a, const RankedCandidate& b) {
+    std::vector<std::size_t> order(polished.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return BetterCandidate(polished[a].candidate, polished[b].candidate);
+    });
+    const auto& [bestKey, bestScore] = keys[order.front()];
+    const Neighbours neighbours = neighboursOf(codes, bestKey, bestScore, scoreOf);
+    double rivals = neighbours.rivalMass;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        rivals += rivalShare(keys[order[i]].second, bestScore);
+    }
+    std::vector<RankedCandidate> ranked;
+    for (std::size_t i : order) {
+        ranked.push_back(std::move(polished[i]));
+    }
+    if (neighbours.nearest) {
+        SolveCandidate near =
+            candidateOf(ciphertext, *neighbours.nearest, neighbours.nearestScore, codes.size(), patristocrat);
+        if (std::none_of(ranked.begin(), ranked.end(),
+                         [&](const RankedCandidate& r) { return r.candidate.plaintext == near.plaintext; })) {
+            ranked.push_back({std::move(near), 0});
+        }
+    }
+    std::stable_sort(ranked.begin(), ranked.end(), [](const RankedCandidate& a, const RankedCandidate& b) {
         return BetterCandidate(a.candidate, b.candidate);
     });
-    outcome.ranked = std::move(polished);
-    return outcome;
+    outcome.ranked = std::move(ranked);
+    return 1.0 / (1.0 + rivals);
 }
 
 } // namespace
@@ -661,13 +878,30 @@ SolveResult SolveSubstitution(std::string_view ciphertext, const LanguageModel& 
     if (outcome.ranked.empty()) {
         return result;
     }
+    std::optional<WordSplitter> splitter;
+    KeyScore scoreOf;
     if (patristocrat) {
-        outcome = polishPatristocrat(ciphertext, model, shared.codes(), std::move(outcome));
+        splitter.emplace(model);
+        scoreOf = patristocratScore(model, *splitter, shared.codes());
+    } else {
+        scoreOf = AristocratScore(shared, ciphertext, model);
     }
-    const std::string& plain = outcome.ranked.front().candidate.plaintext;
-    const double share =
-        patristocrat ? SegmentedWordShare(model, CodesToLetters(LetterCodes(plain))) : SpacedWordShare(model, plain);
-    TakeOutcome(outcome, share, 0.05, result);
+    const double uniqueness =
+        polishRanked(ciphertext, shared.codes(), shared.words(), model.QuadgramTable(), patristocrat, scoreOf, outcome);
+    const auto shareOf = [&](const std::string& plain) {
+        return patristocrat ? SegmentedWordShare(model, CodesToLetters(LetterCodes(plain)))
+                            : SpacedWordShare(model, plain);
+    };
+    const double share = shareOf(outcome.ranked.front().candidate.plaintext);
+    // A neighbour with fewer known words than the best is no reading a person would weigh against it.
+    std::erase_if(outcome.ranked, [&](const RankedCandidate& r) {
+        return r.hits == 0 && shareOf(r.candidate.plaintext) < share - 1e-9;
+    });
+    // An Aristocrat's rival is offered when it is within a factor of a hundred of the best by the final score: its
+    // neighbours one letter away are always close per letter, and only the nearest of them are real rivals.
+    const double close = patristocrat ? 0.05 : 2.0 / static_cast<double>(std::max<std::size_t>(1, letters));
+    TakeOutcome(outcome, share, close, result);
+    result.confidence *= uniqueness;
     result.seconds = outcome.seconds;
     return result;
 }

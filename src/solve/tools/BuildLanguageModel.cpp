@@ -12,6 +12,8 @@
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
+//   u32 pair count, then per pair of consecutive words seen at least twice, ordered by first then second word:
+//   u32 first word index, u32 second word index, i16 log10 P(second | first) * 1000
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -23,6 +25,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -117,10 +120,13 @@ std::string collapseBlanks(const std::string& text)
     return out;
 }
 
-// Words of a text in capitals: runs of letters, an apostrophe inside a word kept.
-void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total)
+// Words of a text in capitals: runs of letters, an apostrophe inside a word kept. Pairs of consecutive words are
+// counted as "FIRST SECOND".
+void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total,
+                std::unordered_map<std::string, double>& pairs)
 {
     std::string word;
+    std::string previous;
     auto flush = [&] {
         while (!word.empty() && word.back() == '\'') {
             word.pop_back();
@@ -128,6 +134,10 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
         if (!word.empty() && word.size() < 40) {
             counts[word] += 1;
             total += 1;
+            if (!previous.empty()) {
+                pairs[previous + ' ' + word] += 1;
+            }
+            previous = word;
         }
         word.clear();
     };
@@ -170,6 +180,7 @@ int main(int argc, char** argv)
     std::vector<std::uint64_t> bi(Alphabet * Alphabet, 0);
     std::vector<std::uint64_t> uni(Alphabet, 0);
     std::unordered_map<std::string, double> wordCounts;
+    std::unordered_map<std::string, double> pairCounts;
     double wordTotal = 0;
     std::ofstream heldOut(argv[2], std::ios::binary);
     std::size_t kept = 0;
@@ -185,7 +196,7 @@ int main(int argc, char** argv)
                 continue;
             }
             ++kept;
-            countWords(quotation, wordCounts, wordTotal);
+            countWords(quotation, wordCounts, wordTotal, pairCounts);
             std::vector<unsigned> codes;
             for (char c : quotation) {
                 if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
@@ -287,7 +298,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 1);
+    put32(out, 2);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -313,10 +324,35 @@ int main(int argc, char** argv)
     for (std::uint32_t i : order) {
         put32(out, i);
     }
+    // Pairs seen once are mostly chance; those seen twice or more give the context that tells LIVE IN from LIKE IN.
+    std::unordered_map<std::string, std::uint32_t> indexOf;
+    for (std::uint32_t i = 0; i < words.size(); ++i) {
+        indexOf.emplace(words[i].first, i);
+    }
+    std::vector<std::tuple<std::uint32_t, std::uint32_t, double>> kept2;
+    for (const auto& [pair, count] : pairCounts) {
+        if (count < 2) {
+            continue;
+        }
+        const std::size_t space = pair.find(' ');
+        const std::uint32_t first = indexOf.at(pair.substr(0, space));
+        const std::uint32_t second = indexOf.at(pair.substr(space + 1));
+        kept2.emplace_back(first, second, std::log10(count / words[first].second));
+    }
+    std::sort(kept2.begin(), kept2.end());
+    put32(out, static_cast<std::uint32_t>(kept2.size()));
+    for (const auto& [first, second, logP] : kept2) {
+        put32(out, first);
+        put32(out, second);
+        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(logP * 1000.0)));
+        out.put(static_cast<char>(v & 0xFF));
+        out.put(static_cast<char>(v >> 8));
+    }
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
         return 1;
     }
-    std::cout << "language model: " << kept << " quotations, " << held << " held out, " << words.size() << " words\n";
+    std::cout << "language model: " << kept << " quotations, " << held << " held out, " << words.size() << " words, "
+              << kept2.size() << " word pairs\n";
     return 0;
 }
