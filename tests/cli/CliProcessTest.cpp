@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -402,12 +403,19 @@ TEST(CliRate, printsOneRatingPerKindAndRefusesWhatItCannotRate)
     ASSERT_EQ(rated.exitCode, 0) << rated.err.constData();
     const QList<QByteArray> lines = rated.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 2);
-    const QStringList steps = {u"Easy"_s, u"Medium"_s, u"Hard"_s, u"Very hard"_s, u"Extreme"_s};
+    // Each step and the numbers it covers.
+    const QMap<QString, std::pair<int, int>> steps = {{u"Easy"_s, {0, 19}},
+                                                      {u"Medium"_s, {20, 39}},
+                                                      {u"Hard"_s, {40, 59}},
+                                                      {u"Very hard"_s, {60, 79}},
+                                                      {u"Extreme"_s, {80, 100}}};
     for (const QByteArray& line : lines) {
         const QJsonObject rating = QJsonDocument::fromJson(line).object();
         const QJsonObject difficulty = rating[u"difficulty"_s].toObject();
-        EXPECT_TRUE(steps.contains(difficulty[u"step"_s].toString())) << line.constData();
-        EXPECT_EQ(steps.indexOf(difficulty[u"step"_s].toString()), std::min(difficulty[u"number"_s].toInt() / 20, 4));
+        const int number = difficulty[u"number"_s].toInt(-1);
+        const auto step = steps.constFind(difficulty[u"step"_s].toString());
+        ASSERT_NE(step, steps.cend()) << line.constData();
+        EXPECT_TRUE(number >= step->first && number <= step->second) << line.constData();
         EXPECT_TRUE(rating[u"solved"_s].isBool() && rating[u"seconds"_s].isDouble() && rating[u"reasons"_s].isArray());
     }
     const QJsonObject cipher = QJsonDocument::fromJson(lines[0]).object();
