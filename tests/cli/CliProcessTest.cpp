@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -115,9 +116,15 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
     }
     rnd.close();
     const QString missing = dir.filePath(u"missing.acnx"_s);
+    const QString huge = dir.filePath(u"huge.acnx"_s); // one byte over the limit, sparse: it takes no disk space
+    QFile hugeFile(huge);
+    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(MaxPuzzleFileSize + 1));
+    hugeFile.close();
 
     const QList<BadCall> calls = {
         {"missing file", {u"show"_s, missing}, {}, 1, "Cannot open file"},
+        {"over 256 MiB", {u"show"_s, huge}, {}, 1, "The file is too large to be a Tessarin cryptogram."},
+        {"add to over 256 MiB", {u"add"_s, huge, u"cipher"_s}, "hi", 1, "too large to be a Tessarin cryptogram"},
         {"three lines", {u"show"_s, threeLines}, {}, 1, "List index out of bounds (3)"},
         {"random bytes", {u"show"_s, random}, {}, 1, "List index out of bounds"},
         {"add to random", {u"add"_s, random, u"cipher"_s}, "hi", 1, "List index out of"},
@@ -167,6 +174,7 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
         EXPECT_FALSE(run.err.contains("\xE2\x80\xAE")) << call.name;
         EXPECT_TRUE(run.out.isEmpty()) << call.name;
     }
+    EXPECT_EQ(QFileInfo(huge).size(), MaxPuzzleFileSize + 1); // the refused add left it alone
 }
 
 TEST(CliErrors, standardStreamsThatFailAreFileErrorsNotSuccess)
