@@ -372,9 +372,11 @@ private Q_SLOTS:
         click(*form, "PrefGroup1Item1");
         click(*form, "PrefGroup2Item1");
         click(*form, "PrefGroup3Item1");
-        child<QLineEdit>(*form, "QuoToolEd")->setText(QStringLiteral("quotebook"));
+        const QString tool = QStringLiteral("/opt/") + QString(400, u'q'); // longer than the limit below
+        child<QLineEdit>(*form, "QuoToolEd")->setText(tool);
         {
-            const FileSizeLimit limit(40); // room for the three options (11 bytes each), not for the tool
+            // Room for the store's lock file (some 100 bytes) and the three options (11 bytes each), not the tool.
+            const FileSizeLimit limit(256);
             click(*form, "SaveBtn");
         }
         QCOMPARE(m_ui.dialogs.texts(QStringLiteral("error")),
@@ -388,7 +390,7 @@ private Q_SLOTS:
         QCOMPARE(stored(*m_store), (QMap<QString, QVariant>{{Setting::PrefRad1, 1},
                                                             {Setting::PrefRad2, 1},
                                                             {Setting::PrefRad3, 1},
-                                                            {Setting::QuoteTool, QStringLiteral("quotebook")},
+                                                            {Setting::QuoteTool, tool},
                                                             {Setting::PTWinColor, QStringLiteral("clWhite")}}));
     }
 
