@@ -47,6 +47,21 @@ bool isSameFile(const QString& source, const QString& destination)
     return std::filesystem::equivalent(fsPath(source), fsPath(destination), error) && !error;
 }
 
+// Writes all of data. A write that stops short (a full disk takes what still fits) is followed by one for the rest,
+// which fails with the reason that the report needs.
+bool writeAll(QSaveFile& out, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const qint64 written = out.write(data, size);
+        if (written <= 0) {
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
 // Reads until the end (not by the reported size, which some files do not know) and writes every chunk.
 void copyBytes(QFile& in, QSaveFile& out, const QString& destination)
 {
@@ -61,7 +76,7 @@ void copyBytes(QFile& in, QSaveFile& out, const QString& destination)
             out.cancelWriting();
             failOpen(in.fileName(), reason);
         }
-        if (out.write(buffer.constData(), count) != count) {
+        if (!writeAll(out, buffer.constData(), count)) {
             const QString reason = out.errorString();
             out.cancelWriting();
             failCreate(destination, reason);

@@ -89,12 +89,24 @@ TEST(EncryptPlayfair, splitsDoubledXWithJAndNeverLoops)
     EXPECT_EQ(DecryptPlayfair(cipher, ""), "XJXJ");
 }
 
+TEST(EncryptPlayfair, aKeywordLeadsTheSquare)
+{
+    // Worked by hand on the square PLAYF / IREXM / BCDGH / JKNOS / TUVWZ: HI, TH, EG, OL, DX are rectangles,
+    // DE shares a column, FP a row (F wraps to P) and ZS a column (Z wraps to F).
+    EXPECT_EQ(PlayfairSquareOf("PLAYFAIR EXAMPLE"), "PLAYFIREXMBCDGHJKNOSTUVWZ");
+    bool useEdited = false;
+    EXPECT_EQ(EncryptPlayfair("Hide the gold", "PLAYFAIR EXAMPLE", useEdited), "BMNDZBXDKYGE");
+    EXPECT_EQ(EncryptPlayfair("fp zs", "PLAYFAIR EXAMPLE", useEdited), "PLFZ");
+}
+
 TEST(EncryptPlayfair, anAcceptedSquareIsUsedAsItStands)
 {
     const std::string square = "ZYXWVUTSRPONMLKJIHGFEDCBA";
     bool useEdited = true;
+    // ZYXWV / UTSRP / ONMLK / JIHGF / EDCBA, worked by hand: ME, ET, AT rectangles, NO and ON one row.
     const std::string cipher = EncryptPlayfair("Meet me at noon", square, useEdited);
-    EXPECT_EQ(cipher.find('Q'), std::string::npos);
+    EXPECT_EQ(cipher, "OCDUOCDPMNNM");
+    EXPECT_FALSE(useEdited);
     EXPECT_EQ(DecryptPlayfair(cipher, square), PreparePlayfairText("Meet me at noon"));
     bool flag = false;
     EXPECT_EQ(EncryptPlayfair("quick", "", flag), EncryptPlayfair("kuick", "", flag));

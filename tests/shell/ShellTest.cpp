@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSoundEffect>
 #include <QTest>
 #include <QTimer>
 
@@ -190,12 +191,26 @@ void ShellTest::soundsAreShortMonoEightBitWaves()
     QVERIFY(qAbs(wave.dataBytes / 11025.0 - seconds) < 0.01);
 }
 
+// Without a device the sounds still load from the resources and play: no error shows, and starting one sound stops
+// the other.
 void ShellTest::soundsPlayWithoutAnAudioDevice()
 {
     TSoundFX sounds;
+    const QList<QSoundEffect*> effects = sounds.findChildren<QSoundEffect*>();
+    QCOMPARE(effects.size(), 2);
+    QSoundEffect* question =
+        effects[0]->source().path().endsWith(QStringLiteral("WAVE_1.wav")) ? effects[0] : effects[1];
+    QSoundEffect* error = question == effects[0] ? effects[1] : effects[0];
+    QCOMPARE(question->source(), QUrl(QStringLiteral("qrc") + TSoundFX::questionSoundResource()));
+    QCOMPARE(error->source(), QUrl(QStringLiteral("qrc") + TSoundFX::errorSoundResource()));
     sounds.playQuestion();
+    QVERIFY(question->isPlaying());
+    QTRY_COMPARE(question->status(), QSoundEffect::Ready);
     sounds.playError();
-    QTest::qWait(20);
+    QVERIFY(!question->isPlaying());
+    QVERIFY(error->isPlaying());
+    QTRY_COMPARE(error->status(), QSoundEffect::Ready);
+    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 void ShellTest::errorsThatEscapeACommandReachTheStopBox()

@@ -14,6 +14,7 @@
 #include "AcnPrefSwatch.h"
 #include "AcnPrefUnit.h"
 #include "AcnPrefValues.h"
+#include "FileSizeLimit.h"
 #include "QtColor.h"
 #include "ScriptedUi.h"
 #include "SettingNames.h"
@@ -136,11 +137,12 @@ private Q_SLOTS:
         m_store->WriteSetting(Setting::PrefRad1, 1);
         m_store->WriteSetting(Setting::QuoteTool, QStringLiteral("/usr/bin/quotes"));
         m_store->WriteSetting(Setting::PTFontName, QStringLiteral("Courier"));
+        const auto before = stored(*m_store);
         auto form = open();
         click(*form, "DefaultsBtn");
         QVERIFY(child<QRadioButton>(*form, "PrefGroup3Item0")->isChecked());
         QCOMPARE(sample(*form)->palette().color(QPalette::Base), QColor(Qt::white));
-        QVERIFY(stored(*m_store).contains(Setting::PrefRad1)); // nothing stored before Save
+        QCOMPARE(stored(*m_store), before); // nothing stored before Save
         click(*form, "SaveBtn");
         const auto values = stored(*m_store);
         QCOMPARE(values.value(Setting::PTWinColor), QVariant(QStringLiteral("clWhite")));
@@ -358,6 +360,38 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("Failed to set data for 'PrefRad3'")});
         QCOMPARE(form->result(), 0);
         QVERIFY(m_holder.PrefsChanged);
+    }
+
+    // The store takes the values one by one; when it fills up part-way, Save says which value failed and stays
+    // open: the store holds the values before that one, no value shows as stored that never reached the file, and
+    // the raised flag lets the main window apply what did. A second Save completes the store.
+    void aStoreFullPartWayThroughSaveIsReportedAndASecondSaveCompletesIt()
+    {
+        auto form = open();
+        click(*form, "DefaultsBtn"); // a white background
+        click(*form, "PrefGroup1Item1");
+        click(*form, "PrefGroup2Item1");
+        click(*form, "PrefGroup3Item1");
+        const QString tool = QStringLiteral("/opt/") + QString(400, u'q'); // longer than the limit below
+        child<QLineEdit>(*form, "QuoToolEd")->setText(tool);
+        {
+            // Room for the store's lock file (some 100 bytes) and the three options (11 bytes each), not the tool.
+            const FileSizeLimit limit(256);
+            click(*form, "SaveBtn");
+        }
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("error")),
+                 QStringList{QStringLiteral("Failed to set data for 'QuoteTool'")});
+        QCOMPARE(form->result(), 0);
+        QVERIFY(m_holder.PrefsChanged);
+        QCOMPARE(stored(*m_store),
+                 (QMap<QString, QVariant>{{Setting::PrefRad1, 1}, {Setting::PrefRad2, 1}, {Setting::PrefRad3, 1}}));
+        click(*form, "SaveBtn");
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QCOMPARE(stored(*m_store), (QMap<QString, QVariant>{{Setting::PrefRad1, 1},
+                                                            {Setting::PrefRad2, 1},
+                                                            {Setting::PrefRad3, 1},
+                                                            {Setting::QuoteTool, tool},
+                                                            {Setting::PTWinColor, QStringLiteral("clWhite")}}));
     }
 
     void theMainWindowReadsBackTheSavedLook()
