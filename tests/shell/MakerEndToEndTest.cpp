@@ -297,8 +297,18 @@ void MakerEndToEndTest::distributionIntoAFolderOfPuzzlesReplacesOnlyAfterTheQues
     question = activeWindow();
     keys({QStringLiteral("Return")});                              // Yes: replace riddle.acnx
     QVERIFY(awaitOtherActiveWindow({question, dialog, m_window})); // "Package saved", after the copies
-    keys({QStringLiteral("alt+n")}); // do not open the folder; the distribution dialog closes
-    QTRY_COMPARE_WITH_TIMEOUT(activeWindow(), m_window, 15000);
+    // No: do not open the folder; the distribution dialog closes. A busy window manager may hand the box its
+    // keyboard focus late and lose the key, so it is sent again while that box still has the focus.
+    const QByteArray saved = activeWindow();
+    for (int attempt = 0; attempt < 4 && activeWindow() != m_window; ++attempt) {
+        if (activeWindow() == saved) {
+            keys({QStringLiteral("alt+n")});
+        }
+        if (QTest::qWaitFor([&] { return activeWindow() == m_window; }, 5000)) {
+            break;
+        }
+    }
+    QCOMPARE(activeWindow(), m_window);
     QCOMPARE(bytesOf(folder + QStringLiteral("/riddle.acnx")), bytesOf(source));
     QCOMPARE(bytesOf(folder + QStringLiteral("/keep.acnx")), authorsOther);
     QCOMPARE(bytesOf(folder + QStringLiteral("/tessarin5game")),
