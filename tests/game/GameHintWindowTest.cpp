@@ -1,0 +1,162 @@
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Acn5GameMainUnit.h"
+#include "EncodeCipher.h"
+#include "EncodeRailfence.h"
+#include "EncodeVigenere.h"
+#include "GameHints.h"
+#include "KindRatings.h"
+#include "PuzzleFile.h"
+#include "PuzzlePaint.h"
+#include "Random.h"
+#include "ScriptedUi.h"
+#include "SolvingCommands.h"
+
+namespace {
+
+const std::string Quote = "I AM NOT YOUNG ENOUGH TO KNOW EVERYTHING, SO I ASK THE OLD WHO KNOW A LOT OF IT.";
+
+// A solver that reads every text at once as itself.
+RatingEngine InstantEngine()
+{
+    return {[](SolveKind, std::string_view ciphertext, const SolveOptions&) {
+                SolveResult result;
+                result.best.plaintext = std::string(ciphertext);
+                result.confidence = 0.9;
+                return result;
+            },
+            [](std::string_view) { return 0.0; }};
+}
+
+} // namespace
+
+class GameHintWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedUi m_ui;
+    std::unique_ptr<TAcn5GameMainForm> m_window;
+    QString m_path;
+
+    QAction* action(const char* name) { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QLabel* label(const char* name) { return m_window->findChild<QLabel*>(QString::fromLatin1(name)); }
+    void open()
+    {
+        m_ui.dialogs.fileAnswers.push_back(m_path);
+        action("OpenPuzzle1")->trigger();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        // A substitution, a rail fence and a Vigenere; no Playfair, no Quagmire.
+        PuzzleLines lines = PuzzleTemplate();
+        Random rng(2);
+        lines[6] = Quote;
+        lines[12] = "QWERTYUIOPASDFGHJKLZXCVBNM";
+        lines[9] = lines[45] = SubstituteLetters(Quote, lines[12]);
+        lines[18] = lines[48] = EncryptRailfence(Quote, 3, rng);
+        lines[42] = "LEMON";
+        lines[39] = lines[57] = EncryptVigenere(Quote, "LEMON");
+        m_path = m_dir.filePath(QStringLiteral("hints.acnx"));
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(JoinPuzzleLines(lines)));
+        file.close();
+        m_ui = {};
+        m_window = std::make_unique<TAcn5GameMainForm>(m_ui.services());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window->puzzle().GameChanged = false;
+        m_window.reset();
+    }
+
+    void hintShowsUnderTheBoardMarksItsCellsAndTheSecondPressFillsThem()
+    {
+        open();
+        QVERIFY(!label("HintLine")->isVisible());
+        QCOMPARE(label("HintsPanel")->text(), QStringLiteral("Hints used: 0"));
+        QTest::keyClick(m_window->board(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(label("HintLine")->isVisible());
+        QVERIFY2(label("HintLine")->text().startsWith(QStringLiteral("Hint: The one-letter word ")),
+                 qPrintable(label("HintLine")->text()));
+        QCOMPARE(label("HintsPanel")->text(), QStringLiteral("Hints used: 1"));
+        const std::vector<std::size_t> marked = HintPositions(m_window->puzzle());
+        QVERIFY(!marked.empty());
+        const QRect cell = m_window->board()->cellRect(marked.front());
+        QCOMPARE(m_window->board()->grab().toImage().pixelColor(cell.left() + 5, cell.bottom() - 5),
+                 QColor(255, 226, 170));
+        // Selecting a cell leaves the hint on show; only a change of the board ends it.
+        m_window->puzzle().SelectedCell = marked.back();
+        m_window->board()->refresh();
+        QVERIFY(label("HintLine")->isVisible());
+
+        const std::string before = m_window->puzzle().BoardText;
+        action("HintBtn")->trigger();
+        QVERIFY(m_window->puzzle().BoardText != before);
+        QVERIFY(!label("HintLine")->isVisible());
+        QCOMPARE(label("HintsPanel")->text(), QStringLiteral("Hints used: 1"));
+        action("UndoBtn")->trigger();
+        QCOMPARE(m_window->puzzle().BoardText, before);
+    }
+
+    void theCongratulationNamesTheHintsUsed()
+    {
+        open();
+        action("RailBtn")->trigger();
+        int presses = 0;
+        while (m_ui.dialogs.texts(QStringLiteral("information")).isEmpty() && presses < 200) {
+            action("HintBtn")->trigger();
+            ++presses;
+        }
+        QVERIFY(m_window->puzzle().KindSolved(CipherKind::Railfence));
+        const int used = m_window->puzzle().HintsUsed[static_cast<std::size_t>(CipherKind::Railfence)];
+        QCOMPARE(used, presses / 2); // each hint shown, then filled in
+        QCOMPARE(label("HintsPanel")->text(), QStringLiteral("Hints used: %1").arg(used));
+        QCOMPARE(m_ui.dialogs.texts(QStringLiteral("information")),
+                 QStringList{QStringLiteral("Congratulations! Cryptogram has been correctly deciphered.\n\n"
+                                            "You used %1 hints.")
+                                 .arg(used)});
+    }
+
+    void eachKindButtonShowsItsDifficultyOnceRated()
+    {
+        const RatingEngine engine = InstantEngine();
+        m_window->ratings()->useEngine(engine);
+        open();
+        QCOMPARE(action("CipherBtn")->toolTip(), QStringLiteral("Substitution\nDifficulty: being rated..."));
+        QTRY_VERIFY(!m_window->ratings()->isRating());
+        const PuzzleRating vigenere =
+            RateCryptogram(*RatedKind(m_window->puzzle(), CipherKind::Vigenere), engine, RatingOptions{});
+        QCOMPARE(action("VigenereBtn")->toolTip(),
+                 QStringLiteral("Vigenere\nDifficulty: %1 (%2 of 100)")
+                     .arg(QString::fromStdString(std::string(DifficultyStepName(vigenere.step))))
+                     .arg(vigenere.number));
+        QVERIFY(action("RailBtn")->toolTip().startsWith(QStringLiteral("Rail fence\nDifficulty: ")));
+        QCOMPARE(action("PlayfairBtn")->toolTip(), QStringLiteral("Playfair"));
+    }
+
+    void aMissingLanguageModelIsNamedInTheTooltip()
+    {
+        m_window->ratings()->useModelFile(m_dir.filePath(QStringLiteral("tessarin5-english.model")).toStdString());
+        open();
+        QVERIFY(!m_window->ratings()->isRating());
+        QCOMPARE(action("CipherBtn")->toolTip(),
+                 QStringLiteral("Substitution\nDifficulty unknown: the solver's language model "
+                                "tessarin5-english.model is missing"));
+        QCOMPARE(action("QuagmireBtn")->toolTip(), QStringLiteral("Quagmire"));
+    }
+};
+
+QTEST_MAIN(GameHintWindowTest)
+#include "GameHintWindowTest.moc"
