@@ -307,6 +307,9 @@ void TAcn5GameMainForm::buildCentre()
     m_hintLine->setObjectName(QStringLiteral("HintLine"));
     m_hintLine->setWordWrap(true);
     m_hintLine->setMargin(4);
+    QFont hintFont = m_hintLine->font();
+    hintFont.setPointSize(10);
+    m_hintLine->setFont(hintFont);
     m_hintLine->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_hintLine->setStyleSheet(
         QStringLiteral("QLabel#HintLine { background: #fff3dc; color: #000; border: 1px solid #e08a00; }"));
