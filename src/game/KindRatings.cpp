@@ -80,6 +80,7 @@ void KindRatings::cancel()
     }
     m_queue.clear();
     m_running = CipherKind::None;
+    Q_EMIT changed();
 }
 
 bool KindRatings::isRating() const

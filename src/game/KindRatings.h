@@ -35,7 +35,7 @@ public:
 
     /// Cancels the ratings under way and rates every kind the puzzle holds, in kind order.
     void rate(const GamePuzzle& puzzle);
-    /// Cancels the ratings under way; the kinds not rated yet stay unknown.
+    /// Cancels the ratings under way; the kinds not rated yet are left without a difficulty.
     void cancel();
     /// True while a kind is being rated.
     bool isRating() const;

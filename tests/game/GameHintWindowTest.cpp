@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
 
 #include "Acn5GameMainUnit.h"
 #include "EncodeCipher.h"
@@ -144,6 +147,29 @@ private Q_SLOTS:
                      .arg(vigenere.number));
         QVERIFY(action("RailBtn")->toolTip().startsWith(QStringLiteral("Rail fence\nDifficulty: ")));
         QCOMPARE(action("PlayfairBtn")->toolTip(), QStringLiteral("Playfair"));
+    }
+
+    void theRatingsStopWhenAnotherPuzzleOpensAndWhenTheWindowCloses()
+    {
+        static std::atomic<int> stopped; // outlives a failed check, whose window still rates until cleanup
+        stopped = 0;
+        m_window->ratings()->useEngine({[](SolveKind, std::string_view, const SolveOptions& options) {
+                                            while (!options.cancel->load()) {
+                                                QThread::msleep(2);
+                                            }
+                                            ++stopped;
+                                            return SolveResult{};
+                                        },
+                                        [](std::string_view) { return 0.0; }});
+        open();
+        QVERIFY(m_window->ratings()->isRating());
+        open();
+        QTRY_COMPARE(stopped.load(), 1);
+        QVERIFY(m_window->ratings()->isRating());
+        QVERIFY(m_window->close());
+        QTRY_COMPARE(stopped.load(), 2);
+        QVERIFY(!m_window->ratings()->isRating());
+        QCOMPARE(action("CipherBtn")->toolTip(), QStringLiteral("Substitution"));
     }
 
     void aMissingLanguageModelIsNamedInTheTooltip()
