@@ -12,6 +12,7 @@
 
 #include "ABCPaint.h"
 #include "GameFile.h"
+#include "KindRatings.h"
 #include "PuzzlePaint.h"
 #include "RailUnit.h"
 #include "ToolUnit.h"
@@ -84,6 +85,7 @@ void TAcn5GameMainForm::afterOpen(const QString& path)
         a->setEnabled(true);
     }
     setWindowTitle(GameCaption(path));
+    m_ratings->rate(m_puzzle);
     const CipherKind first = m_puzzle.FirstPresentKind();
     if (first != CipherKind::None) {
         CryptoSelectClick(first);
@@ -159,6 +161,7 @@ void TAcn5GameMainForm::closeEvent(QCloseEvent* event)
         goOn = false; // a save that failed keeps the window open, so no work is lost
     }
     if (goOn) {
+        m_ratings->cancel();
         if (m_tool) {
             m_tool->close();
         }

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "ABCPaint.h"
+#include "KindRatings.h"
 #include "LetterCounts.h"
 #include "PuzzlePaint.h"
 #include "RailUnit.h"
@@ -84,6 +85,8 @@ TAcn5GameMainForm::TAcn5GameMainForm(UiServices services, QWidget* parent)
     buildMenus();
     buildCentre();
     buildStatusBar();
+    m_ratings = new KindRatings(this);
+    connect(m_ratings, &KindRatings::changed, this, &TAcn5GameMainForm::updateKindToolTips);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* s = screen()) {
         move(s->availableGeometry().center() - rect().center());
@@ -150,6 +153,11 @@ void TAcn5GameMainForm::buildToolBar()
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(m_redo, &QAction::triggered, this, &TAcn5GameMainForm::RedoBtnClick);
     addButton(m_redo);
+    m_hint = makeAction("HintBtn", QStringLiteral("H&int"), QStringLiteral("hint"));
+    m_hint->setToolTip(QStringLiteral("Hint: the next step, in words; press again to fill it in"));
+    m_hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(m_hint, &QAction::triggered, this, &TAcn5GameMainForm::HintBtnClick);
+    addButton(m_hint);
     m_letter = makeAction("LetterBtn", QStringLiteral("Reveal &Letter"), QStringLiteral("letter"));
     m_letter->setToolTip(QStringLiteral("Reveal letter"));
     m_letter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -194,7 +202,7 @@ void TAcn5GameMainForm::buildOptionsMenu()
 {
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("OptionsMenu"));
-    options->addActions({m_undo, m_redo, m_letter});
+    options->addActions({m_undo, m_redo, m_hint, m_letter});
     m_revealAll = makeAction("RevealPuzzle1", QStringLiteral("Reveal &Puzzle (hold F8)"));
     m_revealAll->setEnabled(false); // a reminder: F8 on the board shows the answer while it is held
     options->addAction(m_revealAll);
@@ -294,6 +302,19 @@ void TAcn5GameMainForm::buildCentre()
     layout->addWidget(panel1);
     layout->addWidget(panel2);
     layout->addWidget(m_scroller, 1);
+    // The hint on show, in words, under the board; hidden while there is none.
+    m_hintLine = new QLabel(centre);
+    m_hintLine->setObjectName(QStringLiteral("HintLine"));
+    m_hintLine->setWordWrap(true);
+    m_hintLine->setMargin(4);
+    QFont hintFont = m_hintLine->font();
+    hintFont.setPointSize(10);
+    m_hintLine->setFont(hintFont);
+    m_hintLine->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_hintLine->setStyleSheet(
+        QStringLiteral("QLabel#HintLine { background: #fff3dc; color: #000; border: 1px solid #e08a00; }"));
+    m_hintLine->hide();
+    layout->addWidget(m_hintLine);
     row->addLayout(layout, 1);
     row->addWidget(m_counts);
     setCentralWidget(centre);
@@ -324,6 +345,15 @@ void TAcn5GameMainForm::buildStatusBar()
         panel->setMaximumWidth(widths[i]);
         bar->addWidget(panel, i == 1 ? 1 : 0);
         m_panels[i] = panel;
+        if (i == 1) {
+            // The hints used on the kind on the board stand before the clock.
+            m_hintsPanel = new QLabel(bar);
+            m_hintsPanel->setObjectName(QStringLiteral("HintsPanel"));
+            m_hintsPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            m_hintsPanel->setAlignment(Qt::AlignCenter);
+            m_hintsPanel->setFixedWidth(100);
+            bar->addWidget(m_hintsPanel);
+        }
     }
     // FormCreate: a notice naming the program until the first keys are shown.
     m_panels[1]->setText(QStringLiteral("Tessarin 5 Game Edition by Dunmarrow: open a puzzle to begin"));
@@ -379,6 +409,13 @@ void TAcn5GameMainForm::setSaveAnimationTimes(int stepMs, int holdMs)
 void TAcn5GameMainForm::setStatus(int panel, const QString& text)
 {
     m_panels[panel]->setText(text);
+}
+
+void TAcn5GameMainForm::updateKindToolTips()
+{
+    for (int i = 0; i < CipherKindCount; ++i) {
+        m_kindActions[i]->setToolTip(m_ratings->toolTip(KindFromIndex(i), QString::fromLatin1(KindButtons[i].hint)));
+    }
 }
 
 bool TAcn5GameMainForm::guarded(const std::function<void()>& command)

@@ -11,6 +11,7 @@
 
 class ABCPaint;
 class BoardScroller;
+class KindRatings;
 class LetterCountPaint;
 class PuzzlePaint;
 class QAction;
@@ -43,6 +44,8 @@ public:
     TRailForm* railWindow() const;
     BoardScroller* scroller() const { return m_scroller; }
     LetterCountPaint* letterCounts() const { return m_counts; }
+    /// The difficulty of each kind for the kind buttons' tooltips; the program points it at its language model.
+    KindRatings* ratings() const { return m_ratings; }
 
     /// Opens a puzzle file as Open does after its dialog (steps 5 to 10); errors reach the error report.
     void openPuzzleFile(const QString& path);
@@ -90,7 +93,15 @@ private:
     /// Marks the kind buttons of solved kinds; with announce, a kind that became solved is congratulated.
     void updateSolvedKinds(bool announce);
     void stopClockForFinish();
+    /// Stops the clock and congratulates the solver, with the hints used on the kind.
+    void congratulate();
     void LetterBtnClick();
+    /// Hint: shows the next hint in the line under the board and marks its cells; pressed again, fills them in.
+    void HintBtnClick();
+    /// The hint line, the marked cells and the hint count follow the hint on show and the board.
+    void updateHintDisplay();
+    /// The kind buttons' tooltips follow the ratings.
+    void updateKindToolTips();
     void RevealBtnMouseDown();
     void RevealBtnMouseUp();
     void RestartPuzzle1Click();
@@ -118,6 +129,9 @@ private:
     bool m_solved[CipherKindCount] = {};
     ABCPaint* m_strip = nullptr;
     QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
+    QLabel* m_hintsPanel = nullptr;
+    QLabel* m_hintLine = nullptr;
+    KindRatings* m_ratings = nullptr;
     QProgressBar* m_progBar = nullptr;
     QTimer* m_timer1 = nullptr;
     QPointer<TToolForm> m_tool;
@@ -131,6 +145,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     QAction* m_letter = nullptr;
+    QAction* m_hint = nullptr;
     QAction* m_revealAll = nullptr;
     QAction* m_countsAction = nullptr;
     QAction* m_restart = nullptr;

@@ -1,4 +1,4 @@
-// The main window's solving commands: Undo, the reveals, Restart, Score, the keys, the clock, tools and help.
+// The main window's solving commands: Undo, hints, the reveals, Restart, Score, the keys, the clock, tools and help.
 #include "Acn5GameMainUnit.h"
 
 #include <QAction>
@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "ABCPaint.h"
+#include "GameHints.h"
 #include "GameTexts.h"
 #include "HelpUnit.h"
 #include "LetterCounts.h"
@@ -20,7 +21,6 @@
 namespace {
 const QString HideKeysCaption = QStringLiteral("&Hide Keys...");
 const QString ShowKeysCaption = QStringLiteral("S&how Keys...");
-const QString CongratulationText = QStringLiteral("Congratulations! Cryptogram has been correctly deciphered.");
 
 QIcon KindPicture(const QString& name)
 {
@@ -50,6 +50,29 @@ void TAcn5GameMainForm::repaintBoth()
     m_board->refresh();
     m_strip->update();
     m_counts->update();
+    updateHintDisplay();
+}
+
+void TAcn5GameMainForm::updateHintDisplay()
+{
+    const SolveHint* hint = ShownHint(m_puzzle);
+    m_hintLine->setText(hint != nullptr ? QString::fromStdString(HintLineText(*hint)) : QString());
+    m_hintLine->setVisible(hint != nullptr);
+    m_hintsPanel->setText(QString::fromStdString(HintCountText(m_puzzle)));
+}
+
+void TAcn5GameMainForm::HintBtnClick()
+{
+    const HintPress press = PressHint(m_puzzle);
+    if (press == HintPress::Nothing) {
+        return;
+    }
+    boardChanged();
+    const std::vector<std::size_t> marked = HintPositions(m_puzzle);
+    if (!marked.empty()) {
+        const QRect first = m_board->cellRect(marked.front());
+        m_scroller->ensureVisible(first.center().x(), first.center().y(), first.width(), first.height());
+    }
 }
 
 void TAcn5GameMainForm::boardChanged()
@@ -73,9 +96,15 @@ void TAcn5GameMainForm::updateSolvedKinds(bool announce)
         m_solved[i] = solved;
     }
     if (announce && finished) {
-        stopClockForFinish();
-        m_services.dialogs->showInformation(this, CongratulationText);
+        congratulate();
     }
+}
+
+void TAcn5GameMainForm::congratulate()
+{
+    stopClockForFinish();
+    const int hints = m_puzzle.HintsUsed[static_cast<std::size_t>(m_puzzle.GameKind)];
+    m_services.dialogs->showInformation(this, QString::fromStdString(CongratulationText(hints)));
 }
 
 void TAcn5GameMainForm::stopClockForFinish()
@@ -138,8 +167,7 @@ void TAcn5GameMainForm::ScorePuzzle1Click()
     if (wrong.empty()) {
         m_board->refresh();
         if (m_puzzle.KindSolved(m_puzzle.GameKind)) {
-            stopClockForFinish();
-            m_services.dialogs->showInformation(this, CongratulationText);
+            congratulate();
         }
         return;
     }

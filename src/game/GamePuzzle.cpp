@@ -44,6 +44,8 @@ void GamePuzzle::TakeValues(const GameFileValues& values, const CipherLines& cip
     Ciphertexts = ciphertexts;
     GameChanged = false;
     Histories = {};
+    Hint.reset();
+    HintsUsed = {};
 }
 
 std::string_view GamePuzzle::CiphertextOf(CipherKind kind) const

@@ -9,6 +9,7 @@
 #include "BoardModel.h"
 #include "PuzzleDocument.h"
 #include "PuzzleFile.h"
+#include "SolveHints.h"
 
 /// The board has 23 cells to a row.
 inline constexpr int BoardColumns = 23;
@@ -46,6 +47,14 @@ struct BoardHistory
     std::vector<std::string> redo;
 };
 
+/// A hint as it was given: for the board of a kind as it stood then (GameHints.h).
+struct GivenHint
+{
+    CipherKind kind = CipherKind::None;
+    std::string board;
+    SolveHint hint;
+};
+
 /// The game's one puzzle: the values it reads from the puzzle file, the kind on the board, the board's working
 /// text and its model. Texts are Windows-1252 bytes; FileName is a UTF-8 path.
 /// The values come from the file module's GameFileValues (CRADIOS among them is read but never used).
@@ -66,6 +75,11 @@ struct GamePuzzle : GameFileValues
     bool GameChanged = false;
     /// One history per kind, in kind order; loading clears them.
     std::array<BoardHistory, CipherKindCount> Histories;
+    /// The latest hint asked for; it is on show while its kind and board stand unchanged.
+    std::optional<GivenHint> Hint;
+    /// The hints shown on each kind, in kind order, since the puzzle was opened. The puzzle file has no place for
+    /// them: loading (a reopen too) starts them at 0, and saving keeps them for the rest of the session.
+    std::array<int, CipherKindCount> HintsUsed{};
 
     /// A puzzle is open once a file was loaded and FileName set.
     bool IsOpen() const { return !FileName.empty(); }
@@ -74,8 +88,8 @@ struct GamePuzzle : GameFileValues
     std::string* SolutionValue(CipherKind kind);
     const std::string* SolutionValue(CipherKind kind) const;
 
-    /// Replaces every value with those read from a file, clears GameChanged and the histories. Kind, board,
-    /// selection and FileName stay: the caller sets them.
+    /// Replaces every value with those read from a file, clears GameChanged, the histories, the hint and the hints
+    /// used. Kind, board, selection and FileName stay: the caller sets them.
     void TakeValues(const GameFileValues& values, const CipherLines& ciphertexts = {});
 
     /// The ciphertext the cells of kind were made from: the kind's ciphertext line, or its solution value where

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "BoardGeometry.h"
+#include "GameHints.h"
 #include "QtCodePage.h"
 #include "SolvingCommands.h"
 
@@ -21,6 +22,8 @@ const QColor RevealLetters(192, 192, 192);
 const QColor SolvedLetters(0, 60, 200);
 const QColor ConflictLetters(200, 0, 0);
 const QColor MarkColour(255, 0, 0);
+const QColor HintShade(255, 226, 170);
+const QColor HintEdge(224, 120, 0);
 
 // Every code page byte as the character it shows, made once.
 const std::array<QString, 256>& Glyphs()
@@ -183,6 +186,12 @@ void PuzzlePaint::paintCells(QPainter& painter, const std::string& text, int siz
             group[i] = i <= text.size();
         }
     }
+    std::vector<bool> hinted(text.size() + 1, false);
+    if (!m_revealing) {
+        for (std::size_t i : HintPositions(m_puzzle)) {
+            hinted[i] = i <= text.size();
+        }
+    }
     const LetterMarks marks = MarkLetters(m_puzzle);
     const BoardLayout& l = layout();
     const int firstRow = area.top() / qMax(1, size) - 1;
@@ -205,10 +214,18 @@ void PuzzlePaint::paintCells(QPainter& painter, const std::string& text, int siz
             fill = ConflictFill;
         } else if (group[p]) {
             fill = GroupFill;
+        } else if (hinted[p]) {
+            fill = HintShade;
         }
         painter.setPen(border);
         painter.setBrush(fill);
         painter.drawRect(r.left, r.top, r.size, r.size);
+        if (hinted[p]) {
+            // The cells a hint is about keep an orange frame also while selected or shaded.
+            painter.setPen(QPen(HintEdge, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(r.left + 2, r.top + 2, r.size - 4, r.size - 4);
+        }
         if (c == ' ') {
             continue;
         }

@@ -10,7 +10,8 @@
 
 /// The board: BoardText drawn as square cells, 23 to a row with words kept whole, and the solver's selection with
 /// mouse and keyboard. Filled cells, the selection's group and conflicting letters are drawn apart from the cipher
-/// letters. Score marks are drawn over the cells until the board next changes or is resized.
+/// letters; the cells of the hint on show are shaded orange and framed. Score marks are drawn over the cells until the
+/// board next changes or is resized.
 class PuzzlePaint : public QWidget
 {
     Q_OBJECT

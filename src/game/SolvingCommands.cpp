@@ -27,21 +27,6 @@ void SelectPosition(GamePuzzle& puzzle, std::size_t p)
     puzzle.GameChanged = true;
 }
 
-// One step: the board becomes board; the board before it goes onto the history and what was undone is dropped.
-bool ApplyStep(GamePuzzle& puzzle, std::string board)
-{
-    if (board == puzzle.BoardText) {
-        return false;
-    }
-    if (BoardHistory* history = puzzle.History()) {
-        history->undo.push_back(std::move(puzzle.BoardText));
-        history->redo.clear();
-    }
-    puzzle.BoardText = std::move(board);
-    puzzle.GameChanged = true;
-    return true;
-}
-
 // Writes letter, or each cell's own character given by of(p), into the cells of the selection's group.
 template <class LetterOf> bool WriteSelectionGroup(GamePuzzle& puzzle, LetterOf of)
 {
@@ -154,6 +139,20 @@ std::string RailCipherLetters(const GamePuzzle& puzzle)
 }
 
 } // namespace
+
+bool ApplyStep(GamePuzzle& puzzle, std::string board)
+{
+    if (board == puzzle.BoardText) {
+        return false;
+    }
+    if (BoardHistory* history = puzzle.History()) {
+        history->undo.push_back(std::move(puzzle.BoardText));
+        history->redo.clear();
+    }
+    puzzle.BoardText = std::move(board);
+    puzzle.GameChanged = true;
+    return true;
+}
 
 bool ClickCell(GamePuzzle& puzzle, std::optional<std::size_t> p)
 {

@@ -14,6 +14,10 @@
 // kind's history (Undo, Redo) and sets GameChanged. Each function stays inside BoardText, whatever lengths a file
 // gave its values.
 
+/// One step: the board becomes board (of the same length); the board before it goes onto the kind's history, what
+/// was undone is dropped and GameChanged is set. Returns false, and changes nothing, when board is the board already.
+bool ApplyStep(GamePuzzle& puzzle, std::string board);
+
 /// A board click on position p (nothing: a click beside the text). The cell becomes the selection when it is a
 /// puzzle cell; otherwise the selection is cleared. The picked letter is cleared; GameChanged is set when a cell
 /// is now selected. Returns false when there is no kind on the board.

@@ -2,6 +2,8 @@
 #include <QCommandLineParser>
 
 #include "Acn5GameMainUnit.h"
+#include "KindRatings.h"
+#include "LanguageModel.h"
 #include "QtUiServices.h"
 
 int main(int argc, char* argv[])
@@ -21,6 +23,8 @@ int main(int argc, char* argv[])
     QtClipboard clipboard;
     SilentSounds sounds;
     TAcn5GameMainForm window({&dialogs, &shell, &clipboard, &sounds});
+    // The kinds' difficulty comes from the solver and the language model installed beside the program.
+    window.ratings()->useModelFile(LanguageModel::FileBeside(QCoreApplication::applicationDirPath().toStdString()));
     window.show();
     return QApplication::exec();
 }
