@@ -46,7 +46,7 @@ QString ratedReport(const PuzzleRating& rating)
                        .arg(stepOf(rating))
                        .arg(rating.number);
     for (const RatingReason& reason : rating.reasons) {
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\" style=\"padding-left: 16px\">%2</td></tr>")
                     .arg(escaped(reason.text),
                          reason.points > 0 ? QStringLiteral("+%1").arg(reason.points) : QString::number(reason.points));
     }
