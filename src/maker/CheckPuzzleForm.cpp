@@ -136,7 +136,7 @@ TCheckPuzzleForm::TCheckPuzzleForm(QWidget* parent) : QDialog(parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(520, 560);
+    resize(520, 500);
 }
 
 void TCheckPuzzleForm::showReport(const CheckView& view)
