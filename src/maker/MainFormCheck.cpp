@@ -3,6 +3,8 @@
 // window with the whole report.
 #include "Acn5MainForm.h"
 
+#include <thread>
+
 #include <QAction>
 #include <QFile>
 #include <QHBoxLayout>
@@ -38,6 +40,11 @@ void TAcn5MainForm::buildCheckPanel()
 {
     m_checks = new PuzzleChecks(this);
     m_checks->setObjectName(QStringLiteral("PuzzleChecks"));
+    // The solver leaves one core to the window, so that typing and menus stay quick while it works.
+    RatingOptions options;
+    const unsigned cores = std::thread::hardware_concurrency();
+    options.threads = cores > 1 ? cores - 1 : 1;
+    m_checks->setOptions(options);
     connect(m_checks, &PuzzleChecks::changed, this, &TAcn5MainForm::showCheck);
     // The status bar follows the selected tab, whichever way it is selected.
     connect(TabSet1, &QTabBar::currentChanged, this, &TAcn5MainForm::refreshChecks);
