@@ -79,8 +79,7 @@ QString CheckStatusText(const CheckView& view)
     case PuzzleChecks::Status::Rated:
         return QStringLiteral("Difficulty: %1 %2").arg(stepOf(*view.rating)).arg(view.rating->number);
     case PuzzleChecks::Status::NoModel:
-        return QStringLiteral("No check: %1 unreadable")
-            .arg(QString::fromStdString(LanguageModel::FileBeside({}).filename().string()));
+        return QStringLiteral("No %1").arg(QString::fromStdString(LanguageModel::FileBeside({}).filename().string()));
     case PuzzleChecks::Status::None:
         break;
     }

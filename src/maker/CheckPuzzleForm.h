@@ -16,7 +16,7 @@ struct CheckView
     QString modelError;                   ///< set when status is NoModel
 };
 
-/// The short text of the status bar: "Checking...", "Difficulty: Hard 47", or why nothing can be checked.
+/// The short text of the status bar: "Checking...", "Difficulty: Hard 47", or "No tessarin5-english.model".
 QString CheckStatusText(const CheckView& view);
 /// The tool tip of the warning sign: each warning on a line of its own (empty without warnings).
 QString CheckWarningsTip(const CheckView& view);
