@@ -22,7 +22,6 @@
 #include "Normalize.h"
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
-#include "PuzzleChecks.h"
 #include "PuzzleFileIO.h"
 #include "PuzzleRating.h"
 #include "Random.h"
@@ -445,6 +444,19 @@ CliResult solveCommand(const CliOptions& options, std::string_view input)
     return {CliExit::Success, out, {}};
 }
 
+RatedCryptogram ratedCryptogram(const PuzzleDocument& doc, CipherKind kind)
+{
+    return {static_cast<SolveKind>(kind),
+            doc.Ciphertext(kind),
+            doc.PLAIN,
+            doc.CIPHKEY,
+            doc.PLAYKEY,
+            doc.QUAGKEY,
+            doc.QUAGCKEY,
+            doc.QUAGINDI,
+            doc.VIGENKEY};
+}
+
 std::string ratingJson(std::string_view kindName, const PuzzleRating& rating)
 {
     std::string out = "{\"kind\": ";
@@ -499,7 +511,7 @@ CliResult rateCommand(const CliOptions& options)
     CliResult result;
     for (CipherKind kind : kinds) {
         const PuzzleRating rating =
-            RateCryptogram(RatedCryptogramOf(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
+            RateCryptogram(ratedCryptogram(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
         result.out += ratingJson(KindNames[static_cast<std::size_t>(kind)], rating);
     }
     return result;
