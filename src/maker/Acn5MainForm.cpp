@@ -260,6 +260,7 @@ void TAcn5MainForm::buildStatusBar()
         bar->addWidget(panel, i + 1 == m_panels.size() ? 1 : 0);
         m_panels[i] = panel;
     }
+    buildCheckPanel();
 }
 
 void TAcn5MainForm::updateStatusPanel5()

@@ -12,6 +12,9 @@
 #include "UiServices.h"
 
 class AcnProcs;
+class PuzzleChecks;
+struct RatingEngine;
+class TCheckPuzzleForm;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -34,7 +37,8 @@ class TMakerHelpForm;
 /// Its commands are split by group: layout and actions (Acn5MainForm.cpp, MainFormActions.cpp), encryption
 /// (MainFormEncrypt.cpp), view and clipboard (MainFormView.cpp), normalization and Patristocrat
 /// (MainFormNormalize.cpp), file commands and the recent list (MainFormFiles.cpp), start-up and shut-down
-/// (MainFormStartup.cpp), and the commands that open other windows or programs (MainFormCommands.cpp).
+/// (MainFormStartup.cpp), the commands that open other windows or programs (MainFormCommands.cpp), and the
+/// background check of the cryptograms with Check Puzzle (MainFormCheck.cpp).
 class TAcn5MainForm : public QMainWindow
 {
     Q_OBJECT
@@ -67,6 +71,8 @@ public:
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     /// Replaces the waits of the progress animation (tests record them instead of waiting).
     void setPauseFunction(std::function<void(int)> pause) { m_pause = std::move(pause); }
+    /// Replaces the solver and language model of the background checks (engine must outlive the window).
+    void setRatingEngine(const RatingEngine* engine);
     /// Replaces the system's printer dialog of Printer Setup.
     void setPrinterSetup(std::function<void(QWidget*)> setup) { m_printerSetup = std::move(setup); }
 
@@ -145,6 +151,14 @@ private:
     void AddHistoryEntry(const QString& path);
     void showLoadedPuzzle();
 
+    // The background check of the cryptograms and Check Puzzle (MainFormCheck.cpp).
+    void buildCheckPanel();
+    /// Brings the checks in line with the puzzle after a command: a changed cryptogram is checked again.
+    void refreshChecks();
+    /// Shows the selected kind's check in the status bar and in the Check Puzzle window.
+    void showCheck();
+    void CheckPuzzleActExecute();
+
     // Start-up and shut-down (MainFormStartup.cpp).
     void FormCreate();
     void selectFirstTab();
@@ -181,6 +195,8 @@ private:
     std::function<void(int)> m_pause;
     std::function<void(QWidget*)> m_printerSetup;
     QPointer<TMakerHelpForm> m_help;
+    PuzzleChecks* m_checks = nullptr;
+    QPointer<TCheckPuzzleForm> m_checkForm;
     int m_historyCount = 0;
     bool m_programTabChange = false;
     /// Set once the puzzle was loaded from or saved to FileName; a puzzle without one is named at its first save.
@@ -206,6 +222,9 @@ private:
     QWidget* UpDown1 = nullptr;
     QCheckBox* DittoChk = nullptr;
     QProgressBar* ProgBar = nullptr;
+    QProgressBar* CheckBusy = nullptr;
+    QToolButton* CheckBtn = nullptr;
+    QToolButton* CheckWarnBtn = nullptr;
     QToolBar* ToolBar1 = nullptr;
     std::array<QLabel*, 7> m_panels{};
 
@@ -238,6 +257,7 @@ private:
     QAction* KeyTableAct = nullptr;
     QAction* VigTableAct = nullptr;
     QAction* LaunchGameAct = nullptr;
+    QAction* CheckPuzzleAct = nullptr;
     QAction* ContentsAct = nullptr;
     QAction* KeywordAct = nullptr;
     QAction* AboutAct = nullptr;

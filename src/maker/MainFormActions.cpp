@@ -39,6 +39,7 @@ void TAcn5MainForm::runGuarded(const std::function<void()>& command)
         ReportError(m_ui, this, QString::fromUtf8(e.what()));
     }
     updateModifiedMark();
+    refreshChecks();
 }
 
 void TAcn5MainForm::buildActions()
@@ -144,6 +145,9 @@ void TAcn5MainForm::buildToolActions()
                             &TAcn5MainForm::KeyTableActExecute);
     VigTableAct = addAction(QStringLiteral("VigTableAct"), QStringLiteral("&Vigenere Table..."), tools,
                             &TAcn5MainForm::VigTableActExecute);
+    CheckPuzzleAct = addAction(QStringLiteral("CheckPuzzleAct"), QStringLiteral("C&heck Puzzle..."), tools,
+                               &TAcn5MainForm::CheckPuzzleActExecute);
+    CheckPuzzleAct->setShortcut(QKeySequence(Qt::Key_F7));
     LaunchGameAct = addAction(QStringLiteral("LaunchGameAct"), QStringLiteral("&Game Edition..."), tools,
                               &TAcn5MainForm::LaunchGameEdition);
     LaunchGameAct->setIcon(MakerIcon(QStringLiteral("game")));
@@ -209,6 +213,8 @@ void TAcn5MainForm::buildMenus()
     tools->addAction(QuoteAct);
     tools->addSeparator();
     tools->addActions({CipherAlphaAct, PlaySqAct, KeyTableAct, VigTableAct});
+    tools->addSeparator();
+    tools->addAction(CheckPuzzleAct);
     tools->addSeparator();
     tools->addAction(LaunchGameAct);
 

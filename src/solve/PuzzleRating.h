@@ -23,6 +23,8 @@ struct RatedCryptogram
     std::string QUAGCKEY;
     std::string QUAGINDI;
     std::string VIGENKEY;
+
+    bool operator==(const RatedCryptogram&) const = default;
 };
 
 /// The five steps of difficulty, easiest first.

@@ -492,8 +492,9 @@ void MainFormTest::menusListTheActionsInOrder_data()
                              << QStringLiteral("&Puzzle to Clipboard|&Solution to Clipboard|-|Exp&ort Text File...|"
                                                "E&xport RTF File...|-|&Export Cipher to Web|-|&Distribute Puzzles...");
     QTest::newRow("Tools") << QStringLiteral("ToolsMenu")
-                           << QStringLiteral("Q&uotations...|-|C&ipher Alphabet...|&Playfair Square...|"
-                                             "&Quagmire Table...|&Vigenere Table...|-|&Game Edition...");
+                           << QStringLiteral(
+                                  "Q&uotations...|-|C&ipher Alphabet...|&Playfair Square...|"
+                                  "&Quagmire Table...|&Vigenere Table...|-|C&heck Puzzle...|-|&Game Edition...");
     QTest::newRow("Help") << QStringLiteral("HelpMenu") << QStringLiteral("&Contents|&Keyword Index|-|&About...");
 }
 

@@ -6,7 +6,7 @@ find_program(TESSARIN_QHELPGENERATOR qhelpgenerator
     REQUIRED)
 set(TESSARIN_HELP_SOURCE ${CMAKE_CURRENT_LIST_DIR})
 set(TESSARIN_HELP_PAGES index.html main-window.html cipher-kinds.html puzzle-menu.html options-menu.html
-    special-menu.html tools-menu.html key-windows.html printing.html distribution.html preferences.html
+    special-menu.html tools-menu.html checking.html key-windows.html printing.html distribution.html preferences.html
     help-menu.html puzzle-files.html keyboard.html help.css)
 set(TESSARIN_HELP_DEPENDS ${TESSARIN_HELP_SOURCE}/tessarin5.qhp ${TESSARIN_HELP_SOURCE}/tessarin5.qhcp)
 foreach(page IN LISTS TESSARIN_HELP_PAGES)
