@@ -75,6 +75,12 @@ void WritePuzzleLines(QIODevice& device, const QString& path, const PuzzleLines&
 
 void WritePuzzleLines(const QString& path, const PuzzleLines& lines)
 {
+    // The new file replaces the old one by a rename, which the old file's permissions do not stop (nor do they stop
+    // an administrator): a file its owner made read-only is refused here.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.permission(QFileDevice::WriteOwner)) {
+        throwCannotCreate(path, QStringLiteral("The file is read-only."));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         throwCannotCreate(path, file.errorString());

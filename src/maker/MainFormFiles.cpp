@@ -24,12 +24,10 @@ const QString SaveChangesQuestion = QStringLiteral("Cryptogram has changed. Do y
 
 Answer TAcn5MainForm::askSaveChangesQuestion()
 {
+    // "No" leaves the puzzle marked as changed: the command that asked clears the mark only once another puzzle
+    // has really replaced it, so a cancelled Open or a recent puzzle that fails to load still asks at closing.
     m_ui.sounds->playQuestion();
-    const Answer answer = m_ui.dialogs->askYesNoCancel(this, SaveChangesQuestion);
-    if (answer == Answer::No) {
-        m_holder.Puzzle.Changed = false;
-    }
-    return answer;
+    return m_ui.dialogs->askYesNoCancel(this, SaveChangesQuestion);
 }
 
 bool TAcn5MainForm::AskSaveChanges()

@@ -142,8 +142,8 @@ bool TAcn5MainForm::FormCloseQuery()
         return true;
     }
     const Answer answer = askSaveChangesQuestion();
-    if (answer == Answer::Yes) {
-        m_holder.Puzzle.Changed = true; // FormClose saves, typed text included
+    if (answer != Answer::Cancel) {
+        m_holder.Puzzle.Changed = answer == Answer::Yes; // FormClose saves, typed text included; No drops it
     }
     return answer != Answer::Cancel;
 }

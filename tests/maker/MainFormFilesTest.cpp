@@ -27,6 +27,25 @@ PuzzleDocument railAndVigenerePuzzle()
     return doc;
 }
 
+// The plaintext and substitution ciphertext stored at path: what a save of the window's puzzle must have written.
+QStringList savedPlainAndCipher(const QString& path)
+{
+    PuzzleDocument back;
+    LoadPuzzleFile(back, path);
+    return {QString::fromStdString(back.PLAIN), QString::fromStdString(back.CIPHER)};
+}
+
+QStringList plainAndCipherOf(const MainFormFixture& f)
+{
+    return {QString::fromStdString(f.holder.Puzzle.PLAIN), QString::fromStdString(f.holder.Puzzle.CIPHER)};
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(1024) : QByteArray("(unreadable)");
+}
+
 QStringList visibleHistory(const MainFormFixture& f)
 {
     QStringList captions;
@@ -51,6 +70,8 @@ private Q_SLOTS:
     void saveIntoAMissingFolderElsewhereFailsAndKeepsChanged();
     void saveAsChoosesTheFileAndMakesItTheLastPuzzle();
     void saveAsCancelledChangesNothing();
+    void failedSaveAsKeepsTheFileAndItsName_data();
+    void failedSaveAsKeepsTheFileAndItsName();
     void openLoadsTheFileAndShowsItsFirstKind();
     void saveQuestionAnswers_data();
     void saveQuestionAnswers();
@@ -72,11 +93,9 @@ private Q_SLOTS:
 
 void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     QVERIFY(!QDir(PuzzleFolder()).exists());
-    f.source()->setPlainText(QStringLiteral("first save"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.encrypt(QStringLiteral("first save"));
     const QString path = PuzzleFolder() + QStringLiteral("/Untitled.acnx");
     f.ui.dialogs.fileAnswers.push_back(path);
     f.trigger(QStringLiteral("SaveAct"));
@@ -92,9 +111,7 @@ void MainFormFilesTest::saveCreatesThePuzzleFolderOfANewUser()
 void MainFormFilesTest::saveIntoAMissingFolderElsewhereFailsAndKeepsChanged()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("text"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("text"));
     f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/missing/p.acnx"));
     f.trigger(QStringLiteral("SaveAct"));
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
@@ -105,9 +122,7 @@ void MainFormFilesTest::saveIntoAMissingFolderElsewhereFailsAndKeepsChanged()
 void MainFormFilesTest::saveAsChoosesTheFileAndMakesItTheLastPuzzle()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("saved as"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("saved as"));
     const QString path = f.home() + QStringLiteral("/riddle.acnx");
     f.ui.dialogs.fileAnswers.push_back(path);
     f.trigger(QStringLiteral("SaveAsAct"));
@@ -124,14 +139,59 @@ void MainFormFilesTest::saveAsChoosesTheFileAndMakesItTheLastPuzzle()
 void MainFormFilesTest::saveAsCancelledChangesNothing()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("x"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("x"));
     const std::string name = f.holder.Puzzle.FileName;
     f.trigger(QStringLiteral("SaveAsAct"));
     QCOMPARE(f.holder.Puzzle.FileName, name);
     QVERIFY(f.holder.Puzzle.Changed);
     QVERIFY(!QFile::exists(QString::fromStdString(name)));
+}
+
+void MainFormFilesTest::failedSaveAsKeepsTheFileAndItsName_data()
+{
+    QTest::addColumn<QString>("target"); // under the home folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing/p.acnx"
+                                    << "No such file or directory";
+    QTest::newRow("read-only file") << "locked.acnx"
+                                    << "The file is read-only.";
+    QTest::newRow("file over 256 MiB") << "huge.acnx"
+                                       << "The file is too large to be a Tessarin cryptogram.";
+}
+
+void MainFormFilesTest::failedSaveAsKeepsTheFileAndItsName()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    MainFormFixture f;
+    const QString path = f.home() + u'/' + target;
+    if (target == u"locked.acnx"_qs) {
+        f.writePuzzle(target, railAndVigenerePuzzle());
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    } else if (target == u"huge.acnx"_qs) {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxPuzzleFileSize + 1)); // sparse: no disk used
+    }
+    const QByteArray before = contentsOf(path);
+    const QString first = f.home() + QStringLiteral("/first.acnx");
+    f.startEncrypted(QStringLiteral("saved once"));
+    f.ui.dialogs.fileAnswers.push_back(first);
+    f.trigger(QStringLiteral("SaveAsAct"));
+    f.encrypt(QStringLiteral("changed since"));
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("SaveAsAct"));
+    const QStringList errors = f.ui.dialogs.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(u'"' + QDir::toNativeSeparators(path) + u'"') && errors[0].endsWith(reason),
+             qPrintable(errors[0]));
+    QCOMPARE(contentsOf(path), before);
+    QVERIFY(f.holder.Puzzle.Changed);
+    QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), first);
+    QCOMPARE(f.panel(6), QStringLiteral("first"));
+    QCOMPARE(f.settings->ReadSetting(Setting::LastPuzzle, QString()), first);
+    f.trigger(QStringLiteral("SaveAct")); // into the puzzle's own file, without a dialog
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("save")).size(), 2);
+    QCOMPARE(savedPlainAndCipher(first), plainAndCipherOf(f));
 }
 
 void MainFormFilesTest::openLoadsTheFileAndShowsItsFirstKind()
@@ -157,44 +217,62 @@ void MainFormFilesTest::openLoadsTheFileAndShowsItsFirstKind()
 void MainFormFilesTest::saveQuestionAnswers_data()
 {
     QTest::addColumn<Answer>("answer");
-    QTest::newRow("Yes saves, then opens") << Answer::Yes;
-    QTest::newRow("No drops the change, then opens") << Answer::No;
-    QTest::newRow("Cancel keeps everything") << Answer::Cancel;
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("chosen"); // the file the open dialog or the recent entry gives
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Yes saves, then opens") << Answer::Yes << "OpenAct"
+                                           << "other.acnx" << true;
+    QTest::newRow("No drops the change, then opens") << Answer::No << "OpenAct"
+                                                     << "other.acnx" << true;
+    QTest::newRow("Cancel keeps everything") << Answer::Cancel << "OpenAct"
+                                             << "other.acnx" << false;
+    QTest::newRow("No, then the open dialog is cancelled") << Answer::No << "OpenAct"
+                                                           << "" << false;
+    QTest::newRow("No, then the recent puzzle fails to load") << Answer::No << "History1Act"
+                                                              << "gone.acnx" << false;
+    QTest::newRow("No, then the recent puzzle opens") << Answer::No << "History1Act"
+                                                      << "other.acnx" << true;
 }
 
 void MainFormFilesTest::saveQuestionAnswers()
 {
     QFETCH(Answer, answer);
+    QFETCH(QString, command);
+    QFETCH(QString, chosen);
+    QFETCH(bool, replaced);
     MainFormFixture f;
-    const QString other = f.writePuzzle(QStringLiteral("other.acnx"), railAndVigenerePuzzle());
-    f.start();
-    f.source()->setPlainText(QStringLiteral("unsaved work"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.writePuzzle(QStringLiteral("other.acnx"), railAndVigenerePuzzle());
+    const QString path = chosen.isEmpty() ? QString() : f.home() + u'/' + chosen;
+    f.settings->WriteSetting(Setting::History1, path);
+    f.startEncrypted(QStringLiteral("unsaved work"));
+    const QStringList work = plainAndCipherOf(f);
     const std::string name = f.holder.Puzzle.FileName;
     f.ui.dialogs.askAnswers.push_back(answer);
     if (answer == Answer::Yes) {
         f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(name)); // naming the never-saved puzzle
     }
-    f.ui.dialogs.fileAnswers.push_back(other);
-    f.trigger(QStringLiteral("OpenAct"));
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(command);
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("question")});
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
     QCOMPARE(QFile::exists(QString::fromStdString(name)), answer == Answer::Yes);
-    if (answer == Answer::Cancel) {
-        QCOMPARE(f.holder.Puzzle.FileName, name);
-        QVERIFY(f.holder.Puzzle.Changed);
-        QCOMPARE(f.ui.dialogs.shown.size(), 1);
-        QCOMPARE(f.source()->toPlainText(), QStringLiteral("unsaved work"));
-    } else {
-        QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), other);
-        QVERIFY(!f.holder.Puzzle.Changed);
+    if (answer == Answer::Yes) {
+        QCOMPARE(savedPlainAndCipher(QString::fromStdString(name)), work);
     }
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("open")).size(),
+             int(command == u"OpenAct"_qs && answer != Answer::Cancel));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), int(chosen == u"gone.acnx"_qs));
+    QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), replaced ? path : QString::fromStdString(name));
+    QCOMPARE(f.source()->toPlainText(), replaced ? QStringLiteral("from a file") : QStringLiteral("unsaved work"));
+    QCOMPARE(plainAndCipherOf(f) == work, !replaced);
+    // Work that is still on screen and unsaved is asked for again at closing.
+    f.window->close();
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")).size(), replaced || answer == Answer::Yes ? 1 : 2);
 }
 
 void MainFormFilesTest::openOfAnUnreadableFileKeepsTheCurrentPuzzle()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     const std::string name = f.holder.Puzzle.FileName;
     f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/nothing.acnx"));
     f.trigger(QStringLiteral("OpenAct"));
@@ -241,11 +319,9 @@ void MainFormFilesTest::recentEntryOpensItsPuzzle()
 
 void MainFormFilesTest::newAsksFirstAndLeavesNothingToSaveAtClosing()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Playfair);
-    f.source()->setPlainText(QStringLiteral("old puzzle"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.encrypt(QStringLiteral("old puzzle"));
     f.ui.dialogs.askAnswers.push_back(Answer::Cancel);
     f.trigger(QStringLiteral("NewAct"));
     QVERIFY(f.holder.Puzzle.Changed);
@@ -265,8 +341,7 @@ void MainFormFilesTest::newAsksFirstAndLeavesNothingToSaveAtClosing()
 
 void MainFormFilesTest::revertReadsTheFileAgainOrDoesNothing()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.source()->setPlainText(QStringLiteral("never saved"));
     f.trigger(QStringLiteral("RevertAct"));
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("never saved"));
@@ -316,8 +391,7 @@ void MainFormFilesTest::startWithAnUnreadableFileReportsAndStartsNew()
 
 void MainFormFilesTest::typedTextIsAskedForAndSaved()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Vigenere);
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("TYPED"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("*Tessarin 5"));
@@ -379,13 +453,11 @@ void MainFormFilesTest::closeQuestionAnswers()
     QFETCH(Answer, answer);
     QFETCH(bool, closed);
     QFETCH(bool, saved);
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->close();
     QVERIFY2(f.ui.dialogs.shown.isEmpty(), "no change, no question");
     f.window->show();
-    f.source()->setPlainText(QStringLiteral("closing text"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.encrypt(QStringLiteral("closing text"));
     f.ui.dialogs.askAnswers.push_back(answer);
     f.ui.dialogs.fileAnswers.push_back(DefaultPuzzlePath());
     f.trigger(QStringLiteral("ExitAct"));
@@ -393,15 +465,17 @@ void MainFormFilesTest::closeQuestionAnswers()
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("ask")), QStringList{SaveQuestion});
     QCOMPARE(!f.window->isVisible(), closed);
     QCOMPARE(QFile::exists(DefaultPuzzlePath()), saved);
+    if (saved) {
+        QCOMPARE(savedPlainAndCipher(DefaultPuzzlePath()), plainAndCipherOf(f));
+        QCOMPARE(f.holder.Puzzle.PLAIN, std::string("closing text"));
+    }
     QCOMPARE(f.holder.Puzzle.Changed, answer == Answer::Cancel);
 }
 
 void MainFormFilesTest::failingSaveAtClosingKeepsTheWindowOpen()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("text"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("text"));
     f.ui.dialogs.fileAnswers.push_back(f.home() + QStringLiteral("/missing/p.acnx"));
     f.ui.dialogs.askAnswers.push_back(Answer::Yes);
     f.window->close();

@@ -32,6 +32,18 @@ void MainFormFixture::start(const QStringList& arguments)
     window->FormShow(arguments);
 }
 
+void MainFormFixture::encrypt(const QString& plain) const
+{
+    source()->setPlainText(plain);
+    trigger(QStringLiteral("EncryptAct"));
+}
+
+void MainFormFixture::startEncrypted(const QString& plain)
+{
+    start();
+    encrypt(plain);
+}
+
 QString MainFormFixture::panel(int index) const
 {
     return find<QLabel>(QStringLiteral("StatusPanel%1").arg(index))->text();

@@ -23,6 +23,10 @@ struct MainFormFixture
 
     /// Shows the window and runs its start-up with arguments.
     void start(const QStringList& arguments = {});
+    /// Types plain into the plaintext editor and encrypts it on the selected tab.
+    void encrypt(const QString& plain) const;
+    /// start(), then encrypt(plain): a puzzle with unsaved work.
+    void startEncrypted(const QString& plain);
 
     template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
     QAction* action(const QString& name) const { return find<QAction>(name); }
@@ -43,4 +47,10 @@ struct MainFormFixture
     Random rng{20240501};
     QList<int> pauses;
     std::unique_ptr<TAcn5MainForm> window;
+};
+
+/// The fixture with its window shown and started without arguments.
+struct StartedForm : MainFormFixture
+{
+    StartedForm() { start(); }
 };

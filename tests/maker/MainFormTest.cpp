@@ -49,8 +49,7 @@ private Q_SLOTS:
 
 void MainFormTest::startsOnTheSubstitutionTabWithANewPuzzle()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     QCOMPARE(f.window->selectedKind(), CipherKind::Cipher);
     QCOMPARE(f.panel(6), QStringLiteral("Untitled"));
     QVERIFY(f.source()->toPlainText().isEmpty());
@@ -63,59 +62,53 @@ void MainFormTest::startsOnTheSubstitutionTabWithANewPuzzle()
     QVERIFY(!f.action(QStringLiteral("HistorySep"))->isVisible());
 }
 
+namespace {
+// The controls and commands of one kind or a few, with the tabs that enable them; every other tab disables them.
+const std::vector<std::pair<const char*, QList<CipherKind>>> KindControls = {
+    {"CipherGroup1", {CipherKind::Cipher}},
+    {"CipherGroup2", {CipherKind::Cipher}},
+    {"CipherAlphaAct", {CipherKind::Cipher}},
+    {"PatristAct", {CipherKind::Cipher}},
+    {"ExportCipherWebAct", {CipherKind::Cipher}},
+    {"RailGroup3", {CipherKind::Railfence}},
+    {"Label1", {CipherKind::Playfair, CipherKind::Quagmire, CipherKind::Vigenere}},
+    {"KeywordEd", {CipherKind::Playfair, CipherKind::Quagmire, CipherKind::Vigenere}},
+    {"PlaySqAct", {CipherKind::Playfair}},
+    {"KeyTableAct", {CipherKind::Quagmire}},
+    {"VigTableAct", {CipherKind::Vigenere}},
+};
+// The quagmire tab's own controls.
+const char* const QuagmireControls[] = {"Label2",       "Label3",    "Label4", "DittoChk",
+                                        "PtAlphaKeyEd", "IndiKeyEd", "ColEd",  "UpDown1"};
+} // namespace
+
 void MainFormTest::tabSelectionEnablesTheControlsOfItsKind_data()
 {
     QTest::addColumn<CipherKind>("kind");
-    QTest::addColumn<QStringList>("enabled");
     QTest::addColumn<QString>("checked");
-    const QStringList quagmire = {
-        QStringLiteral("Label1"),       QStringLiteral("KeywordEd"),  QStringLiteral("Label2"),
-        QStringLiteral("Label3"),       QStringLiteral("Label4"),     QStringLiteral("DittoChk"),
-        QStringLiteral("PtAlphaKeyEd"), QStringLiteral("IndiKeyEd"),  QStringLiteral("ColEd"),
-        QStringLiteral("UpDown1"),      QStringLiteral("KeyTableAct")};
-    QTest::newRow("cipher") << CipherKind::Cipher
-                            << QStringList{QStringLiteral("CipherGroup1"), QStringLiteral("CipherGroup2"),
-                                           QStringLiteral("CipherAlphaAct"), QStringLiteral("PatristAct"),
-                                           QStringLiteral("ExportCipherWebAct")}
-                            << QStringLiteral("CipherAct");
-    QTest::newRow("railfence") << CipherKind::Railfence << QStringList{QStringLiteral("RailGroup3")}
-                               << QStringLiteral("RailFAct");
-    QTest::newRow("playfair") << CipherKind::Playfair
-                              << QStringList{QStringLiteral("Label1"), QStringLiteral("KeywordEd"),
-                                             QStringLiteral("PlaySqAct")}
-                              << QStringLiteral("PlayAct");
-    QTest::newRow("quagmire") << CipherKind::Quagmire << quagmire << QStringLiteral("QuagAct");
-    QTest::newRow("vigenere") << CipherKind::Vigenere
-                              << QStringList{QStringLiteral("Label1"), QStringLiteral("KeywordEd"),
-                                             QStringLiteral("VigTableAct")}
-                              << QStringLiteral("VigenereAct");
-    QTest::newRow("none") << CipherKind::None << QStringList{} << QString();
+    QTest::newRow("cipher") << CipherKind::Cipher << QStringLiteral("CipherAct");
+    QTest::newRow("railfence") << CipherKind::Railfence << QStringLiteral("RailFAct");
+    QTest::newRow("playfair") << CipherKind::Playfair << QStringLiteral("PlayAct");
+    QTest::newRow("quagmire") << CipherKind::Quagmire << QStringLiteral("QuagAct");
+    QTest::newRow("vigenere") << CipherKind::Vigenere << QStringLiteral("VigenereAct");
+    QTest::newRow("none") << CipherKind::None << QString();
 }
 
 void MainFormTest::tabSelectionEnablesTheControlsOfItsKind()
 {
     QFETCH(CipherKind, kind);
-    QFETCH(QStringList, enabled);
     QFETCH(QString, checked);
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.selectTab(CipherKind::Quagmire); // start from another tab so every row really changes the tab
     f.selectTab(kind == CipherKind::Quagmire ? CipherKind::Vigenere : kind);
     f.window->selectKind(kind);
-    const QStringList controls = {
-        QStringLiteral("CipherGroup1"), QStringLiteral("CipherGroup2"), QStringLiteral("RailGroup3"),
-        QStringLiteral("Label1"),       QStringLiteral("KeywordEd"),    QStringLiteral("Label2"),
-        QStringLiteral("Label3"),       QStringLiteral("Label4"),       QStringLiteral("DittoChk"),
-        QStringLiteral("PtAlphaKeyEd"), QStringLiteral("IndiKeyEd"),    QStringLiteral("ColEd"),
-        QStringLiteral("UpDown1")};
-    for (const QString& name : controls) {
-        QCOMPARE(f.find<QWidget>(name)->isEnabled(), enabled.contains(name));
+    // Widgets and actions alike carry the "enabled" property.
+    const auto enabled = [&](const char* name) { return f.find<QObject>(QLatin1String(name))->property("enabled"); };
+    for (const auto& [name, kinds] : KindControls) {
+        QVERIFY2(enabled(name) == kinds.contains(kind), name);
     }
-    const QStringList tools = {QStringLiteral("CipherAlphaAct"), QStringLiteral("PlaySqAct"),
-                               QStringLiteral("KeyTableAct"),    QStringLiteral("VigTableAct"),
-                               QStringLiteral("PatristAct"),     QStringLiteral("ExportCipherWebAct")};
-    for (const QString& name : tools) {
-        QCOMPARE(f.action(name)->isEnabled(), enabled.contains(name));
+    for (const char* name : QuagmireControls) {
+        QVERIFY2(enabled(name) == (kind == CipherKind::Quagmire), name);
     }
     for (const char* name : {"CipherAct", "RailFAct", "PlayAct", "QuagAct", "VigenereAct"}) {
         QCOMPARE(f.action(QString::fromLatin1(name))->isChecked(), checked == QLatin1String(name));
@@ -125,8 +118,7 @@ void MainFormTest::tabSelectionEnablesTheControlsOfItsKind()
 
 void MainFormTest::kindMenuEntriesSelectTheirTab()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("QuagAct"));
     QCOMPARE(f.window->selectedKind(), CipherKind::Quagmire);
     QVERIFY(f.action(QStringLiteral("QuagAct"))->isChecked());
@@ -140,8 +132,7 @@ void MainFormTest::kindMenuEntriesSelectTheirTab()
 
 void MainFormTest::encryptRefusesAnEmptyPlaintextWithTheErrorSoundFirst()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("EncryptAct"));
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("error")});
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
@@ -157,8 +148,7 @@ void MainFormTest::encryptRefusesAnEmptyPlaintextWithTheErrorSoundFirst()
 
 void MainFormTest::encryptOnEachTabStoresMarksAndShowsTheCiphertext()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.source()->setPlainText(QStringLiteral("Attack at dawn, then retreat."));
     const QString expectedMarks[] = {QStringLiteral("^...."), QStringLiteral("^^..."), QStringLiteral("^^^.."),
                                      QStringLiteral("^^^^."), QStringLiteral("^^^^^")};
@@ -193,9 +183,7 @@ void MainFormTest::integrityAlertAnswers()
 {
     QFETCH(bool, answer);
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("first text"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("first text"));
     const PuzzleDocument before = f.holder.Puzzle;
     const QString viewBefore = f.crypt()->toPlainText();
     f.window->selectKind(CipherKind::Vigenere);
@@ -221,32 +209,27 @@ void MainFormTest::integrityAlertAnswers()
 void MainFormTest::encryptRefusesCharactersThePuzzleFileCannotHold()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("Caf\u00e9 \u201cquoted\u201d \u0416"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("Caf\u00e9 \u201cquoted\u201d \u0416"));
     const QStringList errors = f.ui.dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("error")});
     QVERIFY2(errors[0].contains(QStringLiteral("\u0416")), qPrintable(errors[0]));
     QVERIFY(f.holder.Puzzle.PLAIN.empty());
     QVERIFY(!f.holder.Puzzle.Changed);
-    f.source()->setPlainText(QStringLiteral("Caf\u00e9 \u201cquoted\u201d"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.encrypt(QStringLiteral("Caf\u00e9 \u201cquoted\u201d"));
     QCOMPARE(f.holder.Puzzle.PLAIN, std::string("Caf\xE9 \x93quoted\x94"));
 }
 
 void MainFormTest::offsetAlwaysGoesWithUnique()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     auto* group1 = f.find<RadioGroup>(QStringLiteral("CipherGroup1"));
     auto* group2 = f.find<RadioGroup>(QStringLiteral("CipherGroup2"));
     QTest::mouseClick(group2->button(1), Qt::LeftButton);
     QCOMPARE(group1->itemIndex(), 1);
     QTest::mouseClick(group1->button(0), Qt::LeftButton);
     QCOMPARE(group1->itemIndex(), 1); // Similar snaps back to Unique while Offset stays
-    f.source()->setPlainText(QStringLiteral("offset text"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.encrypt(QStringLiteral("offset text"));
     QCOMPARE(f.holder.Puzzle.CRADIOS, std::string("11"));
     for (int i = 0; i < 26; ++i) {
         QVERIFY(f.holder.Puzzle.CIPHKEY[std::size_t(i)] != char('A' + i));
@@ -255,8 +238,7 @@ void MainFormTest::offsetAlwaysGoesWithUnique()
 
 void MainFormTest::sameAsKeywordCopiesOnceAndClears()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Quagmire);
     auto* keyword = f.find<QLineEdit>(QStringLiteral("KeywordEd"));
     auto* table = f.find<QLineEdit>(QStringLiteral("PtAlphaKeyEd"));
@@ -273,8 +255,7 @@ void MainFormTest::sameAsKeywordCopiesOnceAndClears()
 
 void MainFormTest::quagmireKeysAreStoredTrimmedAndShownAgain()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Quagmire);
     f.source()->setPlainText(QStringLiteral("the quagmire plaintext"));
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral(" SPRING "));
@@ -315,8 +296,7 @@ void MainFormTest::clipboardCommands()
     QFETCH(QString, command);
     QFETCH(bool, encrypted);
     QFETCH(bool, copies);
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.source()->setPlainText(QStringLiteral("To be or not"));
     if (encrypted) {
         f.trigger(QStringLiteral("EncryptAct"));
@@ -336,8 +316,7 @@ void MainFormTest::clipboardCommands()
 
 void MainFormTest::normalizeJoinsTheLinesAndOffersToSave()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.source()->setPlainText(QStringLiteral("  first line \n\n\tthird  line  \n"));
     f.ui.dialogs.confirmAnswers.push_back(false);
     f.trigger(QStringLiteral("DistillAct"));
@@ -363,12 +342,10 @@ void MainFormTest::normalizeJoinsTheLinesAndOffersToSave()
 
 void MainFormTest::patristocratRegroupsAndAsksAboutSelfLetters()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("PatristAct"));
     QVERIFY2(f.ui.dialogs.shown.isEmpty(), "an empty view does nothing");
-    f.source()->setPlainText(QStringLiteral("Hello, wide world! 42"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.encrypt(QStringLiteral("Hello, wide world! 42"));
     f.holder.Puzzle.CIPHKEY = "AZYXWVUTSRQPONMLKJIHGFEDCB"; // A stands for itself
     const std::string cipher = f.holder.Puzzle.CIPHER;
     f.holder.Puzzle.Changed = false;
@@ -390,8 +367,7 @@ void MainFormTest::patristocratRegroupsAndAsksAboutSelfLetters()
 
 void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     f.source()->setPlainText(QStringLiteral("keep me"));
@@ -410,8 +386,7 @@ void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
 
 void MainFormTest::clickIntoTheCiphertextViewFocusesTheEditor()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setFocus();
@@ -421,8 +396,7 @@ void MainFormTest::clickIntoTheCiphertextViewFocusesTheEditor()
 
 void MainFormTest::printWithoutCiphertextIsRefused()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("PrintAct"));
     QCOMPARE(f.ui.sounds.played, QStringList{QStringLiteral("error")});
     QCOMPARE(
@@ -432,8 +406,7 @@ void MainFormTest::printWithoutCiphertextIsRefused()
 
 void MainFormTest::gameEditionStartsTheGameBesideTheMakerOrSaysItIsMissing()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("LaunchGameAct"));
     QVERIFY(f.ui.shell.started.isEmpty());
     QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).value(0).contains(QStringLiteral("tessarin5game")));
@@ -448,8 +421,7 @@ void MainFormTest::gameEditionStartsTheGameBesideTheMakerOrSaysItIsMissing()
 
 void MainFormTest::quotationsOpenTheToolOrTheMakersSite()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("QuoteAct"));
     QCOMPARE(f.ui.shell.opened.value(0), QUrl(QStringLiteral("https://tessarin.example.org/quotations")));
     f.settings->WriteSetting(QStringLiteral("QuoteTool"), QStringLiteral("https://quotes.example.net/"));
@@ -502,8 +474,7 @@ void MainFormTest::menusListTheActionsInOrder()
 {
     QFETCH(QString, menu);
     QFETCH(QString, entries);
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     QStringList shown;
     for (QAction* act : f.find<QMenu>(menu)->actions()) {
         if (act->isVisible()) {
@@ -516,8 +487,7 @@ void MainFormTest::menusListTheActionsInOrder()
 
 void MainFormTest::toolBarButtonsCarryTheirHints()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     const QList<std::pair<const char*, const char*>> hints = {{"OpenBtn", "Open a cryptogram"},
                                                               {"EncryptBtn", "Encrypt!"},
                                                               {"SaveBtn", "Save"},
@@ -542,8 +512,7 @@ void MainFormTest::toolBarButtonsCarryTheirHints()
 
 void MainFormTest::resizingPutsTheSplitterBackToTheMiddle()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     auto* splitter = f.find<QSplitter>(QStringLiteral("Splitter1"));
     splitter->setSizes({50, 400});
     f.window->resize(900, 700);

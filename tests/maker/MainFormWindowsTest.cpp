@@ -13,24 +13,37 @@
 #include "ComposePages.h"
 #include "EncodeCipher.h"
 #include "EncodePlayfair.h"
+#include "KeyPaintBox.h"
 #include "MainFormFixture.h"
 #include "PlayfairSqUnit.h"
 #include "SettingNames.h"
 
 namespace {
 
-// Answers the next modal dialog: clicks its button of that name if it has one, then accepts or rejects it if it is
-// still open.
-void answerNextDialog(const QString& buttonName, bool accept = true)
+// What answerNextDialog saw: the class of the dialog it answered ("" while none opened) and what look returned.
+struct Answered
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, buttonName, accept] {
+    QString dialogClass;
+    QString seen;
+};
+
+// Answers the next modal dialog: calls look on it, clicks its button of that name if it has one, then accepts or
+// rejects it if it is still open. The record tells the test which dialog that was, so a command that opens none
+// fails. The timer belongs to the caller's scope, so none is left waiting for a later test's dialog.
+std::shared_ptr<Answered> answerNextDialog(QObject* scope, const QString& buttonName, bool accept = true,
+                                           const std::function<QString(QDialog*)>& look = {})
+{
+    auto answered = std::make_shared<Answered>();
+    auto* timer = new QTimer(scope);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answered, buttonName, accept, look] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
             return;
         }
         timer->stop();
         timer->deleteLater();
+        answered->dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+        answered->seen = look ? look(dialog) : QString();
         if (auto* button = dialog->findChild<QAbstractButton*>(buttonName); button != nullptr) {
             button->click();
         }
@@ -39,6 +52,26 @@ void answerNextDialog(const QString& buttonName, bool accept = true)
         }
     });
     timer->start(10);
+    return answered;
+}
+
+// Triggers command, which must open a modal dialog of class dialogClass, and answers that dialog as above.
+void runDialogCommand(const MainFormFixture& f, const QString& command, const QString& dialogClass,
+                      const QString& buttonName = {}, bool accept = true)
+{
+    const auto answered = answerNextDialog(f.window.get(), buttonName, accept);
+    f.trigger(command);
+    QCOMPARE(answered->dialogClass, dialogClass);
+}
+
+// The letters of a key window's paint box, row by row, as it would draw them.
+QString paintedLetters(QDialog* dialog, const QString& paintBox)
+{
+    QString letters;
+    for (const KeyBox& box : dialog->findChild<KeyPaintBox*>(paintBox)->scene().boxes) {
+        letters += box.letter;
+    }
+    return letters;
 }
 
 } // namespace
@@ -77,12 +110,10 @@ std::string printedCipherKey(const PuzzleDocument& doc)
 void MainFormWindowsTest::acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("alphabet hand-off"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("alphabet hand-off"));
     const std::string first = f.holder.Puzzle.CIPHKEY;
-    answerNextDialog(QStringLiteral("SpeedButton1")); // Reset draws a new alphabet, OK takes it
-    f.trigger(QStringLiteral("CipherAlphaAct"));
+    runDialogCommand(f, QStringLiteral("CipherAlphaAct"), QStringLiteral("TCipherAlphaForm"),
+                     QStringLiteral("SpeedButton1")); // Reset draws a new alphabet, OK takes it
     QVERIFY(f.holder.UseEditedAlphabet);
     const std::string edited = f.holder.AcceptedAlphabet;
     QCOMPARE(edited.size(), std::size_t(26));
@@ -106,20 +137,16 @@ void MainFormWindowsTest::acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly()
 void MainFormWindowsTest::cancelledCipherAlphabetChangesNothing()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("alphabet"));
-    f.trigger(QStringLiteral("EncryptAct"));
+    f.startEncrypted(QStringLiteral("alphabet"));
     const PuzzleDocument before = f.holder.Puzzle;
-    answerNextDialog(QString(), false);
-    f.trigger(QStringLiteral("CipherAlphaAct"));
+    runDialogCommand(f, QStringLiteral("CipherAlphaAct"), QStringLiteral("TCipherAlphaForm"), QString(), false);
     QVERIFY(f.holder.Puzzle == before);
     QVERIFY(!f.holder.UseEditedAlphabet);
 }
 
 void MainFormWindowsTest::badOffsetDigitIsReportedAndNoWindowIsShown()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.holder.Puzzle.CRADIOS = "1?";
     f.trigger(QStringLiteral("CipherAlphaAct")); // a shown window would wait here, as nothing answers it
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
@@ -128,14 +155,11 @@ void MainFormWindowsTest::badOffsetDigitIsReportedAndNoWindowIsShown()
 
 void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Playfair);
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("MONARCHY"));
-    f.source()->setPlainText(QStringLiteral("playfair square"));
-    f.trigger(QStringLiteral("EncryptAct"));
-    answerNextDialog(QString());
-    f.trigger(QStringLiteral("PlaySqAct"));
+    f.encrypt(QStringLiteral("playfair square"));
+    runDialogCommand(f, QStringLiteral("PlaySqAct"), QStringLiteral("TPlayfairSqForm"));
     QVERIFY(f.holder.UseEditedSquare);
     QCOMPARE(f.holder.Puzzle.PLAYKEY, std::string("MONARCHY")); // the key of the ciphertext until it is encrypted
     QCOMPARE(f.holder.AcceptedSquare.size(), std::size_t(25));
@@ -150,8 +174,7 @@ void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
 
 void MainFormWindowsTest::playfairWindowOpensOverTheMainWindowWithTheTypedKeyword()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Playfair);
     f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("WHEATSTONE")); // typed, never encrypted
     std::string square;
@@ -175,12 +198,10 @@ void MainFormWindowsTest::playfairWindowOpensOverTheMainWindowWithTheTypedKeywor
 
 void MainFormWindowsTest::preferencesSavedApplyTheViewSettingsAgain()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     QCOMPARE(f.source()->font().pointSize(), 10);
     f.settings->WriteSetting(Setting::PTFontSize, 16);
-    answerNextDialog(QStringLiteral("SaveBtn"));
-    f.trigger(QStringLiteral("PrefersAct"));
+    runDialogCommand(f, QStringLiteral("PrefersAct"), QStringLiteral("TAcnPrefForm"), QStringLiteral("SaveBtn"));
     QCOMPARE(f.source()->font().pointSize(), 16);
     QCOMPARE(f.crypt()->font().pointSize(), 16);
     QVERIFY(!f.holder.PrefsChanged);
@@ -188,45 +209,47 @@ void MainFormWindowsTest::preferencesSavedApplyTheViewSettingsAgain()
 
 void MainFormWindowsTest::preferencesCancelledApplyNothing()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.settings->WriteSetting(Setting::PTFontSize, 16);
-    answerNextDialog(QStringLiteral("CancelBtn"));
-    f.trigger(QStringLiteral("PrefersAct"));
+    runDialogCommand(f, QStringLiteral("PrefersAct"), QStringLiteral("TAcnPrefForm"), QStringLiteral("CancelBtn"));
     QCOMPARE(f.source()->font().pointSize(), 10);
 }
 
 void MainFormWindowsTest::tableWindowsAndAboutBoxOpenAndClose()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.window->selectKind(CipherKind::Vigenere);
-    answerNextDialog(QString());
+    const auto vigenere = answerNextDialog(f.window.get(), QString(), true, [](QDialog* d) {
+        return paintedLetters(d, QStringLiteral("VPaint")).left(28);
+    });
     f.trigger(QStringLiteral("VigTableAct"));
+    QCOMPARE(vigenere->dialogClass, QStringLiteral("TVigenTableForm"));
+    QCOMPARE(vigenere->seen, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZAB")); // the header, then row A
     f.window->selectKind(CipherKind::Quagmire);
-    answerNextDialog(QString());
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("SPRING"));
+    f.encrypt(QStringLiteral("table of this puzzle"));
+    const auto table = answerNextDialog(f.window.get(), QString(), true, [](QDialog* d) {
+        return paintedLetters(d, QStringLiteral("KeyPaint")).left(26);
+    });
     f.trigger(QStringLiteral("KeyTableAct"));
-    answerNextDialog(QStringLiteral("BitBtn1"));
-    f.trigger(QStringLiteral("AboutAct"));
+    QCOMPARE(table->dialogClass, QStringLiteral("TKeyTableForm"));
+    QCOMPARE(table->seen, QStringLiteral("SPRINGABCDEFHJKLMOQTUVWXYZ")); // the key row of this puzzle
+    runDialogCommand(f, QStringLiteral("AboutAct"), QStringLiteral("TAcnAboutForm"), QStringLiteral("BitBtn1"));
     QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
 }
 
 void MainFormWindowsTest::distributionConfirmedShowsTheProgress()
 {
-    MainFormFixture f;
-    f.start();
-    answerNextDialog(QString(), false);
-    f.trigger(QStringLiteral("DistributeAct"));
+    StartedForm f;
+    runDialogCommand(f, QStringLiteral("DistributeAct"), QStringLiteral("TDeployForm"), QString(), false);
     QVERIFY(f.pauses.isEmpty());
-    answerNextDialog(QString(), true);
-    f.trigger(QStringLiteral("DistributeAct"));
+    runDialogCommand(f, QStringLiteral("DistributeAct"), QStringLiteral("TDeployForm"), QString(), true);
     QCOMPARE(f.pauses.size(), 11);
 }
 
 void MainFormWindowsTest::helpContentsAndKeywordIndexOpenTheHelpWindow()
 {
-    MainFormFixture f;
-    f.start();
+    StartedForm f;
     f.trigger(QStringLiteral("ContentsAct"));
     QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).value(0).contains(QStringLiteral("tessarin5.qhc")));
     f.window->setProgramFolder(QStringLiteral(TESSARIN_BIN_DIR));
@@ -245,19 +268,38 @@ void MainFormWindowsTest::helpContentsAndKeywordIndexOpenTheHelpWindow()
 void MainFormWindowsTest::printAndExportsWorkOnTheSelectedKind()
 {
     MainFormFixture f;
-    f.start();
-    f.source()->setPlainText(QStringLiteral("print me"));
-    f.trigger(QStringLiteral("EncryptAct"));
-    answerNextDialog(QStringLiteral("CancelBtn"), false);
-    f.trigger(QStringLiteral("PrintAct"));
-    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
-    for (const char* command : {"ExpTextAct", "ExpRTFAct", "ExportCipherWebAct"}) {
-        f.ui.dialogs.shown.clear();
+    f.startEncrypted(QStringLiteral("print me"));
+    const QString substitution = f.crypt()->toPlainText().trimmed();
+    f.window->selectKind(CipherKind::Vigenere);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("LEMON"));
+    f.encrypt(QStringLiteral("print me"));
+    const QString vigenere = f.crypt()->toPlainText().trimmed();
+    QCOMPARE(vigenere, QStringLiteral("AVUBG XI")); // LEMON over PRINTME, worked by hand
+    runDialogCommand(f, QStringLiteral("PrintAct"), QStringLiteral("TAcnPrintForm"), QStringLiteral("CancelBtn"),
+                     false);
+    // The exports write the selected kind's ciphertext; the web page is made of the substitution only.
+    const struct
+    {
+        const char* command;
+        CipherKind kind;
+        QString expected;
+    } exports[] = {{"ExpTextAct", CipherKind::Vigenere, vigenere},
+                   {"ExpRTFAct", CipherKind::Vigenere, vigenere},
+                   {"ExportCipherWebAct", CipherKind::Cipher, substitution}};
+    for (const auto& e : exports) {
+        f.window->selectKind(e.kind);
+        const QString path = f.home() + QStringLiteral("/export-") + QLatin1String(e.command);
         f.ui.dialogs.askAnswers.push_back(Answer::No); // without the solution, where the export asks
-        f.trigger(QString::fromLatin1(command));       // the save dialog is answered with Cancel
-        QCOMPARE(f.ui.dialogs.texts(QStringLiteral("save")).size(), 1);
-        QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
+        f.ui.dialogs.fileAnswers.push_back(path);
+        f.trigger(QString::fromLatin1(e.command));
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), e.command);
+        const QByteArray written = file.readAll();
+        QVERIFY2(written.contains(e.expected.toLatin1()), e.command);
+        QVERIFY2(!written.contains((e.kind == CipherKind::Cipher ? vigenere : substitution).toLatin1()), e.command);
     }
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("save")).size(), 3);
+    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).isEmpty());
 }
 
 QTEST_MAIN(MainFormWindowsTest)

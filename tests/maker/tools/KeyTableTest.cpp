@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "AcnProcsUnit.h"
-#include "EncodeQuagmire.h"
 #include "KeyBoxImages.h"
 #include "KeyPaintBox.h"
 #include "KeyTableUnit.h"
@@ -40,31 +39,40 @@ private Q_SLOTS:
 
 void KeyTableTest::readsIndicatorAndTwoDigitColumn_data()
 {
+    // The first and last cipher rows, worked by hand: the cipher table key's alphabet turned so that each indicator
+    // letter stands in the column (a column outside 1 to 26 draws as column 1).
     QTest::addColumn<QString>("quagckey");
     QTest::addColumn<QString>("quagindi");
     QTest::addColumn<QString>("indicator");
     QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("firstRow");
+    QTest::addColumn<QString>("lastRow");
+    const QString straight = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     QTest::newRow("no quagmire made yet") << ""
                                           << ""
-                                          << "AAAAAAA" << 1;
+                                          << "AAAAAAA" << 1 << straight << straight;
     QTest::newRow("column without letters") << ""
                                             << "@5"
-                                            << "AAAAAAA" << 5;
+                                            << "AAAAAAA" << 5 << "WXYZABCDEFGHIJKLMNOPQRSTUV"
+                                            << "WXYZABCDEFGHIJKLMNOPQRSTUV";
     QTest::newRow("defaults to the cipher key's first letter") << "FLOWER"
                                                                << "@26"
-                                                               << "FFFFFFF" << 26;
+                                                               << "FFFFFFF" << 26 << "LOWERABCDGHIJKMNPQSTUVXYZF"
+                                                               << "LOWERABCDGHIJKMNPQSTUVXYZF";
     QTest::newRow("letters and column") << ""
                                         << "BLOOM@3"
-                                        << "BLOOM" << 3;
+                                        << "BLOOM" << 3 << "ZABCDEFGHIJKLMNOPQRSTUVWXY"
+                                        << "KLMNOPQRSTUVWXYZABCDEFGHIJ";
     QTest::newRow("three digits read as two") << ""
                                               << "AB@123"
-                                              << "AB" << 12;
+                                              << "AB" << 12 << "PQRSTUVWXYZABCDEFGHIJKLMNO"
+                                              << "QRSTUVWXYZABCDEFGHIJKLMNOP";
     QTest::newRow("no @ means column 1") << ""
                                          << "AB"
-                                         << "AB" << 1;
+                                         << "AB" << 1 << straight << "BCDEFGHIJKLMNOPQRSTUVWXYZA";
     QTest::newRow("negative column") << ""
                                      << "AB@-3"
-                                     << "AB" << -3;
+                                     << "AB" << -3 << straight << "BCDEFGHIJKLMNOPQRSTUVWXYZA";
 }
 
 void KeyTableTest::readsIndicatorAndTwoDigitColumn()
@@ -73,19 +81,17 @@ void KeyTableTest::readsIndicatorAndTwoDigitColumn()
     QFETCH(QString, quagindi);
     QFETCH(QString, indicator);
     QFETCH(int, column);
+    QFETCH(QString, firstRow);
+    QFETCH(QString, lastRow);
     const AcnProcs holder = holderWith(QString(), quagckey, quagindi);
     const KeyTableKeys keys = ReadKeyTableKeys(holder.Puzzle);
     QCOMPARE(QString::fromStdString(keys.IndicatorKey), indicator);
     QCOMPARE(keys.Column, column);
     const std::vector<std::string> rows = BuildKeyTableRows(keys);
     QCOMPARE(rows.size(), std::size_t(indicator.size() + 1));
-    if (column >= 1 && column <= 26) { // each cipher row holds its indicator letter in the column
-        for (qsizetype i = 0; i < indicator.size(); ++i) {
-            QCOMPARE(rows[std::size_t(i + 1)][std::size_t(column - 1)], indicator.at(i).toLatin1());
-        }
-    }
-    const std::string stored = keys.IndicatorKey + "@" + std::to_string(keys.Column);
-    QCOMPARE(rows, BuildQuagmireTable("", holder.Puzzle.QUAGCKEY, stored).rows); // the encoder's rows
+    QCOMPARE(QString::fromStdString(rows.front()), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")); // no keyword
+    QCOMPARE(QString::fromStdString(rows[1]), firstRow);
+    QCOMPARE(QString::fromStdString(rows.back()), lastRow);
 }
 
 void KeyTableTest::columnThatIsNoNumberIsRefused_data()
@@ -110,7 +116,8 @@ void KeyTableTest::columnThatIsNoNumberIsRefused()
     QCOMPARE(QString::fromStdString(*form.columnError()), message);
     const KeyTableKeys keys = ReadKeyTableKeys(holder.Puzzle);
     QCOMPARE(keys.Column, 0);
-    QCOMPARE(BuildKeyTableRows(keys), BuildQuagmireTable("", "", "AB@1").rows); // drawn as for column 1
+    const std::string straight = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    QCOMPARE(BuildKeyTableRows(keys), (std::vector<std::string>{straight, straight, "BCDEFGHIJKLMNOPQRSTUVWXYZA"}));
 }
 
 void KeyTableTest::lettersAreRedBlackAndTheCaretBlue_data()
@@ -119,32 +126,33 @@ void KeyTableTest::lettersAreRedBlackAndTheCaretBlue_data()
     QTest::addColumn<QString>("quagckey");
     QTest::addColumn<QString>("quagindi");
     QTest::addColumn<int>("row");
+    QTest::addColumn<int>("top"); // of the row's boxes of 22 pixels: the key row, a gap of one box, the cipher rows
     QTest::addColumn<int>("box"); // 1 to 26
     QTest::addColumn<QString>("ink");
     QTest::newRow("key row, keyword letter") << "SPRING"
                                              << "FLOWER"
-                                             << "BLOOM@3" << 0 << 1 << "red";
+                                             << "BLOOM@3" << 0 << 0 << 1 << "red";
     QTest::newRow("key row, other letter") << "SPRING"
                                            << "FLOWER"
-                                           << "BLOOM@3" << 0 << 7 << "black";
+                                           << "BLOOM@3" << 0 << 0 << 7 << "black";
     QTest::newRow("cipher row, column") << "SPRING"
                                         << "FLOWER"
-                                        << "BLOOM@3" << 1 << 3 << "red";
+                                        << "BLOOM@3" << 1 << 44 << 3 << "red";
     QTest::newRow("cipher row, key letter") << "SPRING"
                                             << "FLOWER"
-                                            << "BLOOM@3" << 1 << 22 << "red";
+                                            << "BLOOM@3" << 1 << 44 << 22 << "red";
     QTest::newRow("cipher row, other letter") << "SPRING"
                                               << "FLOWER"
-                                              << "BLOOM@3" << 5 << 1 << "black";
+                                              << "BLOOM@3" << 5 << 132 << 1 << "black";
     QTest::newRow("empty keywords: nothing red in key row") << ""
                                                             << ""
-                                                            << "" << 0 << 1 << "black";
+                                                            << "" << 0 << 0 << 1 << "black";
     QTest::newRow("empty keywords: column 1 red") << ""
                                                   << ""
-                                                  << "" << 7 << 1 << "red";
+                                                  << "" << 7 << 176 << 1 << "red";
     QTest::newRow("empty keywords: rest black") << ""
                                                 << ""
-                                                << "" << 7 << 2 << "black";
+                                                << "" << 7 << 176 << 2 << "black";
 }
 
 void KeyTableTest::lettersAreRedBlackAndTheCaretBlue()
@@ -153,15 +161,17 @@ void KeyTableTest::lettersAreRedBlackAndTheCaretBlue()
     QFETCH(QString, quagckey);
     QFETCH(QString, quagindi);
     QFETCH(int, row);
+    QFETCH(int, top);
     QFETCH(int, box);
     QFETCH(QString, ink);
     const AcnProcs holder = holderWith(quagkey, quagckey, quagindi);
     TKeyTableForm form(holder);
     auto* paint = form.findChild<KeyPaintBox*>(QStringLiteral("KeyPaint"));
     const KeyBoxScene scene = paint->scene();
-    const int s = paint->width() / 26;
+    const int s = 22;
+    QCOMPARE(scene.boxSize, s);
     const QImage image = renderPaintBox(*paint);
-    const int y = row == 0 ? 0 : (row + 1) * s; // one box of gap below the key row
+    const int y = top;
     QCOMPARE(inkIn(image, (box - 1) * s, y, s), ink);
     QCOMPARE(image.pixelColor((box - 1) * s, y + s / 2), QColor(Qt::white));
     const QString letter =
@@ -171,7 +181,7 @@ void KeyTableTest::lettersAreRedBlackAndTheCaretBlue()
     // The caret: blue below the last row, under the column's box and nowhere else.
     const int column = ReadKeyTableKeys(holder.Puzzle).Column;
     const int below = scene.marks.front().y;
-    QCOMPARE(below, int(scene.boxes.size() / 26 + 1) * s + 2);
+    QCOMPARE(below, scene.boxes.back().y + s + 2); // two pixels below the last row
     const auto blueIn = [&](int left, int right) {
         return countPixels(image, QRect(left, below, right - left, paint->height() - below), isBlueInk);
     };

@@ -131,8 +131,10 @@ void PlayfairSqTest::drawsTheSquareRowByRowInAreaAsHighAsWide()
     QCOMPARE(paint->height(), paint->width());
     QVERIFY(w.form->rect().contains(paint->geometry()));
     const KeyBoxScene scene = paint->scene();
-    const int s = paint->width() / 5 - 1;
+    QCOMPARE(paint->width(), 150);
+    const int s = 29; // five boxes and their outlines fit the 150 pixels
     QCOMPARE(scene.boxSize, s);
+    QVERIFY(4 * s + s + 2 < paint->width()); // the last box's grey outline is not clipped
     const QImage image = renderPaintBox(*paint);
     const std::string square = w.form->square();
     for (int r = 0; r < 5; ++r) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QPushButton>
 #include <QTest>
 
@@ -20,29 +22,30 @@ private Q_SLOTS:
 void VigenTableTest::boxesHoldTheTableauInItsColours_data()
 {
     QTest::addColumn<QString>("paintBox");
-    QTest::addColumn<int>("row"); // 0 is the header
+    QTest::addColumn<int>("row"); // 0 is the header, -1 the gap below it
+    QTest::addColumn<int>("top"); // of the row's boxes of 18 pixels (472 div 26)
     QTest::addColumn<int>("box"); // 1 to 26
     QTest::addColumn<QString>("letter");
     QTest::addColumn<QString>("ink");
-    QTest::newRow("header A") << "VPaint" << 0 << 1 << "A"
+    QTest::newRow("header A") << "VPaint" << 0 << 0 << 1 << "A"
                               << "blue";
-    QTest::newRow("header Z") << "VPaint" << 0 << 26 << "Z"
+    QTest::newRow("header Z") << "VPaint" << 0 << 0 << 26 << "Z"
                               << "blue";
-    QTest::newRow("row 1 reads A to Z") << "VPaint" << 1 << 26 << "Z"
+    QTest::newRow("row 1 reads A to Z") << "VPaint" << 1 << 36 << 26 << "Z"
                                         << "black";
-    QTest::newRow("row 2 ends with A") << "VPaint" << 2 << 26 << "A"
+    QTest::newRow("row 2 ends with A") << "VPaint" << 2 << 54 << 26 << "A"
                                        << "black";
-    QTest::newRow("row 26 starts with Z") << "VPaint" << 26 << 1 << "Z"
+    QTest::newRow("row 26 starts with Z") << "VPaint" << 26 << 486 << 1 << "Z"
                                           << "black";
-    QTest::newRow("key K on plaintext E is O") << "VPaint" << 11 << 5 << "O"
+    QTest::newRow("key K on plaintext E is O") << "VPaint" << 11 << 216 << 5 << "O"
                                                << "black";
-    QTest::newRow("side letter A by row 1") << "SidePaint" << 1 << 1 << "A"
+    QTest::newRow("side letter A by row 1") << "SidePaint" << 1 << 36 << 1 << "A"
                                             << "blue";
-    QTest::newRow("side letter Z by row 26") << "SidePaint" << 26 << 1 << "Z"
+    QTest::newRow("side letter Z by row 26") << "SidePaint" << 26 << 486 << 1 << "Z"
                                              << "blue";
-    QTest::newRow("nothing beside the header") << "SidePaint" << 0 << 1 << ""
+    QTest::newRow("nothing beside the header") << "SidePaint" << 0 << 0 << 1 << ""
                                                << "none";
-    QTest::newRow("the gap stays empty") << "VPaint" << -1 << 3 << ""
+    QTest::newRow("the gap stays empty") << "VPaint" << -1 << 18 << 3 << ""
                                          << "none";
 }
 
@@ -50,6 +53,7 @@ void VigenTableTest::boxesHoldTheTableauInItsColours()
 {
     QFETCH(QString, paintBox);
     QFETCH(int, row);
+    QFETCH(int, top);
     QFETCH(int, box);
     QFETCH(QString, letter);
     QFETCH(QString, ink);
@@ -57,21 +61,25 @@ void VigenTableTest::boxesHoldTheTableauInItsColours()
     TVigenTableForm form(holder);
     auto* paint = form.findChild<KeyPaintBox*>(paintBox);
     const KeyBoxScene scene = paint->scene();
-    const int s = form.findChild<QWidget*>(QStringLiteral("VPaint"))->width() / 26;
+    const int s = 18;
     QCOMPARE(scene.boxSize, s);
-    const int y = row == 0 ? 0 : row == -1 ? s : (row + 1) * s;
+    const int x = (box - 1) * s;
     const QImage image = renderPaintBox(*paint);
-    QCOMPARE(inkIn(image, (box - 1) * s, y, s), ink);
+    QCOMPARE(inkIn(image, x, top, s), ink);
     if (ink != u"none"_qs) {
         const QColor colour = ink == u"blue"_qs ? Qt::blue : Qt::black;
-        QCOMPARE(boxInside(image, (box - 1) * s, y, s), referenceBox(scene, letter, colour));
-        QCOMPARE(image.pixelColor((box - 1) * s, y + s / 2), QColor(Qt::white));
-        QCOMPARE(image.pixelColor((box - 1) * s + 1, y + s / 2), keyBoxGrey());
+        QCOMPARE(boxInside(image, x, top, s), referenceBox(scene, letter, colour));
+        QCOMPARE(image.pixelColor(x, top + s / 2), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(x + 1, top + s / 2), keyBoxGrey());
     }
-    if (row >= 1 && paintBox == u"VPaint"_qs) { // the box holds the encryption of the header letter
-        QCOMPARE(
-            letter.toStdString(),
-            EncryptVigenere(std::string(1, char('A' + box - 1)), std::string(1, char('A' + row - 1))).substr(0, 1));
+    if (row >= 1 && paintBox == u"VPaint"_qs) { // the window's box holds the encoder's letter for header and row
+        const auto drawn = std::find_if(scene.boxes.begin(), scene.boxes.end(),
+                                        [&](const KeyBox& b) { return b.x == x && b.y == top; });
+        QVERIFY(drawn != scene.boxes.end());
+        QCOMPARE(drawn->letter, letter);
+        const std::string header(1, char('A' + box - 1));
+        const std::string key(1, char('A' + row - 1));
+        QCOMPARE(drawn->letter.toStdString(), EncryptVigenere(header, key).substr(0, 1));
     }
 }
 
@@ -84,7 +92,7 @@ void VigenTableTest::windowHasRoomFor28BoxHeightsAboveTheButton()
     auto* ok = form.findChild<QPushButton*>(QStringLiteral("Button1"));
     QCOMPARE(table->size(), QSize(472, 513));
     QCOMPARE(side->geometry().right() + 1, table->x());
-    const int s = 472 / 26;
+    const int s = 18;
     QCOMPARE(ok->y() - table->y(), 28 * s + ok->height());
     QVERIFY(form.rect().contains(ok->geometry()));
     QVERIFY(table->y() + 28 * s + 2 <= ok->y()); // the last row's outlines lie above the button
