@@ -82,7 +82,8 @@ void MakerHelpTest::everyPageIsInTheContentsAndHasAKeyword()
                                 "Clipboard",
                                 "Export",
                                 "Puzzle file",
-                                "Keyboard"}) {
+                                "Keyboard",
+                                "Check Puzzle"}) {
         const QList<QHelpLink> links = engine.documentsForKeyword(QString::fromLatin1(keyword));
         QVERIFY2(!links.isEmpty(), keyword);
         for (const QHelpLink& link : links) {
