@@ -14,6 +14,7 @@
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
 #include "PuzzleFileIO.h"
+#include "PuzzleChecks.h"
 #include "PuzzleRating.h"
 #include "SettingsStore.h"
 
@@ -108,19 +109,6 @@ CliResult pdfCommand(const CliOptions& options)
     return {};
 }
 
-RatedCryptogram ratedCryptogram(const PuzzleDocument& doc, CipherKind kind)
-{
-    return {static_cast<SolveKind>(kind),
-            doc.Ciphertext(kind),
-            doc.PLAIN,
-            doc.CIPHKEY,
-            doc.PLAYKEY,
-            doc.QUAGKEY,
-            doc.QUAGCKEY,
-            doc.QUAGINDI,
-            doc.VIGENKEY};
-}
-
 std::string ratingJson(std::string_view kindName, const PuzzleRating& rating)
 {
     std::string out = "{\"kind\": ";
@@ -176,7 +164,7 @@ CliResult rateCommand(const CliOptions& options)
     CliResult result;
     for (CipherKind kind : kinds) {
         const PuzzleRating rating =
-            RateCryptogram(ratedCryptogram(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
+            RateCryptogram(RatedCryptogramOf(holder.Puzzle, kind), SolverEngine(model), ratingOptions);
         result.out += ratingJson(KindNames[static_cast<std::size_t>(kind)], rating);
     }
     return result;
