@@ -300,6 +300,10 @@ SolverOutcome runSolver(const RatedCryptogram& c, const RatingEngine& engine, co
         return {engine.solve(c.kind, c.ciphertext, solveOptions), {}};
     } catch (const SolveRefused& refused) {
         return {std::nullopt, refused.what()};
+    } catch (const std::exception& failure) {
+        // A check runs on a thread of its own: a solver that fails on an odd text (a hand-edited file, no memory
+        // left) must come back as a report, not end the program.
+        return {std::nullopt, failure.what()};
     }
 }
 

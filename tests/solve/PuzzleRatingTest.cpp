@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 
 #include "Alphabet.h"
 #include "CryptogramMeasures.h"
@@ -151,6 +152,18 @@ TEST(RateCryptogram, aSetCancelFlagStopsBeforeTheSolver)
     EXPECT_TRUE(rating.cancelled);
     EXPECT_EQ(solver.calls, 0);
     EXPECT_TRUE(rating.warnings.empty());
+}
+
+TEST(RateCryptogram, aSolverThatFailsIsReportedNotThrown)
+{
+    const RatingEngine failing{[](SolveKind, std::string_view, const SolveOptions&) -> SolveResult {
+                                   throw std::length_error("no memory left for the search");
+                               },
+                               [](std::string_view) { return 0.0; }};
+    const PuzzleRating rating = RateCryptogram(substitution(Quote, UniqueAlphabet), failing, RatingOptions{});
+    ASSERT_TRUE(rating.HasWarning("refused"));
+    EXPECT_NE(rating.warnings.back().text.find("no memory left for the search"), std::string::npos);
+    EXPECT_FALSE(rating.solved);
 }
 
 TEST(CryptogramMeasures, wordsPatternsRepeatsAndPeriods)
