@@ -13,8 +13,8 @@
 #include "Normalize.h"
 #include "PdfOutput.h"
 #include "PrintFontSettings.h"
-#include "PuzzleFileIO.h"
 #include "PuzzleChecks.h"
+#include "PuzzleFileIO.h"
 #include "PuzzleRating.h"
 #include "SettingsStore.h"
 
