@@ -1,7 +1,5 @@
 #include "PuzzleChecks.h"
 
-#include "TessarinError.h"
-
 RatedCryptogram RatedCryptogramOf(const PuzzleDocument& doc, CipherKind kind)
 {
     return {static_cast<SolveKind>(kind),
@@ -15,20 +13,18 @@ RatedCryptogram RatedCryptogramOf(const PuzzleDocument& doc, CipherKind kind)
             doc.VIGENKEY};
 }
 
-PuzzleChecks::PuzzleChecks(QObject* parent) : QObject(parent) {}
+PuzzleChecks::PuzzleChecks(QObject* parent) : QObject(parent)
+{
+    m_model.setFile(LanguageModel::FileBeside({}));
+}
 
 PuzzleChecks::~PuzzleChecks() = default;
 
 const RatingEngine* PuzzleChecks::engine()
 {
     if (m_engine == nullptr && m_modelError.isEmpty()) {
-        try {
-            m_model = LanguageModel::Load(LanguageModel::FileBeside(m_programFolder));
-            m_modelEngine = SolverEngine(*m_model);
-            m_engine = &*m_modelEngine;
-        } catch (const TessarinError& e) {
-            m_modelError = QString::fromUtf8(e.what());
-        }
+        m_engine = m_model.Get();
+        m_modelError = QString::fromStdString(m_model.Error());
     }
     return m_engine;
 }

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "LanguageModel.h"
+#include "ModelEngine.h"
 #include "PuzzleCheck.h"
 #include "PuzzleDocument.h"
 
@@ -34,7 +34,7 @@ public:
     ~PuzzleChecks() override;
 
     /// The folder whose language model file the checks read, at the first check that needs it.
-    void setProgramFolder(const std::filesystem::path& folder) { m_programFolder = folder; }
+    void setProgramFolder(const std::filesystem::path& folder) { m_model.setFile(LanguageModel::FileBeside(folder)); }
     /// Replaces the solver and the language model (engine must outlive the checks); set before the first check.
     void setEngine(const RatingEngine* engine) { m_engine = engine; }
     void setOptions(const RatingOptions& options) { m_options = options; }
@@ -65,11 +65,9 @@ private:
     const RatingEngine* engine();
     void start(CipherKind kind, Slot& slot);
 
-    std::filesystem::path m_programFolder;
     RatingOptions m_options;
     QString m_modelError;
-    std::optional<LanguageModel> m_model;
-    std::optional<RatingEngine> m_modelEngine;
+    ModelEngine m_model;
     const RatingEngine* m_engine = nullptr;
     // Last: the checks' threads are cancelled and joined before the engine they use goes.
     std::array<Slot, CipherKindCount> m_slots;

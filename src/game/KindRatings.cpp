@@ -1,9 +1,6 @@
 #include "KindRatings.h"
 
-#include <exception>
-
 #include "GameHints.h"
-#include "LanguageModel.h"
 #include "PuzzleCheck.h"
 
 KindRatings::KindRatings(QObject* parent) : QObject(parent) {}
@@ -12,18 +9,20 @@ KindRatings::~KindRatings() = default;
 
 void KindRatings::useModelFile(std::filesystem::path file)
 {
-    m_modelFile = std::move(file);
+    m_model.setFile(std::move(file));
 }
 
 void KindRatings::useEngine(RatingEngine engine)
 {
-    setEngine(std::make_unique<RatingEngine>(std::move(engine)));
+    m_check.reset(); // it rates with the engine being replaced
+    m_handedIn = std::move(engine);
+    setEngine(&*m_handedIn);
 }
 
-void KindRatings::setEngine(std::unique_ptr<RatingEngine> engine)
+void KindRatings::setEngine(const RatingEngine* engine)
 {
-    m_check.reset(); // it rates with the engine being replaced
-    m_engine = std::move(engine);
+    m_check.reset();
+    m_engine = engine;
     m_check = std::make_unique<PuzzleCheck>(*m_engine);
     connect(m_check.get(), &PuzzleCheck::finished, this, &KindRatings::finished);
 }
@@ -33,19 +32,16 @@ bool KindRatings::ensureEngine()
     if (m_engine || !m_unavailable.isEmpty()) {
         return m_engine != nullptr;
     }
-    if (m_modelFile.empty()) {
-        return false;
-    }
-    try {
-        m_model = std::make_unique<LanguageModel>(LanguageModel::Load(m_modelFile));
-        setEngine(std::make_unique<RatingEngine>(SolverEngine(*m_model)));
+    if (const RatingEngine* engine = m_model.Get()) {
+        setEngine(engine);
         return true;
-    } catch (const std::exception& e) {
+    }
+    if (!m_model.Error().empty()) {
         std::error_code error;
-        m_unavailable = std::filesystem::exists(m_modelFile, error)
-                            ? QString::fromStdString(e.what())
+        m_unavailable = std::filesystem::exists(m_model.File(), error)
+                            ? QString::fromStdString(m_model.Error())
                             : QStringLiteral("the solver's language model %1 is missing")
-                                  .arg(QString::fromStdString(m_modelFile.filename().string()));
+                                  .arg(QString::fromStdString(m_model.File().filename().string()));
     }
     return false;
 }

@@ -4,15 +4,16 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include <QObject>
 #include <QString>
 
 #include "GamePuzzle.h"
+#include "ModelEngine.h"
 #include "PuzzleRating.h"
 
-class LanguageModel;
 class PuzzleCheck;
 
 /// The difficulty of each kind of the open puzzle, for the kind buttons' tooltips. The kinds are rated one after
@@ -58,15 +59,15 @@ private:
     };
 
     bool ensureEngine();
-    void setEngine(std::unique_ptr<RatingEngine> engine);
+    void setEngine(const RatingEngine* engine);
     void startNext();
     void finished(const PuzzleRating& rating);
 
-    std::filesystem::path m_modelFile;
     RatingOptions m_options;
-    // Declared in this order so that the check (which uses the engine, which uses the model) goes first.
-    std::unique_ptr<LanguageModel> m_model;
-    std::unique_ptr<RatingEngine> m_engine;
+    // Declared in this order so that the check (which uses the engine) goes first.
+    ModelEngine m_model;
+    std::optional<RatingEngine> m_handedIn;
+    const RatingEngine* m_engine = nullptr;
     std::unique_ptr<PuzzleCheck> m_check;
     QString m_unavailable;
     std::array<State, CipherKindCount> m_states{};
