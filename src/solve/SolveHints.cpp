@@ -352,10 +352,11 @@ std::optional<SolveHint> railfenceHint(const BoardView& view)
                             " rails, and write the letters of each rail in turn along a zigzag",
                         next, view.Board());
     }
-    return makeHint("zigzag",
-                    "Follow the zigzag on: the next letters come from rails 1 to " + std::to_string(rails) +
-                        " and back up again, each rail giving its next letter in turn",
-                    next, view.Board());
+    // On two rails the zigzag is a plain alternation; "1 to 2 and back up again" would say the same less clearly.
+    const std::string path = rails == 2 ? "rail 1 and rail 2 in turn"
+                                        : "rails 1 to " + std::to_string(rails) +
+                                              " and back up again, each rail giving its next letter in turn";
+    return makeHint("zigzag", "Follow the zigzag on: the next letters come from " + path, next, view.Board());
 }
 
 std::vector<int> divisorsOf(std::size_t distance, int longest)

@@ -36,6 +36,8 @@ std::vector<Case> cases()
          GroupLetters(letters, 5), "ZIT occurs"},
         {SolveKind::Railfence, EncryptRailfence(Quote, 3, rng), GroupLetters(letters, 3),
          "The groups have 3 letters: try 3 rails"},
+        {SolveKind::Railfence, EncryptRailfence(Quote, 2, rng), GroupLetters(letters, 2),
+         "The groups have 2 letters: try 2 rails"},
         {SolveKind::Playfair, EncryptPlayfair(Quote, "KEYWORD", edited), PreparePlayfairText(Quote), "The pair "},
         {SolveKind::Quagmire, EncryptQuagmire(Quote, "SPRING", "", "CAT@4"), GroupLetters(letters, 5),
          "The repeats of "},
