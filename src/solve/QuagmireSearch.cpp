@@ -1,6 +1,7 @@
 #include "QuagmireSearch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "Alphabet.h"
@@ -44,6 +45,24 @@ double scoreWith(const std::vector<std::uint8_t>& text, const std::array<std::ui
         sum += quad[((key[text[i]] * 26u + key[text[i + 1]]) * 26u + key[text[i + 2]]) * 26u + key[text[i + 3]]];
     }
     return sum;
+}
+
+// The keyed alphabet of keyword (distinct letter codes) in codes.
+QuagmireSearch::Alphabet keyedCodes(const std::vector<std::uint8_t>& keyword)
+{
+    QuagmireSearch::Alphabet alphabet{};
+    std::array<bool, 26> used{};
+    std::size_t n = 0;
+    for (std::uint8_t c : keyword) {
+        alphabet[n++] = c;
+        used[c] = true;
+    }
+    for (std::uint8_t c = 0; c < 26; ++c) {
+        if (!used[c]) {
+            alphabet[n++] = c;
+        }
+    }
+    return alphabet;
 }
 
 } // namespace
@@ -220,4 +239,104 @@ double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array
                          const LanguageModel& model)
 {
     return scoreWith(text, key, model.QuadgramTable());
+}
+
+KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts)
+{
+    constexpr std::size_t longestKeyword = 14;
+    constexpr int steps = 4000;
+    constexpr double annealStart = 10;
+    std::mt19937_64 random(seed);
+    KeywordClimb best;
+    best.coincidence = -1;
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+    const auto fitness = [&](const std::vector<std::uint8_t>& keyword) {
+        const QuagmireSearch::Alphabet alphabet = keyedCodes(keyword);
+        return static_cast<double>(search.PairCoincidence(alphabet, QuagmireSearch::Align(alphabet, columns).shifts));
+    };
+    const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
+        for (;;) {
+            const auto c = static_cast<std::uint8_t>(random() % 26);
+            if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                return c;
+            }
+        }
+    };
+    const double scale = static_cast<double>(search.Size()) / 300.0;
+    for (int restart = 0; restart < restarts; ++restart) {
+        std::vector<std::uint8_t> keyword;
+        if (restart % 2 == 1) {
+            for (std::size_t n = 3 + random() % 6; keyword.size() < n;) {
+                keyword.push_back(unusedLetter(keyword));
+            }
+        }
+        double current = fitness(keyword);
+        std::vector<std::uint8_t> bestHere = keyword;
+        double bestHereFit = current;
+        // Annealing over single-letter edits: a letter put in, taken out or replaced, two letters swapped.
+        for (int step = 0; step < steps; ++step) {
+            const double temperature = annealStart * scale * (1.0 - static_cast<double>(step) / steps);
+            std::vector<std::uint8_t> trial = keyword;
+            const unsigned move = static_cast<unsigned>(random() % 4);
+            if ((move == 0 || trial.empty()) && trial.size() < longestKeyword) {
+                trial.insert(trial.begin() + static_cast<long>(random() % (trial.size() + 1)), unusedLetter(trial));
+            } else if (move == 1 && !trial.empty()) {
+                trial.erase(trial.begin() + static_cast<long>(random() % trial.size()));
+            } else if (move == 2 && trial.size() >= 2) {
+                std::swap(trial[random() % trial.size()], trial[random() % trial.size()]);
+            } else if (!trial.empty()) {
+                trial[random() % trial.size()] = unusedLetter(trial);
+            }
+            const double value = fitness(trial);
+            if (value >= current || (temperature > 0 && std::uniform_real_distribution<double>(0, 1)(random) <
+                                                            std::exp((value - current) / temperature))) {
+                keyword = std::move(trial);
+                current = value;
+                if (current > bestHereFit) {
+                    bestHereFit = current;
+                    bestHere = keyword;
+                }
+            }
+        }
+        if (bestHereFit > best.coincidence) {
+            best.coincidence = bestHereFit;
+            best.alphabet = keyedCodes(bestHere);
+            best.keyword.clear();
+            for (std::uint8_t c : bestHere) {
+                best.keyword += static_cast<char>('A' + c);
+            }
+        }
+    }
+    return best;
+}
+
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight)
+{
+    // Each keyword letter costs half a wrong letter, so that a longer keyword does not copy the row's mistakes.
+    NearestKeyed nearest{row, 0};
+    int bestCost = 1 << 30;
+    for (std::size_t turn = 0; turn < 26; ++turn) {
+        std::vector<std::uint8_t> keyword;
+        for (std::size_t length = 0; length <= 18; ++length) {
+            if (length > 0) {
+                keyword.push_back(row[(turn + length - 1) % 26]);
+            }
+            const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
+            int wrong = 0;
+            for (std::size_t i = length; i < 26 && 2 * wrong + static_cast<int>(length) < bestCost; ++i) {
+                const std::size_t y = (turn + i) % 26;
+                if (keyed[i] != row[y]) {
+                    wrong += weight[y];
+                }
+            }
+            if (2 * wrong + static_cast<int>(length) < bestCost) {
+                bestCost = 2 * wrong + static_cast<int>(length);
+                nearest.wrong = wrong;
+                for (std::size_t i = 0; i < 26; ++i) {
+                    nearest.row[(turn + i) % 26] = keyed[i];
+                }
+            }
+        }
+    }
+    return nearest;
 }
