@@ -7,6 +7,7 @@
 #include "Alphabet.h"
 #include "LanguageModel.h"
 #include "PlayfairSearch.h"
+#include "SearchRunner.h"
 
 namespace {
 
@@ -310,9 +311,97 @@ KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period
     return best;
 }
 
+TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
+                             bool rowIsTable, std::uint64_t seed, int steps)
+{
+    constexpr std::size_t longestKeyword = 12;
+    constexpr double tableTemperature = 10;
+    // English letter frequencies in per mille, A to Z.
+    constexpr std::array<double, 26> english{82, 15, 28, 43, 127, 22, 20, 61, 70, 2,  8, 40, 24,
+                                             67, 75, 19, 1,  60,  63, 91, 28, 10, 24, 2, 20, 1};
+    std::array<double, 26> logFrequency{};
+    for (std::size_t c = 0; c < 26; ++c) {
+        logFrequency[c] = std::log(english[c]);
+    }
+    const float* quad = model.QuadgramTable();
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+    SearchRandom random(seed);
+    const auto fitness = [&](const std::vector<std::uint8_t>& keyword) {
+        const QuagmireSearch::Alphabet alphabet = keyedCodes(keyword);
+        const std::vector<std::uint8_t> aligned =
+            search.Aligned(alphabet, QuagmireSearch::Align(alphabet, columns).shifts);
+        std::array<std::uint8_t, 26> row{};
+        for (std::size_t y = 0; y < 26; ++y) {
+            row[y] = rowIsTable ? alphabet[y] : static_cast<std::uint8_t>(y);
+        }
+        std::array<int, 26> counts{};
+        for (std::uint8_t y : aligned) {
+            ++counts[y];
+        }
+        double bestFit = -1e300;
+        std::size_t bestTurn = 0;
+        for (std::size_t turn = 0; turn < 26; ++turn) {
+            double fit = 0;
+            for (std::size_t y = 0; y < 26; ++y) {
+                fit += counts[y] * logFrequency[row[(y + turn) % 26]];
+            }
+            if (fit > bestFit) {
+                bestFit = fit;
+                bestTurn = turn;
+            }
+        }
+        std::array<std::uint8_t, 26> key{};
+        for (std::size_t y = 0; y < 26; ++y) {
+            key[y] = row[(y + bestTurn) % 26];
+        }
+        return scoreWith(aligned, key, quad);
+    };
+    const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
+        for (;;) {
+            const auto c = static_cast<std::uint8_t>(random.below(26));
+            if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                return c;
+            }
+        }
+    };
+    std::vector<std::uint8_t> keyword;
+    for (std::size_t n = 4 + random.below(5); keyword.size() < n;) {
+        keyword.push_back(unusedLetter(keyword));
+    }
+    double current = fitness(keyword);
+    TableClimb best{keyedCodes(keyword), current};
+    const double startTemperature = tableTemperature * static_cast<double>(search.Size()) / 300.0;
+    for (int step = 0; step < steps; ++step) {
+        const double temperature = startTemperature * (1.0 - static_cast<double>(step) / steps);
+        std::vector<std::uint8_t> trial = keyword;
+        const unsigned move = random.below(4);
+        if ((move == 0 || trial.empty()) && trial.size() < longestKeyword) {
+            trial.insert(trial.begin() + random.below(static_cast<unsigned>(trial.size() + 1)), unusedLetter(trial));
+        } else if (move == 1 && trial.size() > 1) {
+            trial.erase(trial.begin() + random.below(static_cast<unsigned>(trial.size())));
+        } else if (move == 2 && trial.size() >= 2) {
+            std::swap(trial[random.below(static_cast<unsigned>(trial.size()))],
+                      trial[random.below(static_cast<unsigned>(trial.size()))]);
+        } else {
+            trial[random.below(static_cast<unsigned>(trial.size()))] = unusedLetter(trial);
+        }
+        const double value = fitness(trial);
+        if (value >= current || random.unit() < std::exp((value - current) / temperature)) {
+            keyword = std::move(trial);
+            current = value;
+            if (current > best.score) {
+                best = {keyedCodes(keyword), current};
+            }
+        }
+    }
+    return best;
+}
+
 NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight)
 {
-    // Each keyword letter costs half a wrong letter, so that a longer keyword does not copy the row's mistakes.
+    // Each keyword letter costs as much as three wrong letters: the shortest keyword that nearly fits wins, so a
+    // turn whose longer keyword merely copies the row's misplaced rare letters does not.
+    constexpr int letterCost = 3;
     NearestKeyed nearest{row, 0};
     int bestCost = 1 << 30;
     for (std::size_t turn = 0; turn < 26; ++turn) {
@@ -322,15 +411,16 @@ NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::arr
                 keyword.push_back(row[(turn + length - 1) % 26]);
             }
             const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
+            const int lengthCost = letterCost * static_cast<int>(length);
             int wrong = 0;
-            for (std::size_t i = length; i < 26 && 2 * wrong + static_cast<int>(length) < bestCost; ++i) {
+            for (std::size_t i = length; i < 26 && wrong + lengthCost < bestCost; ++i) {
                 const std::size_t y = (turn + i) % 26;
                 if (keyed[i] != row[y]) {
                     wrong += weight[y];
                 }
             }
-            if (2 * wrong + static_cast<int>(length) < bestCost) {
-                bestCost = 2 * wrong + static_cast<int>(length);
+            if (wrong + lengthCost < bestCost) {
+                bestCost = wrong + lengthCost;
                 nearest.wrong = wrong;
                 for (std::size_t i = 0; i < 26; ++i) {
                     nearest.row[(turn + i) % 26] = keyed[i];

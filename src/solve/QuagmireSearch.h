@@ -55,6 +55,17 @@ struct KeywordClimb
 };
 KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts);
 
+/// A cipher table found by quadgrams for the Quagmires whose key row is the straight alphabet or the cipher table
+/// itself: annealing over keyword edits, the keyed alphabet aligning the columns of period (QuagmireSearch::Align)
+/// and the aligned text read through the row (turned to fit English letter frequencies) scored by quadgrams.
+struct TableClimb
+{
+    QuagmireSearch::Alphabet alphabet{};
+    double score = 0;
+};
+TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
+                             bool rowIsTable, std::uint64_t seed, int steps);
+
 /// The keyed alphabet nearest to key row (position -> letter code) on the positions that count (weight > 0):
 /// over every turn of the row and every keyword length, the keyed alphabet of the row's own first letters whose
 /// remaining letters disagree with the row on the least weight, turned back to the row's turn, and that weight.

@@ -135,15 +135,27 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
 
 // Cipher alphabets climbed for the columns of one period without the word list (for keywords it lacks): a fixed
 // number of climbs spread over the threads, each seeded by its index, so the result does not depend on the cores.
-std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t period, std::uint64_t seed,
-                                       unsigned threads)
+// The quadgram climbs for a straight key row come first (they find the table or nothing), then the climbs by
+// pair coincidence for any key row.
+std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
+                                       std::uint64_t seed, unsigned threads)
 {
-    constexpr std::size_t climbs = 8;
+    constexpr std::size_t tableClimbs = 4;
+    constexpr int tableSteps = 6000;
+    constexpr std::size_t pairClimbs = 8;
     constexpr int restartsPerClimb = 2;
-    std::vector<Alphabet> found(climbs);
+    std::vector<Alphabet> found(tableClimbs + pairClimbs);
+    std::vector<double> tableScores(tableClimbs);
     auto climb = [&](unsigned part) {
-        for (std::size_t i = part; i < climbs; i += threads) {
-            found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
+        for (std::size_t i = part; i < found.size(); i += threads) {
+            if (i < tableClimbs) {
+                const TableClimb table =
+                    ClimbTableKeyword(search, period, model, false, RestartSeed(seed, i), tableSteps);
+                found[i] = table.alphabet;
+                tableScores[i] = table.score;
+            } else {
+                found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
+            }
         }
     };
     std::vector<std::thread> pool;
@@ -154,6 +166,9 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
     for (std::thread& thread : pool) {
         thread.join();
     }
+    // The best table climb first.
+    const auto best = std::max_element(tableScores.begin(), tableScores.end()) - tableScores.begin();
+    std::swap(found[0], found[static_cast<std::size_t>(best)]);
     return found;
 }
 
@@ -204,7 +219,9 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     constexpr int rareLetters = 4;
     int fewest = rareLetters + 1;
     Alphabet best{};
-    for (const Alphabet& alphabet : alphabets) {
+    // The cipher alphabet comes first: a key row is often the cipher table itself.
+    for (std::size_t i = 0; i <= alphabets.size(); ++i) {
+        const Alphabet& alphabet = i == 0 ? attempt.cipherAlphabet : alphabets[i - 1];
         for (std::size_t turn = 0; turn < 26; ++turn) {
             int wrong = 0;
             for (std::size_t y = 0; y < 26 && wrong < fewest; ++y) {
@@ -445,17 +462,25 @@ SolveCandidate polishCipherKeyword(const SolveCandidate& start, const QuagmireSe
         std::vector<Attempt> tried(edits.size());
         auto tryEdits = [&](unsigned part) {
             for (std::size_t i = part; i < edits.size() && !stopped(); i += threads) {
-                Attempt& attempt = tried[i];
-                attempt.cipherAlphabet = codesOf(KeyedAlphabet(edits[i], StandardAlphabet));
-                attempt.shifts = QuagmireSearch::Align(attempt.cipherAlphabet, columns).shifts;
-                const std::vector<std::uint8_t> aligned = search.Aligned(attempt.cipherAlphabet, attempt.shifts);
-                const SubstitutionBreak broken =
-                    BreakSubstitution(aligned, model, i, 1, carriedKey(aligned, best.plaintext));
-                attempt.key = broken.key;
-                attempt.score = broken.score;
-                attempt.plaintext.resize(aligned.size());
-                for (std::size_t k = 0; k < aligned.size(); ++k) {
-                    attempt.plaintext[k] = static_cast<char>('A' + broken.key[aligned[k]]);
+                // The columns aligned afresh, and kept as they were (the letter counts of a column can mislead).
+                const Alphabet cipherAlphabet = codesOf(KeyedAlphabet(edits[i], StandardAlphabet));
+                const std::vector<int> realigned = QuagmireSearch::Align(cipherAlphabet, columns).shifts;
+                const std::vector<int>& kept = best.shifts;
+                for (const std::vector<int>* shifts : {&realigned, &kept}) {
+                    const std::vector<std::uint8_t> aligned = search.Aligned(cipherAlphabet, *shifts);
+                    const SubstitutionBreak broken =
+                        BreakSubstitution(aligned, model, i, 1, carriedKey(aligned, best.plaintext));
+                    Attempt& attempt = tried[i];
+                    if (shifts == &realigned || broken.score > attempt.score) {
+                        attempt.cipherAlphabet = cipherAlphabet;
+                        attempt.shifts = *shifts;
+                        attempt.key = broken.key;
+                        attempt.score = broken.score;
+                        attempt.plaintext.resize(aligned.size());
+                        for (std::size_t k = 0; k < aligned.size(); ++k) {
+                            attempt.plaintext[k] = static_cast<char>('A' + broken.key[aligned[k]]);
+                        }
+                    }
                 }
             }
         };
@@ -509,11 +534,12 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             break;
         }
         const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+        const std::vector<Alphabet> climbed =
+            climbedAlphabets(search, period, model, options.seed * 31 + period, threads);
         std::vector<Alphabet> candidates = keyed.alphabets;
-        for (const Alphabet& climbed : climbedAlphabets(search, period, options.seed * 31 + period, threads)) {
-            candidates.push_back(climbed);
-        }
-        const std::vector<Alphabet> ranked = rankAlphabets(search, candidates, period, threads);
+        candidates.insert(candidates.end(), climbed.begin() + 1, climbed.end());
+        std::vector<Alphabet> ranked = rankAlphabets(search, candidates, period, threads);
+        ranked.insert(ranked.begin(), climbed.front());
         SearchSchedule schedule;
         schedule.agree = 2;
         schedule.maxRestarts = ranked.size();
@@ -539,9 +565,10 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             return BetterCandidate(a.candidate, b.candidate);
         };
         std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
-        // A best text that does not yet read as English may come from a cipher alphabet a few letters off.
+        // The best text may come from a cipher alphabet a few letters off (two such alphabets can agree on a text
+        // that merely reads well); while the best does not read as English, the runners-up are polished too.
         for (std::size_t i = 0; i < std::min(polished, more.ranked.size()); ++i) {
-            if (scale.Level(more.ranked.front().candidate.score) > solvedLevel) {
+            if (i > 0 && scale.Level(more.ranked.front().candidate.score) > solvedLevel) {
                 break;
             }
             more.ranked[i].candidate =
