@@ -216,7 +216,9 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     for (std::uint8_t y : aligned) {
         ++counts[y];
     }
-    constexpr int rareLetters = 4;
+    // Up to one letter in twenty-five may be put right: a keyed alphabet that fits every frequent letter is the
+    // key, even where the quadgrams prefer other rare letters (a Q not followed by U, say).
+    const int rareLetters = std::max(4, static_cast<int>(aligned.size() / 25));
     int fewest = rareLetters + 1;
     Alphabet best{};
     // The cipher alphabet comes first: a key row is often the cipher table itself.
