@@ -106,6 +106,18 @@ TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
         EXPECT_EQ(result.best.key.keyRow, KeyedAlphabet(c.keyRow, StandardAlphabet)) << c.form;
     }
 
+    // The climbs are spread over the threads, but their seeds do not depend on how many there are.
+    const std::string ciphertext = EncryptQuagmire(baker, "", "XQVBJDW", "GLASS@7");
+    SolveOptions one = quick();
+    one.threads = 1;
+    SolveOptions three = quick();
+    three.threads = 3;
+    const SolveResult byOne = SolveQuagmire(ciphertext, model(), one);
+    const SolveResult byThree = SolveQuagmire(ciphertext, model(), three);
+    EXPECT_EQ(byOne.best.plaintext, byThree.best.plaintext);
+    EXPECT_EQ(byOne.best.key.cipherTable, byThree.best.key.cipherTable);
+    EXPECT_EQ(byOne.best.score, byThree.best.score);
+
     // A keyed row with two rare letters swapped in its tail.
     const std::string keyed = KeyedAlphabet("KZWPYF", StandardAlphabet);
     std::array<std::uint8_t, 26> row{};
