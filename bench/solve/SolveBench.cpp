@@ -68,6 +68,7 @@ struct Case
     std::string ciphertext;
     std::string expected;
     std::size_t compare = std::string::npos; // letters to compare (a rail fence leaves out its fillers)
+    std::string key;                         // the key, shown for a miss
 };
 
 // ---- The baseline: a plain quadgram hill climber with random restarts, one thread, for a fixed time. ----
@@ -180,7 +181,36 @@ std::string randomWord(const LanguageModel& model, SearchRandom& rng, std::size_
     }
 }
 
-Case makeCase(char form, const std::string& plain, const LanguageModel& model, std::uint64_t seed)
+// Words of lo to hi letters from the held-out quotations: keywords the solver's word list does not hand it for
+// free as the model's frequent words would (many are still in its long list of rare words).
+std::string quotationWord(const std::vector<std::string>& words, SearchRandom& rng, std::size_t lo, std::size_t hi)
+{
+    for (;;) {
+        const std::string& w = words[rng.below(static_cast<unsigned>(words.size()))];
+        if (w.size() >= lo && w.size() <= hi) {
+            return w;
+        }
+    }
+}
+
+std::string randomLetters(SearchRandom& rng, std::size_t lo, std::size_t hi)
+{
+    std::string word(lo + rng.below(static_cast<unsigned>(hi - lo + 1)), 'A');
+    for (char& c : word) {
+        c = static_cast<char>('A' + rng.below(26));
+    }
+    return word;
+}
+
+// Where a Quagmire case's keywords come from: even cases take words of the held-out quotations, odd cases
+// random letters (no word list knows them).
+bool randomKeywords(std::size_t index)
+{
+    return index % 2 == 1;
+}
+
+Case makeCase(char form, const std::string& plain, const LanguageModel& model, const std::vector<std::string>& words,
+              std::uint64_t seed, std::size_t index)
 {
     Random random(seed);
     SearchRandom rng(seed);
@@ -209,13 +239,18 @@ Case makeCase(char form, const std::string& plain, const LanguageModel& model, s
     }
     case 'q': {
         const unsigned type = 1 + rng.below(4);
-        const std::string plainKey = randomWord(model, rng, 5, 10);
-        const std::string cipherKey = type == 3 ? plainKey : randomWord(model, rng, 5, 10);
-        const std::string indicator = randomWord(model, rng, 3, 7);
+        const auto keyword = [&] {
+            return randomKeywords(index) ? randomLetters(rng, 5, 10) : quotationWord(words, rng, 5, 10);
+        };
+        const std::string plainKey = keyword();
+        const std::string cipherKey = type == 3 ? plainKey : keyword();
+        const std::string indicator = quotationWord(words, rng, 3, 7);
         const std::string column = std::to_string(1 + rng.below(26));
         c.ciphertext =
             EncryptQuagmire(plain, type == 2 ? "" : plainKey, type == 1 ? "" : cipherKey, indicator + "@" + column);
         c.expected = AsciiLettersUpper(plain);
+        c.key = "type " + std::to_string(type) + ", key row " + plainKey + ", cipher table " + cipherKey +
+                ", indicator " + indicator + "@" + column;
         break;
     }
     case 'f': {
@@ -376,6 +411,20 @@ int main(int argc, char** argv)
             quotations.push_back(line);
         }
     }
+    std::vector<std::string> words;
+    for (const std::string& q : quotations) {
+        std::string word;
+        for (const char c : q + " ") {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+                word += static_cast<char>(c & ~0x20);
+            } else if (c != '\'') {
+                if (word.size() >= 3) {
+                    words.push_back(word);
+                }
+                word.clear();
+            }
+        }
+    }
     std::printf("Language model loaded in %.1f ms (%.1f ms of processor time); %zu held-out quotations; %zu cases per "
                 "bucket; baseline: plain "
                 "quadgram hill climber, one thread, %.1f s per case\n\n",
@@ -403,12 +452,14 @@ int main(int argc, char** argv)
         }
         const std::vector<std::string> texts = textsOf(quotations, bucket.lo, bucket.hi, cases, offset);
         std::size_t ok = 0;
+        std::array<std::size_t, 2> keywordCases{}; // Quagmire cases by keyword source: words, random letters
+        std::array<std::size_t, 2> keywordOk{};
         std::size_t baseOk = 0;
         bool baseTried = false;
         std::vector<double> times;
         std::vector<double> cpuTimes;
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            const Case c = makeCase(bucket.form, texts[i], model, seed * 1000 + i);
+            const Case c = makeCase(bucket.form, texts[i], model, words, seed * 1000 + i, i);
             SolveOptions options;
             options.seed = seed + i;
             const auto start = Clock::now();
@@ -426,10 +477,12 @@ int main(int argc, char** argv)
             cpuTimes.push_back(static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
             const bool good = solved(c, plaintext);
             ok += good ? 1 : 0;
+            keywordCases[randomKeywords(i) ? 1 : 0] += 1;
+            keywordOk[randomKeywords(i) ? 1 : 0] += good ? 1 : 0;
             calibration[bucket.form].add(confidence, good);
             if (verbose && !good) {
-                std::printf("  miss: %s\n     got %s (confidence %.2f)\n", c.expected.c_str(), plaintext.c_str(),
-                            confidence);
+                std::printf("  miss: %s\n     got %s (confidence %.2f, %.1f s) %s\n", c.expected.c_str(),
+                            plaintext.c_str(), confidence, times.back(), c.key.c_str());
             }
             if (baselineSeconds > 0) {
                 if (const auto base = baseline(bucket.form, model, c, baselineSeconds, seed + i)) {
@@ -445,6 +498,11 @@ int main(int argc, char** argv)
         }
         std::printf("| %s | %zu-%zu | %zu | %.0f %% | %.2f s | %.2f s | %s |\n", bucket.name, bucket.lo, bucket.hi,
                     texts.size(), 100.0 * static_cast<double>(ok) / n, median(times), median(cpuTimes), baseText);
+        if (bucket.form == 'q') {
+            std::printf("| - keywords from held-out quotations | | %zu | %zu solved | | | |\n", keywordCases[0],
+                        keywordOk[0]);
+            std::printf("| - keywords of random letters | | %zu | %zu solved | | | |\n", keywordCases[1], keywordOk[1]);
+        }
         std::fflush(stdout);
     }
     for (const auto& [form, table] : calibration) {

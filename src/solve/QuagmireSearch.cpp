@@ -1,11 +1,13 @@
 #include "QuagmireSearch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "Alphabet.h"
 #include "LanguageModel.h"
 #include "PlayfairSearch.h"
+#include "SearchRunner.h"
 
 namespace {
 
@@ -44,6 +46,24 @@ double scoreWith(const std::vector<std::uint8_t>& text, const std::array<std::ui
         sum += quad[((key[text[i]] * 26u + key[text[i + 1]]) * 26u + key[text[i + 2]]) * 26u + key[text[i + 3]]];
     }
     return sum;
+}
+
+// The keyed alphabet of keyword (distinct letter codes) in codes.
+QuagmireSearch::Alphabet keyedCodes(const std::vector<std::uint8_t>& keyword)
+{
+    QuagmireSearch::Alphabet alphabet{};
+    std::array<bool, 26> used{};
+    std::size_t n = 0;
+    for (std::uint8_t c : keyword) {
+        alphabet[n++] = c;
+        used[c] = true;
+    }
+    for (std::uint8_t c = 0; c < 26; ++c) {
+        if (!used[c]) {
+            alphabet[n++] = c;
+        }
+    }
+    return alphabet;
 }
 
 } // namespace
@@ -220,4 +240,193 @@ double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array
                          const LanguageModel& model)
 {
     return scoreWith(text, key, model.QuadgramTable());
+}
+
+KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts)
+{
+    constexpr std::size_t longestKeyword = 14;
+    constexpr int steps = 4000;
+    constexpr double annealStart = 10;
+    std::mt19937_64 random(seed);
+    KeywordClimb best;
+    best.coincidence = -1;
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+    const auto fitness = [&](const std::vector<std::uint8_t>& keyword) {
+        const QuagmireSearch::Alphabet alphabet = keyedCodes(keyword);
+        return static_cast<double>(search.PairCoincidence(alphabet, QuagmireSearch::Align(alphabet, columns).shifts));
+    };
+    const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
+        for (;;) {
+            const auto c = static_cast<std::uint8_t>(random() % 26);
+            if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                return c;
+            }
+        }
+    };
+    const double scale = static_cast<double>(search.Size()) / 300.0;
+    for (int restart = 0; restart < restarts; ++restart) {
+        std::vector<std::uint8_t> keyword;
+        if (restart % 2 == 1) {
+            for (std::size_t n = 3 + random() % 6; keyword.size() < n;) {
+                keyword.push_back(unusedLetter(keyword));
+            }
+        }
+        double current = fitness(keyword);
+        std::vector<std::uint8_t> bestHere = keyword;
+        double bestHereFit = current;
+        // Annealing over single-letter edits: a letter put in, taken out or replaced, two letters swapped.
+        for (int step = 0; step < steps; ++step) {
+            const double temperature = annealStart * scale * (1.0 - static_cast<double>(step) / steps);
+            std::vector<std::uint8_t> trial = keyword;
+            const unsigned move = static_cast<unsigned>(random() % 4);
+            if ((move == 0 || trial.empty()) && trial.size() < longestKeyword) {
+                trial.insert(trial.begin() + static_cast<long>(random() % (trial.size() + 1)), unusedLetter(trial));
+            } else if (move == 1 && !trial.empty()) {
+                trial.erase(trial.begin() + static_cast<long>(random() % trial.size()));
+            } else if (move == 2 && trial.size() >= 2) {
+                std::swap(trial[random() % trial.size()], trial[random() % trial.size()]);
+            } else if (!trial.empty()) {
+                trial[random() % trial.size()] = unusedLetter(trial);
+            }
+            const double value = fitness(trial);
+            if (value >= current || (temperature > 0 && std::uniform_real_distribution<double>(0, 1)(random) <
+                                                            std::exp((value - current) / temperature))) {
+                keyword = std::move(trial);
+                current = value;
+                if (current > bestHereFit) {
+                    bestHereFit = current;
+                    bestHere = keyword;
+                }
+            }
+        }
+        if (bestHereFit > best.coincidence) {
+            best.coincidence = bestHereFit;
+            best.alphabet = keyedCodes(bestHere);
+            best.keyword.clear();
+            for (std::uint8_t c : bestHere) {
+                best.keyword += static_cast<char>('A' + c);
+            }
+        }
+    }
+    return best;
+}
+
+TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
+                             bool rowIsTable, std::uint64_t seed, int steps)
+{
+    constexpr std::size_t longestKeyword = 12;
+    constexpr double tableTemperature = 10;
+    // English letter frequencies in per mille, A to Z.
+    constexpr std::array<double, 26> english{82, 15, 28, 43, 127, 22, 20, 61, 70, 2,  8, 40, 24,
+                                             67, 75, 19, 1,  60,  63, 91, 28, 10, 24, 2, 20, 1};
+    std::array<double, 26> logFrequency{};
+    for (std::size_t c = 0; c < 26; ++c) {
+        logFrequency[c] = std::log(english[c]);
+    }
+    const float* quad = model.QuadgramTable();
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+    SearchRandom random(seed);
+    const auto fitness = [&](const std::vector<std::uint8_t>& keyword) {
+        const QuagmireSearch::Alphabet alphabet = keyedCodes(keyword);
+        const std::vector<std::uint8_t> aligned =
+            search.Aligned(alphabet, QuagmireSearch::Align(alphabet, columns).shifts);
+        std::array<std::uint8_t, 26> row{};
+        for (std::size_t y = 0; y < 26; ++y) {
+            row[y] = rowIsTable ? alphabet[y] : static_cast<std::uint8_t>(y);
+        }
+        std::array<int, 26> counts{};
+        for (std::uint8_t y : aligned) {
+            ++counts[y];
+        }
+        double bestFit = -1e300;
+        std::size_t bestTurn = 0;
+        for (std::size_t turn = 0; turn < 26; ++turn) {
+            double fit = 0;
+            for (std::size_t y = 0; y < 26; ++y) {
+                fit += counts[y] * logFrequency[row[(y + turn) % 26]];
+            }
+            if (fit > bestFit) {
+                bestFit = fit;
+                bestTurn = turn;
+            }
+        }
+        std::array<std::uint8_t, 26> key{};
+        for (std::size_t y = 0; y < 26; ++y) {
+            key[y] = row[(y + bestTurn) % 26];
+        }
+        return scoreWith(aligned, key, quad);
+    };
+    const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
+        for (;;) {
+            const auto c = static_cast<std::uint8_t>(random.below(26));
+            if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                return c;
+            }
+        }
+    };
+    std::vector<std::uint8_t> keyword;
+    for (std::size_t n = 4 + random.below(5); keyword.size() < n;) {
+        keyword.push_back(unusedLetter(keyword));
+    }
+    double current = fitness(keyword);
+    TableClimb best{keyedCodes(keyword), current};
+    const double startTemperature = tableTemperature * static_cast<double>(search.Size()) / 300.0;
+    for (int step = 0; step < steps; ++step) {
+        const double temperature = startTemperature * (1.0 - static_cast<double>(step) / steps);
+        std::vector<std::uint8_t> trial = keyword;
+        const unsigned move = random.below(4);
+        if ((move == 0 || trial.empty()) && trial.size() < longestKeyword) {
+            trial.insert(trial.begin() + random.below(static_cast<unsigned>(trial.size() + 1)), unusedLetter(trial));
+        } else if (move == 1 && trial.size() > 1) {
+            trial.erase(trial.begin() + random.below(static_cast<unsigned>(trial.size())));
+        } else if (move == 2 && trial.size() >= 2) {
+            std::swap(trial[random.below(static_cast<unsigned>(trial.size()))],
+                      trial[random.below(static_cast<unsigned>(trial.size()))]);
+        } else {
+            trial[random.below(static_cast<unsigned>(trial.size()))] = unusedLetter(trial);
+        }
+        const double value = fitness(trial);
+        if (value >= current || random.unit() < std::exp((value - current) / temperature)) {
+            keyword = std::move(trial);
+            current = value;
+            if (current > best.score) {
+                best = {keyedCodes(keyword), current};
+            }
+        }
+    }
+    return best;
+}
+
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight)
+{
+    // Each keyword letter costs as much as three wrong letters: the shortest keyword that nearly fits wins, so a
+    // turn whose longer keyword merely copies the row's misplaced rare letters does not.
+    constexpr int letterCost = 3;
+    NearestKeyed nearest{row, 0};
+    int bestCost = 1 << 30;
+    for (std::size_t turn = 0; turn < 26; ++turn) {
+        std::vector<std::uint8_t> keyword;
+        for (std::size_t length = 0; length <= 18; ++length) {
+            if (length > 0) {
+                keyword.push_back(row[(turn + length - 1) % 26]);
+            }
+            const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
+            const int lengthCost = letterCost * static_cast<int>(length);
+            int wrong = 0;
+            for (std::size_t i = length; i < 26 && wrong + lengthCost < bestCost; ++i) {
+                const std::size_t y = (turn + i) % 26;
+                if (keyed[i] != row[y]) {
+                    wrong += weight[y];
+                }
+            }
+            if (wrong + lengthCost < bestCost) {
+                bestCost = wrong + lengthCost;
+                nearest.wrong = wrong;
+                for (std::size_t i = 0; i < 26; ++i) {
+                    nearest.row[(turn + i) % 26] = keyed[i];
+                }
+            }
+        }
+    }
+    return nearest;
 }

@@ -44,6 +44,39 @@ private:
     std::vector<std::uint8_t> m_cipher;
 };
 
+/// A cipher alphabet found without a word list: a keyword of distinct letters climbed so that its keyed alphabet
+/// aligns the columns of period best (QuagmireSearch::Align's shifts, scored by the pair coincidence), from the
+/// straight alphabet and from random keywords in turn, one climb per restart.
+struct KeywordClimb
+{
+    std::string keyword;
+    QuagmireSearch::Alphabet alphabet{};
+    double coincidence = 0;
+};
+KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts);
+
+/// A cipher table found by quadgrams for the Quagmires whose key row is the straight alphabet or the cipher table
+/// itself: annealing over keyword edits, the keyed alphabet aligning the columns of period (QuagmireSearch::Align)
+/// and the aligned text read through the row (turned to fit English letter frequencies) scored by quadgrams.
+struct TableClimb
+{
+    QuagmireSearch::Alphabet alphabet{};
+    double score = 0;
+};
+TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
+                             bool rowIsTable, std::uint64_t seed, int steps);
+
+/// The keyed alphabet nearest to key row (position -> letter code) on the positions that count (weight > 0):
+/// over every turn of the row and every keyword length, the keyed alphabet of the row's own first letters whose
+/// remaining letters disagree with the row on the least weight, turned back to the row's turn, and that weight.
+/// Quadgrams leave rare letters in the row's alphabetical tail to chance; the keyed form puts them right.
+struct NearestKeyed
+{
+    QuagmireSearch::Alphabet row{};
+    int wrong = 0;
+};
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight);
+
 /// Breaks a simple substitution of letter codes by hill climbing with quadgram scores from restarts: key[y] is
 /// the plaintext code of text code y. Starts from start, or from the letters matched by frequency. Returns the
 /// best key and its score.

@@ -1,8 +1,10 @@
 #include "SolveQuagmire.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <thread>
+#include <tuple>
 #include <unordered_map>
 
 #include "Alphabet.h"
@@ -21,6 +23,7 @@ constexpr double defaultSeconds = 30;
 constexpr std::size_t longestPeriod = 7;
 constexpr std::size_t rankedAlphabets = 160;
 constexpr std::size_t fullyBroken = 3;
+constexpr std::size_t polished = 2;
 constexpr double solvedLevel = 0.9;
 
 Alphabet codesOf(std::string_view letters)
@@ -130,6 +133,45 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
     return ranked;
 }
 
+// Cipher alphabets climbed for the columns of one period without the word list (for keywords it lacks): a fixed
+// number of climbs spread over the threads, each seeded by its index, so the result does not depend on the cores.
+// The quadgram climbs for a straight key row come first (they find the table or nothing), then the climbs by
+// pair coincidence for any key row.
+std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
+                                       std::uint64_t seed, unsigned threads)
+{
+    constexpr std::size_t tableClimbs = 4;
+    constexpr int tableSteps = 6000;
+    constexpr std::size_t pairClimbs = 8;
+    constexpr int restartsPerClimb = 2;
+    std::vector<Alphabet> found(tableClimbs + pairClimbs);
+    std::vector<double> tableScores(tableClimbs);
+    auto climb = [&](unsigned part) {
+        for (std::size_t i = part; i < found.size(); i += threads) {
+            if (i < tableClimbs) {
+                const TableClimb table =
+                    ClimbTableKeyword(search, period, model, false, RestartSeed(seed, i), tableSteps);
+                found[i] = table.alphabet;
+                tableScores[i] = table.score;
+            } else {
+                found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
+            }
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned part = 1; part < threads; ++part) {
+        pool.emplace_back(climb, part);
+    }
+    climb(0);
+    for (std::thread& thread : pool) {
+        thread.join();
+    }
+    // The best table climb first.
+    const auto best = std::max_element(tableScores.begin(), tableScores.end()) - tableScores.begin();
+    std::swap(found[0], found[static_cast<std::size_t>(best)]);
+    return found;
+}
+
 // Moves each column's shift to the one that scores best under the key; true when any moved.
 bool refineShifts(std::vector<int>& shifts, const QuagmireSearch& search, const Alphabet& cipherAlphabet,
                   SubstitutionBreak& broken, const LanguageModel& model)
@@ -174,10 +216,14 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     for (std::uint8_t y : aligned) {
         ++counts[y];
     }
-    constexpr int rareLetters = 4;
+    // Up to one letter in twenty-five may be put right: a keyed alphabet that fits every frequent letter is the
+    // key, even where the quadgrams prefer other rare letters (a Q not followed by U, say).
+    const int rareLetters = std::max(4, static_cast<int>(aligned.size() / 25));
     int fewest = rareLetters + 1;
     Alphabet best{};
-    for (const Alphabet& alphabet : alphabets) {
+    // The cipher alphabet comes first: a key row is often the cipher table itself.
+    for (std::size_t i = 0; i <= alphabets.size(); ++i) {
+        const Alphabet& alphabet = i == 0 ? attempt.cipherAlphabet : alphabets[i - 1];
         for (std::size_t turn = 0; turn < 26; ++turn) {
             int wrong = 0;
             for (std::size_t y = 0; y < 26 && wrong < fewest; ++y) {
@@ -192,6 +238,12 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
                 }
             }
         }
+    }
+    if (fewest > rareLetters) {
+        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters.
+        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts);
+        fewest = nearest.wrong;
+        best = nearest.row;
     }
     if (fewest > rareLetters || best == attempt.key) {
         return;
@@ -333,6 +385,131 @@ SolveCandidate breakThoroughly(const SolveCandidate& quick, const QuagmireSearch
     return BetterCandidate(better, quick) ? better : quick;
 }
 
+// A start for breaking a new alignment near an old one: each aligned letter goes to the plaintext letter it
+// stands under most often in the old decryption, taken greedily by count so that the key stays a permutation.
+Alphabet carriedKey(const std::vector<std::uint8_t>& aligned, const std::string& plaintext)
+{
+    std::array<std::array<int, 26>, 26> counts{};
+    for (std::size_t k = 0; k < aligned.size(); ++k) {
+        ++counts[aligned[k]][static_cast<std::size_t>(plaintext[k] - 'A')];
+    }
+    std::vector<std::tuple<int, std::uint8_t, std::uint8_t>> pairs;
+    for (std::uint8_t y = 0; y < 26; ++y) {
+        for (std::uint8_t p = 0; p < 26; ++p) {
+            pairs.emplace_back(-counts[y][p], y, p);
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    Alphabet key{};
+    std::array<bool, 26> keyed{};
+    std::array<bool, 26> taken{};
+    for (const auto& [negative, y, p] : pairs) {
+        if (!keyed[y] && !taken[p]) {
+            key[y] = p;
+            keyed[y] = taken[p] = true;
+        }
+    }
+    return key;
+}
+
+// The edits of a keyword of distinct letters: a letter put in, taken out or replaced, two letters swapped.
+std::vector<std::string> keywordEdits(const std::string& keyword)
+{
+    constexpr std::size_t longestKeyword = 14;
+    std::vector<std::string> edits;
+    for (std::size_t i = 0; i <= keyword.size(); ++i) {
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            if (keyword.find(c) != std::string::npos) {
+                continue;
+            }
+            if (keyword.size() < longestKeyword) {
+                edits.push_back(keyword.substr(0, i) + c + keyword.substr(i));
+            }
+            if (i < keyword.size()) {
+                std::string replaced = keyword;
+                replaced[i] = c;
+                edits.push_back(replaced);
+            }
+        }
+        if (i < keyword.size()) {
+            edits.push_back(keyword.substr(0, i) + keyword.substr(i + 1));
+            for (std::size_t j = i + 1; j < keyword.size(); ++j) {
+                std::string swapped = keyword;
+                std::swap(swapped[i], swapped[j]);
+                edits.push_back(swapped);
+            }
+        }
+    }
+    return edits;
+}
+
+// A cipher alphabet that is nearly right leaves a text that nearly reads: every edit of its keyword is tried, the
+// text aligned and broken again from the plaintext so far, and the best edit kept while the quadgrams improve.
+// The edits of a step are spread over the threads and joined in order, so the result does not depend on the cores.
+SolveCandidate polishCipherKeyword(const SolveCandidate& start, const QuagmireSearch& search,
+                                   const LanguageModel& model, unsigned threads, Clock::time_point deadline,
+                                   const std::atomic<bool>* cancel)
+{
+    Attempt best = attemptOf(start, search);
+    const KeyedRotation form = KeyedRotationOf(lettersOf(best.cipherAlphabet));
+    if (form.turn < 0) {
+        return start;
+    }
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(best.shifts.size());
+    const auto stopped = [&] { return Clock::now() > deadline || (cancel != nullptr && cancel->load()); };
+    std::string keyword = form.keyword;
+    for (bool improved = true; improved && !stopped();) {
+        improved = false;
+        const std::vector<std::string> edits = keywordEdits(keyword);
+        std::vector<Attempt> tried(edits.size());
+        auto tryEdits = [&](unsigned part) {
+            for (std::size_t i = part; i < edits.size() && !stopped(); i += threads) {
+                // The columns aligned afresh, and kept as they were (the letter counts of a column can mislead).
+                const Alphabet cipherAlphabet = codesOf(KeyedAlphabet(edits[i], StandardAlphabet));
+                const std::vector<int> realigned = QuagmireSearch::Align(cipherAlphabet, columns).shifts;
+                const std::vector<int>& kept = best.shifts;
+                for (const std::vector<int>* shifts : {&realigned, &kept}) {
+                    const std::vector<std::uint8_t> aligned = search.Aligned(cipherAlphabet, *shifts);
+                    const SubstitutionBreak broken =
+                        BreakSubstitution(aligned, model, i, 1, carriedKey(aligned, best.plaintext));
+                    Attempt& attempt = tried[i];
+                    if (shifts == &realigned || broken.score > attempt.score) {
+                        attempt.cipherAlphabet = cipherAlphabet;
+                        attempt.shifts = *shifts;
+                        attempt.key = broken.key;
+                        attempt.score = broken.score;
+                        attempt.plaintext.resize(aligned.size());
+                        for (std::size_t k = 0; k < aligned.size(); ++k) {
+                            attempt.plaintext[k] = static_cast<char>('A' + broken.key[aligned[k]]);
+                        }
+                    }
+                }
+            }
+        };
+        std::vector<std::thread> pool;
+        for (unsigned part = 1; part < threads; ++part) {
+            pool.emplace_back(tryEdits, part);
+        }
+        tryEdits(0);
+        for (std::thread& thread : pool) {
+            thread.join();
+        }
+        if (stopped()) {
+            break;
+        }
+        for (std::size_t i = 0; i < edits.size(); ++i) {
+            if (tried[i].score > best.score + 1e-9) {
+                best = tried[i];
+                keyword = edits[i];
+                improved = true;
+            }
+        }
+    }
+    const SolveCandidate result =
+        candidateOf(best, search.Aligned(best.cipherAlphabet, best.shifts), static_cast<double>(search.Size() - 3));
+    return BetterCandidate(result, start) ? result : start;
+}
+
 } // namespace
 
 SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
@@ -358,8 +535,13 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         if (remaining.seconds <= 0 || outcome.cancelled) {
             break;
         }
-        const std::vector<Alphabet> ranked = rankAlphabets(search, keyed.alphabets, period, threads);
         const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+        const std::vector<Alphabet> climbed =
+            climbedAlphabets(search, period, model, options.seed * 31 + period, threads);
+        std::vector<Alphabet> candidates = keyed.alphabets;
+        candidates.insert(candidates.end(), climbed.begin() + 1, climbed.end());
+        std::vector<Alphabet> ranked = rankAlphabets(search, candidates, period, threads);
+        ranked.insert(ranked.begin(), climbed.front());
         SearchSchedule schedule;
         schedule.agree = 2;
         schedule.maxRestarts = ranked.size();
@@ -381,10 +563,24 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         for (std::size_t i = 0; i < std::min(fullyBroken, more.ranked.size()); ++i) {
             more.ranked[i].candidate = breakThoroughly(more.ranked[i].candidate, search, model, options.seed + i);
         }
-        std::stable_sort(more.ranked.begin(), more.ranked.end(),
-                         [](const RankedCandidate& a, const RankedCandidate& b) {
-                             return BetterCandidate(a.candidate, b.candidate);
-                         });
+        const auto byScore = [](const RankedCandidate& a, const RankedCandidate& b) {
+            return BetterCandidate(a.candidate, b.candidate);
+        };
+        std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
+        // The best text may come from a cipher alphabet a few letters off (two such alphabets can agree on a text
+        // that merely reads well); while the best does not read as English, the runners-up are polished too.
+        for (std::size_t i = 0; i < std::min(polished, more.ranked.size()); ++i) {
+            if (i > 0 && scale.Level(more.ranked.front().candidate.score) > solvedLevel) {
+                break;
+            }
+            more.ranked[i].candidate =
+                breakThoroughly(polishCipherKeyword(more.ranked[i].candidate, search, model, threads,
+                                                    start + std::chrono::duration_cast<Clock::duration>(
+                                                                std::chrono::duration<double>(seconds)),
+                                                    options.cancel),
+                                search, model, options.seed + i);
+            std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
+        }
         outcome.cancelled = more.cancelled;
         outcome.timedOut = more.timedOut;
         outcome.restarts += more.restarts;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Alphabet.h"
 #include "EncodePlayfair.h"
 #include "EncodeQuagmire.h"
 #include "LanguageModel.h"
 #include "PlayfairSearch.h"
+#include "QuagmireSearch.h"
 #include "SolvePlayfair.h"
 #include "SolveQuagmire.h"
 
@@ -31,6 +34,14 @@ constexpr const char* baker =
     "Every morning the baker rose before dawn to knead the dough by hand, believing that bread made with patience "
     "tasted better than bread made by machines, and the long line outside his small shop suggested that his "
     "customers agreed with him. Music gives a soul to the universe, wings to the mind and flight to the imagination.";
+
+struct Case
+{
+    const char* keyRow;
+    const char* cipherTable;
+    const char* indicator;
+    const char* form;
+};
 
 } // namespace
 
@@ -66,13 +77,6 @@ TEST(PlayfairSolve, FindsTheKeywordOfATurnedOrTransposedSquare)
 
 TEST(QuagmireSolve, BreaksEveryTypeWithItsKeywordsIndicatorAndColumn)
 {
-    struct Case
-    {
-        const char* keyRow;
-        const char* cipherTable;
-        const char* indicator;
-        const char* form;
-    };
     for (const Case& c :
          {Case{"WEATHER", "", "SNOW@5", "quagmire1"}, Case{"", "GARDEN", "FLOWER@12", "quagmire2"},
           Case{"PLANET", "PLANET", "ORBIT@20", "quagmire3"}, Case{"JOURNEY", "COMPASS", "MAP@1", "quagmire4"}}) {
@@ -89,6 +93,46 @@ TEST(QuagmireSolve, BreaksEveryTypeWithItsKeywordsIndicatorAndColumn)
         EXPECT_EQ(KeyedAlphabet(key.keyword, StandardAlphabet), key.keyRow) << c.form;
         EXPECT_EQ(KeyedAlphabet(key.cipherKeyword, StandardAlphabet), key.cipherTable) << c.form;
     }
+}
+
+TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
+{
+    // Random letters for the cipher table (found by climbing) and for the key row (its rare letters put right by
+    // the nearest keyed alphabet).
+    for (const Case& c : {Case{"", "XQVBJDW", "GLASS@7", "quagmire2"}, Case{"KZWPYF", "", "RIVER@3", "quagmire1"}}) {
+        const std::string ciphertext = EncryptQuagmire(baker, c.keyRow, c.cipherTable, c.indicator);
+        const SolveResult result = SolveQuagmire(ciphertext, model(), quick());
+        EXPECT_EQ(result.best.plaintext, AsciiLettersUpper(baker)) << c.form;
+        EXPECT_EQ(result.best.key.keyRow, KeyedAlphabet(c.keyRow, StandardAlphabet)) << c.form;
+    }
+
+    // The climbs are spread over the threads, but their seeds do not depend on how many there are.
+    const std::string ciphertext = EncryptQuagmire(baker, "", "XQVBJDW", "GLASS@7");
+    // (A bound far off, so that no time limit under a sanitizer cuts either search short.)
+    SolveOptions one = quick();
+    one.threads = 1;
+    one.seconds = 120;
+    SolveOptions three = one;
+    three.threads = 3;
+    const SolveResult byOne = SolveQuagmire(ciphertext, model(), one);
+    const SolveResult byThree = SolveQuagmire(ciphertext, model(), three);
+    EXPECT_EQ(byOne.best.plaintext, byThree.best.plaintext);
+    EXPECT_EQ(byOne.best.key.cipherTable, byThree.best.key.cipherTable);
+    EXPECT_EQ(byOne.best.score, byThree.best.score);
+
+    // A keyed row with two rare letters swapped in its tail.
+    const std::string keyed = KeyedAlphabet("KZWPYF", StandardAlphabet);
+    std::array<std::uint8_t, 26> row{};
+    std::array<int, 26> weight{};
+    for (std::size_t i = 0; i < 26; ++i) {
+        row[(i + 5) % 26] = static_cast<std::uint8_t>(keyed[i] - 'A');
+        weight[(i + 5) % 26] = keyed[i] == 'Q' || keyed[i] == 'X' ? 1 : 10;
+    }
+    const std::array<std::uint8_t, 26> right = row;
+    std::swap(*std::find(row.begin(), row.end(), 'Q' - 'A'), *std::find(row.begin(), row.end(), 'X' - 'A'));
+    const NearestKeyed nearest = NearestKeyedRow(row, weight);
+    EXPECT_EQ(nearest.row, right);
+    EXPECT_EQ(nearest.wrong, 2);
 }
 
 TEST(PlayfairQuagmireSolve, RefuseTextsTooShort)
