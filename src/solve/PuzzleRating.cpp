@@ -23,6 +23,19 @@ constexpr double AmbiguityMargin = 1.0;
 // Without the author's keys the solver's reading counts as the solution from this confidence on.
 constexpr double TrustedConfidence = 0.6;
 
+// Each form's calibration: the sums of points at which its difficulty number reaches 0, 20, 40, 60, 80 and 100.
+// The four inner breakpoints spread cryptograms made from held-out quotations of the form's usual lengths as evenly
+// as they can over the five steps, counting that one the solver does not break is raised to Very hard; the outer
+// two are that draw's least and greatest sums. They come from the calibration tool (bench/rating): after a change
+// to the points or to a solver, run `tessarin_rating_calibration --draw fit`, paste the breakpoints it prints
+// here, rebuild, and check the spread with `--draw report`, which rates other quotations with other keys.
+constexpr RatingCalibration AristocratCalibration = {-8.5, 15.5, 25.5, 33.5, 47.5, 65.5};
+constexpr RatingCalibration PatristocratCalibration = {33.5, 40.5, 46.5, 53.5, 75.5, 88.5};
+constexpr RatingCalibration RailfenceCalibration = {-12.5, 0.5, 11.5, 17.5, 26.5, 41.5};
+constexpr RatingCalibration PlayfairCalibration = {33.5, 46.5, 55.5, 61.5, 65.5, 85.5};
+constexpr RatingCalibration QuagmireCalibration = {49.5, 58.5, 64.5, 73.5, 95.5, 104.5};
+constexpr RatingCalibration VigenereCalibration = {13.5, 29.5, 37.5, 43.5, 52.5, 91.5};
+
 std::string format(const char* pattern, double value)
 {
     char text[160];
@@ -109,21 +122,11 @@ std::size_t shortestSingleSolution(const RatedCryptogram& c, int period)
     return 0;
 }
 
+// The kind as the too-short warning names it.
 std::string_view kindName(const RatedCryptogram& c)
 {
-    switch (c.kind) {
-    case SolveKind::Cipher:
-        return isPatristocrat(c) ? "Patristocrat" : "substitution";
-    case SolveKind::Railfence:
-        return "rail fence";
-    case SolveKind::Playfair:
-        return "Playfair";
-    case SolveKind::Quagmire:
-        return "Quagmire";
-    case SolveKind::Vigenere:
-        return "Vigenere";
-    }
-    return {};
+    const RatingForm form = RatingFormOf(c);
+    return form == RatingForm::Aristocrat ? "substitution" : RatingFormName(form);
 }
 
 // Collects the points of the difficulty with their reasons.
@@ -136,7 +139,7 @@ public:
         m_total += rounded;
         m_reasons.push_back({std::move(text), rounded});
     }
-    int Total() const { return std::clamp(m_total, 0, 100); }
+    int Sum() const { return m_total; }
     std::vector<RatingReason> Take() { return std::move(m_reasons); }
 
 private:
@@ -381,6 +384,56 @@ DifficultyStep DifficultyStepOf(int number)
     return static_cast<DifficultyStep>(std::clamp(number / 20, 0, 4));
 }
 
+std::string_view RatingFormName(RatingForm form)
+{
+    static constexpr std::array<std::string_view, RatingFormCount> Names = {"Aristocrat", "Patristocrat", "rail fence",
+                                                                            "Playfair",   "Quagmire",     "Vigenere"};
+    return Names[static_cast<std::size_t>(form)];
+}
+
+RatingForm RatingFormOf(const RatedCryptogram& c)
+{
+    switch (c.kind) {
+    case SolveKind::Cipher:
+        return isPatristocrat(c) ? RatingForm::Patristocrat : RatingForm::Aristocrat;
+    case SolveKind::Railfence:
+        return RatingForm::Railfence;
+    case SolveKind::Playfair:
+        return RatingForm::Playfair;
+    case SolveKind::Quagmire:
+        return RatingForm::Quagmire;
+    case SolveKind::Vigenere:
+        return RatingForm::Vigenere;
+    }
+    return RatingForm::Aristocrat;
+}
+
+const RatingCalibration& CalibrationOf(RatingForm form)
+{
+    static constexpr std::array<RatingCalibration, RatingFormCount> Calibrations = {
+        AristocratCalibration, PatristocratCalibration, RailfenceCalibration,
+        PlayfairCalibration,   QuagmireCalibration,     VigenereCalibration};
+    return Calibrations[static_cast<std::size_t>(form)];
+}
+
+int CalibratedNumber(const RatingCalibration& calibration, int points)
+{
+    const double p = points;
+    if (p <= calibration.front()) {
+        return 0;
+    }
+    if (p >= calibration.back()) {
+        return 100;
+    }
+    std::size_t above = 1; // calibration[above - 1] <= p < calibration[above], so the two differ
+    while (p >= calibration[above]) {
+        ++above;
+    }
+    const double share = (p - calibration[above - 1]) / (calibration[above] - calibration[above - 1]);
+    // Rounded down, so that a step begins exactly at its breakpoint.
+    return static_cast<int>(20 * (above - 1)) + static_cast<int>(std::floor(20 * share));
+}
+
 bool PuzzleRating::HasWarning(std::string_view code) const
 {
     return std::any_of(warnings.begin(), warnings.end(), [&](const RatingWarning& w) { return w.code == code; });
@@ -447,7 +500,19 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     if (outcome.result) {
         addSolverMeasures(points, rating);
     }
-    rating.number = points.Total();
+    rating.form = RatingFormOf(c);
+    rating.points = points.Sum();
+    int number = CalibratedNumber(CalibrationOf(rating.form), rating.points);
+    if (number != rating.points) {
+        // The line that makes the points shown add up to the number.
+        points.Add("compared with other " + std::string(RatingFormName(rating.form)) + " cryptograms",
+                   number - rating.points);
+    }
+    if (outcome.result && !rating.solved && number < UnbrokenLeastNumber) {
+        points.Add("not broken by the solver: at least Very hard", UnbrokenLeastNumber - number);
+        number = UnbrokenLeastNumber;
+    }
+    rating.number = number;
     rating.step = DifficultyStepOf(rating.number);
     rating.reasons = points.Take();
     addWarnings(rating, c, outcome, answer, engine, period);
