@@ -185,78 +185,6 @@ template <typename T> T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-// One rated cryptogram as the fit sees it: its sum of points, and whether the solver tried it and did not break
-// it (its number is then raised to Very hard whatever the calibration says).
-struct Sample
-{
-    int points = 0;
-    bool unbroken = false;
-};
-
-// The calibration under which these cryptograms spread most evenly over the five steps, the raise of the unbroken
-// ones included: the inner breakpoints are chosen among the places between neighbouring sums so that the squared
-// differences of the steps' counts from a fifth of the draw add up to the least. When the unbroken ones are no more
-// than two fifths and have the highest sums, these are the sums' quintiles; when they are more, the broken ones
-// share the three easier steps. The outer
-// breakpoints are the draw's least and greatest sums.
-RatingCalibration fit(const std::vector<Sample>& samples)
-{
-    std::vector<int> sums;
-    for (const Sample& sample : samples) {
-        sums.push_back(sample.points);
-    }
-    std::sort(sums.begin(), sums.end());
-    sums.erase(std::unique(sums.begin(), sums.end()), sums.end());
-    // cuts[j] lies just below sums[j] (the last one above every sum); below[j] counts the samples under it.
-    std::vector<double> cuts;
-    std::vector<int> below;
-    std::vector<int> brokenBelow;
-    std::vector<int> unbrokenBelow;
-    for (std::size_t j = 0; j <= sums.size(); ++j) {
-        cuts.push_back(j < sums.size() ? sums[j] - 0.5 : sums.back() + 0.5);
-        int broken = 0;
-        int unbroken = 0;
-        for (const Sample& sample : samples) {
-            if (sample.points < cuts.back()) {
-                (sample.unbroken ? unbroken : broken) += 1;
-            }
-        }
-        below.push_back(broken + unbroken);
-        brokenBelow.push_back(broken);
-        unbrokenBelow.push_back(unbroken);
-    }
-    const double fifth = static_cast<double>(samples.size()) / 5;
-    const std::size_t m = cuts.size();
-    double least = -1;
-    std::array<std::size_t, 4> best{};
-    for (std::size_t a = 0; a < m; ++a) {
-        for (std::size_t b = a + 1; b < m; ++b) {
-            for (std::size_t c = b + 1; c < m; ++c) {
-                for (std::size_t d = c + 1; d < m; ++d) {
-                    const std::array<int, 5> counts = {
-                        brokenBelow[a], brokenBelow[b] - brokenBelow[a], brokenBelow[c] - brokenBelow[b],
-                        below[d] - below[c] + unbrokenBelow[c], static_cast<int>(samples.size()) - below[d]};
-                    double spread = 0;
-                    for (int count : counts) {
-                        spread += (count - fifth) * (count - fifth);
-                    }
-                    if (least < 0 || spread < least) {
-                        least = spread;
-                        best = {a, b, c, d};
-                    }
-                }
-            }
-        }
-    }
-    RatingCalibration calibration{};
-    for (std::size_t k = 0; k < 4; ++k) {
-        calibration[k + 1] = cuts[best[k]];
-    }
-    calibration[0] = std::min(cuts.front(), calibration[1] - 1);
-    calibration[5] = std::max(cuts.back(), calibration[4] + 1);
-    return calibration;
-}
-
 std::string listed(const RatingCalibration& calibration)
 {
     std::string text;
@@ -306,7 +234,7 @@ int main(int argc, char* argv[])
             continue;
         }
         std::array<StepTally, 5> steps{};
-        std::vector<Sample> samples;
+        std::vector<CalibrationSample> samples;
         std::size_t index = 0;
         for (const std::string& quotation : pick(quotations, form, arguments.count, arguments.fitDraw)) {
             const RatedCryptogram cryptogram = make(form, quotation, model, rng, index++);
@@ -334,9 +262,11 @@ int main(int argc, char* argv[])
                         tally.count ? (std::to_string(median(tally.seconds)).substr(0, 4) + " s").c_str() : "",
                         tally.count ? std::to_string(median(tally.letters)).c_str() : "");
         }
-        if (samples.size() >= 5) {
-            fitted += "    " + std::string(form.name) + ": {" + listed(fit(samples)) + "}   built in: {" +
+        try {
+            fitted += "    " + std::string(form.name) + ": {" + listed(FitCalibration(samples)) + "}   built in: {" +
                       listed(CalibrationOf(form.form)) + "}\n";
+        } catch (const std::invalid_argument& tooFew) {
+            fitted += "    " + std::string(form.name) + ": " + tooFew.what() + "\n";
         }
     }
     std::printf("\nBreakpoints (sums of points at difficulty 0, 20, 40, 60, 80, 100) that spread this draw evenly:\n%s",

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 
 #include "Alphabet.h"
 #include "CodePage.h"
@@ -433,6 +434,67 @@ int CalibratedNumber(const RatingCalibration& calibration, int points)
     const double share = (p - calibration[above - 1]) / (calibration[above] - calibration[above - 1]);
     // Rounded down, so that a step begins exactly at its breakpoint.
     return static_cast<int>(20 * (above - 1)) + static_cast<int>(std::floor(20 * share));
+}
+
+RatingCalibration FitCalibration(const std::vector<CalibrationSample>& samples)
+{
+    std::vector<int> sums;
+    for (const CalibrationSample& sample : samples) {
+        sums.push_back(sample.points);
+    }
+    std::sort(sums.begin(), sums.end());
+    sums.erase(std::unique(sums.begin(), sums.end()), sums.end());
+    if (sums.size() < 3) {
+        throw std::invalid_argument("a calibration needs at least three different sums of points");
+    }
+    // cuts[j] lies just below sums[j] (the last one above every sum); below[j] counts the samples under it.
+    std::vector<double> cuts;
+    std::vector<int> below;
+    std::vector<int> brokenBelow;
+    std::vector<int> unbrokenBelow;
+    for (std::size_t j = 0; j <= sums.size(); ++j) {
+        cuts.push_back(j < sums.size() ? sums[j] - 0.5 : sums.back() + 0.5);
+        int broken = 0;
+        int unbroken = 0;
+        for (const CalibrationSample& sample : samples) {
+            if (sample.points < cuts.back()) {
+                (sample.unbroken ? unbroken : broken) += 1;
+            }
+        }
+        below.push_back(broken + unbroken);
+        brokenBelow.push_back(broken);
+        unbrokenBelow.push_back(unbroken);
+    }
+    const double fifth = static_cast<double>(samples.size()) / 5;
+    const std::size_t m = cuts.size();
+    double least = -1;
+    std::array<std::size_t, 4> best{};
+    for (std::size_t a = 0; a < m; ++a) {
+        for (std::size_t b = a + 1; b < m; ++b) {
+            for (std::size_t c = b + 1; c < m; ++c) {
+                for (std::size_t d = c + 1; d < m; ++d) {
+                    const std::array<int, 5> counts = {
+                        brokenBelow[a], brokenBelow[b] - brokenBelow[a], brokenBelow[c] - brokenBelow[b],
+                        below[d] - below[c] + unbrokenBelow[c], static_cast<int>(samples.size()) - below[d]};
+                    double spread = 0;
+                    for (int count : counts) {
+                        spread += (count - fifth) * (count - fifth);
+                    }
+                    if (least < 0 || spread < least) {
+                        least = spread;
+                        best = {a, b, c, d};
+                    }
+                }
+            }
+        }
+    }
+    RatingCalibration calibration{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        calibration[k + 1] = cuts[best[k]];
+    }
+    calibration[0] = std::min(cuts.front(), calibration[1] - 1);
+    calibration[5] = std::max(cuts.back(), calibration[4] + 1);
+    return calibration;
 }
 
 bool PuzzleRating::HasWarning(std::string_view code) const

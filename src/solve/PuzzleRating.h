@@ -75,6 +75,22 @@ int CalibratedNumber(const RatingCalibration& calibration, int points);
 /// The least difficulty number of a cryptogram the solver tried and did not break: the start of "Very hard".
 constexpr int UnbrokenLeastNumber = 60;
 
+/// One rated cryptogram as a calibration is fitted on: its sum of points, and whether the solver tried it and did
+/// not break it (its number is then raised to UnbrokenLeastNumber whatever the calibration says).
+struct CalibrationSample
+{
+    int points = 0;
+    bool unbroken = false;
+};
+
+/// The calibration under which these cryptograms spread most evenly over the five steps, the raise of the unbroken
+/// ones included: the inner breakpoints are chosen among the places between neighbouring sums so that the squared
+/// differences of the steps' counts from a fifth of the samples add up to the least. When the unbroken ones are no
+/// more than two fifths and have the highest sums, these are the sums' quintiles; when they are more, the broken
+/// ones share the three easier steps. The outer breakpoints lie just outside the least and the greatest sum.
+/// Throws std::invalid_argument when the samples hold fewer than three different sums.
+RatingCalibration FitCalibration(const std::vector<CalibrationSample>& samples);
+
 /// A warning for the author: a short code, what is wrong, and what to do about it.
 struct RatingWarning
 {

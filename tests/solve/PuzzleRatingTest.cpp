@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
@@ -194,6 +196,58 @@ TEST(RatingCalibration, eachFormsNumberRisesWithThePointsAndItsStepsBeginAtTheBr
             EXPECT_EQ(DifficultyStepOf(CalibratedNumber(calibration, first)), DifficultyStep(k));
             EXPECT_EQ(DifficultyStepOf(CalibratedNumber(calibration, first - 1)), DifficultyStep(k - 1));
         }
+    }
+}
+
+// The steps' counts of samples under a calibration, the unbroken ones raised as a rating raises them.
+std::array<int, 5> stepCounts(const std::vector<CalibrationSample>& samples, const RatingCalibration& calibration)
+{
+    std::array<int, 5> counts{};
+    for (const CalibrationSample& sample : samples) {
+        const int number = CalibratedNumber(calibration, sample.points);
+        ++counts[static_cast<std::size_t>(
+            DifficultyStepOf(sample.unbroken ? std::max(number, UnbrokenLeastNumber) : number))];
+    }
+    return counts;
+}
+
+TEST(RatingCalibration, aFitSpreadsTheSamplesEvenlyAndLeavesTheUnbrokenOnesTheHardSteps)
+{
+    std::vector<CalibrationSample> samples;
+    for (int points = 0; points < 100; ++points) {
+        samples.push_back({points, false});
+    }
+    EXPECT_EQ(FitCalibration(samples), (RatingCalibration{-0.5, 19.5, 39.5, 59.5, 79.5, 99.5}));
+    // Three fifths unbroken: the broken fifths share the three easier steps.
+    for (int points = 40; points < 100; ++points) {
+        samples[static_cast<std::size_t>(points)].unbroken = true;
+    }
+    const std::array<int, 5> counts = stepCounts(samples, FitCalibration(samples));
+    for (std::size_t step = 0; step < 3; ++step) {
+        EXPECT_GE(counts[step], 13);
+        EXPECT_LE(counts[step], 14);
+    }
+    EXPECT_EQ(counts[3], 30);
+    EXPECT_EQ(counts[4], 30);
+    EXPECT_THROW(FitCalibration({{1, false}, {2, false}, {2, true}}), std::invalid_argument);
+}
+
+// The help's table of where each step begins must be the built-in calibration's.
+TEST(RatingCalibration, theHelpShowsWhereEachStepBegins)
+{
+    std::ifstream file(TESSARIN_TEST_DATA "/../../resources/maker/help/checking.html");
+    const std::string help{std::istreambuf_iterator<char>(file), {}};
+    std::size_t at = help.find("Medium from");
+    ASSERT_NE(at, std::string::npos);
+    for (std::size_t f = 0; f < RatingFormCount; ++f) {
+        SCOPED_TRACE(RatingFormName(static_cast<RatingForm>(f)));
+        at = help.find("<tr>", at + 1);
+        const std::string row = help.substr(at, help.find("</tr>", at) - at);
+        std::string expected;
+        for (std::size_t k = 1; k < 5; ++k) {
+            expected += "<td>" + std::to_string(static_cast<int>(std::ceil(CalibrationOf(RatingForm(f))[k]))) + "</td>";
+        }
+        EXPECT_TRUE(row.ends_with(expected)) << row;
     }
 }
 
