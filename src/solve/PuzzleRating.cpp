@@ -27,8 +27,8 @@ constexpr double TrustedConfidence = 0.6;
 // Each form's calibration: the sums of points at which its difficulty number reaches 0, 20, 40, 60, 80 and 100.
 // The four inner breakpoints spread cryptograms made from held-out quotations of the form's usual lengths as evenly
 // as they can over the five steps, counting that one the solver does not break is raised to Very hard; the outer
-// two are that draw's least and greatest sums. They come from the calibration tool (bench/rating): after a change
-// to the points or to a solver, run `tessarin_rating_calibration --draw fit`, paste the breakpoints it prints
+// two lie just outside that draw's least and greatest sums. They come from the calibration tool (bench/rating): after a
+// change to the points or to a solver, run `tessarin_rating_calibration --draw fit`, paste the breakpoints it prints
 // here and where each step begins into the table of the maker's help (checking.html), rebuild, and check the
 // spread with `--draw report`, which rates other quotations with other keys.
 constexpr RatingCalibration AristocratCalibration = {-6.5, 14.5, 23.5, 31.5, 42.5, 79.5};
