@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 
 #include "Alphabet.h"
 #include "CodePage.h"
@@ -22,6 +23,20 @@ namespace {
 constexpr double AmbiguityMargin = 1.0;
 // Without the author's keys the solver's reading counts as the solution from this confidence on.
 constexpr double TrustedConfidence = 0.6;
+
+// Each form's calibration: the sums of points at which its difficulty number reaches 0, 20, 40, 60, 80 and 100.
+// The four inner breakpoints spread cryptograms made from held-out quotations of the form's usual lengths as evenly
+// as they can over the five steps, counting that one the solver does not break is raised to Very hard; the outer
+// two lie just outside that draw's least and greatest sums. They come from the calibration tool (bench/rating): after a
+// change to the points or to a solver, run `tessarin_rating_calibration --draw fit`, paste the breakpoints it prints
+// here and where each step begins into the table of the maker's help (checking.html), rebuild, and check the
+// spread with `--draw report`, which rates other quotations with other keys.
+constexpr RatingCalibration AristocratCalibration = {-6.5, 14.5, 23.5, 31.5, 42.5, 79.5};
+constexpr RatingCalibration PatristocratCalibration = {30.5, 41.5, 48.5, 53.5, 66.5, 88.5};
+constexpr RatingCalibration RailfenceCalibration = {-12.5, 0.5, 10.5, 17.5, 25.5, 46.5};
+constexpr RatingCalibration PlayfairCalibration = {33.5, 46.5, 55.5, 60.5, 64.5, 85.5};
+constexpr RatingCalibration QuagmireCalibration = {47.5, 61.5, 68.5, 77.5, 93.5, 109.5};
+constexpr RatingCalibration VigenereCalibration = {13.5, 30.5, 39.5, 46.5, 55.5, 95.5};
 
 std::string format(const char* pattern, double value)
 {
@@ -109,21 +124,11 @@ std::size_t shortestSingleSolution(const RatedCryptogram& c, int period)
     return 0;
 }
 
+// The kind as the too-short warning names it.
 std::string_view kindName(const RatedCryptogram& c)
 {
-    switch (c.kind) {
-    case SolveKind::Cipher:
-        return isPatristocrat(c) ? "Patristocrat" : "substitution";
-    case SolveKind::Railfence:
-        return "rail fence";
-    case SolveKind::Playfair:
-        return "Playfair";
-    case SolveKind::Quagmire:
-        return "Quagmire";
-    case SolveKind::Vigenere:
-        return "Vigenere";
-    }
-    return {};
+    const RatingForm form = RatingFormOf(c);
+    return form == RatingForm::Aristocrat ? "substitution" : RatingFormName(form);
 }
 
 // Collects the points of the difficulty with their reasons.
@@ -136,7 +141,7 @@ public:
         m_total += rounded;
         m_reasons.push_back({std::move(text), rounded});
     }
-    int Total() const { return std::clamp(m_total, 0, 100); }
+    int Sum() const { return m_total; }
     std::vector<RatingReason> Take() { return std::move(m_reasons); }
 
 private:
@@ -381,6 +386,117 @@ DifficultyStep DifficultyStepOf(int number)
     return static_cast<DifficultyStep>(std::clamp(number / 20, 0, 4));
 }
 
+std::string_view RatingFormName(RatingForm form)
+{
+    static constexpr std::array<std::string_view, RatingFormCount> Names = {"Aristocrat", "Patristocrat", "rail fence",
+                                                                            "Playfair",   "Quagmire",     "Vigenere"};
+    return Names[static_cast<std::size_t>(form)];
+}
+
+RatingForm RatingFormOf(const RatedCryptogram& c)
+{
+    switch (c.kind) {
+    case SolveKind::Cipher:
+        return isPatristocrat(c) ? RatingForm::Patristocrat : RatingForm::Aristocrat;
+    case SolveKind::Railfence:
+        return RatingForm::Railfence;
+    case SolveKind::Playfair:
+        return RatingForm::Playfair;
+    case SolveKind::Quagmire:
+        return RatingForm::Quagmire;
+    case SolveKind::Vigenere:
+        return RatingForm::Vigenere;
+    }
+    return RatingForm::Aristocrat;
+}
+
+const RatingCalibration& CalibrationOf(RatingForm form)
+{
+    static constexpr std::array<RatingCalibration, RatingFormCount> Calibrations = {
+        AristocratCalibration, PatristocratCalibration, RailfenceCalibration,
+        PlayfairCalibration,   QuagmireCalibration,     VigenereCalibration};
+    return Calibrations[static_cast<std::size_t>(form)];
+}
+
+int CalibratedNumber(const RatingCalibration& calibration, int points)
+{
+    const double p = points;
+    if (p <= calibration.front()) {
+        return 0;
+    }
+    if (p >= calibration.back()) {
+        return 100;
+    }
+    std::size_t above = 1; // calibration[above - 1] <= p < calibration[above], so the two differ
+    while (p >= calibration[above]) {
+        ++above;
+    }
+    const double share = (p - calibration[above - 1]) / (calibration[above] - calibration[above - 1]);
+    // Rounded down, so that a step begins exactly at its breakpoint.
+    return static_cast<int>(20 * (above - 1)) + static_cast<int>(std::floor(20 * share));
+}
+
+RatingCalibration FitCalibration(const std::vector<CalibrationSample>& samples)
+{
+    std::vector<int> sums;
+    for (const CalibrationSample& sample : samples) {
+        sums.push_back(sample.points);
+    }
+    std::sort(sums.begin(), sums.end());
+    sums.erase(std::unique(sums.begin(), sums.end()), sums.end());
+    if (sums.size() < 3) {
+        throw std::invalid_argument("a calibration needs at least three different sums of points");
+    }
+    // cuts[j] lies just below sums[j] (the last one above every sum); below[j] counts the samples under it.
+    std::vector<double> cuts;
+    std::vector<int> below;
+    std::vector<int> brokenBelow;
+    std::vector<int> unbrokenBelow;
+    for (std::size_t j = 0; j <= sums.size(); ++j) {
+        cuts.push_back(j < sums.size() ? sums[j] - 0.5 : sums.back() + 0.5);
+        int broken = 0;
+        int unbroken = 0;
+        for (const CalibrationSample& sample : samples) {
+            if (sample.points < cuts.back()) {
+                (sample.unbroken ? unbroken : broken) += 1;
+            }
+        }
+        below.push_back(broken + unbroken);
+        brokenBelow.push_back(broken);
+        unbrokenBelow.push_back(unbroken);
+    }
+    const double fifth = static_cast<double>(samples.size()) / 5;
+    const std::size_t m = cuts.size();
+    double least = -1;
+    std::array<std::size_t, 4> best{};
+    for (std::size_t a = 0; a < m; ++a) {
+        for (std::size_t b = a + 1; b < m; ++b) {
+            for (std::size_t c = b + 1; c < m; ++c) {
+                for (std::size_t d = c + 1; d < m; ++d) {
+                    const std::array<int, 5> counts = {
+                        brokenBelow[a], brokenBelow[b] - brokenBelow[a], brokenBelow[c] - brokenBelow[b],
+                        below[d] - below[c] + unbrokenBelow[c], static_cast<int>(samples.size()) - below[d]};
+                    double spread = 0;
+                    for (int count : counts) {
+                        spread += (count - fifth) * (count - fifth);
+                    }
+                    if (least < 0 || spread < least) {
+                        least = spread;
+                        best = {a, b, c, d};
+                    }
+                }
+            }
+        }
+    }
+    RatingCalibration calibration{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        calibration[k + 1] = cuts[best[k]];
+    }
+    calibration[0] = std::min(cuts.front(), calibration[1] - 1);
+    calibration[5] = std::max(cuts.back(), calibration[4] + 1);
+    return calibration;
+}
+
 bool PuzzleRating::HasWarning(std::string_view code) const
 {
     return std::any_of(warnings.begin(), warnings.end(), [&](const RatingWarning& w) { return w.code == code; });
@@ -447,7 +563,19 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     if (outcome.result) {
         addSolverMeasures(points, rating);
     }
-    rating.number = points.Total();
+    rating.form = RatingFormOf(c);
+    rating.points = points.Sum();
+    int number = CalibratedNumber(CalibrationOf(rating.form), rating.points);
+    if (number != rating.points) {
+        // The line that makes the points shown add up to the number.
+        points.Add("compared with other " + std::string(RatingFormName(rating.form)) + " cryptograms",
+                   number - rating.points);
+    }
+    if (outcome.result && !rating.solved && number < UnbrokenLeastNumber) {
+        points.Add("not broken by the solver: at least Very hard", UnbrokenLeastNumber - number);
+        number = UnbrokenLeastNumber;
+    }
+    rating.number = number;
     rating.step = DifficultyStepOf(rating.number);
     rating.reasons = points.Take();
     addWarnings(rating, c, outcome, answer, engine, period);

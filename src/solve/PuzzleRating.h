@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -43,6 +44,53 @@ std::string_view DifficultyStepName(DifficultyStep step);
 /// The step of a difficulty number from 0 to 100: a step for every 20 points.
 DifficultyStep DifficultyStepOf(int number);
 
+/// The forms whose difficulty is calibrated apart: the five kinds, with the substitution with word divisions
+/// (Aristocrat) apart from the one without (Patristocrat).
+enum class RatingForm
+{
+    Aristocrat,
+    Patristocrat,
+    Railfence,
+    Playfair,
+    Quagmire,
+    Vigenere
+};
+constexpr std::size_t RatingFormCount = 6;
+
+/// "Aristocrat", "Patristocrat", "rail fence", "Playfair", "Quagmire", "Vigenere".
+std::string_view RatingFormName(RatingForm form);
+
+/// A form's calibration: the sums of points at which its difficulty number reaches 0, 20, 40, 60, 80 and 100,
+/// rising; between them the number rises in a straight line.
+using RatingCalibration = std::array<double, 6>;
+
+/// The calibration built into the program for a form.
+const RatingCalibration& CalibrationOf(RatingForm form);
+
+/// The difficulty number (0 to 100) of a sum of points under a calibration: never falls as the points rise, 0 at or
+/// below the first breakpoint, 100 at or above the last, and a step boundary (20, 40, 60, 80) exactly at each
+/// breakpoint in between.
+int CalibratedNumber(const RatingCalibration& calibration, int points);
+
+/// The least difficulty number of a cryptogram the solver tried and did not break: the start of "Very hard".
+constexpr int UnbrokenLeastNumber = 60;
+
+/// One rated cryptogram as a calibration is fitted on: its sum of points, and whether the solver tried it and did
+/// not break it (its number is then raised to UnbrokenLeastNumber whatever the calibration says).
+struct CalibrationSample
+{
+    int points = 0;
+    bool unbroken = false;
+};
+
+/// The calibration under which these cryptograms spread most evenly over the five steps, the raise of the unbroken
+/// ones included: the inner breakpoints are chosen among the places between neighbouring sums so that the squared
+/// differences of the steps' counts from a fifth of the samples add up to the least. When the unbroken ones are no
+/// more than two fifths and have the highest sums, these are the sums' quintiles; when they are more, the broken
+/// ones share the three easier steps. The outer breakpoints lie just outside the least and the greatest sum.
+/// Throws std::invalid_argument when the samples hold fewer than three different sums.
+RatingCalibration FitCalibration(const std::vector<CalibrationSample>& samples);
+
 /// A warning for the author: a short code, what is wrong, and what to do about it.
 struct RatingWarning
 {
@@ -60,8 +108,10 @@ struct RatingReason
 
 struct PuzzleRating
 {
-    int number = 0; ///< 0 (easiest) to 100
+    int number = 0; ///< 0 (easiest) to 100: the points calibrated for the form, bounded by the solver's outcome
     DifficultyStep step = DifficultyStep::Easy;
+    RatingForm form = RatingForm::Aristocrat;
+    int points = 0; ///< the sum of the measurements' points, before the calibration
     std::vector<RatingReason> reasons;
     std::vector<RatingWarning> warnings;
     int letters = 0; ///< working letters (fillers included)
@@ -98,6 +148,9 @@ struct RatingOptions
 /// the reasons of the difficulty. Safe to run on any thread; returns early, marked cancelled, once cancel is set.
 PuzzleRating RateCryptogram(const RatedCryptogram& cryptogram, const RatingEngine& engine,
                             const RatingOptions& options);
+
+/// The form a cryptogram is calibrated as.
+RatingForm RatingFormOf(const RatedCryptogram& cryptogram);
 
 /// The working letters the author's keys give for the cryptogram (substitution: the ciphertext's layout with the
 /// letters taken back), or nothing when the keys are missing or do not fit.

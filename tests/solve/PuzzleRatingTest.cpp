@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
 #include "Alphabet.h"
 #include "CryptogramMeasures.h"
 #include "EncodeCipher.h"
+#include "EncodePlayfair.h"
+#include "EncodeQuagmire.h"
+#include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
 #include "PuzzleRating.h"
+#include "Random.h"
 
 namespace {
 
@@ -52,6 +59,11 @@ struct FakeSolver
 RatedCryptogram substitution(const std::string& plain, const std::string& alphabet)
 {
     return {SolveKind::Cipher, SubstituteLetters(plain, alphabet), plain, alphabet, {}, {}, {}, {}, {}};
+}
+
+RatedCryptogram withoutKeys(SolveKind kind, const std::string& ciphertext)
+{
+    return {kind, ciphertext, {}, {}, {}, {}, {}, {}, {}};
 }
 
 std::vector<std::string> codes(const PuzzleRating& rating)
@@ -132,7 +144,7 @@ TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
 TEST(RateCryptogram, withoutTheAuthorsSideTheSolversConfidenceDecides)
 {
     FakeSolver solver;
-    RatedCryptogram bare{SolveKind::Cipher, SubstituteLetters(Quote, UniqueAlphabet), {}, {}, {}, {}, {}, {}, {}};
+    const RatedCryptogram bare = withoutKeys(SolveKind::Cipher, SubstituteLetters(Quote, UniqueAlphabet));
     solver.Finds(Quote, 0.9);
     EXPECT_TRUE(RateCryptogram(bare, solver.Engine(), {}).solved);
     solver.Finds(Quote, 0.2);
@@ -164,6 +176,110 @@ TEST(RateCryptogram, aSolverThatFailsIsReportedNotThrown)
     ASSERT_TRUE(rating.HasWarning("refused"));
     EXPECT_NE(rating.warnings.back().text.find("no memory left for the search"), std::string::npos);
     EXPECT_FALSE(rating.solved);
+}
+
+TEST(RatingCalibration, eachFormsNumberRisesWithThePointsAndItsStepsBeginAtTheBreakpoints)
+{
+    for (std::size_t f = 0; f < RatingFormCount; ++f) {
+        SCOPED_TRACE(RatingFormName(static_cast<RatingForm>(f)));
+        const RatingCalibration& calibration = CalibrationOf(static_cast<RatingForm>(f));
+        int previous = CalibratedNumber(calibration, -100);
+        EXPECT_EQ(previous, 0);
+        for (int points = -99; points <= 200; ++points) {
+            const int number = CalibratedNumber(calibration, points);
+            EXPECT_GE(number, previous) << points;
+            previous = number;
+        }
+        EXPECT_EQ(previous, 100);
+        for (std::size_t k = 1; k < 5; ++k) {
+            const int first = static_cast<int>(std::ceil(calibration[k]));
+            EXPECT_EQ(DifficultyStepOf(CalibratedNumber(calibration, first)), DifficultyStep(k));
+            EXPECT_EQ(DifficultyStepOf(CalibratedNumber(calibration, first - 1)), DifficultyStep(k - 1));
+        }
+    }
+}
+
+// The steps' counts of samples under a calibration, the unbroken ones raised as a rating raises them.
+std::array<int, 5> stepCounts(const std::vector<CalibrationSample>& samples, const RatingCalibration& calibration)
+{
+    std::array<int, 5> counts{};
+    for (const CalibrationSample& sample : samples) {
+        const int number = CalibratedNumber(calibration, sample.points);
+        ++counts[static_cast<std::size_t>(
+            DifficultyStepOf(sample.unbroken ? std::max(number, UnbrokenLeastNumber) : number))];
+    }
+    return counts;
+}
+
+TEST(RatingCalibration, aFitSpreadsTheSamplesEvenlyAndLeavesTheUnbrokenOnesTheHardSteps)
+{
+    std::vector<CalibrationSample> samples;
+    for (int points = 0; points < 100; ++points) {
+        samples.push_back({points, false});
+    }
+    EXPECT_EQ(FitCalibration(samples), (RatingCalibration{-0.5, 19.5, 39.5, 59.5, 79.5, 99.5}));
+    // Three fifths unbroken: the broken fifths share the three easier steps.
+    for (int points = 40; points < 100; ++points) {
+        samples[static_cast<std::size_t>(points)].unbroken = true;
+    }
+    const std::array<int, 5> counts = stepCounts(samples, FitCalibration(samples));
+    for (std::size_t step = 0; step < 3; ++step) {
+        EXPECT_GE(counts[step], 13);
+        EXPECT_LE(counts[step], 14);
+    }
+    EXPECT_EQ(counts[3], 30);
+    EXPECT_EQ(counts[4], 30);
+    EXPECT_THROW(FitCalibration({{1, false}, {2, false}, {2, true}}), std::invalid_argument);
+}
+
+// The help's table of where each step begins must be the built-in calibration's.
+TEST(RatingCalibration, theHelpShowsWhereEachStepBegins)
+{
+    std::ifstream file(TESSARIN_TEST_DATA "/../../resources/maker/help/checking.html");
+    const std::string help{std::istreambuf_iterator<char>(file), {}};
+    std::size_t at = help.find("Medium from");
+    ASSERT_NE(at, std::string::npos);
+    for (std::size_t f = 0; f < RatingFormCount; ++f) {
+        SCOPED_TRACE(RatingFormName(static_cast<RatingForm>(f)));
+        at = help.find("<tr>", at + 1);
+        const std::string row = help.substr(at, help.find("</tr>", at) - at);
+        std::string expected;
+        for (std::size_t k = 1; k < 5; ++k) {
+            expected += "<td>" + std::to_string(static_cast<int>(std::ceil(CalibrationOf(RatingForm(f))[k]))) + "</td>";
+        }
+        EXPECT_TRUE(row.ends_with(expected)) << row;
+    }
+}
+
+TEST(RateCryptogram, eachFormHasItsCalibrationAndTheSolversOutcomeBoundsTheStep)
+{
+    Random rng(7);
+    bool edited = false;
+    const std::string aristocrat = SubstituteLetters(Quote, UniqueAlphabet);
+    const std::vector<std::pair<RatingForm, RatedCryptogram>> forms = {
+        {RatingForm::Aristocrat, withoutKeys(SolveKind::Cipher, aristocrat)},
+        {RatingForm::Patristocrat, withoutKeys(SolveKind::Cipher, GroupLetters(AsciiLettersUpper(aristocrat), 5))},
+        {RatingForm::Railfence, withoutKeys(SolveKind::Railfence, EncryptRailfence(Quote, 3, rng))},
+        {RatingForm::Playfair, withoutKeys(SolveKind::Playfair, EncryptPlayfair(Quote, "KEYWORD", edited))},
+        {RatingForm::Quagmire, withoutKeys(SolveKind::Quagmire, EncryptQuagmire(Quote, "SPRING", "", "CAT@1"))},
+        {RatingForm::Vigenere, withoutKeys(SolveKind::Vigenere, EncryptVigenere(Quote, "CAT"))}};
+    FakeSolver solver;
+    for (const auto& [form, cryptogram] : forms) {
+        SCOPED_TRACE(RatingFormName(form));
+        // Restarts that disagree: not broken, so at least Very hard whatever the measurements say.
+        solver.Finds(Quote, 0.2);
+        const PuzzleRating rating = RateCryptogram(cryptogram, solver.Engine(), {});
+        EXPECT_EQ(rating.form, form);
+        EXPECT_GE(rating.step, DifficultyStep::VeryHard);
+        int sum = 0;
+        for (const RatingReason& reason : rating.reasons) {
+            sum += reason.points;
+        }
+        EXPECT_EQ(sum, rating.number);
+    }
+    // Broken at once, with many telling words: easy.
+    solver.Finds(Quote, 0.95);
+    EXPECT_EQ(RateCryptogram(forms[0].second, solver.Engine(), {}).step, DifficultyStep::Easy);
 }
 
 TEST(CryptogramMeasures, wordsPatternsRepeatsAndPeriods)
