@@ -244,8 +244,10 @@ void addSolverMeasures(Points& points, const PuzzleRating& rating)
         points.Add("the solver did not break it", 35);
         return;
     }
-    // The solver stops once independent restarts agree, so its time tells how much search the text needed.
-    points.Add(format("the solver needed %.1f s", rating.seconds), std::min(12.0, 6 * std::log2(1 + rating.seconds)));
+    // The solver stops once independent restarts agree, so its work tells how much search the text needed. Its
+    // processor time measures that work; the time on the clock would grow with whatever else runs on the machine.
+    points.Add(format("the solver needed %.1f s of processor time", rating.processorSeconds),
+               std::min(12.0, 6 * std::log2(1 + rating.processorSeconds)));
     points.Add(rating.confidence >= 0.8 ? format("independent restarts agreed (confidence %.2f)", rating.confidence)
                                         : format("independent restarts disagreed (confidence %.2f)", rating.confidence),
                (1 - rating.confidence) * 20);
@@ -553,6 +555,7 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     if (outcome.result) {
         rating.solverPlaintext = outcome.result->best.plaintext;
         rating.seconds = outcome.result->seconds;
+        rating.processorSeconds = outcome.result->processorSeconds;
         rating.confidence = outcome.result->confidence;
         rating.solved =
             answer ? sameReading(c, rating.solverPlaintext, *answer) : rating.confidence >= TrustedConfidence;

@@ -116,8 +116,9 @@ struct PuzzleRating
     std::vector<RatingWarning> warnings;
     int letters = 0; ///< working letters (fillers included)
     bool solved = false;
-    double seconds = 0;    ///< the solver's time
-    double confidence = 0; ///< the solver's
+    double seconds = 0;          ///< the solver's time
+    double processorSeconds = 0; ///< the solver's processor time, all threads together
+    double confidence = 0;       ///< the solver's
     bool cancelled = false;
     std::string solverPlaintext; ///< the solver's best reading (empty when it refused)
 

@@ -66,6 +66,9 @@ struct SolveResult
     std::optional<SolveCandidate> alternative; ///< a different plaintext that scores close to the best
     double confidence = 0;                     ///< 0..1
     double seconds = 0;
+    /// Processor time of the search, all its threads together. Unlike seconds it hardly grows when other programs
+    /// share the cores, so it measures how much search the text needed.
+    double processorSeconds = 0;
     bool cancelled = false;
 };
 

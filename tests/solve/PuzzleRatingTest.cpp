@@ -50,6 +50,7 @@ struct FakeSolver
         answer->best.plaintext = plaintext;
         answer->confidence = confidence;
         answer->seconds = 0.4;
+        answer->processorSeconds = 0.7;
         if (alternative) {
             answer->alternative = SolveCandidate{*alternative, {}, 0};
         }
