@@ -76,7 +76,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 2) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 3) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -132,7 +132,8 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
             break;
         }
         const std::uint64_t key = (static_cast<std::uint64_t>(first) << 32) | second;
-        if (first >= count || second >= count || (!model.m_pairs.empty() && model.m_pairs.back() >= key)) {
+        if ((first >= count && first != SentenceStart) || second >= count ||
+            (!model.m_pairs.empty() && model.m_pairs.back() >= key)) {
             throw broken("damaged");
         }
         model.m_pairs.push_back(key);

@@ -86,17 +86,22 @@ struct CipherWord
 };
 
 // The words of an Aristocrat in text order, as cipher letter codes: runs of letters, an apostrophe between letters
-// kept as Apostrophe.
-std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext)
+// kept as Apostrophe. starts, when given, tells of each word whether it begins a sentence or clause.
+std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext, std::vector<bool>* starts = nullptr)
 {
     std::vector<std::vector<std::uint8_t>> found;
     std::vector<std::uint8_t> word;
+    bool start = true;
     const auto flush = [&] {
         while (!word.empty() && word.back() == Apostrophe) {
             word.pop_back();
         }
         if (!word.empty()) {
             found.push_back(word);
+            if (starts != nullptr) {
+                starts->push_back(start);
+            }
+            start = false;
         }
         word.clear();
     };
@@ -109,6 +114,7 @@ std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext
             word.push_back(Apostrophe);
         } else {
             flush();
+            start = start || BreaksWordPairs(ch);
         }
     }
     flush();
@@ -479,7 +485,7 @@ public:
     AristocratScore(const Problem& shared, std::string_view ciphertext, const LanguageModel& model)
         : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable())
     {
-        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext)) {
+        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts)) {
             const auto it = std::lower_bound(m_words.begin(), m_words.end(), word,
                                              [](const CipherWord& w, const auto& codes) { return w.codes < codes; });
             m_sequence.push_back(static_cast<std::uint32_t>(it - m_words.begin()));
@@ -494,15 +500,22 @@ public:
         }
         double score = 0;
         const WordReading* previous = nullptr;
-        for (std::uint32_t w : m_sequence) {
-            const WordReading& reading = m_readings[w];
+        for (std::size_t i = 0; i < m_sequence.size(); ++i) {
+            const WordReading& reading = m_readings[m_sequence[i]];
             double term = UnknownWord;
             if (reading.logProbability) {
                 term = *reading.logProbability;
-                if (previous != nullptr && previous->logProbability) {
-                    // An uncounted pair backs off to the word alone, at a discount.
-                    const std::optional<float> pair = m_model.PairLogProbability(previous->index, reading.index);
-                    term = pair ? *pair : term + UncountedPair;
+                std::optional<float> pair;
+                if (m_starts[i]) {
+                    pair = m_model.StartLogProbability(reading.index);
+                } else if (previous != nullptr && previous->logProbability) {
+                    pair = m_model.PairLogProbability(previous->index, reading.index);
+                }
+                // An uncounted pair backs off to the word alone, at a discount.
+                if (pair) {
+                    term = *pair;
+                } else if (m_starts[i] || (previous != nullptr && previous->logProbability)) {
+                    term += UncountedPair;
                 }
             }
             score += term + InsideWeight * reading.inside;
@@ -519,6 +532,7 @@ private:
     const std::vector<CipherWord>& m_words;
     const float* m_table;
     std::vector<std::uint32_t> m_sequence; // the text's words in order, as indexes into m_words
+    std::vector<bool> m_starts;            // of each word in m_sequence: it begins a sentence or clause
     std::vector<WordReading> m_readings;   // of each distinct cipher word under the key being scored
 };
 

@@ -8,12 +8,14 @@
 // the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a time.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=1
+//   "TSLM" u32 version=3
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
 //   u32 pair count, then per pair of consecutive words seen at least twice, ordered by first then second word:
-//   u32 first word index, u32 second word index, i16 log10 P(second | first) * 1000
+//   u32 first word index, u32 second word index, i16 log10 P(second | first) * 1000; a first index of 0xFFFFFFFF
+//   stands for the start of a sentence (P(second | a sentence starts)). Pairs do not reach across the characters
+//   that end a sentence or clause (BreaksWordPairs).
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -28,6 +30,8 @@
 #include <tuple>
 #include <unordered_map>
 #include <vector>
+
+#include "LanguageModel.h"
 
 namespace {
 
@@ -120,13 +124,16 @@ std::string collapseBlanks(const std::string& text)
     return out;
 }
 
+// The first word of a pair that starts a sentence.
+const std::string Start = ".";
+
 // Words of a text in capitals: runs of letters, an apostrophe inside a word kept. Pairs of consecutive words are
-// counted as "FIRST SECOND".
+// counted as "FIRST SECOND", a sentence's first word as ". SECOND" (starts counts the sentences).
 void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total,
-                std::unordered_map<std::string, double>& pairs)
+                std::unordered_map<std::string, double>& pairs, double& starts)
 {
     std::string word;
-    std::string previous;
+    std::string previous = Start;
     auto flush = [&] {
         while (!word.empty() && word.back() == '\'') {
             word.pop_back();
@@ -134,9 +141,8 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
         if (!word.empty() && word.size() < 40) {
             counts[word] += 1;
             total += 1;
-            if (!previous.empty()) {
-                pairs[previous + ' ' + word] += 1;
-            }
+            pairs[previous + ' ' + word] += 1;
+            starts += previous == Start ? 1 : 0;
             previous = word;
         }
         word.clear();
@@ -148,6 +154,9 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
             word += c;
         } else {
             flush();
+            if (BreaksWordPairs(c)) {
+                previous = Start;
+            }
         }
     }
     flush();
@@ -182,6 +191,7 @@ int main(int argc, char** argv)
     std::unordered_map<std::string, double> wordCounts;
     std::unordered_map<std::string, double> pairCounts;
     double wordTotal = 0;
+    double sentenceStarts = 0;
     std::ofstream heldOut(argv[2], std::ios::binary);
     std::size_t kept = 0;
     std::size_t held = 0;
@@ -196,7 +206,7 @@ int main(int argc, char** argv)
                 continue;
             }
             ++kept;
-            countWords(quotation, wordCounts, wordTotal, pairCounts);
+            countWords(quotation, wordCounts, wordTotal, pairCounts, sentenceStarts);
             std::vector<unsigned> codes;
             for (char c : quotation) {
                 if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
@@ -298,7 +308,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 2);
+    put32(out, 3);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -335,9 +345,11 @@ int main(int argc, char** argv)
             continue;
         }
         const std::size_t space = pair.find(' ');
-        const std::uint32_t first = indexOf.at(pair.substr(0, space));
+        const std::string firstWord = pair.substr(0, space);
+        const bool start = firstWord == Start;
+        const std::uint32_t first = start ? LanguageModel::SentenceStart : indexOf.at(firstWord);
         const std::uint32_t second = indexOf.at(pair.substr(space + 1));
-        kept2.emplace_back(first, second, std::log10(count / words[first].second));
+        kept2.emplace_back(first, second, std::log10(count / (start ? sentenceStarts : words[first].second)));
     }
     std::sort(kept2.begin(), kept2.end());
     put32(out, static_cast<std::uint32_t>(kept2.size()));
