@@ -22,6 +22,7 @@ namespace {
 constexpr std::uint8_t Apostrophe = 26;
 constexpr float UnknownWord = -8.0F; // below the rarest word of the list
 constexpr double WordWeight = 1.0;
+constexpr float PossessiveLogProbability = -1.0F; // a possessive's share of its stem's occurrences
 
 std::uint64_t wordCode(const std::uint8_t* codes, std::size_t n)
 {
@@ -81,7 +82,8 @@ struct CipherWord
     std::vector<std::uint8_t> codes;   // cipher letters, Apostrophe for an apostrophe
     std::vector<std::uint8_t> letters; // the cipher letters alone, for the quadgrams inside the word
     double count = 0;
-    std::vector<DictionaryWord> byCode;                  // dictionary words of the same pattern, sorted by code
+    std::vector<DictionaryWord> byCode;     // dictionary words of the same pattern, sorted by code
+    std::vector<DictionaryWord> stemByCode; // for a word ending in 'S: the words of its stem's pattern, by code
     std::vector<std::vector<std::uint8_t>> mostFrequent; // the same words, most frequent first (capped)
 };
 
@@ -145,6 +147,14 @@ WordReading readWord(const CipherWord& w, const Key& key, const float* table)
     if (it != w.byCode.end() && it->code == code) {
         reading.logProbability = it->logProbability;
         reading.index = it->index;
+    } else if (!w.stemByCode.empty() && buffer[n - 1] == 'S' - 'A') {
+        // A possessive the list lacks (REALITY'S) reads as its stem, a little rarer.
+        const std::uint64_t stem = wordCode(buffer.data(), n - 2);
+        const auto s = std::lower_bound(w.stemByCode.begin(), w.stemByCode.end(), DictionaryWord{stem, 0, 0});
+        if (s != w.stemByCode.end() && s->code == stem) {
+            reading.logProbability = s->logProbability + PossessiveLogProbability;
+            reading.index = s->index;
+        }
     }
     const std::size_t m = std::min<std::size_t>(w.letters.size(), buffer.size());
     for (std::size_t i = 0; i < m; ++i) {
@@ -309,6 +319,7 @@ private:
         std::vector<std::vector<std::uint8_t>> found = cipherWordsOf(ciphertext);
         std::sort(found.begin(), found.end());
         std::vector<std::vector<std::uint8_t>> patterns;
+        std::vector<std::vector<std::uint8_t>> stemPatterns; // of the words ending in an apostrophe and a letter
         for (std::size_t i = 0; i < found.size();) {
             std::size_t j = i;
             while (j < found.size() && found[j] == found[i]) {
@@ -323,6 +334,10 @@ private:
             }
             w.count = static_cast<double>(j - i);
             patterns.push_back(patternOf(w.codes));
+            const std::size_t n = w.codes.size();
+            stemPatterns.push_back(n >= 3 && w.codes[n - 2] == Apostrophe
+                                       ? patternOf(std::vector<std::uint8_t>(w.codes.begin(), w.codes.end() - 2))
+                                       : std::vector<std::uint8_t>());
             m_words.push_back(std::move(w));
             i = j;
         }
@@ -335,6 +350,15 @@ private:
             }
             codes.clear();
             for (std::size_t w = 0; w < m_words.size(); ++w) {
+                if (stemPatterns[w].size() == entry.text.size()) {
+                    if (codes.empty()) {
+                        codes = wordCodes(entry.text);
+                    }
+                    if (patternOf(codes) == stemPatterns[w]) {
+                        m_words[w].stemByCode.push_back(
+                            {wordCode(codes.data(), codes.size()), entry.logProbability, index});
+                    }
+                }
                 if (m_words[w].codes.size() != entry.text.size()) {
                     continue;
                 }
@@ -351,6 +375,7 @@ private:
         }
         for (CipherWord& w : m_words) {
             std::sort(w.byCode.begin(), w.byCode.end());
+            std::sort(w.stemByCode.begin(), w.stemByCode.end());
         }
     }
 
