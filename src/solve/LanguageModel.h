@@ -64,6 +64,9 @@ private:
     std::vector<float> m_quadgrams;
     std::vector<Word> m_words;
     std::vector<std::uint32_t> m_alphabetical; ///< indexes into m_words in alphabetical order of the words
-    std::vector<std::uint64_t> m_pairs;        ///< first word index << 32 | second word index, ascending
+    /// The pairs by first word: those of word i (of the sentence start for i = word count) are at
+    /// m_pairOffsets[i] up to m_pairOffsets[i + 1] in m_pairSeconds (ascending) and m_pairLogProbabilities.
+    std::vector<std::uint32_t> m_pairOffsets;
+    std::vector<std::uint32_t> m_pairSeconds;
     std::vector<float> m_pairLogProbabilities; ///< log10 P(second | first) of each pair
 };
