@@ -75,6 +75,9 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     ASSERT_TRUE(model().PairLogProbability(of, the).has_value());
     EXPECT_GT(*model().PairLogProbability(of, the), *model().WordLogProbability("THE") + 0.5);
     EXPECT_LT(model().PairLogProbability(the, of).value_or(-99), *model().WordLogProbability("OF"));
+    // Sentences start with THE far more often than with OF, though OF is the commoner word inside them.
+    ASSERT_TRUE(model().StartLogProbability(the).has_value());
+    EXPECT_GT(*model().StartLogProbability(the), model().StartLogProbability(of).value_or(-99) + 0.5);
 
     const std::string cut = testing::TempDir() + "/cut.model";
     {
