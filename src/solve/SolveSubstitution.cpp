@@ -147,7 +147,7 @@ WordReading readWord(const CipherWord& w, const Key& key, const float* table)
     if (it != w.byCode.end() && it->code == code) {
         reading.logProbability = it->logProbability;
         reading.index = it->index;
-    } else if (!w.stemByCode.empty() && buffer[n - 1] == 'S' - 'A') {
+    } else if (!w.stemByCode.empty() && n == w.codes.size() && buffer[n - 1] == 'S' - 'A') {
         // A possessive the list lacks (REALITY'S) reads as its stem, a little rarer.
         const std::uint64_t stem = wordCode(buffer.data(), n - 2);
         const auto s = std::lower_bound(w.stemByCode.begin(), w.stemByCode.end(), DictionaryWord{stem, 0, 0});
