@@ -47,6 +47,24 @@ public:
         std::memcpy(&f, &v, 4);
         return f;
     }
+    /// A little-endian base-128 number; one longer than ten bytes marks the file as damaged (cut short).
+    std::uint64_t varint()
+    {
+        std::uint64_t v = 0;
+        for (unsigned shift = 0; shift < 64; shift += 7) {
+            const char* p = take(1);
+            if (p == nullptr) {
+                return 0;
+            }
+            const auto byte = static_cast<unsigned char>(*p);
+            v |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
+            if ((byte & 0x80) == 0) {
+                return v;
+            }
+        }
+        m_ok = false;
+        return 0;
+    }
     bool atEnd() const { return m_at == m_bytes.size(); }
 
 private:
@@ -76,7 +94,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 2) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 3) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -119,27 +137,34 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
         }
     }
     const std::uint32_t pairs = r.u32();
+    const float pairBase = r.f32();
+    const float pairStep = r.f32();
     if (!r.ok() || pairs > bytes.size()) {
         throw broken("cut short");
     }
-    model.m_pairs.reserve(pairs);
+    model.m_pairOffsets.reserve(static_cast<std::size_t>(count) + 2);
+    model.m_pairSeconds.reserve(pairs);
     model.m_pairLogProbabilities.reserve(pairs);
-    for (std::uint32_t i = 0; i < pairs && r.ok(); ++i) {
-        const std::uint32_t first = r.u32();
-        const std::uint32_t second = r.u32();
-        const char* value = r.take(2);
-        if (value == nullptr) {
-            break;
-        }
-        const std::uint64_t key = (static_cast<std::uint64_t>(first) << 32) | second;
-        if (first >= count || second >= count || (!model.m_pairs.empty() && model.m_pairs.back() >= key)) {
+    model.m_pairOffsets.push_back(0);
+    for (std::uint32_t slot = 0; slot <= count && r.ok(); ++slot) {
+        const std::uint64_t n = r.varint();
+        if (n > pairs - model.m_pairSeconds.size()) {
             throw broken("damaged");
         }
-        model.m_pairs.push_back(key);
-        model.m_pairLogProbabilities.push_back(
-            static_cast<float>(static_cast<std::int16_t>(static_cast<std::uint16_t>(
-                static_cast<unsigned char>(value[0]) | (static_cast<unsigned char>(value[1]) << 8)))) /
-            1000.0F);
+        std::uint64_t next = 0;
+        for (std::uint64_t i = 0; i < n && r.ok(); ++i) {
+            const std::uint64_t gap = r.varint();
+            const std::uint64_t second = next + std::min<std::uint64_t>(gap, count);
+            const char* level = r.take(1);
+            if (second >= count || level == nullptr) {
+                throw broken(level == nullptr ? "cut short" : "damaged");
+            }
+            model.m_pairSeconds.push_back(static_cast<std::uint32_t>(second));
+            model.m_pairLogProbabilities.push_back(pairBase +
+                                                   static_cast<float>(static_cast<unsigned char>(*level)) * pairStep);
+            next = second + 1;
+        }
+        model.m_pairOffsets.push_back(static_cast<std::uint32_t>(model.m_pairSeconds.size()));
     }
     if (!r.ok() || !r.atEnd()) {
         throw broken("cut short");
@@ -182,10 +207,15 @@ std::optional<float> LanguageModel::WordLogProbability(std::string_view word) co
 
 std::optional<float> LanguageModel::PairLogProbability(std::size_t first, std::size_t second) const
 {
-    const std::uint64_t key = (static_cast<std::uint64_t>(first) << 32) | second;
-    const auto it = std::lower_bound(m_pairs.begin(), m_pairs.end(), key);
-    if (it == m_pairs.end() || *it != key) {
+    const std::size_t slot = first == SentenceStart ? m_words.size() : first;
+    if (slot > m_words.size()) {
         return std::nullopt;
     }
-    return m_pairLogProbabilities[static_cast<std::size_t>(it - m_pairs.begin())];
+    const auto begin = m_pairSeconds.begin() + m_pairOffsets[slot];
+    const auto end = m_pairSeconds.begin() + m_pairOffsets[slot + 1];
+    const auto it = std::lower_bound(begin, end, second);
+    if (it == end || *it != second) {
+        return std::nullopt;
+    }
+    return m_pairLogProbabilities[static_cast<std::size_t>(it - m_pairSeconds.begin())];
 }

@@ -7,6 +7,14 @@
 #include <string_view>
 #include <vector>
 
+/// True for a character that ends a sentence or a clause: the word after it is counted as a sentence's first word,
+/// not as the second of a pair with the word before it.
+inline bool BreaksWordPairs(char c)
+{
+    return c == '.' || c == '!' || c == '?' || c == ';' || c == ':' || c == '"' || c == '(' || c == ')' || c == '[' ||
+           c == ']';
+}
+
 /// Statistics of English used to score candidate plaintexts: letter quadgrams, a word list with frequencies
 /// and the frequent pairs of consecutive words.
 /// Letters are handled as codes 0 to 25 (A to Z). The model is a compact file generated at build time and
@@ -46,11 +54,19 @@ public:
     /// log10 P(second | first) for two words (indexes in Words()) that follow each other often enough in the
     /// sources to be counted, or nothing.
     std::optional<float> PairLogProbability(std::size_t first, std::size_t second) const;
+    /// log10 P(word | start of a sentence) for a word seen often enough first in a sentence, or nothing.
+    std::optional<float> StartLogProbability(std::size_t word) const { return PairLogProbability(SentenceStart, word); }
+
+    /// The first index of a pair whose second word starts a sentence.
+    static constexpr std::uint32_t SentenceStart = 0xFFFFFFFF;
 
 private:
     std::vector<float> m_quadgrams;
     std::vector<Word> m_words;
     std::vector<std::uint32_t> m_alphabetical; ///< indexes into m_words in alphabetical order of the words
-    std::vector<std::uint64_t> m_pairs;        ///< first word index << 32 | second word index, ascending
+    /// The pairs by first word: those of word i (of the sentence start for i = word count) are at
+    /// m_pairOffsets[i] up to m_pairOffsets[i + 1] in m_pairSeconds (ascending) and m_pairLogProbabilities.
+    std::vector<std::uint32_t> m_pairOffsets;
+    std::vector<std::uint32_t> m_pairSeconds;
     std::vector<float> m_pairLogProbabilities; ///< log10 P(second | first) of each pair
 };

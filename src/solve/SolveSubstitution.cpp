@@ -22,6 +22,7 @@ namespace {
 constexpr std::uint8_t Apostrophe = 26;
 constexpr float UnknownWord = -8.0F; // below the rarest word of the list
 constexpr double WordWeight = 1.0;
+constexpr float PossessiveLogProbability = -1.0F; // a possessive's share of its stem's occurrences
 
 std::uint64_t wordCode(const std::uint8_t* codes, std::size_t n)
 {
@@ -81,22 +82,28 @@ struct CipherWord
     std::vector<std::uint8_t> codes;   // cipher letters, Apostrophe for an apostrophe
     std::vector<std::uint8_t> letters; // the cipher letters alone, for the quadgrams inside the word
     double count = 0;
-    std::vector<DictionaryWord> byCode;                  // dictionary words of the same pattern, sorted by code
+    std::vector<DictionaryWord> byCode;     // dictionary words of the same pattern, sorted by code
+    std::vector<DictionaryWord> stemByCode; // for a word ending in 'S: the words of its stem's pattern, by code
     std::vector<std::vector<std::uint8_t>> mostFrequent; // the same words, most frequent first (capped)
 };
 
 // The words of an Aristocrat in text order, as cipher letter codes: runs of letters, an apostrophe between letters
-// kept as Apostrophe.
-std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext)
+// kept as Apostrophe. starts, when given, tells of each word whether it begins a sentence or clause.
+std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext, std::vector<bool>* starts = nullptr)
 {
     std::vector<std::vector<std::uint8_t>> found;
     std::vector<std::uint8_t> word;
+    bool start = true;
     const auto flush = [&] {
         while (!word.empty() && word.back() == Apostrophe) {
             word.pop_back();
         }
         if (!word.empty()) {
             found.push_back(word);
+            if (starts != nullptr) {
+                starts->push_back(start);
+            }
+            start = false;
         }
         word.clear();
     };
@@ -109,6 +116,7 @@ std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext
             word.push_back(Apostrophe);
         } else {
             flush();
+            start = start || BreaksWordPairs(ch);
         }
     }
     flush();
@@ -139,6 +147,14 @@ WordReading readWord(const CipherWord& w, const Key& key, const float* table)
     if (it != w.byCode.end() && it->code == code) {
         reading.logProbability = it->logProbability;
         reading.index = it->index;
+    } else if (!w.stemByCode.empty() && n == w.codes.size() && buffer[n - 1] == 'S' - 'A') {
+        // A possessive the list lacks (REALITY'S) reads as its stem, a little rarer.
+        const std::uint64_t stem = wordCode(buffer.data(), n - 2);
+        const auto s = std::lower_bound(w.stemByCode.begin(), w.stemByCode.end(), DictionaryWord{stem, 0, 0});
+        if (s != w.stemByCode.end() && s->code == stem) {
+            reading.logProbability = s->logProbability + PossessiveLogProbability;
+            reading.index = s->index;
+        }
     }
     const std::size_t m = std::min<std::size_t>(w.letters.size(), buffer.size());
     for (std::size_t i = 0; i < m; ++i) {
@@ -303,6 +319,7 @@ private:
         std::vector<std::vector<std::uint8_t>> found = cipherWordsOf(ciphertext);
         std::sort(found.begin(), found.end());
         std::vector<std::vector<std::uint8_t>> patterns;
+        std::vector<std::vector<std::uint8_t>> stemPatterns; // of the words ending in an apostrophe and a letter
         for (std::size_t i = 0; i < found.size();) {
             std::size_t j = i;
             while (j < found.size() && found[j] == found[i]) {
@@ -317,6 +334,10 @@ private:
             }
             w.count = static_cast<double>(j - i);
             patterns.push_back(patternOf(w.codes));
+            const std::size_t n = w.codes.size();
+            stemPatterns.push_back(n >= 3 && w.codes[n - 2] == Apostrophe
+                                       ? patternOf(std::vector<std::uint8_t>(w.codes.begin(), w.codes.end() - 2))
+                                       : std::vector<std::uint8_t>());
             m_words.push_back(std::move(w));
             i = j;
         }
@@ -329,6 +350,15 @@ private:
             }
             codes.clear();
             for (std::size_t w = 0; w < m_words.size(); ++w) {
+                if (stemPatterns[w].size() == entry.text.size()) {
+                    if (codes.empty()) {
+                        codes = wordCodes(entry.text);
+                    }
+                    if (patternOf(codes) == stemPatterns[w]) {
+                        m_words[w].stemByCode.push_back(
+                            {wordCode(codes.data(), codes.size()), entry.logProbability, index});
+                    }
+                }
                 if (m_words[w].codes.size() != entry.text.size()) {
                     continue;
                 }
@@ -345,6 +375,7 @@ private:
         }
         for (CipherWord& w : m_words) {
             std::sort(w.byCode.begin(), w.byCode.end());
+            std::sort(w.stemByCode.begin(), w.stemByCode.end());
         }
     }
 
@@ -479,7 +510,7 @@ public:
     AristocratScore(const Problem& shared, std::string_view ciphertext, const LanguageModel& model)
         : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable())
     {
-        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext)) {
+        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts)) {
             const auto it = std::lower_bound(m_words.begin(), m_words.end(), word,
                                              [](const CipherWord& w, const auto& codes) { return w.codes < codes; });
             m_sequence.push_back(static_cast<std::uint32_t>(it - m_words.begin()));
@@ -494,15 +525,22 @@ public:
         }
         double score = 0;
         const WordReading* previous = nullptr;
-        for (std::uint32_t w : m_sequence) {
-            const WordReading& reading = m_readings[w];
+        for (std::size_t i = 0; i < m_sequence.size(); ++i) {
+            const WordReading& reading = m_readings[m_sequence[i]];
             double term = UnknownWord;
             if (reading.logProbability) {
                 term = *reading.logProbability;
-                if (previous != nullptr && previous->logProbability) {
-                    // An uncounted pair backs off to the word alone, at a discount.
-                    const std::optional<float> pair = m_model.PairLogProbability(previous->index, reading.index);
-                    term = pair ? *pair : term + UncountedPair;
+                std::optional<float> pair;
+                if (m_starts[i]) {
+                    pair = m_model.StartLogProbability(reading.index);
+                } else if (previous != nullptr && previous->logProbability) {
+                    pair = m_model.PairLogProbability(previous->index, reading.index);
+                }
+                // An uncounted pair backs off to the word alone, at a discount.
+                if (pair) {
+                    term = *pair;
+                } else if (m_starts[i] || (previous != nullptr && previous->logProbability)) {
+                    term += UncountedPair;
                 }
             }
             score += term + InsideWeight * reading.inside;
@@ -519,6 +557,7 @@ private:
     const std::vector<CipherWord>& m_words;
     const float* m_table;
     std::vector<std::uint32_t> m_sequence; // the text's words in order, as indexes into m_words
+    std::vector<bool> m_starts;            // of each word in m_sequence: it begins a sentence or clause
     std::vector<WordReading> m_readings;   // of each distinct cipher word under the key being scored
 };
 

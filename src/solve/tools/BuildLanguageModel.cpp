@@ -8,12 +8,15 @@
 // the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a time.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=1
+//   "TSLM" u32 version=3
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
-//   u32 pair count, then per pair of consecutive words seen at least twice, ordered by first then second word:
-//   u32 first word index, u32 second word index, i16 log10 P(second | first) * 1000
+//   u32 pair count, f32 base, f32 step, then the pairs of consecutive words by first word: for each word index
+//   in turn and last for the start of a sentence, a varint n and n pairs of (varint gap, u8 q): the second word's
+//   index is the previous pair's plus one plus gap (the first pair's is gap), and log10 P(second | first) is
+//   base + q * step. Pairs do not reach across the characters that end a sentence or clause (BreaksWordPairs).
+//   Varints are little-endian groups of seven bits, the high bit set on all but the last.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -29,9 +32,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "LanguageModel.h"
+
 namespace {
 
 constexpr std::size_t Alphabet = 26;
+constexpr double MinPairCount = 1; // the pairs of consecutive words kept in the model: those seen this often
 constexpr std::size_t Quadgrams = Alphabet * Alphabet * Alphabet * Alphabet;
 
 std::uint32_t fnv1a(const std::string& text)
@@ -120,13 +126,16 @@ std::string collapseBlanks(const std::string& text)
     return out;
 }
 
+// The first word of a pair that starts a sentence.
+const std::string Start = ".";
+
 // Words of a text in capitals: runs of letters, an apostrophe inside a word kept. Pairs of consecutive words are
-// counted as "FIRST SECOND".
+// counted as "FIRST SECOND", a sentence's first word as ". SECOND" (starts counts the sentences).
 void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total,
-                std::unordered_map<std::string, double>& pairs)
+                std::unordered_map<std::string, double>& pairs, double& starts)
 {
     std::string word;
-    std::string previous;
+    std::string previous = Start;
     auto flush = [&] {
         while (!word.empty() && word.back() == '\'') {
             word.pop_back();
@@ -134,9 +143,8 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
         if (!word.empty() && word.size() < 40) {
             counts[word] += 1;
             total += 1;
-            if (!previous.empty()) {
-                pairs[previous + ' ' + word] += 1;
-            }
+            pairs[previous + ' ' + word] += 1;
+            starts += previous == Start ? 1 : 0;
             previous = word;
         }
         word.clear();
@@ -148,6 +156,9 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
             word += c;
         } else {
             flush();
+            if (BreaksWordPairs(c)) {
+                previous = Start;
+            }
         }
     }
     flush();
@@ -158,6 +169,15 @@ void put32(std::ostream& out, std::uint32_t v)
     const std::array<char, 4> b{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
                                 static_cast<char>(v >> 24)};
     out.write(b.data(), 4);
+}
+
+void putVarint(std::ostream& out, std::size_t v)
+{
+    while (v >= 0x80) {
+        out.put(static_cast<char>((v & 0x7F) | 0x80));
+        v >>= 7;
+    }
+    out.put(static_cast<char>(v));
 }
 
 void putFloat(std::ostream& out, float f)
@@ -182,6 +202,7 @@ int main(int argc, char** argv)
     std::unordered_map<std::string, double> wordCounts;
     std::unordered_map<std::string, double> pairCounts;
     double wordTotal = 0;
+    double sentenceStarts = 0;
     std::ofstream heldOut(argv[2], std::ios::binary);
     std::size_t kept = 0;
     std::size_t held = 0;
@@ -196,7 +217,7 @@ int main(int argc, char** argv)
                 continue;
             }
             ++kept;
-            countWords(quotation, wordCounts, wordTotal, pairCounts);
+            countWords(quotation, wordCounts, wordTotal, pairCounts, sentenceStarts);
             std::vector<unsigned> codes;
             for (char c : quotation) {
                 if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
@@ -298,7 +319,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 2);
+    put32(out, 3);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -324,29 +345,59 @@ int main(int argc, char** argv)
     for (std::uint32_t i : order) {
         put32(out, i);
     }
-    // Pairs seen once are mostly chance; those seen twice or more give the context that tells LIVE IN from LIKE IN.
+    // A pair's probability is discounted and mixed with the second word's own (absolute discounting), so that a
+    // pair seen once after a rare word does not count as certain; the discount goes to the words a first word was
+    // not seen with, in proportion to how many different words it was seen with.
     std::unordered_map<std::string, std::uint32_t> indexOf;
     for (std::uint32_t i = 0; i < words.size(); ++i) {
         indexOf.emplace(words[i].first, i);
     }
+    constexpr double Discount = 0.75;
+    std::unordered_map<std::string, double> followers; // of each first word, the different words seen after it
+    for (const auto& [pair, count] : pairCounts) {
+        followers[pair.substr(0, pair.find(' '))] += 1;
+    }
     std::vector<std::tuple<std::uint32_t, std::uint32_t, double>> kept2;
     for (const auto& [pair, count] : pairCounts) {
-        if (count < 2) {
+        if (count < MinPairCount) {
             continue;
         }
         const std::size_t space = pair.find(' ');
-        const std::uint32_t first = indexOf.at(pair.substr(0, space));
+        const std::string firstWord = pair.substr(0, space);
+        const bool start = firstWord == Start;
+        const std::uint32_t first = start ? LanguageModel::SentenceStart : indexOf.at(firstWord);
         const std::uint32_t second = indexOf.at(pair.substr(space + 1));
-        kept2.emplace_back(first, second, std::log10(count / words[first].second));
+        const double context = start ? sentenceStarts : words[first].second;
+        const double p =
+            (count - Discount) / context + Discount * followers[firstWord] / context * words[second].second / wordTotal;
+        kept2.emplace_back(first, second, std::log10(p));
     }
     std::sort(kept2.begin(), kept2.end());
     put32(out, static_cast<std::uint32_t>(kept2.size()));
-    for (const auto& [first, second, logP] : kept2) {
-        put32(out, first);
-        put32(out, second);
-        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(logP * 1000.0)));
-        out.put(static_cast<char>(v & 0xFF));
-        out.put(static_cast<char>(v >> 8));
+    double pairLo = 0;
+    for (const auto& pair : kept2) {
+        pairLo = std::min(pairLo, std::get<2>(pair));
+    }
+    putFloat(out, static_cast<float>(pairLo));
+    putFloat(out, static_cast<float>(-pairLo / 255.0));
+    // Per first word (the sentence start last), the number of its pairs, then per pair the gap to the previous
+    // second word's index and the quantized probability.
+    std::size_t at = 0;
+    for (std::uint32_t slot = 0; slot <= words.size(); ++slot) {
+        const std::uint32_t first = slot == words.size() ? LanguageModel::SentenceStart : slot;
+        std::size_t end = at;
+        while (end < kept2.size() && std::get<0>(kept2[end]) == first) {
+            ++end;
+        }
+        putVarint(out, end - at);
+        std::uint32_t next = 0;
+        for (; at < end; ++at) {
+            const std::uint32_t second = std::get<1>(kept2[at]);
+            const double logP = std::get<2>(kept2[at]);
+            putVarint(out, second - next);
+            next = second + 1;
+            out.put(static_cast<char>(static_cast<int>(std::lround((logP - pairLo) / -pairLo * 255.0))));
+        }
     }
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
