@@ -31,11 +31,11 @@ constexpr double TrustedConfidence = 0.6;
 // change to the points or to a solver, run `tessarin_rating_calibration --draw fit`, paste the breakpoints it prints
 // here and where each step begins into the table of the maker's help (checking.html), rebuild, and check the
 // spread with `--draw report`, which rates other quotations with other keys.
-constexpr RatingCalibration AristocratCalibration = {-6.5, 14.5, 23.5, 31.5, 42.5, 79.5};
-constexpr RatingCalibration PatristocratCalibration = {30.5, 41.5, 48.5, 53.5, 66.5, 88.5};
+constexpr RatingCalibration AristocratCalibration = {-9.5, 12.5, 21.5, 31.5, 41.5, 79.5};
+constexpr RatingCalibration PatristocratCalibration = {28.5, 40.5, 47.5, 53.5, 70.5, 88.5};
 constexpr RatingCalibration RailfenceCalibration = {-12.5, 0.5, 10.5, 17.5, 25.5, 46.5};
-constexpr RatingCalibration PlayfairCalibration = {33.5, 46.5, 55.5, 60.5, 64.5, 85.5};
-constexpr RatingCalibration QuagmireCalibration = {47.5, 61.5, 68.5, 77.5, 93.5, 109.5};
+constexpr RatingCalibration PlayfairCalibration = {31.5, 44.5, 53.5, 59.5, 64.5, 85.5};
+constexpr RatingCalibration QuagmireCalibration = {46.5, 62.5, 70.5, 85.5, 98.5, 109.5};
 constexpr RatingCalibration VigenereCalibration = {13.5, 30.5, 39.5, 46.5, 55.5, 95.5};
 
 std::string format(const char* pattern, double value)
