@@ -40,7 +40,17 @@ std::vector<HintCell> GameHintBoard(const GamePuzzle& puzzle)
         cipher += UpperAscii(cell.cipher);
         answers += cell.answer != 0 ? cell.answer : ' ';
     }
-    return HintBoard(cipher, std::string_view(puzzle.BoardText).substr(0, size), answers);
+    std::vector<HintCell> board = HintBoard(cipher, std::string_view(puzzle.BoardText).substr(0, size), answers);
+    // The game counts a cell filled while it shows anything but its cipher character as it stands, so a lower-case
+    // cipher letter overwritten with its own capital is a letter entered: the hints must see it, right or wrong.
+    for (std::size_t i = 0; i < size; ++i) {
+        const char shown = puzzle.BoardText[i];
+        if (board[i].puzzle && board[i].letter == 0 && shown != puzzle.Model.cells[i].cipher && shown >= 'A' &&
+            shown <= 'Z') {
+            board[i].letter = shown;
+        }
+    }
+    return board;
 }
 
 const SolveHint* ShownHint(const GamePuzzle& puzzle)

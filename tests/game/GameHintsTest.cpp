@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "EncodeCipher.h"
 #include "EncodePlayfair.h"
 #include "EncodeQuagmire.h"
@@ -18,11 +21,14 @@ const std::string Key = "QWERTYUIOPASDFGHJKLZXCVBNM";
 
 // The puzzle as the game opens a file the maker wrote with every kind (the substitution as a Patristocrat on
 // request), with kind on the board.
-GamePuzzle OpenedOn(CipherKind kind, bool patristocrat = false)
+GamePuzzle OpenedOn(CipherKind kind, bool patristocrat = false, bool lowerCase = false)
 {
     GameFileValues values;
     values.PLAIN = Quote;
-    const std::string cipher = SubstituteLetters(Quote, Key);
+    std::string cipher = SubstituteLetters(Quote, Key);
+    if (lowerCase) { // as a hand-edited file may hold it
+        std::transform(cipher.begin(), cipher.end(), cipher.begin(), [](unsigned char c) { return std::tolower(c); });
+    }
     Random rng(3);
     bool edited = false;
     const CipherLines lines{patristocrat ? PatristocratText(cipher) : cipher, EncryptRailfence(Quote, 4, rng),
@@ -90,6 +96,12 @@ TEST(GameHints, aWrongLetterIsPointedAtAndTheSecondPressCorrectsItAlone)
     }
     ASSERT_EQ(PressHint(p), HintPress::Filled);
     EXPECT_EQ(p.BoardText, expected);
+
+    // On a lower-case ciphertext, a cipher letter's own capital entered over it is a wrong letter, not an empty cell.
+    GamePuzzle lower = OpenedOn(CipherKind::Cipher, false, true);
+    ASSERT_TRUE(ClickCell(lower, w) && PickLetter(lower, 'V' - 'A' + 1));
+    ASSERT_EQ(PressHint(lower), HintPress::Shown);
+    EXPECT_EQ(HintLineText(*ShownHint(lower)), "Hint: V is not the plaintext of V.  Press Hint again to correct it.");
 }
 
 TEST(GameHints, eachKindCountsItsOwnHintsAndAnotherStepEndsTheHintOnShow)
