@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 #include <tuple>
 #include <unordered_map>
@@ -42,6 +43,16 @@ std::string lettersOf(const Alphabet& codes)
         letters[i] = static_cast<char>('A' + codes[i]);
     }
     return letters;
+}
+
+// Runs part(0) to part(threads - 1) at once, part 0 on the calling thread; returns when every part is done.
+void runParts(unsigned threads, const std::function<void(unsigned)>& part)
+{
+    std::vector<std::jthread> pool;
+    for (unsigned index = 1; index < threads; ++index) {
+        pool.emplace_back(part, index);
+    }
+    part(0);
 }
 
 // Periods to try, most likely first: those whose columns look nearly as English as the best period's, shortest
@@ -113,14 +124,7 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
             }
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned part = 1; part < threads; ++part) {
-        pool.emplace_back(rank, part);
-    }
-    rank(0);
-    for (std::thread& thread : pool) {
-        thread.join();
-    }
+    runParts(threads, rank);
     Ranked all;
     for (const Ranked& part : parts) {
         all.insert(all.end(), part.begin(), part.end());
@@ -158,14 +162,7 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
             }
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned part = 1; part < threads; ++part) {
-        pool.emplace_back(climb, part);
-    }
-    climb(0);
-    for (std::thread& thread : pool) {
-        thread.join();
-    }
+    runParts(threads, climb);
     // The best table climb first.
     const auto best = std::max_element(tableScores.begin(), tableScores.end()) - tableScores.begin();
     std::swap(found[0], found[static_cast<std::size_t>(best)]);
@@ -486,14 +483,7 @@ SolveCandidate polishCipherKeyword(const SolveCandidate& start, const QuagmireSe
                 }
             }
         };
-        std::vector<std::thread> pool;
-        for (unsigned part = 1; part < threads; ++part) {
-            pool.emplace_back(tryEdits, part);
-        }
-        tryEdits(0);
-        for (std::thread& thread : pool) {
-            thread.join();
-        }
+        runParts(threads, tryEdits);
         if (stopped()) {
             break;
         }
