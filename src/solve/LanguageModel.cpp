@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 
@@ -146,11 +147,26 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     model.m_pairSeconds.reserve(pairs);
     model.m_pairLogProbabilities.reserve(pairs);
     model.m_pairOffsets.push_back(0);
+    // The builder mixed each counted pair with the second word's own probability, so what the counted pairs of a
+    // first word leave, 1 - sum P(second | first), belongs to the other words in proportion to their own
+    // probabilities: the backoff share is that rest over 1 - sum P(second) of the counted seconds.
+    std::array<double, 256> pairProbabilities{};
+    for (std::size_t i = 0; i < pairProbabilities.size(); ++i) {
+        pairProbabilities[i] = std::pow(10.0, static_cast<double>(pairBase + static_cast<float>(i) * pairStep));
+    }
+    constexpr float Ln10 = 2.30258509F;
+    std::vector<float> wordProbabilities(model.m_words.size());
+    for (std::size_t i = 0; i < wordProbabilities.size(); ++i) {
+        wordProbabilities[i] = std::exp(model.m_words[i].logProbability * Ln10);
+    }
+    model.m_pairBackoffs.assign(static_cast<std::size_t>(count) + 1, 0.0F);
     for (std::uint32_t slot = 0; slot <= count && r.ok(); ++slot) {
         const std::uint64_t n = r.varint();
         if (n > pairs - model.m_pairSeconds.size()) {
             throw broken("damaged");
         }
+        double counted = 0;
+        double seconds = 0;
         std::uint64_t next = 0;
         for (std::uint64_t i = 0; i < n && r.ok(); ++i) {
             const std::uint64_t gap = r.varint();
@@ -162,7 +178,14 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
             model.m_pairSeconds.push_back(static_cast<std::uint32_t>(second));
             model.m_pairLogProbabilities.push_back(pairBase +
                                                    static_cast<float>(static_cast<unsigned char>(*level)) * pairStep);
+            counted += pairProbabilities[static_cast<unsigned char>(*level)];
+            seconds += second < wordProbabilities.size() ? wordProbabilities[second] : 0.0;
             next = second + 1;
+        }
+        if (n > 0) {
+            // Rounding in the file can leave the sums a little off; the share stays between 1 % and all.
+            const double share = std::clamp((1.0 - counted) / std::max(1e-6, 1.0 - seconds), 0.01, 1.0);
+            model.m_pairBackoffs[slot] = static_cast<float>(std::log10(share));
         }
         model.m_pairOffsets.push_back(static_cast<std::uint32_t>(model.m_pairSeconds.size()));
     }

@@ -56,6 +56,14 @@ public:
     std::optional<float> PairLogProbability(std::size_t first, std::size_t second) const;
     /// log10 P(word | start of a sentence) for a word seen often enough first in a sentence, or nothing.
     std::optional<float> StartLogProbability(std::size_t word) const { return PairLogProbability(SentenceStart, word); }
+    /// log10 of the share of P(second | first) that goes to the words not counted after first (SentenceStart for the
+    /// start of a sentence): an uncounted pair's probability is this plus the second word's own log-probability.
+    /// A first word seen with many different words leaves more to the others than one always seen with the same.
+    float PairBackoff(std::size_t first) const
+    {
+        const std::size_t slot = first == SentenceStart ? m_words.size() : first;
+        return slot < m_pairBackoffs.size() ? m_pairBackoffs[slot] : 0.0F;
+    }
 
     /// The first index of a pair whose second word starts a sentence.
     static constexpr std::uint32_t SentenceStart = 0xFFFFFFFF;
@@ -69,4 +77,5 @@ private:
     std::vector<std::uint32_t> m_pairOffsets;
     std::vector<std::uint32_t> m_pairSeconds;
     std::vector<float> m_pairLogProbabilities; ///< log10 P(second | first) of each pair
+    std::vector<float> m_pairBackoffs;         ///< PairBackoff of each word, the sentence start last
 };

@@ -536,11 +536,13 @@ public:
                 } else if (previous != nullptr && previous->logProbability) {
                     pair = m_model.PairLogProbability(previous->index, reading.index);
                 }
-                // An uncounted pair backs off to the word alone, at a discount.
+                // An uncounted pair backs off to the word alone, with the share the first word leaves to others.
                 if (pair) {
                     term = *pair;
-                } else if (m_starts[i] || (previous != nullptr && previous->logProbability)) {
-                    term += UncountedPair;
+                } else if (m_starts[i]) {
+                    term += m_model.PairBackoff(LanguageModel::SentenceStart);
+                } else if (previous != nullptr && previous->logProbability) {
+                    term += m_model.PairBackoff(previous->index);
                 }
             }
             score += term + InsideWeight * reading.inside;
@@ -552,7 +554,6 @@ public:
 private:
     static constexpr double UnknownWord = -12.0;
     static constexpr double InsideWeight = 0.5;
-    static constexpr double UncountedPair = -0.4;
     const LanguageModel& m_model;
     const std::vector<CipherWord>& m_words;
     const float* m_table;
