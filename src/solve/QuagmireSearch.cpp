@@ -486,41 +486,26 @@ NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::arr
     constexpr int letterCost = 3;
     NearestKeyed nearest{row, 0};
     int bestCost = 1 << 30;
-    // Weighs the keyed alphabet of keyword, laid at turn, against the row on every position.
-    const auto consider = [&](const std::vector<std::uint8_t>& keyword, std::size_t turn) {
-        const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
-        const int lengthCost = letterCost * static_cast<int>(keyword.size());
-        int wrong = 0;
-        for (std::size_t i = 0; i < 26 && wrong + lengthCost < bestCost; ++i) {
-            const std::size_t y = (turn + i) % 26;
-            if (keyed[i] != row[y]) {
-                wrong += weight[y];
-            }
-        }
-        if (wrong + lengthCost < bestCost) {
-            bestCost = wrong + lengthCost;
-            nearest.wrong = wrong;
-            for (std::size_t i = 0; i < 26; ++i) {
-                nearest.row[(turn + i) % 26] = keyed[i];
-            }
-        }
-    };
     for (std::size_t turn = 0; turn < 26; ++turn) {
         std::vector<std::uint8_t> keyword;
         for (std::size_t length = 0; length <= 18; ++length) {
             if (length > 0) {
                 keyword.push_back(row[(turn + length - 1) % 26]);
             }
-            consider(keyword, turn);
-            // A rare letter of the keyword itself is as uncertain as one of the tail, and a wrong one there shifts
-            // the whole tail: each keyword letter is also tried as every letter the keyword lacks.
-            for (std::size_t i = 0; i < length; ++i) {
-                std::vector<std::uint8_t> mended = keyword;
-                for (std::uint8_t c = 0; c < 26; ++c) {
-                    if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
-                        mended[i] = c;
-                        consider(mended, turn);
-                    }
+            const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
+            const int lengthCost = letterCost * static_cast<int>(length);
+            int wrong = 0;
+            for (std::size_t i = length; i < 26 && wrong + lengthCost < bestCost; ++i) {
+                const std::size_t y = (turn + i) % 26;
+                if (keyed[i] != row[y]) {
+                    wrong += weight[y];
+                }
+            }
+            if (wrong + lengthCost < bestCost) {
+                bestCost = wrong + lengthCost;
+                nearest.wrong = wrong;
+                for (std::size_t i = 0; i < 26; ++i) {
+                    nearest.row[(turn + i) % 26] = keyed[i];
                 }
             }
         }

@@ -218,7 +218,6 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     const int rareLetters = std::max(4, static_cast<int>(aligned.size() / 25));
     int fewest = rareLetters + 1;
     Alphabet best{};
-    bool fromCipherAlphabet = false;
     // The cipher alphabet comes first: a key row is often the cipher table itself.
     for (std::size_t i = 0; i <= alphabets.size(); ++i) {
         const Alphabet& alphabet = i == 0 ? attempt.cipherAlphabet : alphabets[i - 1];
@@ -231,26 +230,15 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
             }
             if (wrong < fewest) {
                 fewest = wrong;
-                fromCipherAlphabet = i == 0;
                 for (std::size_t y = 0; y < 26; ++y) {
                     best[y] = alphabet[(y + turn) % 26];
                 }
             }
         }
     }
-    const auto scoreOf = [&](const Alphabet& key) {
-        std::vector<std::uint8_t> codes(aligned.size());
-        for (std::size_t k = 0; k < aligned.size(); ++k) {
-            codes[k] = key[aligned[k]];
-        }
-        return model.ScoreQuadgrams(codes.data(), codes.size());
-    };
-    // The nearest keyed alphabet of the row's own letters, when no keyword of the list fits, or when it fits
-    // better and reads better than the list's word (a key row of random letters that the quadgrams found whole must not
-    // be bent to a word a few letters off); a fitting cipher alphabet is kept, the row being the table itself.
-    const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts);
-    if (fewest > rareLetters ||
-        (!fromCipherAlphabet && nearest.wrong < fewest && scoreOf(nearest.row) > scoreOf(best))) {
+    if (fewest > rareLetters) {
+        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters.
+        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts);
         fewest = nearest.wrong;
         best = nearest.row;
     }
@@ -261,7 +249,11 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     for (std::size_t k = 0; k < aligned.size(); ++k) {
         attempt.plaintext[k] = static_cast<char>('A' + best[aligned[k]]);
     }
-    attempt.score = scoreOf(best);
+    std::vector<std::uint8_t> codes(aligned.size());
+    for (std::size_t k = 0; k < aligned.size(); ++k) {
+        codes[k] = best[aligned[k]];
+    }
+    attempt.score = model.ScoreQuadgrams(codes.data(), codes.size());
 }
 
 bool isTurnedStraight(std::string_view alphabet)
