@@ -12,6 +12,8 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -371,6 +373,7 @@ int main(int argc, char** argv)
     double baselineSeconds = 1.0;
     std::uint64_t seed = 1;
     bool verbose = false;
+    std::set<std::size_t> only; // case indexes to run (all when empty), to rerun a few misses quickly
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
@@ -384,11 +387,16 @@ int main(int argc, char** argv)
             seed = std::stoull(value());
         } else if (arg == "--verbose") {
             verbose = true;
+        } else if (arg == "--only") {
+            std::stringstream list(value());
+            for (std::string index; std::getline(list, index, ',');) {
+                only.insert(std::stoul(index));
+            }
         } else {
             std::cout << "usage: tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] "
-                         "[--seed N] [--verbose]\n"
+                         "[--seed N] [--verbose] [--only I,J,...]\n"
                          "forms: a Aristocrat, p Patristocrat, v Vigenere, q Quagmire, f Playfair, r rail fence; "
-                         "a baseline of 0 seconds skips it\n";
+                         "a baseline of 0 seconds skips it; --only runs the cases of those indexes (from 0)\n";
             return arg == "--help" ? 0 : 2;
         }
     }
@@ -459,6 +467,9 @@ int main(int argc, char** argv)
         std::vector<double> times;
         std::vector<double> cpuTimes;
         for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (!only.empty() && only.count(i) == 0) {
+                continue;
+            }
             const Case c = makeCase(bucket.form, texts[i], model, words, seed * 1000 + i, i);
             SolveOptions options;
             options.seed = seed + i;
@@ -481,7 +492,7 @@ int main(int argc, char** argv)
             keywordOk[randomKeywords(i) ? 1 : 0] += good ? 1 : 0;
             calibration[bucket.form].add(confidence, good);
             if (verbose && !good) {
-                std::printf("  miss: %s\n     got %s (confidence %.2f, %.1f s) %s\n", c.expected.c_str(),
+                std::printf("  miss %zu: %s\n     got %s (confidence %.2f, %.1f s) %s\n", i, c.expected.c_str(),
                             plaintext.c_str(), confidence, times.back(), c.key.c_str());
             }
             if (baselineSeconds > 0) {
@@ -491,13 +502,13 @@ int main(int argc, char** argv)
                 }
             }
         }
-        const double n = static_cast<double>(std::max<std::size_t>(1, texts.size()));
+        const double n = static_cast<double>(std::max<std::size_t>(1, times.size()));
         char baseText[32] = "-";
         if (baseTried) {
             std::snprintf(baseText, sizeof baseText, "%.0f %%", 100.0 * static_cast<double>(baseOk) / n);
         }
         std::printf("| %s | %zu-%zu | %zu | %.0f %% | %.2f s | %.2f s | %s |\n", bucket.name, bucket.lo, bucket.hi,
-                    texts.size(), 100.0 * static_cast<double>(ok) / n, median(times), median(cpuTimes), baseText);
+                    times.size(), 100.0 * static_cast<double>(ok) / n, median(times), median(cpuTimes), baseText);
         if (bucket.form == 'q') {
             std::printf("| - keywords from held-out quotations | | %zu | %zu solved | | | |\n", keywordCases[0],
                         keywordOk[0]);

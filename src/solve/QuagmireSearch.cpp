@@ -397,6 +397,88 @@ TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, c
     return best;
 }
 
+TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start)
+{
+    const float* quad = model.QuadgramTable();
+    const std::vector<std::uint8_t>& cipher = search.Letters();
+    const std::size_t period = start.shifts.size();
+    std::vector<std::uint8_t> plain(cipher.size());
+    std::vector<std::array<std::uint8_t, 26>> readAs(period);
+    std::array<std::uint8_t, 26> same{};
+    for (std::size_t c = 0; c < 26; ++c) {
+        same[c] = static_cast<std::uint8_t>(c);
+    }
+    const auto evaluate = [&](TableState& state) {
+        std::array<std::uint8_t, 26> position{};
+        for (std::size_t x = 0; x < 26; ++x) {
+            position[state.table[x]] = static_cast<std::uint8_t>(x);
+        }
+        for (std::size_t j = 0; j < period; ++j) {
+            for (std::size_t c = 0; c < 26; ++c) {
+                readAs[j][c] = state.row[(position[c] + static_cast<std::size_t>(state.shifts[j])) % 26];
+            }
+        }
+        for (std::size_t k = 0; k < cipher.size(); ++k) {
+            plain[k] = readAs[k % period][cipher[k]];
+        }
+        state.score = scoreWith(plain, same, quad);
+    };
+    // Climbs state's key row by swaps of two letters; true when any swap helped.
+    const auto climbRow = [&](TableState& state) {
+        bool any = false;
+        for (bool improved = true; improved;) {
+            improved = false;
+            for (std::size_t a = 0; a < 25; ++a) {
+                for (std::size_t b = a + 1; b < 26; ++b) {
+                    const double was = state.score;
+                    std::swap(state.row[a], state.row[b]);
+                    evaluate(state);
+                    if (state.score > was + 1e-9) {
+                        improved = any = true;
+                    } else {
+                        std::swap(state.row[a], state.row[b]);
+                        state.score = was;
+                    }
+                }
+            }
+        }
+        return any;
+    };
+    TableState best = start;
+    evaluate(best);
+    climbRow(best);
+    for (bool improved = true; improved;) {
+        improved = false;
+        // A column's shift moved.
+        for (std::size_t j = 0; j < period; ++j) {
+            for (int shift = 0; shift < 26; ++shift) {
+                TableState trial = best;
+                trial.shifts[j] = shift;
+                evaluate(trial);
+                if (trial.score > best.score + 1e-9) {
+                    best = trial;
+                    improved = true;
+                }
+            }
+        }
+        // Two letters of the cipher table swapped, the key row climbed after them: the key of the aligned text
+        // has learnt to make up for the misplaced letters, so a swap alone reads worse.
+        for (std::size_t a = 0; a < 25; ++a) {
+            for (std::size_t b = a + 1; b < 26; ++b) {
+                TableState trial = best;
+                std::swap(trial.table[a], trial.table[b]);
+                evaluate(trial);
+                climbRow(trial);
+                if (trial.score > best.score + 1e-9) {
+                    best = trial;
+                    improved = true;
+                }
+            }
+        }
+    }
+    return best;
+}
+
 NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight)
 {
     // Each keyword letter costs as much as three wrong letters: the shortest keyword that nearly fits wins, so a

@@ -20,6 +20,8 @@ public:
     explicit QuagmireSearch(std::string_view ciphertext);
 
     std::size_t Size() const { return m_cipher.size(); }
+    /// The ciphertext's letters as codes.
+    const std::vector<std::uint8_t>& Letters() const { return m_cipher; }
     /// Mean index of coincidence of the columns under period (English about 0.066, random letters 0.038).
     double ColumnCoincidence(std::size_t period) const;
 
@@ -65,6 +67,21 @@ struct TableClimb
 };
 TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
                              bool rowIsTable, std::uint64_t seed, int steps);
+
+/// A whole Quagmire table: ciphertext letter c of column j reads as row[(position of c in table + shifts[j]) mod 26],
+/// and the quadgram score of the text it gives.
+struct TableState
+{
+    QuagmireSearch::Alphabet table{};
+    QuagmireSearch::Alphabet row{};
+    std::vector<int> shifts;
+    double score = 0;
+};
+
+/// A nearly right table put right by hill climbing: two letters of the cipher table or of the key row swapped, or
+/// one column's shift moved, kept while the quadgram score improves. Mends what a break of the aligned text cannot,
+/// a cipher table a few letters off, which spoils the same letters in some columns only.
+TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start);
 
 /// The keyed alphabet nearest to key row (position -> letter code) on the positions that count (weight > 0):
 /// over every turn of the row and every keyword length, the keyed alphabet of the row's own first letters whose

@@ -500,6 +500,35 @@ SolveCandidate polishCipherKeyword(const SolveCandidate& start, const QuagmireSe
     return BetterCandidate(result, start) ? result : start;
 }
 
+// A near solution whose cipher table is a few letters off (which spoils the same letters in some columns only, so
+// that no key of the aligned text reads right) put right by climbing the whole table: the cipher table, the key
+// row and the shifts together.
+SolveCandidate climbWholeTable(const SolveCandidate& start, const QuagmireSearch& search, const LanguageModel& model)
+{
+    const Attempt found = attemptOf(start, search);
+    // The attempt reads aligned letter y = C^-1(c) - shift as key[y]; the table reads c as row[C^-1(c) + shift].
+    TableState table;
+    table.table = found.cipherAlphabet;
+    table.row = found.key;
+    for (int shift : found.shifts) {
+        table.shifts.push_back((26 - shift) % 26);
+    }
+    table = ClimbTable(search, model, table);
+
+    Attempt climbed;
+    climbed.cipherAlphabet = table.table;
+    for (int shift : table.shifts) {
+        climbed.shifts.push_back((table.shifts[0] - shift + 26) % 26);
+    }
+    for (std::size_t y = 0; y < 26; ++y) {
+        climbed.key[y] = table.row[(y + static_cast<std::size_t>(table.shifts[0])) % 26];
+    }
+    climbed.score = table.score;
+    const SolveCandidate result = candidateOf(climbed, search.Aligned(climbed.cipherAlphabet, climbed.shifts),
+                                              static_cast<double>(search.Size() - 3));
+    return BetterCandidate(result, start) ? result : start;
+}
+
 } // namespace
 
 SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
@@ -563,12 +592,14 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             if (i > 0 && scale.Level(more.ranked.front().candidate.score) > solvedLevel) {
                 break;
             }
-            more.ranked[i].candidate =
-                breakThoroughly(polishCipherKeyword(more.ranked[i].candidate, search, model, threads,
-                                                    start + std::chrono::duration_cast<Clock::duration>(
-                                                                std::chrono::duration<double>(seconds)),
-                                                    options.cancel),
-                                search, model, options.seed + i);
+            const Clock::time_point deadline =
+                start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+            more.ranked[i].candidate = breakThoroughly(
+                polishCipherKeyword(more.ranked[i].candidate, search, model, threads, deadline, options.cancel), search,
+                model, options.seed + i);
+            if (Clock::now() < deadline && (options.cancel == nullptr || !options.cancel->load())) {
+                more.ranked[i].candidate = climbWholeTable(more.ranked[i].candidate, search, model);
+            }
             std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
         }
         outcome.cancelled = more.cancelled;

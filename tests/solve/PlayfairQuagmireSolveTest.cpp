@@ -135,6 +135,36 @@ TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
     EXPECT_EQ(nearest.wrong, 2);
 }
 
+TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
+{
+    // Two letters of the cipher table swapped: the key row climbed alone makes up for them in some columns only.
+    const std::string ciphertext = EncryptQuagmire(baker, "", "BWFAZA", "WOLF@15");
+    const QuagmireSearch search(ciphertext);
+    TableState start;
+    const std::string table = KeyedAlphabet("BWFAZA", StandardAlphabet);
+    for (std::size_t x = 0; x < 26; ++x) {
+        start.table[x] = static_cast<std::uint8_t>(table[x] - 'A');
+        start.row[x] = static_cast<std::uint8_t>(x);
+    }
+    // Cipher row j is the table turned left by t, so a letter at position x reads as x - t.
+    for (const std::string& cipherRow : BuildQuagmireTable("", "BWFAZA", "WOLF@15").rows) {
+        start.shifts.push_back(static_cast<int>(26 - table.find(cipherRow[0])) % 26);
+    }
+    start.shifts.erase(start.shifts.begin());
+    std::swap(start.table[0], start.table[4]);
+    const TableState found = ClimbTable(search, model(), start);
+    std::array<std::size_t, 26> position{};
+    for (std::size_t x = 0; x < 26; ++x) {
+        position[found.table[x]] = x;
+    }
+    std::string plaintext;
+    for (std::size_t k = 0; k < search.Size(); ++k) {
+        const std::size_t shift = static_cast<std::size_t>(found.shifts[k % 4]);
+        plaintext += static_cast<char>('A' + found.row[(position[search.Letters()[k]] + shift) % 26]);
+    }
+    EXPECT_EQ(plaintext, AsciiLettersUpper(baker));
+}
+
 TEST(PlayfairQuagmireSolve, RefuseTextsTooShort)
 {
     EXPECT_THROW(SolvePlayfair("AB CD", model(), quick()), SolveRefused);
