@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -80,6 +81,16 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     // Sentences start with THE far more often than with OF, though OF is the commoner word inside them.
     ASSERT_TRUE(model().StartLogProbability(the).has_value());
     EXPECT_GT(*model().StartLogProbability(the), model().StartLogProbability(of).value_or(-99) + 0.5);
+    // The counted pairs of a first word and the back-off share it leaves the others make the next word's
+    // probabilities add up to one, after OF, after THE and at the start of a sentence alike.
+    for (const std::size_t first : {of, the, std::size_t{LanguageModel::SentenceStart}}) {
+        double total = 0;
+        for (std::size_t w = 0; w < model().Words().size(); ++w) {
+            const float uncounted = model().PairBackoff(first) + model().Words()[w].logProbability;
+            total += std::pow(10.0, model().PairLogProbability(first, w).value_or(uncounted));
+        }
+        EXPECT_NEAR(total, 1.0, 0.03) << "after word " << first;
+    }
 
     const std::string cut = testing::TempDir() + "/cut.model";
     {
