@@ -545,6 +545,12 @@ public:
                     term += m_model.PairBackoff(previous->index);
                 }
             }
+            // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and
+            // WANTS seldom), which completes the chain of pairs.
+            if (i + 1 == m_sequence.size() || m_starts[i + 1]) {
+                term += m_model.EndLogProbability(reading.logProbability ? std::optional<std::size_t>(reading.index)
+                                                                         : std::nullopt);
+            }
             score += term + InsideWeight * reading.inside;
             previous = &reading;
         }
