@@ -95,7 +95,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 3) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 4) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -140,6 +140,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     const std::uint32_t pairs = r.u32();
     const float pairBase = r.f32();
     const float pairStep = r.f32();
+    model.m_endLogProbability = r.f32();
     if (!r.ok() || pairs > bytes.size()) {
         throw broken("cut short");
     }
@@ -149,7 +150,8 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     model.m_pairOffsets.push_back(0);
     // The builder mixed each counted pair with the second word's own probability, so what the counted pairs of a
     // first word leave, 1 - sum P(second | first), belongs to the other words in proportion to their own
-    // probabilities: the backoff share is that rest over 1 - sum P(second) of the counted seconds.
+    // probabilities: the backoff share is that rest over 1 - sum P(second) of the counted seconds. A word's pair
+    // with the end of the sentence stands apart from that sum.
     std::array<double, 256> pairProbabilities{};
     for (std::size_t i = 0; i < pairProbabilities.size(); ++i) {
         pairProbabilities[i] = std::pow(10.0, static_cast<double>(pairBase + static_cast<float>(i) * pairStep));
@@ -172,14 +174,16 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
             const std::uint64_t gap = r.varint();
             const std::uint64_t second = next + std::min<std::uint64_t>(gap, count);
             const char* level = r.take(1);
-            if (second >= count || level == nullptr) {
+            if (second > count || (slot == count && second == count) || level == nullptr) {
                 throw broken(level == nullptr ? "cut short" : "damaged");
             }
             model.m_pairSeconds.push_back(static_cast<std::uint32_t>(second));
             model.m_pairLogProbabilities.push_back(pairBase +
                                                    static_cast<float>(static_cast<unsigned char>(*level)) * pairStep);
-            counted += pairProbabilities[static_cast<unsigned char>(*level)];
-            seconds += second < wordProbabilities.size() ? wordProbabilities[second] : 0.0;
+            if (second < count) {
+                counted += pairProbabilities[static_cast<unsigned char>(*level)];
+                seconds += wordProbabilities[second];
+            }
             next = second + 1;
         }
         if (n > 0) {
@@ -226,6 +230,14 @@ std::optional<float> LanguageModel::WordLogProbability(std::string_view word) co
         return std::nullopt;
     }
     return m_words[*index].logProbability;
+}
+
+float LanguageModel::EndLogProbability(std::optional<std::size_t> word) const
+{
+    if (!word) {
+        return m_endLogProbability;
+    }
+    return PairLogProbability(*word, m_words.size()).value_or(m_endLogProbability);
 }
 
 std::optional<float> LanguageModel::PairLogProbability(std::size_t first, std::size_t second) const

@@ -65,6 +65,10 @@ public:
         return slot < m_pairBackoffs.size() ? m_pairBackoffs[slot] : 0.0F;
     }
 
+    /// log10 P(the sentence ends | word) for a word seen in the sources, or the share of all words that end a
+    /// sentence for another word or one not in the list.
+    float EndLogProbability(std::optional<std::size_t> word) const;
+
     /// The first index of a pair whose second word starts a sentence.
     static constexpr std::uint32_t SentenceStart = 0xFFFFFFFF;
 
@@ -78,4 +82,6 @@ private:
     std::vector<std::uint32_t> m_pairSeconds;
     std::vector<float> m_pairLogProbabilities; ///< log10 P(second | first) of each pair
     std::vector<float> m_pairBackoffs;         ///< PairBackoff of each word, the sentence start last
+    /// log10 of the share of words that end a sentence; a pair whose second index is the word count ends one.
+    float m_endLogProbability = 0;
 };

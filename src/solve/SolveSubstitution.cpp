@@ -545,6 +545,12 @@ public:
                     term += m_model.PairBackoff(previous->index);
                 }
             }
+            // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and
+            // WANTS seldom), which completes the chain of pairs.
+            if (i + 1 == m_sequence.size() || m_starts[i + 1]) {
+                term += m_model.EndLogProbability(reading.logProbability ? std::optional<std::size_t>(reading.index)
+                                                                         : std::nullopt);
+            }
             score += term + InsideWeight * reading.inside;
             previous = &reading;
         }
@@ -573,11 +579,13 @@ std::array<std::size_t, 26> letterCounts(const std::vector<std::uint8_t>& codes)
 }
 
 // Tries every swap that moves a rare letter, and every turn of three letters of which two are rare (a rare
-// letter's reading can need a third letter to step aside), until none improves the score.
-Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scoreOf, double& score)
+// letter's reading can need a third letter to step aside), until none improves the score. A letter is rare when
+// the text has it at most rareCount times.
+Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scoreOf, double& score,
+           std::size_t rareCount = 3)
 {
     const std::array<std::size_t, 26> seen = letterCounts(codes);
-    const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= 3; };
+    const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= rareCount; };
     score = scoreOf(key);
     const auto attempt = [&](const Key& trial) {
         const double s = scoreOf(trial);
@@ -738,29 +746,46 @@ Key keyOf(const SolveKey& solved)
 
 // A search can end with a long word it could not read (OMYSPICK for OLYMPICS): the climb would need to move several
 // letters at once. Each unknown cipher word of four letters or more is tried as each of its pattern's most
-// frequent dictionary words; the best placement is polished and kept when the whole reading scores higher.
+// frequent dictionary words, and as each word of its pattern that differs from its reading in at most two letters
+// (SNOTFLAME for SNOWFLAKE, too rare to be among the most frequent); the best placement of either kind is polished
+// and kept when the whole reading scores higher.
 Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, const std::vector<std::uint8_t>& codes,
                     Key key, const KeyScore& scoreOf, double& score)
 {
     constexpr std::size_t Tried = 400;
+    constexpr std::size_t NearLetters = 2;
     for (const CipherWord& w : words) {
         if (w.letters.size() < 4 || readWord(w, key, table).logProbability) {
             continue;
         }
-        std::optional<Key> best;
-        double bestScore = -1e300;
-        for (std::size_t i = 0; i < std::min(Tried, w.mostFrequent.size()); ++i) {
+        std::array<std::optional<Key>, 2> best; // among the most frequent words, among the near ones
+        std::array<double, 2> bestScore{-1e300, -1e300};
+        for (std::size_t i = 0; i < w.mostFrequent.size(); ++i) {
+            const std::vector<std::uint8_t>& plain = w.mostFrequent[i];
+            std::size_t differing = 0;
+            for (std::size_t j = 0; j < plain.size(); ++j) {
+                differing += w.codes[j] != Apostrophe && key[w.codes[j]] != plain[j] ? 1 : 0;
+            }
+            const std::array<bool, 2> in{i < Tried, differing <= NearLetters};
+            if (!in[0] && !in[1]) {
+                continue;
+            }
             Key trial = key;
-            placeWord(trial, w.codes, w.mostFrequent[i]);
+            placeWord(trial, w.codes, plain);
             const double s = scoreOf(trial);
-            if (s > bestScore) {
-                bestScore = s;
-                best = trial;
+            for (std::size_t g = 0; g < 2; ++g) {
+                if (in[g] && s > bestScore[g]) {
+                    bestScore[g] = s;
+                    best[g] = trial;
+                }
             }
         }
-        if (best) {
+        for (std::size_t g = 0; g < 2; ++g) {
+            if (!best[g] || (g == 1 && best[0] == best[1])) {
+                continue;
+            }
             double polishedScore = 0;
-            const Key polished = polish(codes, *best, scoreOf, polishedScore);
+            const Key polished = polish(codes, *best[g], scoreOf, polishedScore);
             if (polishedScore > score + 1e-9) {
                 key = polished;
                 score = polishedScore;
@@ -803,6 +828,24 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return BetterCandidate(polished[a].candidate, polished[b].candidate);
     });
+    // The search climbs by single swaps under a simpler score, so the best reading can still lie a turn of three
+    // common letters away under the final one (BEEN DEFIED STONE for BEER DENIED STORE): an Aristocrat's best is
+    // polished once more with every letter counted as rare.
+    if (!patristocrat) {
+        auto& [key, score] = keys[order.front()];
+        const Key turned = polish(codes, key, scoreOf, score, codes.size());
+        if (turned != key) {
+            key = turned;
+            const std::size_t first = order.front();
+            RankedCandidate& best = polished[first];
+            best.candidate = candidateOf(ciphertext, key, score, codes.size(), patristocrat);
+            std::erase_if(order, [&](std::size_t i) {
+                const bool same = i != first && polished[i].candidate.plaintext == best.candidate.plaintext;
+                best.hits += same ? polished[i].hits : 0;
+                return same;
+            });
+        }
+    }
     const auto& [bestKey, bestScore] = keys[order.front()];
     const Neighbours neighbours = neighboursOf(codes, bestKey, bestScore, scoreOf);
     double rivals = neighbours.rivalMass;

@@ -28,6 +28,8 @@ constexpr const char* Spring = "Every spring the old keeper painted his boat, an
 
 constexpr const char* Hill = "Nobody could live in that cold house on the hill without a fire in every room.";
 
+constexpr const char* Careful = "Be careful what you write in your diary and be careful what you say.";
+
 constexpr const char* Cats = "Our cats play games but the old hound sleeps all day in the sun beside the kitchen door.";
 
 const LanguageModel& model()
@@ -81,6 +83,10 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     // Sentences start with THE far more often than with OF, though OF is the commoner word inside them.
     ASSERT_TRUE(model().StartLogProbability(the).has_value());
     EXPECT_GT(*model().StartLogProbability(the), model().StartLogProbability(of).value_or(-99) + 0.5);
+    // Sentences end with SAY far more often than with THE; a word the sources never saw ends one as often as the
+    // average word.
+    EXPECT_GT(model().EndLogProbability(model().WordIndex("SAY")), model().EndLogProbability(the) + 1.0);
+    EXPECT_LT(model().EndLogProbability(the), model().EndLogProbability(std::nullopt));
     // The counted pairs of a first word and the back-off share it leaves the others make the next word's
     // probabilities add up to one, after OF, after THE and at the start of a sentence alike.
     for (const std::size_t first : {of, the, std::size_t{LanguageModel::SentenceStart}}) {
@@ -171,6 +177,11 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     EXPECT_EQ(p.best.plaintext, GroupLetters(AsciiLettersUpper(Orchard), 5));
     EXPECT_EQ(p.best.key.form, "patristocrat");
     EXPECT_EQ(SubstituteLetters(p.best.plaintext, completed(p.best.key.alphabet)), patristocrat);
+
+    // S stands once, in SAY, the last word; MAY is the commoner word, but a sentence seldom ends with it.
+    const SolveResult s =
+        Solve(SolveKind::Cipher, EncryptCipherRandom(Careful, false, key, edited, rng), model(), fixedSeed(3));
+    EXPECT_EQ(s.best.plaintext, SubstituteLetters(Careful, StandardAlphabet));
 }
 
 TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)

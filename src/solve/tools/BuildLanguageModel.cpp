@@ -8,14 +8,16 @@
 // the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a time.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=3
+//   "TSLM" u32 version=4
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
-//   u32 pair count, f32 base, f32 step, then the pairs of consecutive words by first word: for each word index
-//   in turn and last for the start of a sentence, a varint n and n pairs of (varint gap, u8 q): the second word's
-//   index is the previous pair's plus one plus gap (the first pair's is gap), and log10 P(second | first) is
-//   base + q * step. Pairs do not reach across the characters that end a sentence or clause (BreaksWordPairs).
+//   u32 pair count, f32 base, f32 step, f32 log10 of the share of words that end a sentence, then the pairs of
+//   consecutive words by first word: for each word index in turn and last for the start of a sentence, a varint n
+//   and n pairs of (varint gap, u8 q): the second word's index is the previous pair's plus one plus gap (the first
+//   pair's is gap), and log10 P(second | first) is base + q * step. A second index equal to the word count stands
+//   for the end of the sentence. Pairs do not reach across the characters that end a sentence or clause
+//   (BreaksWordPairs).
 //   Varints are little-endian groups of seven bits, the high bit set on all but the last.
 #include <algorithm>
 #include <array>
@@ -130,9 +132,11 @@ std::string collapseBlanks(const std::string& text)
 const std::string Start = ".";
 
 // Words of a text in capitals: runs of letters, an apostrophe inside a word kept. Pairs of consecutive words are
-// counted as "FIRST SECOND", a sentence's first word as ". SECOND" (starts counts the sentences).
+// counted as "FIRST SECOND", a sentence's first word as ". SECOND" (starts counts the sentences); lasts counts how
+// often each word ends a sentence (ends counts the sentences).
 void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total,
-                std::unordered_map<std::string, double>& pairs, double& starts)
+                std::unordered_map<std::string, double>& pairs, double& starts,
+                std::unordered_map<std::string, double>& lasts, double& ends)
 {
     std::string word;
     std::string previous = Start;
@@ -149,6 +153,13 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
         }
         word.clear();
     };
+    const auto endSentence = [&] {
+        if (previous != Start) {
+            lasts[previous] += 1;
+            ends += 1;
+        }
+        previous = Start;
+    };
     for (char c : text) {
         if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
             word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -157,11 +168,12 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
         } else {
             flush();
             if (BreaksWordPairs(c)) {
-                previous = Start;
+                endSentence();
             }
         }
     }
     flush();
+    endSentence();
 }
 
 void put32(std::ostream& out, std::uint32_t v)
@@ -203,6 +215,8 @@ int main(int argc, char** argv)
     std::unordered_map<std::string, double> pairCounts;
     double wordTotal = 0;
     double sentenceStarts = 0;
+    double sentenceEnds = 0;
+    std::unordered_map<std::string, double> lastCounts;
     std::ofstream heldOut(argv[2], std::ios::binary);
     std::size_t kept = 0;
     std::size_t held = 0;
@@ -217,7 +231,7 @@ int main(int argc, char** argv)
                 continue;
             }
             ++kept;
-            countWords(quotation, wordCounts, wordTotal, pairCounts, sentenceStarts);
+            countWords(quotation, wordCounts, wordTotal, pairCounts, sentenceStarts, lastCounts, sentenceEnds);
             std::vector<unsigned> codes;
             for (char c : quotation) {
                 if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
@@ -319,7 +333,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 3);
+    put32(out, 4);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -375,6 +389,19 @@ int main(int argc, char** argv)
             (count - discountOf(count)) / context + followers[firstWord] / context * words[second].second / wordTotal;
         kept2.emplace_back(first, second, std::log10(p));
     }
+    // How often a word seen in the sources ends a sentence, drawn toward the share of all words that do (as if it
+    // had been seen EndPrior more times), is stored as its pair with the word count as second index.
+    constexpr double EndPrior = 2.0;
+    const double endShare = sentenceEnds / wordTotal;
+    for (std::uint32_t i = 0; i < words.size(); ++i) {
+        const double seen = words[i].second;
+        if (seen >= 1) {
+            const auto last = lastCounts.find(words[i].first);
+            const double ended = last == lastCounts.end() ? 0.0 : last->second;
+            kept2.emplace_back(i, static_cast<std::uint32_t>(words.size()),
+                               std::log10((ended + EndPrior * endShare) / (seen + EndPrior)));
+        }
+    }
     std::sort(kept2.begin(), kept2.end());
     put32(out, static_cast<std::uint32_t>(kept2.size()));
     double pairLo = 0;
@@ -383,6 +410,7 @@ int main(int argc, char** argv)
     }
     putFloat(out, static_cast<float>(pairLo));
     putFloat(out, static_cast<float>(-pairLo / 255.0));
+    putFloat(out, static_cast<float>(std::log10(endShare)));
     // Per first word (the sentence start last), the number of its pairs, then per pair the gap to the previous
     // second word's index and the quantized probability.
     std::size_t at = 0;
