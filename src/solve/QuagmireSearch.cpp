@@ -103,7 +103,8 @@ std::vector<QuagmireSearch::Histogram> QuagmireSearch::Columns(std::size_t perio
     return columns;
 }
 
-QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::vector<Histogram>& letterColumns)
+QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::vector<Histogram>& letterColumns,
+                                                bool everyStart)
 {
     // Column counts by position in C.
     const std::size_t period = letterColumns.size();
@@ -115,24 +116,50 @@ QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::ve
             size += columns[i][x];
         }
     }
+    // The columns laid one by one over the total from column first on, then each laid again over the others.
+    const auto alignFrom = [&](std::size_t first, std::vector<int>& shifts) {
+        shifts.assign(period, 0);
+        Histogram total = columns[first];
+        for (std::size_t n = 1; n < period; ++n) {
+            const std::size_t i = (first + n) % period;
+            shifts[i] = bestShift(total, columns[i]);
+            addShifted(total, columns[i], shifts[i], 1);
+        }
+        // One pass again, or (every start) passes until no shift moves (a few at most: ties could swing).
+        bool moved = true;
+        for (int pass = 0; moved && pass < 6; ++pass) {
+            moved = false;
+            for (std::size_t n = 1; n < period; ++n) {
+                const std::size_t i = (first + n) % period;
+                const int was = shifts[i];
+                addShifted(total, columns[i], was, -1);
+                shifts[i] = bestShift(total, columns[i]);
+                addShifted(total, columns[i], shifts[i], 1);
+                moved = everyStart && (moved || shifts[i] != was);
+            }
+        }
+        long pairs = 0;
+        for (int count : total) {
+            pairs += static_cast<long>(count) * (count - 1);
+        }
+        return pairs;
+    };
+    // The greedy alignment can lock in a wrong shift of an early column; every column as the first one finds the
+    // frequencies' best fit far more often.
     Alignment alignment;
-    alignment.shifts.assign(period, 0);
-    Histogram total = columns[0];
-    for (std::size_t i = 1; i < period; ++i) {
-        alignment.shifts[i] = bestShift(total, columns[i]);
-        addShifted(total, columns[i], alignment.shifts[i], 1);
-    }
-    for (std::size_t i = 1; i < period; ++i) {
-        addShifted(total, columns[i], alignment.shifts[i], -1);
-        alignment.shifts[i] = bestShift(total, columns[i]);
-        addShifted(total, columns[i], alignment.shifts[i], 1);
-    }
-    long pairs = 0;
-    for (int count : total) {
-        pairs += static_cast<long>(count) * (count - 1);
+    long bestPairs = alignFrom(0, alignment.shifts);
+    std::vector<int> shifts;
+    for (std::size_t first = 1; everyStart && first < period; ++first) {
+        const long pairs = alignFrom(first, shifts);
+        if (pairs > bestPairs) {
+            bestPairs = pairs;
+            for (std::size_t i = 0; i < period; ++i) {
+                alignment.shifts[i] = (shifts[i] - shifts[0] + 26) % 26;
+            }
+        }
     }
     const double n = size;
-    alignment.coincidence = n > 1 ? static_cast<double>(pairs) / (n * (n - 1)) : 0;
+    alignment.coincidence = n > 1 ? static_cast<double>(bestPairs) / (n * (n - 1)) : 0;
     return alignment;
 }
 

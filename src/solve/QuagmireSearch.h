@@ -34,8 +34,9 @@ public:
         double coincidence = 0;  ///< index of coincidence of the aligned text
     };
     /// The shifts under which the columns (of Columns()), read through cipher alphabet C, agree best in letter
-    /// frequencies (each column set against the others, twice over).
-    static Alignment Align(const Alphabet& C, const std::vector<Histogram>& columns);
+    /// frequencies (each column set against the others, twice over). With everyStart, every column is taken as the
+    /// first in turn and the columns laid again until none moves, and the best fit kept (period times the work).
+    static Alignment Align(const Alphabet& C, const std::vector<Histogram>& columns, bool everyStart = false);
     /// How often pairs of neighbouring aligned letters repeat (sum of count * (count - 1) over the 676 pairs):
     /// unchanged by the substitution, and higher the more consistently the columns are aligned.
     long PairCoincidence(const Alphabet& C, const std::vector<int>& shifts) const;

@@ -165,6 +165,26 @@ TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
     EXPECT_EQ(plaintext, AsciiLettersUpper(baker));
 }
 
+TEST(QuagmireSolve, AligningFromEveryColumnFindsTheShiftsOfAShortText)
+{
+    // Laid one by one from the first column, the columns of this short text lock in a wrong shift.
+    const QuagmireSearch search(EncryptQuagmire(lighthouse, "GARDEN", "GARDEN", "WISH@14"));
+    const std::string letters = KeyedAlphabet("GARDEN", StandardAlphabet);
+    QuagmireSearch::Alphabet table{};
+    std::transform(letters.begin(), letters.end(), table.begin(), [](char c) { return c - 'A'; });
+    const std::vector<std::uint8_t> aligned =
+        search.Aligned(table, QuagmireSearch::Align(table, search.Columns(4), true).shifts);
+    // Aligned right, the text is one simple substitution of the plaintext.
+    const std::string plaintext = AsciiLettersUpper(lighthouse);
+    std::array<char, 26> readAs{};
+    int wrong = 0;
+    for (std::size_t k = 0; k < aligned.size(); ++k) {
+        wrong += readAs[aligned[k]] != 0 && readAs[aligned[k]] != plaintext[k] ? 1 : 0;
+        readAs[aligned[k]] = plaintext[k];
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST(PlayfairQuagmireSolve, RefuseTextsTooShort)
 {
     EXPECT_THROW(SolvePlayfair("AB CD", model(), quick()), SolveRefused);
