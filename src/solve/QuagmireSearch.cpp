@@ -506,33 +506,56 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
     return best;
 }
 
-NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight)
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight, bool mend)
 {
     // Each keyword letter costs as much as three wrong letters: the shortest keyword that nearly fits wins, so a
     // turn whose longer keyword merely copies the row's misplaced rare letters does not.
     constexpr int letterCost = 3;
     NearestKeyed nearest{row, 0};
     int bestCost = 1 << 30;
-    for (std::size_t turn = 0; turn < 26; ++turn) {
-        std::vector<std::uint8_t> keyword;
-        for (std::size_t length = 0; length <= 18; ++length) {
-            if (length > 0) {
-                keyword.push_back(row[(turn + length - 1) % 26]);
+    std::size_t bestLength = 0;
+    // Weighs the keyed alphabet of keyword, laid at turn, against the row on every position.
+    const auto consider = [&](const std::vector<std::uint8_t>& keyword, std::size_t turn) {
+        const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
+        const int lengthCost = letterCost * static_cast<int>(keyword.size());
+        int wrong = 0;
+        for (std::size_t i = 0; i < 26 && wrong + lengthCost < bestCost; ++i) {
+            const std::size_t y = (turn + i) % 26;
+            if (keyed[i] != row[y]) {
+                wrong += weight[y];
             }
-            const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
-            const int lengthCost = letterCost * static_cast<int>(length);
-            int wrong = 0;
-            for (std::size_t i = length; i < 26 && wrong + lengthCost < bestCost; ++i) {
-                const std::size_t y = (turn + i) % 26;
-                if (keyed[i] != row[y]) {
-                    wrong += weight[y];
+        }
+        if (wrong + lengthCost < bestCost) {
+            bestCost = wrong + lengthCost;
+            bestLength = keyword.size();
+            nearest.wrong = wrong;
+            for (std::size_t i = 0; i < 26; ++i) {
+                nearest.row[(turn + i) % 26] = keyed[i];
+            }
+        }
+    };
+    // The keywords of the row's own letters first; then (mend) each letter of a keyword at least as long as the
+    // best one tried as every letter the keyword lacks: a rare letter misread inside the keyword shifts the whole
+    // tail, and a shorter mended keyword would fit a right row of random letters by chance.
+    for (const bool mended : {false, true}) {
+        const std::size_t shortest = mended ? std::max<std::size_t>(bestLength, 1) : 0;
+        for (std::size_t turn = 0; turn < 26 && (mend || !mended); ++turn) {
+            std::vector<std::uint8_t> keyword;
+            for (std::size_t length = 0; length <= 18; ++length) {
+                if (length > 0) {
+                    keyword.push_back(row[(turn + length - 1) % 26]);
                 }
-            }
-            if (wrong + lengthCost < bestCost) {
-                bestCost = wrong + lengthCost;
-                nearest.wrong = wrong;
-                for (std::size_t i = 0; i < 26; ++i) {
-                    nearest.row[(turn + i) % 26] = keyed[i];
+                if (!mended) {
+                    consider(keyword, turn);
+                }
+                for (std::size_t i = 0; mended && length >= shortest && i < length; ++i) {
+                    std::vector<std::uint8_t> edited = keyword;
+                    for (std::uint8_t c = 0; c < 26; ++c) {
+                        if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                            edited[i] = c;
+                            consider(edited, turn);
+                        }
+                    }
                 }
             }
         }

@@ -87,13 +87,14 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
 /// The keyed alphabet nearest to key row (position -> letter code) on the positions that count (weight > 0):
 /// over every turn of the row and every keyword length, the keyed alphabet of the row's own first letters whose
 /// remaining letters disagree with the row on the least weight, turned back to the row's turn, and that weight.
-/// Quadgrams leave rare letters in the row's alphabetical tail to chance; the keyed form puts them right.
+/// Quadgrams leave rare letters in the row's alphabetical tail to chance; the keyed form puts them right. With mend,
+/// keywords no shorter than the best one with one letter replaced by a letter they lack are weighed too.
 struct NearestKeyed
 {
     QuagmireSearch::Alphabet row{};
     int wrong = 0;
 };
-NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight);
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight, bool mend = false);
 
 /// Breaks a simple substitution of letter codes by hill climbing with quadgram scores from restarts: key[y] is
 /// the plaintext code of text code y. Starts from start, or from the letters matched by frequency. Returns the

@@ -237,8 +237,9 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
         }
     }
     if (fewest > rareLetters) {
-        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters.
-        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts);
+        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters, or of those letters with
+        // one keyword letter put right.
+        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts, true);
         fewest = nearest.wrong;
         best = nearest.row;
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
+#include <tuple>
 
 #include "Alphabet.h"
 #include "EncodePlayfair.h"
@@ -119,20 +121,26 @@ TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
     EXPECT_EQ(byOne.best.plaintext, byThree.best.plaintext);
     EXPECT_EQ(byOne.best.key.cipherTable, byThree.best.key.cipherTable);
     EXPECT_EQ(byOne.best.score, byThree.best.score);
+}
 
-    // A keyed row with two rare letters swapped in its tail.
+TEST(QuagmireSolve, NearestKeyedRowPutsRareLettersRight)
+{
     const std::string keyed = KeyedAlphabet("KZWPYF", StandardAlphabet);
-    std::array<std::uint8_t, 26> row{};
+    std::array<std::uint8_t, 26> right{};
     std::array<int, 26> weight{};
     for (std::size_t i = 0; i < 26; ++i) {
-        row[(i + 5) % 26] = static_cast<std::uint8_t>(keyed[i] - 'A');
-        weight[(i + 5) % 26] = keyed[i] == 'Q' || keyed[i] == 'X' ? 1 : 10;
+        right[(i + 5) % 26] = static_cast<std::uint8_t>(keyed[i] - 'A');
+        weight[(i + 5) % 26] = std::string_view("QXZJ").find(keyed[i]) != std::string_view::npos ? 1 : 10;
     }
-    const std::array<std::uint8_t, 26> right = row;
-    std::swap(*std::find(row.begin(), row.end(), 'Q' - 'A'), *std::find(row.begin(), row.end(), 'X' - 'A'));
-    const NearestKeyed nearest = NearestKeyedRow(row, weight);
-    EXPECT_EQ(nearest.row, right);
-    EXPECT_EQ(nearest.wrong, 2);
+    // Two rare letters swapped in the tail, or a rare letter of the keyword misread as one the text lacks (which
+    // shifts the whole tail).
+    for (const auto& [a, b, mend] : {std::tuple{'Q', 'X', false}, std::tuple{'Z', 'J', true}}) {
+        std::array<std::uint8_t, 26> row = right;
+        std::swap(*std::find(row.begin(), row.end(), a - 'A'), *std::find(row.begin(), row.end(), b - 'A'));
+        const NearestKeyed nearest = NearestKeyedRow(row, weight, mend);
+        EXPECT_EQ(nearest.row, right) << a;
+        EXPECT_EQ(nearest.wrong, 2) << a;
+    }
 }
 
 TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
