@@ -103,7 +103,8 @@ std::vector<QuagmireSearch::Histogram> QuagmireSearch::Columns(std::size_t perio
     return columns;
 }
 
-QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::vector<Histogram>& letterColumns)
+QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::vector<Histogram>& letterColumns,
+                                                bool everyStart)
 {
     // Column counts by position in C.
     const std::size_t period = letterColumns.size();
@@ -115,24 +116,50 @@ QuagmireSearch::Alignment QuagmireSearch::Align(const Alphabet& C, const std::ve
             size += columns[i][x];
         }
     }
+    // The columns laid one by one over the total from column first on, then each laid again over the others.
+    const auto alignFrom = [&](std::size_t first, std::vector<int>& shifts) {
+        shifts.assign(period, 0);
+        Histogram total = columns[first];
+        for (std::size_t n = 1; n < period; ++n) {
+            const std::size_t i = (first + n) % period;
+            shifts[i] = bestShift(total, columns[i]);
+            addShifted(total, columns[i], shifts[i], 1);
+        }
+        // One pass again, or (every start) passes until no shift moves (a few at most: ties could swing).
+        bool moved = true;
+        for (int pass = 0; moved && pass < 6; ++pass) {
+            moved = false;
+            for (std::size_t n = 1; n < period; ++n) {
+                const std::size_t i = (first + n) % period;
+                const int was = shifts[i];
+                addShifted(total, columns[i], was, -1);
+                shifts[i] = bestShift(total, columns[i]);
+                addShifted(total, columns[i], shifts[i], 1);
+                moved = everyStart && (moved || shifts[i] != was);
+            }
+        }
+        long pairs = 0;
+        for (int count : total) {
+            pairs += static_cast<long>(count) * (count - 1);
+        }
+        return pairs;
+    };
+    // The greedy alignment can lock in a wrong shift of an early column; every column as the first one finds the
+    // frequencies' best fit far more often.
     Alignment alignment;
-    alignment.shifts.assign(period, 0);
-    Histogram total = columns[0];
-    for (std::size_t i = 1; i < period; ++i) {
-        alignment.shifts[i] = bestShift(total, columns[i]);
-        addShifted(total, columns[i], alignment.shifts[i], 1);
-    }
-    for (std::size_t i = 1; i < period; ++i) {
-        addShifted(total, columns[i], alignment.shifts[i], -1);
-        alignment.shifts[i] = bestShift(total, columns[i]);
-        addShifted(total, columns[i], alignment.shifts[i], 1);
-    }
-    long pairs = 0;
-    for (int count : total) {
-        pairs += static_cast<long>(count) * (count - 1);
+    long bestPairs = alignFrom(0, alignment.shifts);
+    std::vector<int> shifts;
+    for (std::size_t first = 1; everyStart && first < period; ++first) {
+        const long pairs = alignFrom(first, shifts);
+        if (pairs > bestPairs) {
+            bestPairs = pairs;
+            for (std::size_t i = 0; i < period; ++i) {
+                alignment.shifts[i] = (shifts[i] - shifts[0] + 26) % 26;
+            }
+        }
     }
     const double n = size;
-    alignment.coincidence = n > 1 ? static_cast<double>(pairs) / (n * (n - 1)) : 0;
+    alignment.coincidence = n > 1 ? static_cast<double>(bestPairs) / (n * (n - 1)) : 0;
     return alignment;
 }
 
@@ -479,33 +506,56 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
     return best;
 }
 
-NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight)
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight, bool mend)
 {
     // Each keyword letter costs as much as three wrong letters: the shortest keyword that nearly fits wins, so a
     // turn whose longer keyword merely copies the row's misplaced rare letters does not.
     constexpr int letterCost = 3;
     NearestKeyed nearest{row, 0};
     int bestCost = 1 << 30;
-    for (std::size_t turn = 0; turn < 26; ++turn) {
-        std::vector<std::uint8_t> keyword;
-        for (std::size_t length = 0; length <= 18; ++length) {
-            if (length > 0) {
-                keyword.push_back(row[(turn + length - 1) % 26]);
+    std::size_t bestLength = 0;
+    // Weighs the keyed alphabet of keyword, laid at turn, against the row on every position.
+    const auto consider = [&](const std::vector<std::uint8_t>& keyword, std::size_t turn) {
+        const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
+        const int lengthCost = letterCost * static_cast<int>(keyword.size());
+        int wrong = 0;
+        for (std::size_t i = 0; i < 26 && wrong + lengthCost < bestCost; ++i) {
+            const std::size_t y = (turn + i) % 26;
+            if (keyed[i] != row[y]) {
+                wrong += weight[y];
             }
-            const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
-            const int lengthCost = letterCost * static_cast<int>(length);
-            int wrong = 0;
-            for (std::size_t i = length; i < 26 && wrong + lengthCost < bestCost; ++i) {
-                const std::size_t y = (turn + i) % 26;
-                if (keyed[i] != row[y]) {
-                    wrong += weight[y];
+        }
+        if (wrong + lengthCost < bestCost) {
+            bestCost = wrong + lengthCost;
+            bestLength = keyword.size();
+            nearest.wrong = wrong;
+            for (std::size_t i = 0; i < 26; ++i) {
+                nearest.row[(turn + i) % 26] = keyed[i];
+            }
+        }
+    };
+    // The keywords of the row's own letters first; then (mend) each letter of a keyword at least as long as the
+    // best one tried as every letter the keyword lacks: a rare letter misread inside the keyword shifts the whole
+    // tail, and a shorter mended keyword would fit a right row of random letters by chance.
+    for (const bool mended : {false, true}) {
+        const std::size_t shortest = mended ? std::max<std::size_t>(bestLength, 1) : 0;
+        for (std::size_t turn = 0; turn < 26 && (mend || !mended); ++turn) {
+            std::vector<std::uint8_t> keyword;
+            for (std::size_t length = 0; length <= 18; ++length) {
+                if (length > 0) {
+                    keyword.push_back(row[(turn + length - 1) % 26]);
                 }
-            }
-            if (wrong + lengthCost < bestCost) {
-                bestCost = wrong + lengthCost;
-                nearest.wrong = wrong;
-                for (std::size_t i = 0; i < 26; ++i) {
-                    nearest.row[(turn + i) % 26] = keyed[i];
+                if (!mended) {
+                    consider(keyword, turn);
+                }
+                for (std::size_t i = 0; mended && length >= shortest && i < length; ++i) {
+                    std::vector<std::uint8_t> edited = keyword;
+                    for (std::uint8_t c = 0; c < 26; ++c) {
+                        if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                            edited[i] = c;
+                            consider(edited, turn);
+                        }
+                    }
                 }
             }
         }

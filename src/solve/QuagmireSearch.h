@@ -34,8 +34,9 @@ public:
         double coincidence = 0;  ///< index of coincidence of the aligned text
     };
     /// The shifts under which the columns (of Columns()), read through cipher alphabet C, agree best in letter
-    /// frequencies (each column set against the others, twice over).
-    static Alignment Align(const Alphabet& C, const std::vector<Histogram>& columns);
+    /// frequencies (each column set against the others, twice over). With everyStart, every column is taken as the
+    /// first in turn and the columns laid again until none moves, and the best fit kept (period times the work).
+    static Alignment Align(const Alphabet& C, const std::vector<Histogram>& columns, bool everyStart = false);
     /// How often pairs of neighbouring aligned letters repeat (sum of count * (count - 1) over the 676 pairs):
     /// unchanged by the substitution, and higher the more consistently the columns are aligned.
     long PairCoincidence(const Alphabet& C, const std::vector<int>& shifts) const;
@@ -86,13 +87,14 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
 /// The keyed alphabet nearest to key row (position -> letter code) on the positions that count (weight > 0):
 /// over every turn of the row and every keyword length, the keyed alphabet of the row's own first letters whose
 /// remaining letters disagree with the row on the least weight, turned back to the row's turn, and that weight.
-/// Quadgrams leave rare letters in the row's alphabetical tail to chance; the keyed form puts them right.
+/// Quadgrams leave rare letters in the row's alphabetical tail to chance; the keyed form puts them right. With mend,
+/// keywords no shorter than the best one with one letter replaced by a letter they lack are weighed too.
 struct NearestKeyed
 {
     QuagmireSearch::Alphabet row{};
     int wrong = 0;
 };
-NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight);
+NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight, bool mend = false);
 
 /// Breaks a simple substitution of letter codes by hill climbing with quadgram scores from restarts: key[y] is
 /// the plaintext code of text code y. Starts from start, or from the letters matched by frequency. Returns the

@@ -115,7 +115,7 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
     auto rank = [&](unsigned part) {
         Ranked& best = parts[part];
         for (std::size_t i = part; i < alphabets.size(); i += threads) {
-            const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns);
+            const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns, true);
             const double coincidence = static_cast<double>(search.PairCoincidence(alphabets[i], alignment.shifts));
             if (best.size() < rankedAlphabets || coincidence > best.back().first) {
                 best.emplace_back(coincidence, i);
@@ -237,8 +237,9 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
         }
     }
     if (fewest > rareLetters) {
-        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters.
-        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts);
+        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters, or of those letters with
+        // one keyword letter put right.
+        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts, true);
         fewest = nearest.wrong;
         best = nearest.row;
     }
@@ -463,7 +464,7 @@ SolveCandidate polishCipherKeyword(const SolveCandidate& start, const QuagmireSe
             for (std::size_t i = part; i < edits.size() && !stopped(); i += threads) {
                 // The columns aligned afresh, and kept as they were (the letter counts of a column can mislead).
                 const Alphabet cipherAlphabet = codesOf(KeyedAlphabet(edits[i], StandardAlphabet));
-                const std::vector<int> realigned = QuagmireSearch::Align(cipherAlphabet, columns).shifts;
+                const std::vector<int> realigned = QuagmireSearch::Align(cipherAlphabet, columns, true).shifts;
                 const std::vector<int>& kept = best.shifts;
                 for (const std::vector<int>* shifts : {&realigned, &kept}) {
                     const std::vector<std::uint8_t> aligned = search.Aligned(cipherAlphabet, *shifts);
@@ -570,7 +571,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             }
             Attempt found;
             found.cipherAlphabet = ranked[context.index()];
-            found.shifts = QuagmireSearch::Align(found.cipherAlphabet, columns).shifts;
+            found.shifts = QuagmireSearch::Align(found.cipherAlphabet, columns, true).shifts;
             const std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
             const SubstitutionBreak broken = BreakSubstitution(aligned, model, context.seed(), 2);
             found.key = broken.key;

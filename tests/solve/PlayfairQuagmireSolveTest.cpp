@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
+#include <tuple>
 
 #include "Alphabet.h"
 #include "EncodePlayfair.h"
@@ -119,20 +121,26 @@ TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
     EXPECT_EQ(byOne.best.plaintext, byThree.best.plaintext);
     EXPECT_EQ(byOne.best.key.cipherTable, byThree.best.key.cipherTable);
     EXPECT_EQ(byOne.best.score, byThree.best.score);
+}
 
-    // A keyed row with two rare letters swapped in its tail.
+TEST(QuagmireSolve, NearestKeyedRowPutsRareLettersRight)
+{
     const std::string keyed = KeyedAlphabet("KZWPYF", StandardAlphabet);
-    std::array<std::uint8_t, 26> row{};
+    std::array<std::uint8_t, 26> right{};
     std::array<int, 26> weight{};
     for (std::size_t i = 0; i < 26; ++i) {
-        row[(i + 5) % 26] = static_cast<std::uint8_t>(keyed[i] - 'A');
-        weight[(i + 5) % 26] = keyed[i] == 'Q' || keyed[i] == 'X' ? 1 : 10;
+        right[(i + 5) % 26] = static_cast<std::uint8_t>(keyed[i] - 'A');
+        weight[(i + 5) % 26] = std::string_view("QXZJ").find(keyed[i]) != std::string_view::npos ? 1 : 10;
     }
-    const std::array<std::uint8_t, 26> right = row;
-    std::swap(*std::find(row.begin(), row.end(), 'Q' - 'A'), *std::find(row.begin(), row.end(), 'X' - 'A'));
-    const NearestKeyed nearest = NearestKeyedRow(row, weight);
-    EXPECT_EQ(nearest.row, right);
-    EXPECT_EQ(nearest.wrong, 2);
+    // Two rare letters swapped in the tail, or a rare letter of the keyword misread as one the text lacks (which
+    // shifts the whole tail).
+    for (const auto& [a, b, mend] : {std::tuple{'Q', 'X', false}, std::tuple{'Z', 'J', true}}) {
+        std::array<std::uint8_t, 26> row = right;
+        std::swap(*std::find(row.begin(), row.end(), a - 'A'), *std::find(row.begin(), row.end(), b - 'A'));
+        const NearestKeyed nearest = NearestKeyedRow(row, weight, mend);
+        EXPECT_EQ(nearest.row, right) << a;
+        EXPECT_EQ(nearest.wrong, 2) << a;
+    }
 }
 
 TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
@@ -163,6 +171,26 @@ TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
         plaintext += static_cast<char>('A' + found.row[(position[search.Letters()[k]] + shift) % 26]);
     }
     EXPECT_EQ(plaintext, AsciiLettersUpper(baker));
+}
+
+TEST(QuagmireSolve, AligningFromEveryColumnFindsTheShiftsOfAShortText)
+{
+    // Laid one by one from the first column, the columns of this short text lock in a wrong shift.
+    const QuagmireSearch search(EncryptQuagmire(lighthouse, "GARDEN", "GARDEN", "WISH@14"));
+    const std::string letters = KeyedAlphabet("GARDEN", StandardAlphabet);
+    QuagmireSearch::Alphabet table{};
+    std::transform(letters.begin(), letters.end(), table.begin(), [](char c) { return c - 'A'; });
+    const std::vector<std::uint8_t> aligned =
+        search.Aligned(table, QuagmireSearch::Align(table, search.Columns(4), true).shifts);
+    // Aligned right, the text is one simple substitution of the plaintext.
+    const std::string plaintext = AsciiLettersUpper(lighthouse);
+    std::array<char, 26> readAs{};
+    int wrong = 0;
+    for (std::size_t k = 0; k < aligned.size(); ++k) {
+        wrong += readAs[aligned[k]] != 0 && readAs[aligned[k]] != plaintext[k] ? 1 : 0;
+        readAs[aligned[k]] = plaintext[k];
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(PlayfairQuagmireSolve, RefuseTextsTooShort)
