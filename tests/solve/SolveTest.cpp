@@ -182,6 +182,13 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     const SolveResult s =
         Solve(SolveKind::Cipher, EncryptCipherRandom(Careful, false, key, edited, rng), model(), fixedSeed(3));
     EXPECT_EQ(s.best.plaintext, SubstituteLetters(Careful, StandardAlphabet));
+
+    // SNOWFLAKE is too rare to be among the commonest words of its pattern: the search first reads SNOTFLAME and
+    // must reach it as a word two letters away.
+    constexpr const char* Snow = "No snowflake in an avalanche ever feels responsible.";
+    const SolveResult w =
+        Solve(SolveKind::Cipher, EncryptCipherRandom(Snow, false, key, edited, rng), model(), fixedSeed(3));
+    EXPECT_EQ(w.best.plaintext, SubstituteLetters(Snow, StandardAlphabet));
 }
 
 TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
