@@ -534,31 +534,36 @@ NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::arr
             }
         }
     };
-    // The keywords of the row's own letters first; then (mend) each letter of a keyword at least as long as the
-    // best one tried as every letter the keyword lacks: a rare letter misread inside the keyword shifts the whole
-    // tail, and a shorter mended keyword would fit a right row of random letters by chance.
-    for (const bool mended : {false, true}) {
-        const std::size_t shortest = mended ? std::max<std::size_t>(bestLength, 1) : 0;
-        for (std::size_t turn = 0; turn < 26 && (mend || !mended); ++turn) {
+    // Every keyword of the row's own letters: at each turn, its first 0 to 18 letters.
+    const auto eachRowKeyword = [&](const auto& visit) {
+        for (std::size_t turn = 0; turn < 26; ++turn) {
             std::vector<std::uint8_t> keyword;
             for (std::size_t length = 0; length <= 18; ++length) {
                 if (length > 0) {
                     keyword.push_back(row[(turn + length - 1) % 26]);
                 }
-                if (!mended) {
-                    consider(keyword, turn);
-                }
-                for (std::size_t i = 0; mended && length >= shortest && i < length; ++i) {
-                    std::vector<std::uint8_t> edited = keyword;
-                    for (std::uint8_t c = 0; c < 26; ++c) {
-                        if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
-                            edited[i] = c;
-                            consider(edited, turn);
-                        }
-                    }
+                visit(keyword, turn);
+            }
+        }
+    };
+    eachRowKeyword(consider);
+    if (!mend) {
+        return nearest;
+    }
+    // Then each letter of a keyword at least as long as the best one, tried as every letter the keyword lacks: a
+    // rare letter misread inside the keyword shifts the whole tail, and a shorter mended keyword would fit a right
+    // row of random letters by chance.
+    const std::size_t shortest = std::max<std::size_t>(bestLength, 1);
+    eachRowKeyword([&](const std::vector<std::uint8_t>& keyword, std::size_t turn) {
+        for (std::size_t i = 0; keyword.size() >= shortest && i < keyword.size(); ++i) {
+            std::vector<std::uint8_t> edited = keyword;
+            for (std::uint8_t c = 0; c < 26; ++c) {
+                if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                    edited[i] = c;
+                    consider(edited, turn);
                 }
             }
         }
-    }
+    });
     return nearest;
 }
