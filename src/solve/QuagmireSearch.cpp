@@ -424,7 +424,7 @@ TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, c
     return best;
 }
 
-TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start)
+TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start, RowRule rule)
 {
     const float* quad = model.QuadgramTable();
     const std::vector<std::uint8_t>& cipher = search.Letters();
@@ -450,9 +450,12 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
         }
         state.score = scoreWith(plain, same, quad);
     };
-    // Climbs state's key row by swaps of two letters; true when any swap helped.
+    // Climbs state's key row by swaps of two letters, where the rule lets it move; true when any swap helped.
     const auto climbRow = [&](TableState& state) {
         bool any = false;
+        if (rule != RowRule::Free) {
+            return any;
+        }
         for (bool improved = true; improved;) {
             improved = false;
             for (std::size_t a = 0; a < 25; ++a) {
@@ -472,6 +475,9 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
         return any;
     };
     TableState best = start;
+    if (rule == RowRule::SameAsTable) {
+        best.row = best.table;
+    }
     evaluate(best);
     climbRow(best);
     for (bool improved = true; improved;) {
@@ -494,6 +500,9 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
             for (std::size_t b = a + 1; b < 26; ++b) {
                 TableState trial = best;
                 std::swap(trial.table[a], trial.table[b]);
+                if (rule == RowRule::SameAsTable) {
+                    trial.row = trial.table;
+                }
                 evaluate(trial);
                 climbRow(trial);
                 if (trial.score > best.score + 1e-9) {
@@ -506,64 +515,97 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
     return best;
 }
 
-NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight, bool mend)
+std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight,
+                                           int margin)
 {
     // Each keyword letter costs as much as three wrong letters: the shortest keyword that nearly fits wins, so a
-    // turn whose longer keyword merely copies the row's misplaced rare letters does not.
+    // longer keyword that merely copies the row's misplaced rare letters does not.
     constexpr int letterCost = 3;
-    NearestKeyed nearest{row, 0};
-    int bestCost = 1 << 30;
-    std::size_t bestLength = 0;
-    // Weighs the keyed alphabet of keyword, laid at turn, against the row on every position.
-    const auto consider = [&](const std::vector<std::uint8_t>& keyword, std::size_t turn) {
-        const QuagmireSearch::Alphabet keyed = keyedCodes(keyword);
-        const int lengthCost = letterCost * static_cast<int>(keyword.size());
-        int wrong = 0;
-        for (std::size_t i = 0; i < 26 && wrong + lengthCost < bestCost; ++i) {
-            const std::size_t y = (turn + i) % 26;
-            if (keyed[i] != row[y]) {
-                wrong += weight[y];
-            }
+    constexpr std::size_t longestKeyword = 18;
+    constexpr int unreachable = 1 << 29;
+    std::vector<std::pair<int, NearestKeyed>> fits;
+    int bestCost = unreachable;
+    for (std::size_t turn = 0; turn < 26; ++turn) {
+        // The row read from turn: letter r[i] at position i, weighing w[i]; where each letter stands.
+        std::array<std::uint8_t, 26> r{};
+        std::array<int, 26> w{};
+        std::array<std::size_t, 26> at{};
+        for (std::size_t i = 0; i < 26; ++i) {
+            r[i] = row[(turn + i) % 26];
+            w[i] = weight[(turn + i) % 26];
+            at[r[i]] = i;
         }
-        if (wrong + lengthCost < bestCost) {
-            bestCost = wrong + lengthCost;
-            bestLength = keyword.size();
-            nearest.wrong = wrong;
+        for (std::size_t length = 0; length <= longestKeyword; ++length) {
+            // Letters A to Z in turn go to the tail (at its next place) or to the keyword. A letter that leaves a
+            // keyword place for the tail costs that place's weight (another letter must fill it); a letter landing
+            // on a tail place the row holds otherwise costs that place's weight. cost[n][c]: the first n letters
+            // decided, c of them in the tail.
+            std::array<std::array<int, 27>, 27> cost;
+            for (auto& line : cost) {
+                line.fill(unreachable);
+            }
+            cost[0][0] = 0;
+            const std::size_t tailSize = 26 - length;
+            for (std::uint8_t letter = 0; letter < 26; ++letter) {
+                const int leaving = at[letter] < length ? w[at[letter]] : 0;
+                for (std::size_t c = 0; c <= tailSize; ++c) {
+                    const int was = cost[letter][c];
+                    if (was == unreachable) {
+                        continue;
+                    }
+                    cost[letter + 1u][c] = std::min(cost[letter + 1u][c], was);
+                    if (c < tailSize) {
+                        const std::size_t place = length + c;
+                        const int landing = r[place] != letter ? w[place] : 0;
+                        cost[letter + 1u][c + 1] = std::min(cost[letter + 1u][c + 1], was + leaving + landing);
+                    }
+                }
+            }
+            const int total = cost[26][tailSize] + letterCost * static_cast<int>(length);
+            if (total > bestCost + margin) {
+                continue;
+            }
+            bestCost = std::min(bestCost, total);
+            // Back through the table: which letters went to the tail.
+            std::array<bool, 26> inTail{};
+            for (std::size_t letter = 26, c = tailSize; letter > 0; --letter) {
+                if (cost[letter][c] != cost[letter - 1][c]) {
+                    inTail[letter - 1] = true;
+                    --c;
+                }
+            }
+            std::array<std::uint8_t, 26> fitted{};
+            std::vector<std::uint8_t> fillers;
+            std::size_t place = length;
+            for (std::uint8_t letter = 0; letter < 26; ++letter) {
+                if (inTail[letter]) {
+                    fitted[place++] = letter;
+                } else if (at[letter] >= length) {
+                    fillers.push_back(letter);
+                }
+            }
+            NearestKeyed fit{{}, cost[26][tailSize], {}};
+            for (std::size_t i = 0, next = 0; i < length; ++i) {
+                fitted[i] = inTail[r[i]] ? fillers[next++] : r[i];
+                if (inTail[r[i]]) {
+                    fit.filled.push_back((turn + i) % 26);
+                }
+            }
             for (std::size_t i = 0; i < 26; ++i) {
-                nearest.row[(turn + i) % 26] = keyed[i];
+                fit.row[(turn + i) % 26] = fitted[i];
             }
+            fits.emplace_back(total, std::move(fit));
         }
-    };
-    // Every keyword of the row's own letters: at each turn, its first 0 to 18 letters.
-    const auto eachRowKeyword = [&](const auto& visit) {
-        for (std::size_t turn = 0; turn < 26; ++turn) {
-            std::vector<std::uint8_t> keyword;
-            for (std::size_t length = 0; length <= 18; ++length) {
-                if (length > 0) {
-                    keyword.push_back(row[(turn + length - 1) % 26]);
-                }
-                visit(keyword, turn);
-            }
-        }
-    };
-    eachRowKeyword(consider);
-    if (!mend) {
-        return nearest;
     }
-    // Then each letter of a keyword at least as long as the best one, tried as every letter the keyword lacks: a
-    // rare letter misread inside the keyword shifts the whole tail, and a shorter mended keyword would fit a right
-    // row of random letters by chance.
-    const std::size_t shortest = std::max<std::size_t>(bestLength, 1);
-    eachRowKeyword([&](const std::vector<std::uint8_t>& keyword, std::size_t turn) {
-        for (std::size_t i = 0; keyword.size() >= shortest && i < keyword.size(); ++i) {
-            std::vector<std::uint8_t> edited = keyword;
-            for (std::uint8_t c = 0; c < 26; ++c) {
-                if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
-                    edited[i] = c;
-                    consider(edited, turn);
-                }
-            }
+    // The fits within margin of the best, cheapest first, each row once.
+    std::stable_sort(fits.begin(), fits.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<NearestKeyed> nearest;
+    for (auto& [total, fit] : fits) {
+        const bool seen = std::any_of(nearest.begin(), nearest.end(),
+                                      [&](const NearestKeyed& other) { return other.row == fit.row; });
+        if (total <= bestCost + margin && !seen) {
+            nearest.push_back(std::move(fit));
         }
-    });
+    }
     return nearest;
 }

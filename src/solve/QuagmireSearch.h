@@ -79,22 +79,37 @@ struct TableState
     double score = 0;
 };
 
+/// What the key row may do while a table is climbed: anything (any Quagmire), stay as it is (a straight row, the
+/// Quagmire II), or be the cipher table itself (the Quagmire III).
+enum class RowRule
+{
+    Free,
+    Kept,
+    SameAsTable,
+};
+
 /// A nearly right table put right by hill climbing: two letters of the cipher table or of the key row swapped, or
 /// one column's shift moved, kept while the quadgram score improves. Mends what a break of the aligned text cannot,
-/// a cipher table a few letters off, which spoils the same letters in some columns only.
-TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start);
+/// a cipher table a few letters off, which spoils the same letters in some columns only. A row held by its rule
+/// cannot soak up a wrong table letter, so the climb moves the table letter itself.
+TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start,
+                      RowRule rule = RowRule::Free);
 
-/// The keyed alphabet nearest to key row (position -> letter code) on the positions that count (weight > 0):
-/// over every turn of the row and every keyword length, the keyed alphabet of the row's own first letters whose
-/// remaining letters disagree with the row on the least weight, turned back to the row's turn, and that weight.
-/// Quadgrams leave rare letters in the row's alphabetical tail to chance; the keyed form puts them right. With mend,
-/// keywords no shorter than the best one with one letter replaced by a letter they lack are weighed too.
+/// The keyed alphabets nearest to key row (position -> letter code) on the positions that count (weight > 0): over
+/// every turn of the row and every keyword length, the keyed alphabet whose letters disagree with the row on the
+/// least weight (a keyword letter weighing as three), turned back to the row's turn; every such fit within margin
+/// of the best, best first. Quadgrams leave rare letters to chance: a rare letter misread inside the keyword, or
+/// letters the text lacks in any order, shift the alphabetical tail; the keyed form puts them right. Keyword
+/// places a fit filled with letters from elsewhere in the row are listed in filled (their order is the fit's
+/// guess: only the text can tell it).
 struct NearestKeyed
 {
     QuagmireSearch::Alphabet row{};
     int wrong = 0;
+    std::vector<std::size_t> filled;
 };
-NearestKeyed NearestKeyedRow(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight, bool mend = false);
+std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight,
+                                           int margin = 0);
 
 /// Breaks a simple substitution of letter codes by hill climbing with quadgram scores from restarts: key[y] is
 /// the plaintext code of text code y. Starts from start, or from the letters matched by frequency. Returns the

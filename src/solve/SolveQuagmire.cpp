@@ -202,6 +202,34 @@ struct Attempt
     std::string plaintext;
 };
 
+// The letters a fit moved into the keyword, in the order that reads best (ZERO, not QERO), and its score.
+std::pair<double, Alphabet> bestFilling(const NearestKeyed& fit, const std::vector<std::uint8_t>& aligned,
+                                        const LanguageModel& model)
+{
+    constexpr std::size_t mostOrdered = 5;
+    std::vector<std::uint8_t> moved;
+    for (std::size_t y : fit.filled) {
+        moved.push_back(fit.row[y]);
+    }
+    std::sort(moved.begin(), moved.end());
+    std::pair<double, Alphabet> best{-1e300, fit.row};
+    Alphabet tried = fit.row;
+    std::vector<std::uint8_t> codes(aligned.size());
+    do {
+        for (std::size_t i = 0; i < moved.size(); ++i) {
+            tried[fit.filled[i]] = moved[i];
+        }
+        for (std::size_t k = 0; k < aligned.size(); ++k) {
+            codes[k] = tried[aligned[k]];
+        }
+        const double score = model.ScoreQuadgrams(codes.data(), codes.size());
+        if (score > best.first) {
+            best = {score, tried};
+        }
+    } while (moved.size() <= mostOrdered && std::next_permutation(moved.begin(), moved.end()));
+    return best;
+}
+
 // The key row is a keyed alphabet, so letters that the text uses rarely or never are put right by the keyed
 // alphabet of a keyword that agrees with the key found on every letter but a few rare ones (quadgrams cannot tell
 // a single V from a Z). The aligned text's letters decide which positions count.
@@ -236,25 +264,33 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
             }
         }
     }
-    if (fewest > rareLetters) {
-        // No keyword of the list fits: the nearest keyed alphabet of the row's own letters, or of those letters with
-        // one keyword letter put right.
-        const NearestKeyed nearest = NearestKeyedRow(attempt.key, counts, true);
-        fewest = nearest.wrong;
-        best = nearest.row;
+    std::vector<NearestKeyed> fits;
+    if (fewest <= rareLetters) {
+        fits.push_back({best, fewest, {}});
+    } else {
+        // No keyword of the list fits: the nearest keyed alphabets of any keyword, the text choosing among those
+        // that fit nearly as well (a keyword letter more may be the right one).
+        fits = NearestKeyedRows(attempt.key, counts, 3);
     }
-    if (fewest > rareLetters || best == attempt.key) {
+    double bestScore = -1e300;
+    for (NearestKeyed& fit : fits) {
+        if (fit.wrong > rareLetters || fit.row == attempt.key) {
+            continue;
+        }
+        const auto [score, row] = bestFilling(fit, aligned, model);
+        if (score > bestScore) {
+            bestScore = score;
+            best = row;
+        }
+    }
+    if (bestScore == -1e300) {
         return;
     }
     attempt.key = best;
+    attempt.score = bestScore;
     for (std::size_t k = 0; k < aligned.size(); ++k) {
         attempt.plaintext[k] = static_cast<char>('A' + best[aligned[k]]);
     }
-    std::vector<std::uint8_t> codes(aligned.size());
-    for (std::size_t k = 0; k < aligned.size(); ++k) {
-        codes[k] = best[aligned[k]];
-    }
-    attempt.score = model.ScoreQuadgrams(codes.data(), codes.size());
 }
 
 bool isTurnedStraight(std::string_view alphabet)

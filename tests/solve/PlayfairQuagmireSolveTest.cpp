@@ -132,14 +132,17 @@ TEST(QuagmireSolve, NearestKeyedRowPutsRareLettersRight)
         right[(i + 5) % 26] = static_cast<std::uint8_t>(keyed[i] - 'A');
         weight[(i + 5) % 26] = std::string_view("QXZJ").find(keyed[i]) != std::string_view::npos ? 1 : 10;
     }
-    // Two rare letters swapped in the tail, or a rare letter of the keyword misread as one the text lacks (which
-    // shifts the whole tail).
-    for (const auto& [a, b, mend] : {std::tuple{'Q', 'X', false}, std::tuple{'Z', 'J', true}}) {
+    // Two rare letters swapped in the tail; a rare letter of the keyword misread as one the text lacks (which
+    // shifts the whole tail); and that with two tail letters the text lacks swapped as well.
+    for (const std::string_view swaps : {"QX", "ZJ", "ZJQX"}) {
         std::array<std::uint8_t, 26> row = right;
-        std::swap(*std::find(row.begin(), row.end(), a - 'A'), *std::find(row.begin(), row.end(), b - 'A'));
-        const NearestKeyed nearest = NearestKeyedRow(row, weight, mend);
-        EXPECT_EQ(nearest.row, right) << a;
-        EXPECT_EQ(nearest.wrong, 2) << a;
+        for (std::size_t i = 0; i < swaps.size(); i += 2) {
+            std::swap(*std::find(row.begin(), row.end(), swaps[i] - 'A'),
+                      *std::find(row.begin(), row.end(), swaps[i + 1] - 'A'));
+        }
+        const NearestKeyed nearest = NearestKeyedRows(row, weight).front();
+        EXPECT_EQ(nearest.row, right) << swaps;
+        EXPECT_EQ(nearest.wrong, static_cast<int>(swaps.size())) << swaps;
     }
 }
 
