@@ -537,33 +537,87 @@ SolveCandidate polishCipherKeyword(const SolveCandidate& start, const QuagmireSe
     return BetterCandidate(result, start) ? result : start;
 }
 
+// The table that reads as attempt does: the attempt reads aligned letter y = C^-1(c) - shift as key[y]; the table
+// reads c as row[C^-1(c) + shift].
+TableState tableOf(const Attempt& attempt)
+{
+    TableState table;
+    table.table = attempt.cipherAlphabet;
+    table.row = attempt.key;
+    for (int shift : attempt.shifts) {
+        table.shifts.push_back((26 - shift) % 26);
+    }
+    return table;
+}
+
+// The attempt that reads as table does (the first column's shift taken into the key).
+Attempt attemptOf(const TableState& table)
+{
+    Attempt attempt;
+    attempt.cipherAlphabet = table.table;
+    for (int shift : table.shifts) {
+        attempt.shifts.push_back((table.shifts[0] - shift + 26) % 26);
+    }
+    for (std::size_t y = 0; y < 26; ++y) {
+        attempt.key[y] = table.row[(y + static_cast<std::size_t>(table.shifts[0])) % 26];
+    }
+    attempt.score = table.score;
+    return attempt;
+}
+
+// The table of attempt with its key row replaced by row, turned to agree with the key on the most aligned letters:
+// the key row of a Quagmire II or III nearly found, whose wrong letters the row held will not copy.
+TableState tableWithRow(const Attempt& attempt, const Alphabet& row, const std::vector<std::uint8_t>& aligned)
+{
+    std::array<int, 26> counts{};
+    for (std::uint8_t y : aligned) {
+        ++counts[y];
+    }
+    int mostAgreeing = -1;
+    std::size_t bestTurn = 0;
+    for (std::size_t turn = 0; turn < 26; ++turn) {
+        int agreeing = 0;
+        for (std::size_t y = 0; y < 26; ++y) {
+            agreeing += attempt.key[y] == row[(y + turn) % 26] ? counts[y] : 0;
+        }
+        if (agreeing > mostAgreeing) {
+            mostAgreeing = agreeing;
+            bestTurn = turn;
+        }
+    }
+    // Aligned letter y reads as row[y + turn] = row[C^-1(c) - shift + turn].
+    TableState table;
+    table.table = attempt.cipherAlphabet;
+    table.row = row;
+    for (int shift : attempt.shifts) {
+        table.shifts.push_back(static_cast<int>((bestTurn + 26 - static_cast<std::size_t>(shift)) % 26));
+    }
+    return table;
+}
+
 // A near solution whose cipher table is a few letters off (which spoils the same letters in some columns only, so
 // that no key of the aligned text reads right) put right by climbing the whole table: the cipher table, the key
-// row and the shifts together.
+// row and the shifts together; and again with the key row held straight or held to the cipher table, as the
+// Quagmire II and III have it, where a free row would learn to make up for a wrong table letter.
 SolveCandidate climbWholeTable(const SolveCandidate& start, const QuagmireSearch& search, const LanguageModel& model)
 {
     const Attempt found = attemptOf(start, search);
-    // The attempt reads aligned letter y = C^-1(c) - shift as key[y]; the table reads c as row[C^-1(c) + shift].
-    TableState table;
-    table.table = found.cipherAlphabet;
-    table.row = found.key;
-    for (int shift : found.shifts) {
-        table.shifts.push_back((26 - shift) % 26);
+    const std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
+    const TableState tables[] = {
+        ClimbTable(search, model, tableOf(found)),
+        ClimbTable(search, model, tableWithRow(found, codesOf(StandardAlphabet), aligned), RowRule::Kept),
+        ClimbTable(search, model, tableWithRow(found, found.cipherAlphabet, aligned), RowRule::SameAsTable),
+    };
+    SolveCandidate best = start;
+    for (const TableState& table : tables) {
+        const Attempt climbed = attemptOf(table);
+        const SolveCandidate result = candidateOf(climbed, search.Aligned(climbed.cipherAlphabet, climbed.shifts),
+                                                  static_cast<double>(search.Size() - 3));
+        if (BetterCandidate(result, best)) {
+            best = result;
+        }
     }
-    table = ClimbTable(search, model, table);
-
-    Attempt climbed;
-    climbed.cipherAlphabet = table.table;
-    for (int shift : table.shifts) {
-        climbed.shifts.push_back((table.shifts[0] - shift + 26) % 26);
-    }
-    for (std::size_t y = 0; y < 26; ++y) {
-        climbed.key[y] = table.row[(y + static_cast<std::size_t>(table.shifts[0])) % 26];
-    }
-    climbed.score = table.score;
-    const SolveCandidate result = candidateOf(climbed, search.Aligned(climbed.cipherAlphabet, climbed.shifts),
-                                              static_cast<double>(search.Size() - 3));
-    return BetterCandidate(result, start) ? result : start;
+    return best;
 }
 
 } // namespace

@@ -146,9 +146,9 @@ TEST(QuagmireSolve, NearestKeyedRowPutsRareLettersRight)
     }
 }
 
-TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
+TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableLettersOff)
 {
-    // Two letters of the cipher table swapped: the key row climbed alone makes up for them in some columns only.
+    // Letters of the cipher table swapped: the key row climbed alone makes up for them in some columns only.
     const std::string ciphertext = EncryptQuagmire(baker, "", "BWFAZA", "WOLF@15");
     const QuagmireSearch search(ciphertext);
     TableState start;
@@ -162,18 +162,25 @@ TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableTwoLettersOff)
         start.shifts.push_back(static_cast<int>(26 - table.find(cipherRow[0])) % 26);
     }
     start.shifts.erase(start.shifts.begin());
-    std::swap(start.table[0], start.table[4]);
-    const TableState found = ClimbTable(search, model(), start);
-    std::array<std::size_t, 26> position{};
-    for (std::size_t x = 0; x < 26; ++x) {
-        position[found.table[x]] = x;
+    // Two letters off, the free row mends them. Six frequent letters off, a free row learns to make up for them and
+    // the climb stops short; the row held straight, as the Quagmire II has it, does not.
+    for (const auto& [swaps, rule] : {std::pair{"BZ", RowRule::Free}, std::pair{"ETAOIN", RowRule::Kept}}) {
+        TableState off = start;
+        for (std::size_t i = 0; swaps[i] != 0; i += 2) {
+            std::swap(off.table[table.find(swaps[i])], off.table[table.find(swaps[i + 1])]);
+        }
+        const TableState found = ClimbTable(search, model(), off, rule);
+        std::array<std::size_t, 26> position{};
+        for (std::size_t x = 0; x < 26; ++x) {
+            position[found.table[x]] = x;
+        }
+        std::string plaintext;
+        for (std::size_t k = 0; k < search.Size(); ++k) {
+            const std::size_t shift = static_cast<std::size_t>(found.shifts[k % 4]);
+            plaintext += static_cast<char>('A' + found.row[(position[search.Letters()[k]] + shift) % 26]);
+        }
+        EXPECT_EQ(plaintext, AsciiLettersUpper(baker)) << swaps;
     }
-    std::string plaintext;
-    for (std::size_t k = 0; k < search.Size(); ++k) {
-        const std::size_t shift = static_cast<std::size_t>(found.shifts[k % 4]);
-        plaintext += static_cast<char>('A' + found.row[(position[search.Letters()[k]] + shift) % 26]);
-    }
-    EXPECT_EQ(plaintext, AsciiLettersUpper(baker));
 }
 
 TEST(QuagmireSolve, AligningFromEveryColumnFindsTheShiftsOfAShortText)
