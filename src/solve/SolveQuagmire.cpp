@@ -274,7 +274,7 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     }
     double bestScore = -1e300;
     for (NearestKeyed& fit : fits) {
-        if (fit.wrong > rareLetters || fit.row == attempt.key) {
+        if (fit.wrong > rareLetters) {
             continue;
         }
         const auto [score, row] = bestFilling(fit, aligned, model);
@@ -283,7 +283,7 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
             best = row;
         }
     }
-    if (bestScore == -1e300) {
+    if (bestScore == -1e300 || best == attempt.key) {
         return;
     }
     attempt.key = best;
