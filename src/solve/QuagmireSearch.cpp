@@ -66,6 +66,21 @@ QuagmireSearch::Alphabet keyedCodes(const std::vector<std::uint8_t>& keyword)
     return alphabet;
 }
 
+// The natural logarithms of English letter frequencies (per mille), A to Z.
+const std::array<double, 26>& englishLogFrequency()
+{
+    static const std::array<double, 26> logFrequency = [] {
+        constexpr std::array<double, 26> english{82, 15, 28, 43, 127, 22, 20, 61, 70, 2,  8, 40, 24,
+                                                 67, 75, 19, 1,  60,  63, 91, 28, 10, 24, 2, 20, 1};
+        std::array<double, 26> logs{};
+        for (std::size_t c = 0; c < 26; ++c) {
+            logs[c] = std::log(english[c]);
+        }
+        return logs;
+    }();
+    return logFrequency;
+}
+
 } // namespace
 
 QuagmireSearch::QuagmireSearch(std::string_view ciphertext)
@@ -343,45 +358,15 @@ TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, c
 {
     constexpr std::size_t longestKeyword = 12;
     constexpr double tableTemperature = 10;
-    // English letter frequencies in per mille, A to Z.
-    constexpr std::array<double, 26> english{82, 15, 28, 43, 127, 22, 20, 61, 70, 2,  8, 40, 24,
-                                             67, 75, 19, 1,  60,  63, 91, 28, 10, 24, 2, 20, 1};
-    std::array<double, 26> logFrequency{};
-    for (std::size_t c = 0; c < 26; ++c) {
-        logFrequency[c] = std::log(english[c]);
-    }
-    const float* quad = model.QuadgramTable();
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     SearchRandom random(seed);
+    QuagmireSearch::Alphabet straight{};
+    for (std::size_t x = 0; x < 26; ++x) {
+        straight[x] = static_cast<std::uint8_t>(x);
+    }
     const auto fitness = [&](const std::vector<std::uint8_t>& keyword) {
         const QuagmireSearch::Alphabet alphabet = keyedCodes(keyword);
-        const std::vector<std::uint8_t> aligned =
-            search.Aligned(alphabet, QuagmireSearch::Align(alphabet, columns).shifts);
-        std::array<std::uint8_t, 26> row{};
-        for (std::size_t y = 0; y < 26; ++y) {
-            row[y] = rowIsTable ? alphabet[y] : static_cast<std::uint8_t>(y);
-        }
-        std::array<int, 26> counts{};
-        for (std::uint8_t y : aligned) {
-            ++counts[y];
-        }
-        double bestFit = -1e300;
-        std::size_t bestTurn = 0;
-        for (std::size_t turn = 0; turn < 26; ++turn) {
-            double fit = 0;
-            for (std::size_t y = 0; y < 26; ++y) {
-                fit += counts[y] * logFrequency[row[(y + turn) % 26]];
-            }
-            if (fit > bestFit) {
-                bestFit = fit;
-                bestTurn = turn;
-            }
-        }
-        std::array<std::uint8_t, 26> key{};
-        for (std::size_t y = 0; y < 26; ++y) {
-            key[y] = row[(y + bestTurn) % 26];
-        }
-        return scoreWith(aligned, key, quad);
+        return FitTable(search, alphabet, rowIsTable ? alphabet : straight, columns, model).score;
     };
     const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
         for (;;) {
@@ -513,6 +498,40 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
         }
     }
     return best;
+}
+
+TableState FitTable(const QuagmireSearch& search, const QuagmireSearch::Alphabet& C, const QuagmireSearch::Alphabet& R,
+                    const std::vector<QuagmireSearch::Histogram>& columns, const LanguageModel& model)
+{
+    const std::array<double, 26>& logFrequency = englishLogFrequency();
+    std::array<std::uint8_t, 26> position{};
+    for (std::size_t x = 0; x < 26; ++x) {
+        position[C[x]] = static_cast<std::uint8_t>(x);
+    }
+    TableState table{C, R, {}, 0};
+    for (const QuagmireSearch::Histogram& column : columns) {
+        double bestFit = -1e300;
+        int bestShift = 0;
+        for (int shift = 0; shift < 26; ++shift) {
+            double fit = 0;
+            for (std::size_t c = 0; c < 26; ++c) {
+                fit += column[c] * logFrequency[R[(position[c] + static_cast<std::size_t>(shift)) % 26]];
+            }
+            if (fit > bestFit) {
+                bestFit = fit;
+                bestShift = shift;
+            }
+        }
+        table.shifts.push_back(bestShift);
+    }
+    const std::vector<std::uint8_t>& cipher = search.Letters();
+    std::vector<std::uint8_t> plain(cipher.size());
+    for (std::size_t k = 0; k < cipher.size(); ++k) {
+        const auto shift = static_cast<std::size_t>(table.shifts[k % columns.size()]);
+        plain[k] = R[(position[cipher[k]] + shift) % 26];
+    }
+    table.score = model.ScoreQuadgrams(plain.data(), plain.size());
+    return table;
 }
 
 std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight,

@@ -59,8 +59,8 @@ struct KeywordClimb
 KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts);
 
 /// A cipher table found by quadgrams for the Quagmires whose key row is the straight alphabet or the cipher table
-/// itself: annealing over keyword edits, the keyed alphabet aligning the columns of period (QuagmireSearch::Align)
-/// and the aligned text read through the row (turned to fit English letter frequencies) scored by quadgrams.
+/// itself: annealing over keyword edits, each keyed alphabet read through the row with the columns' shifts fitted
+/// to English letter frequencies (FitTable) and scored by quadgrams.
 struct TableClimb
 {
     QuagmireSearch::Alphabet alphabet{};
@@ -94,6 +94,13 @@ enum class RowRule
 /// cannot soak up a wrong table letter, so the climb moves the table letter itself.
 TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start,
                       RowRule rule = RowRule::Free);
+
+/// The table of cipher alphabet C read through key row R (the straight alphabet for a Quagmire II, C itself for a
+/// Quagmire III): each column's shift the one under which its letters read most like English letter frequencies,
+/// as a Vigenère's columns are found, and the quadgram score of the text. Laying the columns against one another
+/// instead can prefer a wrong shift that makes their counts agree by chance.
+TableState FitTable(const QuagmireSearch& search, const QuagmireSearch::Alphabet& C, const QuagmireSearch::Alphabet& R,
+                    const std::vector<QuagmireSearch::Histogram>& columns, const LanguageModel& model);
 
 /// The keyed alphabets nearest to key row (position -> letter code) on the positions that count (weight > 0): over
 /// every turn of the row and every keyword length, the keyed alphabet whose letters disagree with the row on the

@@ -620,6 +620,41 @@ SolveCandidate climbWholeTable(const SolveCandidate& start, const QuagmireSearch
     return best;
 }
 
+// The Quagmire II and III tables of every keyed alphabet of the word list, their shifts fixed by English letter
+// frequencies (FitTable): the best of each kind as candidates. A cheap read of every keyword, and one that the
+// columns' own letter counts cannot misalign.
+std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size_t period,
+                                         const std::vector<Alphabet>& alphabets, const LanguageModel& model,
+                                         unsigned threads)
+{
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+    const Alphabet straight = codesOf(StandardAlphabet);
+    // Per thread, the best table with the straight row and the best with the table as row.
+    std::vector<std::array<TableState, 2>> best(threads);
+    runParts(threads, [&](unsigned part) {
+        best[part][0].score = best[part][1].score = -1e300;
+        for (std::size_t i = part; i < alphabets.size(); i += threads) {
+            for (std::size_t kind = 0; kind < 2; ++kind) {
+                TableState table = FitTable(search, alphabets[i], kind == 0 ? straight : alphabets[i], columns, model);
+                if (table.score > best[part][kind].score) {
+                    best[part][kind] = std::move(table);
+                }
+            }
+        }
+    });
+    std::vector<SolveCandidate> candidates;
+    for (std::size_t kind = 0; kind < 2; ++kind) {
+        const TableState* top = &best[0][kind];
+        for (const auto& part : best) {
+            top = part[kind].score > top->score ? &part[kind] : top;
+        }
+        const Attempt attempt = attemptOf(*top);
+        candidates.push_back(candidateOf(attempt, search.Aligned(attempt.cipherAlphabet, attempt.shifts),
+                                         static_cast<double>(search.Size() - 3)));
+    }
+    return candidates;
+}
+
 } // namespace
 
 SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
@@ -669,13 +704,19 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             return candidateOf(found, aligned, quadgrams);
         };
         SearchOutcome more = RunSearch(remaining, seconds, schedule, restart);
-        // The few best of the quick breaks are broken thoroughly.
-        for (std::size_t i = 0; i < std::min(fullyBroken, more.ranked.size()); ++i) {
-            more.ranked[i].candidate = breakThoroughly(more.ranked[i].candidate, search, model, options.seed + i);
+        std::vector<Alphabet> fitting = keyed.alphabets;
+        fitting.insert(fitting.end(), climbed.begin(), climbed.end());
+        for (const SolveCandidate& fitted : fittedTables(search, period, fitting, model, threads)) {
+            more.ranked.push_back({fitted, 1});
         }
         const auto byScore = [](const RankedCandidate& a, const RankedCandidate& b) {
             return BetterCandidate(a.candidate, b.candidate);
         };
+        std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
+        // The few best of the quick breaks are broken thoroughly.
+        for (std::size_t i = 0; i < std::min(fullyBroken, more.ranked.size()); ++i) {
+            more.ranked[i].candidate = breakThoroughly(more.ranked[i].candidate, search, model, options.seed + i);
+        }
         std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
         // The best text may come from a cipher alphabet a few letters off (two such alphabets can agree on a text
         // that merely reads well); while the best does not read as English, the runners-up are polished too.

@@ -37,6 +37,21 @@ constexpr const char* baker =
     "tasted better than bread made by machines, and the long line outside his small shop suggested that his "
     "customers agreed with him. Music gives a soul to the universe, wings to the mind and flight to the imagination.";
 
+// The text that table reads from the search's ciphertext.
+std::string readThrough(const QuagmireSearch& search, const TableState& table)
+{
+    std::array<std::size_t, 26> position{};
+    for (std::size_t x = 0; x < 26; ++x) {
+        position[table.table[x]] = x;
+    }
+    std::string plaintext;
+    for (std::size_t k = 0; k < search.Size(); ++k) {
+        const auto shift = static_cast<std::size_t>(table.shifts[k % table.shifts.size()]);
+        plaintext += static_cast<char>('A' + table.row[(position[search.Letters()[k]] + shift) % 26]);
+    }
+    return plaintext;
+}
+
 struct Case
 {
     const char* keyRow;
@@ -169,17 +184,30 @@ TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableLettersOff)
         for (std::size_t i = 0; swaps[i] != 0; i += 2) {
             std::swap(off.table[table.find(swaps[i])], off.table[table.find(swaps[i + 1])]);
         }
-        const TableState found = ClimbTable(search, model(), off, rule);
-        std::array<std::size_t, 26> position{};
-        for (std::size_t x = 0; x < 26; ++x) {
-            position[found.table[x]] = x;
-        }
-        std::string plaintext;
-        for (std::size_t k = 0; k < search.Size(); ++k) {
-            const std::size_t shift = static_cast<std::size_t>(found.shifts[k % 4]);
-            plaintext += static_cast<char>('A' + found.row[(position[search.Letters()[k]] + shift) % 26]);
-        }
-        EXPECT_EQ(plaintext, AsciiLettersUpper(baker)) << swaps;
+        EXPECT_EQ(readThrough(search, ClimbTable(search, model(), off, rule)), AsciiLettersUpper(baker)) << swaps;
+    }
+}
+
+TEST(QuagmireSolve, FittingEachColumnToEnglishReadsTheQuagmireTwoAndThree)
+{
+    // Given the table, the shifts follow from English letter frequencies column by column; the kind of key row that
+    // reads English tells the Quagmire II from the III.
+    QuagmireSearch::Alphabet table{};
+    QuagmireSearch::Alphabet straight{};
+    const std::string letters = KeyedAlphabet("RAILWAY", StandardAlphabet);
+    for (std::size_t x = 0; x < 26; ++x) {
+        table[x] = static_cast<std::uint8_t>(letters[x] - 'A');
+        straight[x] = static_cast<std::uint8_t>(x);
+    }
+    for (const auto& [keyRow, indicator, period] :
+         {std::tuple{"", "DECIDE@2", 6}, std::tuple{"RAILWAY", "TOLD@4", 4}}) {
+        const QuagmireSearch search(EncryptQuagmire(baker, keyRow, "RAILWAY", indicator));
+        const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+        const bool straightRow = *keyRow == 0;
+        const TableState right = FitTable(search, table, straightRow ? straight : table, columns, model());
+        const TableState wrong = FitTable(search, table, straightRow ? table : straight, columns, model());
+        EXPECT_EQ(readThrough(search, right), AsciiLettersUpper(baker)) << indicator;
+        EXPECT_GT(right.score, wrong.score + 100) << indicator;
     }
 }
 
