@@ -182,7 +182,8 @@ TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableLettersOff)
     for (const auto& [swaps, rule] : {std::pair{"BZ", RowRule::Free}, std::pair{"ETAOIN", RowRule::Kept}}) {
         TableState off = start;
         for (std::size_t i = 0; swaps[i] != 0; i += 2) {
-            std::swap(off.table[table.find(swaps[i])], off.table[table.find(swaps[i + 1])]);
+            std::swap(*std::find(off.table.begin(), off.table.end(), swaps[i] - 'A'),
+                      *std::find(off.table.begin(), off.table.end(), swaps[i + 1] - 'A'));
         }
         EXPECT_EQ(readThrough(search, ClimbTable(search, model(), off, rule)), AsciiLettersUpper(baker)) << swaps;
     }
