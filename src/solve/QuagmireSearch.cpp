@@ -603,7 +603,7 @@ std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, 
                     fillers.push_back(letter);
                 }
             }
-            NearestKeyed fit{{}, cost[26][tailSize], {}};
+            NearestKeyed fit{{}, cost[26][tailSize], {}, total};
             for (std::size_t i = 0, next = 0; i < length; ++i) {
                 fitted[i] = inTail[r[i]] ? fillers[next++] : r[i];
                 if (inTail[r[i]]) {

@@ -114,6 +114,7 @@ struct NearestKeyed
     QuagmireSearch::Alphabet row{};
     int wrong = 0;
     std::vector<std::size_t> filled;
+    int cost = 0; ///< wrong plus three for each keyword letter
 };
 std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, const std::array<int, 26>& weight,
                                            int margin = 0);

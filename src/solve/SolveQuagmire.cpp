@@ -266,24 +266,28 @@ void snapKeyRow(Attempt& attempt, const std::vector<Alphabet>& alphabets, const 
     }
     std::vector<NearestKeyed> fits;
     if (fewest <= rareLetters) {
-        fits.push_back({best, fewest, {}});
+        fits.push_back({best, fewest, {}, fewest});
     } else {
         // No keyword of the list fits: the nearest keyed alphabets of any keyword, the text choosing among those
         // that fit nearly as well (a keyword letter more may be the right one).
         fits = NearestKeyedRows(attempt.key, counts, 3);
     }
-    double bestScore = -1e300;
+    // Each fit weighed by its text less its cost: a rare letter's quadgrams barely tell PIXEL from PIZEL, but a
+    // keyword letter more or a misread letter counts against a fit.
+    double bestChoice = -1e300;
+    double bestScore = 0;
     for (NearestKeyed& fit : fits) {
         if (fit.wrong > rareLetters) {
             continue;
         }
         const auto [score, row] = bestFilling(fit, aligned, model);
-        if (score > bestScore) {
+        if (score - fit.cost > bestChoice) {
+            bestChoice = score - fit.cost;
             bestScore = score;
             best = row;
         }
     }
-    if (bestScore == -1e300 || best == attempt.key) {
+    if (bestChoice == -1e300 || best == attempt.key) {
         return;
     }
     attempt.key = best;
