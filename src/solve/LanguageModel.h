@@ -69,6 +69,10 @@ public:
     /// sentence for another word or one not in the list.
     float EndLogProbability(std::optional<std::size_t> word) const;
 
+    /// The word that stands for any possessive the list lacks (HELEN'S): its pairs are those of the possessives
+    /// the sources saw seldom, so PairLogProbability(WordIndex(Possessive), w) tells how often w follows one.
+    static constexpr std::string_view Possessive = "'S";
+
     /// The first index of a pair whose second word starts a sentence.
     static constexpr std::uint32_t SentenceStart = 0xFFFFFFFF;
 
