@@ -534,17 +534,13 @@ public:
                 context = LanguageModel::SentenceStart;
             }
             double term = UnknownWord;
-            if (reading.logProbability) {
-                term = *reading.logProbability;
+            if (reading.logProbability && context) {
                 // A possessive read as its stem follows the word before as its stem does, a little rarer.
-                const std::optional<float> pair =
-                    context ? m_model.PairLogProbability(*context, reading.index) : std::nullopt;
-                // An uncounted pair backs off to the word alone, with the share the first word leaves to others.
-                if (pair) {
-                    term = *pair + (reading.stem ? PossessiveLogProbability : 0.0F);
-                } else if (context) {
-                    term += m_model.PairBackoff(*context);
-                }
+                term = m_model.PairLogProbability(*context, reading.index)
+                           .value_or(m_model.UncountedPairLogProbability(*context, reading.index)) +
+                       (reading.stem ? PossessiveLogProbability : 0.0F);
+            } else if (reading.logProbability) {
+                term = *reading.logProbability;
             }
             context = contextOf(reading);
             // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and

@@ -203,6 +203,13 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     const SolveResult k =
         Solve(SolveKind::Cipher, EncryptCipherRandom(Crown, false, key, edited, rng), model(), fixedSeed(3));
     EXPECT_EQ(k.best.plaintext, SubstituteLetters(Crown, StandardAlphabet));
+
+    // V stands once, in LIVE. The sources never have LIKE after A, though both are common words: A LIKE MOUSE must
+    // not win by backing off to LIKE's own frequency.
+    constexpr const char* Mouse = "The children found a live mouse in the barn behind the old house.";
+    const SolveResult m =
+        Solve(SolveKind::Cipher, EncryptCipherRandom(Mouse, false, key, edited, rng), model(), fixedSeed(3));
+    EXPECT_EQ(m.best.plaintext, SubstituteLetters(Mouse, StandardAlphabet));
 }
 
 TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
