@@ -555,7 +555,7 @@ public:
 
 private:
     // The word a reading makes the context of the next: nothing for an unknown word; for a possessive read as its
-    // stem, the model's stand-in for possessives (the stem's own pairs would have HELEN'S CAME beat HELEN'S FACE).
+    // stem, the model's stand-in for possessives (the stem's own pairs tell what follows HELEN, not HELEN'S).
     std::optional<std::size_t> contextOf(const WordReading& reading) const
     {
         if (!reading.logProbability) {

@@ -182,7 +182,7 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
 constexpr double RarePossessiveCount = 2;
 
 // Pools the pairs after rare possessives (and their sentence ends) under the word LanguageModel::Possessive, the
-// context of a possessive the model lacks: after one, a noun (HELEN'S FACE) is far likelier than a verb.
+// context of a possessive the model lacks: what follows a possessive (MURPHY'S LAW) is not what follows its stem.
 void poolRarePossessives(std::unordered_map<std::string, double>& counts,
                          std::unordered_map<std::string, double>& pairs, std::unordered_map<std::string, double>& lasts)
 {
