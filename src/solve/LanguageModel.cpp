@@ -11,6 +11,8 @@
 namespace {
 
 constexpr std::size_t QuadgramCount = 26 * 26 * 26 * 26;
+constexpr float UnseenWordCount = 0.5F;    // what the builder counts a word of the list the sources lack as
+constexpr float UnseenPairLogCount = 0.0F; // log10 of the count an uncounted pair is taken for at most
 
 // Reads little-endian values from the file's bytes; any read past the end marks the file as cut short.
 class Reader
@@ -196,6 +198,11 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     if (!r.ok() || !r.atEnd()) {
         throw broken("cut short");
     }
+    float rarest = 0;
+    for (const Word& word : model.m_words) {
+        rarest = std::min(rarest, word.logProbability);
+    }
+    model.m_logWordTotal = std::log10(UnseenWordCount) - rarest;
     return model;
 }
 
@@ -230,6 +237,15 @@ std::optional<float> LanguageModel::WordLogProbability(std::string_view word) co
         return std::nullopt;
     }
     return m_words[*index].logProbability;
+}
+
+float LanguageModel::UncountedPairLogProbability(std::size_t first, std::size_t second) const
+{
+    const float backedOff = PairBackoff(first) + m_words[second].logProbability;
+    if (first == SentenceStart) {
+        return backedOff;
+    }
+    return std::min(backedOff, -(m_words[first].logProbability + m_logWordTotal) + UnseenPairLogCount);
 }
 
 float LanguageModel::EndLogProbability(std::optional<std::size_t> word) const

@@ -65,9 +65,19 @@ public:
         return slot < m_pairBackoffs.size() ? m_pairBackoffs[slot] : 0.0F;
     }
 
+    /// log10 P(second | first) for a pair not counted (first a word index or SentenceStart): the back-off share
+    /// times the second word's probability, but for a word first at most the share of one in as many as the sources
+    /// have first: a pair never seen after a word seen thousands of times (A LIKE) is rarer than the back-off
+    /// supposes.
+    float UncountedPairLogProbability(std::size_t first, std::size_t second) const;
+
     /// log10 P(the sentence ends | word) for a word seen in the sources, or the share of all words that end a
     /// sentence for another word or one not in the list.
     float EndLogProbability(std::optional<std::size_t> word) const;
+
+    /// The word that stands for any possessive the list lacks (HELEN'S): its pairs are those of the possessives
+    /// the sources saw seldom, so PairLogProbability(WordIndex(Possessive), w) tells how often w follows one.
+    static constexpr std::string_view Possessive = "'S";
 
     /// The first index of a pair whose second word starts a sentence.
     static constexpr std::uint32_t SentenceStart = 0xFFFFFFFF;
@@ -84,4 +94,6 @@ private:
     std::vector<float> m_pairBackoffs;         ///< PairBackoff of each word, the sentence start last
     /// log10 of the share of words that end a sentence; a pair whose second index is the word count ends one.
     float m_endLogProbability = 0;
+    /// log10 of the number of words in the sources; the word list's words they lack count as half a word each.
+    float m_logWordTotal = 0;
 };

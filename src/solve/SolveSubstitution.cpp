@@ -131,6 +131,7 @@ struct WordReading
 {
     std::optional<float> logProbability;
     std::uint32_t index = 0; // of a known word in the model's word list
+    bool stem = false;       // a possessive the list lacks, read as its stem: index is the stem's
     double inside = 0;
 };
 
@@ -154,6 +155,7 @@ WordReading readWord(const CipherWord& w, const Key& key, const float* table)
         if (s != w.stemByCode.end() && s->code == stem) {
             reading.logProbability = s->logProbability + PossessiveLogProbability;
             reading.index = s->index;
+            reading.stem = true;
         }
     }
     const std::size_t m = std::min<std::size_t>(w.letters.size(), buffer.size());
@@ -508,7 +510,8 @@ class AristocratScore
 {
 public:
     AristocratScore(const Problem& shared, std::string_view ciphertext, const LanguageModel& model)
-        : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable())
+        : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable()),
+          m_possessive(model.WordIndex(LanguageModel::Possessive))
     {
         for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts)) {
             const auto it = std::lower_bound(m_words.begin(), m_words.end(), word,
@@ -524,48 +527,52 @@ public:
             m_readings[w] = readWord(m_words[w], key, m_table);
         }
         double score = 0;
-        const WordReading* previous = nullptr;
+        std::optional<std::size_t> context; // of the word before, when it is known
         for (std::size_t i = 0; i < m_sequence.size(); ++i) {
             const WordReading& reading = m_readings[m_sequence[i]];
-            double term = UnknownWord;
-            if (reading.logProbability) {
-                term = *reading.logProbability;
-                std::optional<float> pair;
-                if (m_starts[i]) {
-                    pair = m_model.StartLogProbability(reading.index);
-                } else if (previous != nullptr && previous->logProbability) {
-                    pair = m_model.PairLogProbability(previous->index, reading.index);
-                }
-                // An uncounted pair backs off to the word alone, with the share the first word leaves to others.
-                if (pair) {
-                    term = *pair;
-                } else if (m_starts[i]) {
-                    term += m_model.PairBackoff(LanguageModel::SentenceStart);
-                } else if (previous != nullptr && previous->logProbability) {
-                    term += m_model.PairBackoff(previous->index);
-                }
+            if (m_starts[i]) {
+                context = LanguageModel::SentenceStart;
             }
+            double term = UnknownWord;
+            if (reading.logProbability && context) {
+                // A possessive read as its stem follows the word before as its stem does, a little rarer.
+                term = m_model.PairLogProbability(*context, reading.index)
+                           .value_or(m_model.UncountedPairLogProbability(*context, reading.index)) +
+                       (reading.stem ? PossessiveLogProbability : 0.0F);
+            } else if (reading.logProbability) {
+                term = *reading.logProbability;
+            }
+            context = contextOf(reading);
             // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and
             // WANTS seldom), which completes the chain of pairs.
             if (i + 1 == m_sequence.size() || m_starts[i + 1]) {
-                term += m_model.EndLogProbability(reading.logProbability ? std::optional<std::size_t>(reading.index)
-                                                                         : std::nullopt);
+                term += m_model.EndLogProbability(context);
             }
             score += term + InsideWeight * reading.inside;
-            previous = &reading;
         }
         return score;
     }
 
 private:
+    // The word a reading makes the context of the next: nothing for an unknown word; for a possessive read as its
+    // stem, the model's stand-in for possessives (the stem's own pairs tell what follows HELEN, not HELEN'S).
+    std::optional<std::size_t> contextOf(const WordReading& reading) const
+    {
+        if (!reading.logProbability) {
+            return std::nullopt;
+        }
+        return reading.stem ? m_possessive : std::optional<std::size_t>(reading.index);
+    }
+
     static constexpr double UnknownWord = -12.0;
     static constexpr double InsideWeight = 0.5;
     const LanguageModel& m_model;
     const std::vector<CipherWord>& m_words;
     const float* m_table;
-    std::vector<std::uint32_t> m_sequence; // the text's words in order, as indexes into m_words
-    std::vector<bool> m_starts;            // of each word in m_sequence: it begins a sentence or clause
-    std::vector<WordReading> m_readings;   // of each distinct cipher word under the key being scored
+    std::optional<std::size_t> m_possessive; // the model's word for a possessive it lacks
+    std::vector<std::uint32_t> m_sequence;   // the text's words in order, as indexes into m_words
+    std::vector<bool> m_starts;              // of each word in m_sequence: it begins a sentence or clause
+    std::vector<WordReading> m_readings;     // of each distinct cipher word under the key being scored
 };
 
 // Counts of each cipher letter; a letter seen at most three times is rare, and its reading rests on few words.
