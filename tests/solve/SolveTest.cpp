@@ -184,32 +184,21 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     EXPECT_EQ(p.best.key.form, "patristocrat");
     EXPECT_EQ(SubstituteLetters(p.best.plaintext, completed(p.best.key.alphabet)), patristocrat);
 
-    // S stands once, in SAY, the last word; MAY is the commoner word, but a sentence seldom ends with it.
-    const SolveResult s =
-        Solve(SolveKind::Cipher, EncryptCipherRandom(Careful, false, key, edited, rng), model(), fixedSeed(3));
-    EXPECT_EQ(s.best.plaintext, SubstituteLetters(Careful, StandardAlphabet));
-
-    // SNOWFLAKE is too rare to be among the commonest words of its pattern: the search first reads SNOTFLAME and
-    // must reach it as a word two letters away.
-    constexpr const char* Snow = "No snowflake in an avalanche ever feels responsible.";
-    const SolveResult w =
-        Solve(SolveKind::Cipher, EncryptCipherRandom(Snow, false, key, edited, rng), model(), fixedSeed(3));
-    EXPECT_EQ(w.best.plaintext, SubstituteLetters(Snow, StandardAlphabet));
-
-    // K stands once, in KING'S, a word of the list. PING'S is not, and reads as its stem PING, which the sources saw
-    // after A: the pair must cost it what being a possessive does, else A PING'S CROWN wins.
-    constexpr const char* Crown =
-        "Nobody in the village believed that a king's crown could be stolen from the old church.";
-    const SolveResult k =
-        Solve(SolveKind::Cipher, EncryptCipherRandom(Crown, false, key, edited, rng), model(), fixedSeed(3));
-    EXPECT_EQ(k.best.plaintext, SubstituteLetters(Crown, StandardAlphabet));
-
-    // V stands once, in LIVE. The sources never have LIKE after A, though both are common words: A LIKE MOUSE must
-    // not win by backing off to LIKE's own frequency.
-    constexpr const char* Mouse = "The children found a live mouse in the barn behind the old house.";
-    const SolveResult m =
-        Solve(SolveKind::Cipher, EncryptCipherRandom(Mouse, false, key, edited, rng), model(), fixedSeed(3));
-    EXPECT_EQ(m.best.plaintext, SubstituteLetters(Mouse, StandardAlphabet));
+    // Texts a single rare letter or a near rival word makes hard, each read exactly:
+    // - S stands once, in SAY, the last word; MAY is the commoner word, but a sentence seldom ends with it.
+    // - SNOWFLAKE is too rare to be among the commonest words of its pattern: the search first reads SNOTFLAME and
+    //   must reach it as a word two letters away.
+    // - K stands once, in KING'S, a word of the list. PING'S is not, and reads as its stem PING, which the sources
+    //   saw after A: the pair must cost it what being a possessive does, else A PING'S CROWN wins.
+    // - V stands once, in LIVE. The sources never have LIKE after A, though both are common words: A LIKE MOUSE
+    //   must not win by backing off to LIKE's own frequency.
+    for (const char* text : {Careful, "No snowflake in an avalanche ever feels responsible.",
+                             "Nobody in the village believed that a king's crown could be stolen from the old church.",
+                             "The children found a live mouse in the barn behind the old house."}) {
+        const SolveResult r =
+            Solve(SolveKind::Cipher, EncryptCipherRandom(text, false, key, edited, rng), model(), fixedSeed(3));
+        EXPECT_EQ(r.best.plaintext, SubstituteLetters(text, StandardAlphabet));
+    }
 }
 
 TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
