@@ -373,6 +373,7 @@ int main(int argc, char** argv)
     double baselineSeconds = 1.0;
     std::uint64_t seed = 1;
     bool verbose = false;
+    std::string modelFile = TESSARIN_LANGUAGE_MODEL; // another build of the model, to compare two
     std::set<std::size_t> only; // case indexes to run (all when empty), to rerun a few misses quickly
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -387,6 +388,8 @@ int main(int argc, char** argv)
             seed = std::stoull(value());
         } else if (arg == "--verbose") {
             verbose = true;
+        } else if (arg == "--model") {
+            modelFile = value();
         } else if (arg == "--only") {
             std::stringstream list(value());
             for (std::string index; std::getline(list, index, ',');) {
@@ -394,7 +397,7 @@ int main(int argc, char** argv)
             }
         } else {
             std::cout << "usage: tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] "
-                         "[--seed N] [--verbose] [--only I,J,...]\n"
+                         "[--seed N] [--verbose] [--only I,J,...] [--model FILE]\n"
                          "forms: a Aristocrat, p Patristocrat, v Vigenere, q Quagmire, f Playfair, r rail fence; "
                          "a baseline of 0 seconds skips it; --only runs the cases of those indexes (from 0)\n";
             return arg == "--help" ? 0 : 2;
@@ -407,11 +410,11 @@ int main(int argc, char** argv)
     for (int i = 0; i < 5; ++i) {
         const auto loadStart = Clock::now();
         const std::clock_t cpuStart = std::clock();
-        const LanguageModel loaded = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
+        const LanguageModel loaded = LanguageModel::Load(modelFile);
         loadSeconds = std::min(loadSeconds, since(loadStart));
         loadCpu = std::min(loadCpu, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
     }
-    const LanguageModel model = LanguageModel::Load(TESSARIN_LANGUAGE_MODEL);
+    const LanguageModel model = LanguageModel::Load(modelFile);
     std::vector<std::string> quotations;
     {
         std::ifstream in(TESSARIN_HELDOUT_QUOTATIONS);

@@ -76,6 +76,13 @@ private:
     bool m_ok = true;
 };
 
+// A little-endian signed 16-bit value: a log10 probability times 1000.
+std::int16_t milliOf(const char* value)
+{
+    return static_cast<std::int16_t>(
+        static_cast<std::uint16_t>(static_cast<unsigned char>(value[0]) | (static_cast<unsigned char>(value[1]) << 8)));
+}
+
 } // namespace
 
 LanguageModel LanguageModel::Load(const std::filesystem::path& file)
@@ -97,7 +104,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 4) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 5) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -128,9 +135,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
         if (text == nullptr || value == nullptr) {
             break;
         }
-        const auto milli = static_cast<std::int16_t>(static_cast<std::uint16_t>(
-            static_cast<unsigned char>(value[0]) | (static_cast<unsigned char>(value[1]) << 8)));
-        model.m_words.push_back({std::string(text, n), static_cast<float>(milli) / 1000.0F});
+        model.m_words.push_back({std::string(text, n), static_cast<float>(milliOf(value)) / 1000.0F});
     }
     model.m_alphabetical.resize(count);
     for (std::uint32_t& index : model.m_alphabetical) {
@@ -194,6 +199,10 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
             model.m_pairBackoffs[slot] = static_cast<float>(std::log10(share));
         }
         model.m_pairOffsets.push_back(static_cast<std::uint32_t>(model.m_pairSeconds.size()));
+    }
+    for (float& lone : model.m_loneLetters) {
+        const char* value = r.take(2);
+        lone = value == nullptr ? 0.0F : static_cast<float>(milliOf(value)) / 1000.0F;
     }
     if (!r.ok() || !r.atEnd()) {
         throw broken("cut short");

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +14,13 @@ inline bool BreaksWordPairs(char c)
 {
     return c == '.' || c == '!' || c == '?' || c == ';' || c == ':' || c == '"' || c == '(' || c == ')' || c == '[' ||
            c == ']';
+}
+
+/// True when a one-letter word (other than A and I) followed by this character stands alone (ABOUT X?, 8.5X11,
+/// 280-Z): not an initial (J. K. GALBRAITH) nor a label (Q: A:), whose letters the sources have in other shares.
+inline bool StandsAloneBefore(char following)
+{
+    return following != '.' && following != ':';
 }
 
 /// Statistics of English used to score candidate plaintexts: letter quadgrams, a word list with frequencies
@@ -75,6 +83,9 @@ public:
     /// sentence for another word or one not in the list.
     float EndLogProbability(std::optional<std::size_t> word) const;
 
+    /// log10 P(letter | a one-letter word other than A and I that stands alone: StandsAloneBefore).
+    float LoneLetterLogProbability(unsigned letter) const { return m_loneLetters[letter]; }
+
     /// The word that stands for any possessive the list lacks (HELEN'S): its pairs are those of the possessives
     /// the sources saw seldom, so PairLogProbability(WordIndex(Possessive), w) tells how often w follows one.
     static constexpr std::string_view Possessive = "'S";
@@ -96,4 +107,5 @@ private:
     float m_endLogProbability = 0;
     /// log10 of the number of words in the sources; the word list's words they lack count as half a word each.
     float m_logWordTotal = 0;
+    std::array<float, 26> m_loneLetters{};
 };

@@ -88,13 +88,15 @@ struct CipherWord
 };
 
 // The words of an Aristocrat in text order, as cipher letter codes: runs of letters, an apostrophe between letters
-// kept as Apostrophe. starts, when given, tells of each word whether it begins a sentence or clause.
-std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext, std::vector<bool>* starts = nullptr)
+// kept as Apostrophe. starts, when given, tells of each word whether it begins a sentence or clause; following, the
+// character after each word (a blank at the end).
+std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext, std::vector<bool>* starts = nullptr,
+                                                     std::vector<char>* following = nullptr)
 {
     std::vector<std::vector<std::uint8_t>> found;
     std::vector<std::uint8_t> word;
     bool start = true;
-    const auto flush = [&] {
+    const auto flush = [&](char after) {
         while (!word.empty() && word.back() == Apostrophe) {
             word.pop_back();
         }
@@ -102,6 +104,9 @@ std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext
             found.push_back(word);
             if (starts != nullptr) {
                 starts->push_back(start);
+            }
+            if (following != nullptr) {
+                following->push_back(after);
             }
             start = false;
         }
@@ -115,11 +120,11 @@ std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext
         } else if ((ch == '\'' || ch == '\x92') && !word.empty()) {
             word.push_back(Apostrophe);
         } else {
-            flush();
+            flush(ch);
             start = start || BreaksWordPairs(ch);
         }
     }
-    flush();
+    flush(' ');
     return found;
 }
 
@@ -513,10 +518,12 @@ public:
         : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable()),
           m_possessive(model.WordIndex(LanguageModel::Possessive))
     {
-        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts)) {
+        std::vector<char> following;
+        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts, &following)) {
             const auto it = std::lower_bound(m_words.begin(), m_words.end(), word,
                                              [](const CipherWord& w, const auto& codes) { return w.codes < codes; });
             m_sequence.push_back(static_cast<std::uint32_t>(it - m_words.begin()));
+            m_alone.push_back(StandsAloneBefore(following[m_alone.size()]));
         }
         m_readings.resize(m_words.size());
     }
@@ -541,6 +548,10 @@ public:
                        (reading.stem ? PossessiveLogProbability : 0.0F);
             } else if (reading.logProbability) {
                 term = *reading.logProbability;
+            } else if (m_words[m_sequence[i]].codes.size() == 1 && m_alone[i]) {
+                // A letter standing alone, which no word pins down (ABOUT X?, 8.5X11): the letters the text leaves
+                // unused all read it, so it takes the one the sources most often have alone.
+                term += m_model.LoneLetterLogProbability(key[m_words[m_sequence[i]].codes[0]]);
             }
             context = contextOf(reading);
             // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and
@@ -572,6 +583,7 @@ private:
     std::optional<std::size_t> m_possessive; // the model's word for a possessive it lacks
     std::vector<std::uint32_t> m_sequence;   // the text's words in order, as indexes into m_words
     std::vector<bool> m_starts;              // of each word in m_sequence: it begins a sentence or clause
+    std::vector<bool> m_alone;               // of each word in m_sequence: a one-letter word there stands alone
     std::vector<WordReading> m_readings;     // of each distinct cipher word under the key being scored
 };
 

@@ -1,14 +1,19 @@
-// Builds the solver's English language model from fortune cookie collections and a word list, at build time.
+// Builds the solver's English language model from fortune cookie collections, dictionary example sentences and a
+// word list, at build time.
 //
-//   BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS...
+//   BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS... [--examples DICTIONARY...]
 //
 // Every CORPUS file is a collection of quotations separated by lines holding only "%". One quotation in ten,
-// chosen by a hash of its text, is held out: it feeds no statistic and is written, as one line, to HELDOUT, the
-// evaluation set of the solver's benchmark. The other quotations give the letter quadgrams and the word counts;
-// the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a time.
+// chosen by a hash of its text, is held out: it feeds no statistic, and when it is plain English prose it is
+// written, as one line, to HELDOUT, the evaluation set of the solver's benchmark. Every DICTIONARY file is a data
+// file of the kind whose glosses quote example sentences; the examples are counted as fragments (their word pairs,
+// not where sentences start or end). A quotation or example that shares a run of letters with a held-out quotation
+// (the same saying under another attribution, a proverb) feeds nothing either. The rest give the letter quadgrams
+// and the word counts; the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a
+// time.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=4
+//   "TSLM" u32 version=5
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
@@ -18,6 +23,7 @@
 //   pair's is gap), and log10 P(second | first) is base + q * step. A second index equal to the word count stands
 //   for the end of the sentence. Pairs do not reach across the characters that end a sentence or clause
 //   (BreaksWordPairs).
+//   Then per letter A to Z, i16 log10 P(letter | a one-letter word other than A and I that stands alone) * 1000.
 //   Varints are little-endian groups of seven bits, the high bit set on all but the last.
 // The word "'S" (LanguageModel::Possessive) is no word of the texts: it pools the possessives seen at most twice, so
 // that its pairs tell what follows a possessive the list lacks.
@@ -30,10 +36,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "LanguageModel.h"
@@ -53,14 +62,21 @@ std::uint32_t fnv1a(const std::string& text)
     return h;
 }
 
-// The quotations of one collection: its text between "%" lines, attribution lines ("-- Name") removed.
-std::vector<std::string> readQuotations(const std::string& file)
+// A source file opened for reading; the build stops with the file's name when it cannot be read.
+std::ifstream openSource(const std::string& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::cerr << "BuildLanguageModel: cannot read " << file << "\n";
         std::exit(1);
     }
+    return in;
+}
+
+// The quotations of one collection: its text between "%" lines, attribution lines ("-- Name") removed.
+std::vector<std::string> readQuotations(const std::string& file)
+{
+    std::ifstream in = openSource(file);
     std::vector<std::string> quotations;
     std::string current;
     std::string line;
@@ -98,6 +114,113 @@ std::vector<std::string> readQuotations(const std::string& file)
     return quotations;
 }
 
+// The example sentences of a dictionary data file: each entry's gloss follows "| " and quotes its examples in double
+// quotes ("she was able to program her computer"). Lines starting with a blank are the file's licence.
+std::vector<std::string> readExampleSentences(const std::string& file)
+{
+    std::ifstream in = openSource(file);
+    std::vector<std::string> sentences;
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t gloss = line.find("| ");
+        if (line.empty() || line[0] == ' ' || gloss == std::string::npos) {
+            continue;
+        }
+        for (std::size_t open = line.find('"', gloss); open != std::string::npos;) {
+            const std::size_t close = line.find('"', open + 1);
+            if (close == std::string::npos) {
+                break;
+            }
+            sentences.push_back(line.substr(open + 1, close - open - 1));
+            open = line.find('"', close + 1);
+        }
+    }
+    return sentences;
+}
+
+// The letters of a text in capitals, nothing else.
+std::string lettersOf(const std::string& text)
+{
+    std::string letters;
+    for (char c : text) {
+        if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
+            letters += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    return letters;
+}
+
+// Runs of this many letters that the held-out quotations contain: a training sentence that shares one quotes a
+// held-out quotation (a proverb, a famous line) and is left out, so that the benchmark stays honest.
+constexpr std::size_t SharedRun = 24;
+
+class HeldOutRuns
+{
+public:
+    void add(const std::string& text)
+    {
+        const std::string letters = lettersOf(text);
+        for (std::size_t i = 0; i + SharedRun <= letters.size(); ++i) {
+            runs_.insert(std::hash<std::string_view>{}(std::string_view(letters).substr(i, SharedRun)));
+        }
+    }
+    bool sharedBy(const std::string& text) const
+    {
+        const std::string letters = lettersOf(text);
+        for (std::size_t i = 0; i + SharedRun <= letters.size(); ++i) {
+            if (runs_.count(std::hash<std::string_view>{}(std::string_view(letters).substr(i, SharedRun))) != 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::unordered_set<std::size_t> runs_;
+};
+
+// The words of a word list (one a line) in capitals; possessives and accented words stay out.
+std::vector<std::string> readWordList(const std::string& file)
+{
+    std::ifstream in = openSource(file);
+    std::vector<std::string> words;
+    std::string entry;
+    while (std::getline(in, entry)) {
+        const std::string letters = lettersOf(entry);
+        if (!letters.empty() && letters.size() == entry.size() && entry.size() < 40) {
+            words.push_back(letters);
+        }
+    }
+    return words;
+}
+
+// A held-out quotation is an English one when most of its words (70 %) are in the word list: sayings in Latin,
+// French or Russian, and dialect spelt as spoken, are no fair test of an English solver. A word with an apostrophe
+// counts by its part before it (IT'S, HELEN'S).
+bool isMostlyEnglish(const std::string& text, const std::unordered_set<std::string>& english)
+{
+    std::size_t words = 0;
+    std::size_t known = 0;
+    std::string word;
+    const auto flush = [&] {
+        const std::string stem = word.substr(0, word.find('\''));
+        if (!stem.empty()) {
+            ++words;
+            known += english.count(stem) != 0 ? 1 : 0;
+        }
+        word.clear();
+    };
+    for (char c : text) {
+        if (std::isalpha(static_cast<unsigned char>(c)) != 0 || (c == '\'' && !word.empty())) {
+            word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        } else {
+            flush();
+        }
+    }
+    flush();
+    return known * 10 >= words * 7;
+}
+
 // A held-out quotation makes a fair test text when it is plain prose: printable ASCII only, no tabs, no runs of
 // blanks (verse, tables and pictures have them), enough letters.
 bool isPlainProse(const std::string& text)
@@ -133,32 +256,51 @@ std::string collapseBlanks(const std::string& text)
 // The first word of a pair that starts a sentence.
 const std::string Start = ".";
 
-// Words of a text in capitals: runs of letters, an apostrophe inside a word kept. Pairs of consecutive words are
-// counted as "FIRST SECOND", a sentence's first word as ". SECOND" (starts counts the sentences); lasts counts how
-// often each word ends a sentence (ends counts the sentences).
-void countWords(const std::string& text, std::unordered_map<std::string, double>& counts, double& total,
-                std::unordered_map<std::string, double>& pairs, double& starts,
-                std::unordered_map<std::string, double>& lasts, double& ends)
+// What the builder counts of the texts' words. Pairs of consecutive words are counted as "FIRST SECOND", a
+// sentence's first word as ". SECOND" (starts counts the sentences); lasts counts how often each word ends a
+// sentence (ends counts the sentences); lone counts the letters other than A and I that stand alone as words
+// (StandsAloneBefore).
+struct WordStatistics
+{
+    std::unordered_map<std::string, double> counts;
+    double total = 0;
+    std::unordered_map<std::string, double> pairs;
+    double starts = 0;
+    std::unordered_map<std::string, double> lasts;
+    double ends = 0;
+    std::array<double, Alphabet> lone{};
+};
+
+// Counts the words of a text in capitals: runs of letters, an apostrophe inside a word kept. A fragment (an example
+// sentence) gives its word pairs but not where sentences start or end.
+void countWords(const std::string& text, WordStatistics& stats, bool fragment)
 {
     std::string word;
     std::string previous = Start;
-    auto flush = [&] {
+    auto flush = [&](char following) {
         while (!word.empty() && word.back() == '\'') {
             word.pop_back();
         }
+        if (word.size() == 1 && word != "A" && word != "I" && StandsAloneBefore(following)) {
+            stats.lone[static_cast<std::size_t>(word[0] - 'A')] += 1;
+        }
         if (!word.empty() && word.size() < 40) {
-            counts[word] += 1;
-            total += 1;
-            pairs[previous + ' ' + word] += 1;
-            starts += previous == Start ? 1 : 0;
+            stats.counts[word] += 1;
+            stats.total += 1;
+            if (!fragment || previous != Start) {
+                stats.pairs[previous + ' ' + word] += 1;
+                stats.starts += previous == Start ? 1 : 0;
+            }
             previous = word;
         }
         word.clear();
     };
     const auto endSentence = [&] {
-        if (previous != Start) {
-            lasts[previous] += 1;
-            ends += 1;
+        if (fragment) {
+            previous = Start;
+        } else if (previous != Start) {
+            stats.lasts[previous] += 1;
+            stats.ends += 1;
         }
         previous = Start;
     };
@@ -168,13 +310,13 @@ void countWords(const std::string& text, std::unordered_map<std::string, double>
         } else if (c == '\'' && !word.empty()) {
             word += c;
         } else {
-            flush();
+            flush(c);
             if (BreaksWordPairs(c)) {
                 endSentence();
             }
         }
     }
-    flush();
+    flush(' ');
     endSentence();
 }
 
@@ -237,58 +379,101 @@ void putFloat(std::ostream& out, float f)
     put32(out, v);
 }
 
+void put16(std::ostream& out, long v)
+{
+    const auto bits = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(v, -32000L, 32000L)));
+    out.put(static_cast<char>(bits & 0xFF));
+    out.put(static_cast<char>(bits >> 8));
+}
+
+// The lone letters' log-probabilities, each count raised by a half so that no letter is impossible.
+void putLoneLetters(std::ostream& out, const std::array<double, Alphabet>& lone)
+{
+    double total = 0;
+    for (double count : lone) {
+        total += count + 0.5;
+    }
+    for (double count : lone) {
+        put16(out, std::lround(std::log10((count + 0.5) / total) * 1000.0));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 5) {
-        std::cerr << "usage: BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS...\n";
+        std::cerr << "usage: BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS... [--examples DICTIONARY...]\n";
         return 2;
     }
     std::vector<std::uint64_t> quad(Quadgrams, 0);
     std::vector<std::uint64_t> tri(Alphabet * Alphabet * Alphabet, 0);
     std::vector<std::uint64_t> bi(Alphabet * Alphabet, 0);
     std::vector<std::uint64_t> uni(Alphabet, 0);
-    std::unordered_map<std::string, double> wordCounts;
-    std::unordered_map<std::string, double> pairCounts;
-    double wordTotal = 0;
-    double sentenceStarts = 0;
-    double sentenceEnds = 0;
-    std::unordered_map<std::string, double> lastCounts;
+    WordStatistics stats;
+    auto& wordCounts = stats.counts;
+    auto& pairCounts = stats.pairs;
+    auto& lastCounts = stats.lasts;
+    const double& wordTotal = stats.total;
+    const std::vector<std::string> wordList = readWordList(argv[3]);
+    const std::unordered_set<std::string> english(wordList.begin(), wordList.end());
+    // The quotations first, to know which are held out; then the training texts that quote none of them.
+    std::vector<std::string> training;
+    std::vector<std::string> fragments;
+    HeldOutRuns heldOutRuns;
     std::ofstream heldOut(argv[2], std::ios::binary);
-    std::size_t kept = 0;
     std::size_t held = 0;
-    for (int f = 4; f < argc; ++f) {
-        for (const std::string& quotation : readQuotations(argv[f])) {
-            if (fnv1a(quotation) % 10 == 0) {
-                const std::string line = collapseBlanks(quotation);
-                if (isPlainProse(quotation)) {
-                    heldOut << line << '\n';
-                }
-                ++held;
+    int arg = 4;
+    for (; arg < argc && std::string_view(argv[arg]) != "--examples"; ++arg) {
+        for (std::string& quotation : readQuotations(argv[arg])) {
+            if (fnv1a(quotation) % 10 != 0) {
+                training.push_back(std::move(quotation));
                 continue;
             }
-            ++kept;
-            countWords(quotation, wordCounts, wordTotal, pairCounts, sentenceStarts, lastCounts, sentenceEnds);
-            std::vector<unsigned> codes;
-            for (char c : quotation) {
-                if (std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128) {
-                    codes.push_back(static_cast<unsigned>(std::toupper(static_cast<unsigned char>(c)) - 'A'));
-                }
+            if (isPlainProse(quotation) && isMostlyEnglish(quotation, english)) {
+                heldOut << collapseBlanks(quotation) << '\n';
             }
-            for (std::size_t i = 0; i < codes.size(); ++i) {
-                ++uni[codes[i]];
-                if (i >= 1) {
-                    ++bi[codes[i - 1] * 26 + codes[i]];
-                }
-                if (i >= 2) {
-                    ++tri[(codes[i - 2] * 26 + codes[i - 1]) * 26 + codes[i]];
-                }
-                if (i >= 3) {
-                    ++quad[((codes[i - 3] * 26 + codes[i - 2]) * 26 + codes[i - 1]) * 26 + codes[i]];
-                }
+            heldOutRuns.add(quotation);
+            ++held;
+        }
+    }
+    for (++arg; arg < argc; ++arg) {
+        for (std::string& sentence : readExampleSentences(argv[arg])) {
+            fragments.push_back(std::move(sentence));
+        }
+    }
+    std::size_t kept = 0;
+    std::size_t quoting = 0;
+    const auto countText = [&](const std::string& text, bool fragment) {
+        if (heldOutRuns.sharedBy(text)) {
+            ++quoting;
+            return;
+        }
+        ++kept;
+        countWords(text, stats, fragment);
+        const std::string letters = lettersOf(text);
+        std::vector<unsigned> codes;
+        for (char c : letters) {
+            codes.push_back(static_cast<unsigned>(c - 'A'));
+        }
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            ++uni[codes[i]];
+            if (i >= 1) {
+                ++bi[codes[i - 1] * 26 + codes[i]];
+            }
+            if (i >= 2) {
+                ++tri[(codes[i - 2] * 26 + codes[i - 1]) * 26 + codes[i]];
+            }
+            if (i >= 3) {
+                ++quad[((codes[i - 3] * 26 + codes[i - 2]) * 26 + codes[i - 1]) * 26 + codes[i]];
             }
         }
+    };
+    for (const std::string& quotation : training) {
+        countText(quotation, false);
+    }
+    for (const std::string& fragment : fragments) {
+        countText(fragment, true);
     }
 
     // Interpolated probabilities: P(d|abc) = (c(abcd) + k P(d|bc)) / (c(abc) + k), and so on down to letters;
@@ -345,22 +530,8 @@ int main(int argc, char** argv)
 
     poolRarePossessives(wordCounts, pairCounts, lastCounts);
     // The vocabulary: corpus words by count, then the word list's words not seen in the corpus.
-    std::ifstream list(argv[3]);
-    std::string entry;
-    while (std::getline(list, entry)) {
-        bool letters = !entry.empty() && entry.size() < 40;
-        for (char c : entry) {
-            letters =
-                letters && std::isalpha(static_cast<unsigned char>(c)) != 0 && static_cast<unsigned char>(c) < 128;
-        }
-        if (!letters) {
-            continue; // possessives and accented words stay out
-        }
-        std::string upper;
-        for (char c : entry) {
-            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        auto [it, inserted] = wordCounts.try_emplace(upper, 0.0);
+    for (const std::string& word : wordList) {
+        auto [it, inserted] = wordCounts.try_emplace(word, 0.0);
         if (inserted || it->second < 0.5) {
             it->second = 0.5;
         }
@@ -372,7 +543,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 4);
+    put32(out, 5);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -384,10 +555,7 @@ int main(int argc, char** argv)
     for (const auto& [word, count] : words) {
         out.put(static_cast<char>(word.size()));
         out.write(word.data(), static_cast<std::streamsize>(word.size()));
-        const long milli = std::lround(std::log10(count / wordTotal) * 1000.0);
-        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::max(-32000L, milli)));
-        out.put(static_cast<char>(v & 0xFF));
-        out.put(static_cast<char>(v >> 8));
+        put16(out, std::lround(std::log10(count / wordTotal) * 1000.0));
     }
     std::vector<std::uint32_t> order(words.size());
     for (std::uint32_t i = 0; i < order.size(); ++i) {
@@ -423,7 +591,7 @@ int main(int argc, char** argv)
         const bool start = firstWord == Start;
         const std::uint32_t first = start ? LanguageModel::SentenceStart : indexOf.at(firstWord);
         const std::uint32_t second = indexOf.at(pair.substr(space + 1));
-        const double context = start ? sentenceStarts : words[first].second;
+        const double context = start ? stats.starts : words[first].second;
         const double p =
             (count - discountOf(count)) / context + followers[firstWord] / context * words[second].second / wordTotal;
         kept2.emplace_back(first, second, std::log10(p));
@@ -431,7 +599,7 @@ int main(int argc, char** argv)
     // How often a word seen in the sources ends a sentence, drawn toward the share of all words that do (as if it
     // had been seen EndPrior more times), is stored as its pair with the word count as second index.
     constexpr double EndPrior = 2.0;
-    const double endShare = sentenceEnds / wordTotal;
+    const double endShare = stats.ends / wordTotal;
     for (std::uint32_t i = 0; i < words.size(); ++i) {
         const double seen = words[i].second;
         if (seen >= 1) {
@@ -469,11 +637,12 @@ int main(int argc, char** argv)
             out.put(static_cast<char>(static_cast<int>(std::lround((logP - pairLo) / -pairLo * 255.0))));
         }
     }
+    putLoneLetters(out, stats.lone);
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
         return 1;
     }
-    std::cout << "language model: " << kept << " quotations, " << held << " held out, " << words.size() << " words, "
-              << kept2.size() << " word pairs\n";
+    std::cout << "language model: " << kept << " texts, " << held << " quotations held out, " << quoting
+              << " texts left out for quoting one, " << words.size() << " words, " << kept2.size() << " word pairs\n";
     return 0;
 }

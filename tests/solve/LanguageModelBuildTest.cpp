@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "LanguageModel.h"
+
+// The model builder run on small made-up sources: what it holds out for the benchmark must stay out of the model,
+// and only English quotations may be offered as test texts.
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> Words = {"the",    "old",   "warm",   "quiet",  "small",  "bright", "heavy",
+                                        "keeper", "baker", "river",  "garden", "window", "hammer", "letter",
+                                        "candle", "sat",   "by",     "and",    "looked", "at",     "all",
+                                        "day",    "long",  "walked", "home",   "under",  "green",  "tree"};
+
+// A letter-only marker for case i (ZZBA, ZZBB, ...), a word no source else uses.
+std::string marker(std::size_t i)
+{
+    return std::string("zz") + static_cast<char>('b' + i / 26) + static_cast<char>('a' + i % 26);
+}
+
+// Twelve words of a list drawn for case i: no two cases share a run of words long enough to be taken for a copy.
+std::string drawn(std::size_t i, const std::vector<std::string>& words, const std::string& first)
+{
+    std::uint32_t state = static_cast<std::uint32_t>(i) * 2654435761U + 12345U;
+    std::string text = first;
+    for (int w = 0; w < 12; ++w) {
+        state = state * 1664525U + 1013904223U;
+        text += " " + words[(state >> 16) % words.size()];
+    }
+    return text + ".";
+}
+
+std::string english(std::size_t i)
+{
+    return drawn(i, Words, "Then");
+}
+
+std::string latin(std::size_t i)
+{
+    return drawn(i, {"parvum", "manus", "acervus", "iacta", "alea", "erit", "semper", "ubi", "sub", "vaut"}, "Adde");
+}
+
+void write(const fs::path& file, const std::vector<std::string>& quotations)
+{
+    std::ofstream out(file);
+    for (const std::string& quotation : quotations) {
+        out << quotation << "\n%\n";
+    }
+}
+
+} // namespace
+
+TEST(LanguageModelBuild, heldOutQuotationsAndTheirCopiesStayOutAndOnlyEnglishIsOffered)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tessarin-model-build-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    constexpr std::size_t Cases = 48;
+    std::vector<std::string> first;
+    std::vector<std::string> copies;
+    for (std::size_t i = 0; i < Cases; ++i) {
+        first.push_back(english(i));
+        first.push_back(latin(i));
+        // The same saying filed again elsewhere, with its own mark.
+        copies.push_back(english(i) + " So said " + marker(i) + ".\n    -- Anonymous");
+    }
+    write(dir / "first", first);
+    write(dir / "second", copies);
+    std::ofstream words(dir / "words");
+    for (const std::string& word : Words) {
+        words << word << "\n";
+    }
+    words << "then\nso\nsaid\n";
+    words.close();
+    const std::string command = std::string(TESSARIN_BUILD_LANGUAGE_MODEL) + " " + (dir / "model").string() + " " +
+                                (dir / "heldout").string() + " " + (dir / "words").string() + " " +
+                                (dir / "first").string() + " " + (dir / "second").string() + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    std::set<std::string> heldOut;
+    std::ifstream in(dir / "heldout");
+    for (std::string line; std::getline(in, line);) {
+        heldOut.insert(line);
+    }
+    std::size_t englishHeld = 0;
+    for (std::size_t i = 0; i < Cases; ++i) {
+        EXPECT_EQ(heldOut.count(latin(i)), 0U) << latin(i);
+        englishHeld += heldOut.count(english(i));
+    }
+    EXPECT_GT(englishHeld, 0U);
+
+    const LanguageModel model = LanguageModel::Load(dir / "model");
+    std::size_t countedCopies = 0;
+    for (std::size_t i = 0; i < Cases; ++i) {
+        const bool held = heldOut.count(english(i)) != 0 || heldOut.count(english(i) + " So said " + marker(i) + ".");
+        std::string upper = marker(i);
+        for (char& c : upper) {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        EXPECT_EQ(model.WordLogProbability(upper).has_value(), !held) << english(i);
+        countedCopies += held ? 0 : 1;
+    }
+    EXPECT_GT(countedCopies, Cases / 2);
+    fs::remove_all(dir);
+}
