@@ -140,7 +140,7 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
 // Cipher alphabets climbed for the columns of one period without the word list (for keywords it lacks): a fixed
 // number of climbs spread over the threads, each seeded by its index, so the result does not depend on the cores.
 // The quadgram climbs for a straight key row come first (they find the table or nothing), then the climbs by
-// pair coincidence for any key row.
+// pair coincidence for any key row, then the climbs by letter frequencies for a key row that is the table itself.
 std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
                                        std::uint64_t seed, unsigned threads)
 {
@@ -148,7 +148,9 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
     constexpr int tableSteps = 6000;
     constexpr std::size_t pairClimbs = 8;
     constexpr int restartsPerClimb = 2;
-    std::vector<Alphabet> found(tableClimbs + pairClimbs);
+    constexpr std::size_t selfKeyedClimbs = 8;
+    constexpr int selfKeyedSteps = 150000;
+    std::vector<Alphabet> found(tableClimbs + pairClimbs + selfKeyedClimbs);
     std::vector<double> tableScores(tableClimbs);
     auto climb = [&](unsigned part) {
         for (std::size_t i = part; i < found.size(); i += threads) {
@@ -157,8 +159,10 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
                     ClimbTableKeyword(search, period, model, false, RestartSeed(seed, i), tableSteps);
                 found[i] = table.alphabet;
                 tableScores[i] = table.score;
-            } else {
+            } else if (i < tableClimbs + pairClimbs) {
                 found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
+            } else {
+                found[i] = ClimbSelfKeyedTable(search, period, RestartSeed(seed, i), selfKeyedSteps).alphabet;
             }
         }
     };
