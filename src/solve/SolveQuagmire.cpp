@@ -140,7 +140,7 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
 // Cipher alphabets climbed for the columns of one period without the word list (for keywords it lacks): a fixed
 // number of climbs spread over the threads, each seeded by its index, so the result does not depend on the cores.
 // The quadgram climbs for a straight key row come first (they find the table or nothing), then the climbs by
-// pair coincidence for any key row, then the climbs by letter frequencies for a key row that is the table itself.
+// pair coincidence for any key row.
 std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
                                        std::uint64_t seed, unsigned threads)
 {
@@ -148,9 +148,7 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
     constexpr int tableSteps = 6000;
     constexpr std::size_t pairClimbs = 8;
     constexpr int restartsPerClimb = 2;
-    constexpr std::size_t selfKeyedClimbs = 8;
-    constexpr int selfKeyedSteps = 150000;
-    std::vector<Alphabet> found(tableClimbs + pairClimbs + selfKeyedClimbs);
+    std::vector<Alphabet> found(tableClimbs + pairClimbs);
     std::vector<double> tableScores(tableClimbs);
     auto climb = [&](unsigned part) {
         for (std::size_t i = part; i < found.size(); i += threads) {
@@ -159,10 +157,8 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
                     ClimbTableKeyword(search, period, model, false, RestartSeed(seed, i), tableSteps);
                 found[i] = table.alphabet;
                 tableScores[i] = table.score;
-            } else if (i < tableClimbs + pairClimbs) {
-                found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
             } else {
-                found[i] = ClimbSelfKeyedTable(search, period, RestartSeed(seed, i), selfKeyedSteps).alphabet;
+                found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
             }
         }
     };
@@ -170,6 +166,24 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
     // The best table climb first.
     const auto best = std::max_element(tableScores.begin(), tableScores.end()) - tableScores.begin();
     std::swap(found[0], found[static_cast<std::size_t>(best)]);
+    return found;
+}
+
+// Cipher tables of a Quagmire III climbed by letter frequencies (ClimbSelfKeyedTable), for keywords that neither
+// the word list nor the climbs by pair coincidence find: a fixed number of climbs spread over the threads, each
+// seeded by its index.
+std::vector<Alphabet> selfKeyedAlphabets(const QuagmireSearch& search, std::size_t period, std::uint64_t seed,
+                                         unsigned threads)
+{
+    constexpr std::size_t climbs = 8;
+    constexpr std::size_t firstSeed = 12; // after the seeds of climbedAlphabets()
+    constexpr int steps = 300000;
+    std::vector<Alphabet> found(climbs);
+    runParts(threads, [&](unsigned part) {
+        for (std::size_t i = part; i < found.size(); i += threads) {
+            found[i] = ClimbSelfKeyedTable(search, period, RestartSeed(seed, firstSeed + i), steps).alphabet;
+        }
+    });
     return found;
 }
 
@@ -716,6 +730,17 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         fitting.insert(fitting.end(), climbed.begin(), climbed.end());
         for (const SolveCandidate& fitted : fittedTables(search, period, fitting, model, threads)) {
             more.ranked.push_back({fitted, 1});
+        }
+        // While nothing reads as English yet, the table may be a Quagmire III of a keyword none of the above knew.
+        const bool reads = std::any_of(more.ranked.begin(), more.ranked.end(), [&](const RankedCandidate& found) {
+            return scale.Level(found.candidate.score) > solvedLevel;
+        });
+        if (!reads && !more.timedOut && !more.cancelled) {
+            const std::vector<Alphabet> selfKeyed =
+                selfKeyedAlphabets(search, period, options.seed * 31 + period, threads);
+            for (const SolveCandidate& fitted : fittedTables(search, period, selfKeyed, model, threads)) {
+                more.ranked.push_back({fitted, 1});
+            }
         }
         const auto byScore = [](const RankedCandidate& a, const RankedCandidate& b) {
             return BetterCandidate(a.candidate, b.candidate);
