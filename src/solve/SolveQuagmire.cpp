@@ -175,7 +175,7 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
 std::vector<Alphabet> selfKeyedAlphabets(const QuagmireSearch& search, std::size_t period, std::uint64_t seed,
                                          unsigned threads)
 {
-    constexpr std::size_t climbs = 8;
+    constexpr std::size_t climbs = 16;
     constexpr std::size_t firstSeed = 12; // after the seeds of climbedAlphabets()
     constexpr int steps = 300000;
     std::vector<Alphabet> found(climbs);
