@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
 
 #include "Alphabet.h"
@@ -64,6 +65,54 @@ QuagmireSearch::Alphabet keyedCodes(const std::vector<std::uint8_t>& keyword)
         }
     }
     return alphabet;
+}
+
+// Annealing over keyword edits (a letter put in, taken out or replaced, two letters swapped) from a random
+// keyword of four to eight letters, each keyed alphabet valued by fitness; the best alphabet met and its value.
+TableClimb annealKeyword(const std::function<double(const QuagmireSearch::Alphabet&)>& fitness, std::uint64_t seed,
+                         int steps, double startTemperature)
+{
+    constexpr std::size_t longestKeyword = 12;
+    SearchRandom random(seed);
+    const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
+        for (;;) {
+            const auto c = static_cast<std::uint8_t>(random.below(26));
+            if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
+                return c;
+            }
+        }
+    };
+    std::vector<std::uint8_t> keyword;
+    for (std::size_t n = 4 + random.below(5); keyword.size() < n;) {
+        keyword.push_back(unusedLetter(keyword));
+    }
+    double current = fitness(keyedCodes(keyword));
+    TableClimb best{keyedCodes(keyword), current};
+    for (int step = 0; step < steps; ++step) {
+        const double temperature = startTemperature * (1.0 - static_cast<double>(step) / steps);
+        std::vector<std::uint8_t> trial = keyword;
+        const unsigned move = random.below(4);
+        if ((move == 0 || trial.empty()) && trial.size() < longestKeyword) {
+            trial.insert(trial.begin() + random.below(static_cast<unsigned>(trial.size() + 1)), unusedLetter(trial));
+        } else if (move == 1 && trial.size() > 1) {
+            trial.erase(trial.begin() + random.below(static_cast<unsigned>(trial.size())));
+        } else if (move == 2 && trial.size() >= 2) {
+            std::swap(trial[random.below(static_cast<unsigned>(trial.size()))],
+                      trial[random.below(static_cast<unsigned>(trial.size()))]);
+        } else {
+            trial[random.below(static_cast<unsigned>(trial.size()))] = unusedLetter(trial);
+        }
+        const QuagmireSearch::Alphabet alphabet = keyedCodes(trial);
+        const double value = fitness(alphabet);
+        if (value >= current || random.unit() < std::exp((value - current) / temperature)) {
+            keyword = std::move(trial);
+            current = value;
+            if (current > best.score) {
+                best = {alphabet, current};
+            }
+        }
+    }
+    return best;
 }
 
 // The natural logarithms of English letter frequencies (per mille), A to Z.
@@ -356,57 +405,23 @@ KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period
 TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
                              bool rowIsTable, std::uint64_t seed, int steps)
 {
-    constexpr std::size_t longestKeyword = 12;
     constexpr double tableTemperature = 10;
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
-    SearchRandom random(seed);
-    QuagmireSearch::Alphabet straight{};
-    for (std::size_t x = 0; x < 26; ++x) {
-        straight[x] = static_cast<std::uint8_t>(x);
-    }
-    const auto fitness = [&](const std::vector<std::uint8_t>& keyword) {
-        const QuagmireSearch::Alphabet alphabet = keyedCodes(keyword);
+    const QuagmireSearch::Alphabet straight = keyedCodes({});
+    const auto fitness = [&](const QuagmireSearch::Alphabet& alphabet) {
         return FitTable(search, alphabet, rowIsTable ? alphabet : straight, columns, model).score;
     };
-    const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
-        for (;;) {
-            const auto c = static_cast<std::uint8_t>(random.below(26));
-            if (std::find(keyword.begin(), keyword.end(), c) == keyword.end()) {
-                return c;
-            }
-        }
+    return annealKeyword(fitness, seed, steps, tableTemperature * static_cast<double>(search.Size()) / 300.0);
+}
+
+TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps)
+{
+    constexpr double frequencyTemperature = 6;
+    const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
+    const auto fitness = [&](const QuagmireSearch::Alphabet& alphabet) {
+        return FrequencyFit(alphabet, alphabet, columns).fit;
     };
-    std::vector<std::uint8_t> keyword;
-    for (std::size_t n = 4 + random.below(5); keyword.size() < n;) {
-        keyword.push_back(unusedLetter(keyword));
-    }
-    double current = fitness(keyword);
-    TableClimb best{keyedCodes(keyword), current};
-    const double startTemperature = tableTemperature * static_cast<double>(search.Size()) / 300.0;
-    for (int step = 0; step < steps; ++step) {
-        const double temperature = startTemperature * (1.0 - static_cast<double>(step) / steps);
-        std::vector<std::uint8_t> trial = keyword;
-        const unsigned move = random.below(4);
-        if ((move == 0 || trial.empty()) && trial.size() < longestKeyword) {
-            trial.insert(trial.begin() + random.below(static_cast<unsigned>(trial.size() + 1)), unusedLetter(trial));
-        } else if (move == 1 && trial.size() > 1) {
-            trial.erase(trial.begin() + random.below(static_cast<unsigned>(trial.size())));
-        } else if (move == 2 && trial.size() >= 2) {
-            std::swap(trial[random.below(static_cast<unsigned>(trial.size()))],
-                      trial[random.below(static_cast<unsigned>(trial.size()))]);
-        } else {
-            trial[random.below(static_cast<unsigned>(trial.size()))] = unusedLetter(trial);
-        }
-        const double value = fitness(trial);
-        if (value >= current || random.unit() < std::exp((value - current) / temperature)) {
-            keyword = std::move(trial);
-            current = value;
-            if (current > best.score) {
-                best = {keyedCodes(keyword), current};
-            }
-        }
-    }
-    return best;
+    return annealKeyword(fitness, seed, steps, frequencyTemperature * static_cast<double>(search.Size()) / 300.0);
 }
 
 TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start, RowRule rule)
@@ -500,30 +515,54 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
     return best;
 }
 
+ColumnsFit FrequencyFit(const QuagmireSearch::Alphabet& C, const QuagmireSearch::Alphabet& R,
+                        const std::vector<QuagmireSearch::Histogram>& columns)
+{
+    const std::array<double, 26>& logFrequency = englishLogFrequency();
+    // The log frequency of the letter at each position of R, twice over so that a shifted position needs no wrap.
+    std::array<double, 52> rowLog{};
+    std::array<std::uint8_t, 26> position{};
+    for (std::size_t x = 0; x < 26; ++x) {
+        rowLog[x] = rowLog[x + 26] = logFrequency[R[x]];
+        position[C[x]] = static_cast<std::uint8_t>(x);
+    }
+    ColumnsFit fitted;
+    fitted.shifts.reserve(columns.size());
+    for (const QuagmireSearch::Histogram& column : columns) {
+        // The letters the column holds, by their position in C, with their counts.
+        std::array<std::pair<std::size_t, double>, 26> held{};
+        std::size_t kinds = 0;
+        for (std::size_t c = 0; c < 26; ++c) {
+            if (column[c] > 0) {
+                held[kinds++] = {position[c], column[c]};
+            }
+        }
+        double bestFit = -1e300;
+        int bestShift = 0;
+        for (std::size_t shift = 0; shift < 26; ++shift) {
+            double fit = 0;
+            for (std::size_t i = 0; i < kinds; ++i) {
+                fit += held[i].second * rowLog[held[i].first + shift];
+            }
+            if (fit > bestFit) {
+                bestFit = fit;
+                bestShift = static_cast<int>(shift);
+            }
+        }
+        fitted.shifts.push_back(bestShift);
+        fitted.fit += bestFit;
+    }
+    return fitted;
+}
+
 TableState FitTable(const QuagmireSearch& search, const QuagmireSearch::Alphabet& C, const QuagmireSearch::Alphabet& R,
                     const std::vector<QuagmireSearch::Histogram>& columns, const LanguageModel& model)
 {
-    const std::array<double, 26>& logFrequency = englishLogFrequency();
     std::array<std::uint8_t, 26> position{};
     for (std::size_t x = 0; x < 26; ++x) {
         position[C[x]] = static_cast<std::uint8_t>(x);
     }
-    TableState table{C, R, {}, 0};
-    for (const QuagmireSearch::Histogram& column : columns) {
-        double bestFit = -1e300;
-        int bestShift = 0;
-        for (int shift = 0; shift < 26; ++shift) {
-            double fit = 0;
-            for (std::size_t c = 0; c < 26; ++c) {
-                fit += column[c] * logFrequency[R[(position[c] + static_cast<std::size_t>(shift)) % 26]];
-            }
-            if (fit > bestFit) {
-                bestFit = fit;
-                bestShift = shift;
-            }
-        }
-        table.shifts.push_back(bestShift);
-    }
+    TableState table{C, R, FrequencyFit(C, R, columns).shifts, 0};
     const std::vector<std::uint8_t>& cipher = search.Letters();
     std::vector<std::uint8_t> plain(cipher.size());
     for (std::size_t k = 0; k < cipher.size(); ++k) {

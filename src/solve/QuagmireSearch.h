@@ -69,6 +69,12 @@ struct TableClimb
 TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
                              bool rowIsTable, std::uint64_t seed, int steps);
 
+/// A cipher table for the Quagmire III found by letter frequencies alone: annealing over keyword edits, each keyed
+/// alphabet taken as both cipher table and key row and valued by FrequencyFit. Every column of a Quagmire III is
+/// the same turn of one cycle of letters, so the true table makes every column read as English letters, where a
+/// keyword that merely lines the columns up with one another (ClimbCipherKeyword) need not.
+TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps);
+
 /// A whole Quagmire table: ciphertext letter c of column j reads as row[(position of c in table + shifts[j]) mod 26],
 /// and the quadgram score of the text it gives.
 struct TableState
@@ -94,6 +100,16 @@ enum class RowRule
 /// cannot soak up a wrong table letter, so the climb moves the table letter itself.
 TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start,
                       RowRule rule = RowRule::Free);
+
+/// How well the columns (of QuagmireSearch::Columns()) read as English letter frequencies through cipher alphabet C
+/// and key row R, each column at the shift that fits it best: those shifts and the summed log frequency.
+struct ColumnsFit
+{
+    std::vector<int> shifts;
+    double fit = 0;
+};
+ColumnsFit FrequencyFit(const QuagmireSearch::Alphabet& C, const QuagmireSearch::Alphabet& R,
+                        const std::vector<QuagmireSearch::Histogram>& columns);
 
 /// The table of cipher alphabet C read through key row R (the straight alphabet for a Quagmire II, C itself for a
 /// Quagmire III): each column's shift the one under which its letters read most like English letter frequencies,

@@ -169,6 +169,24 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
     return found;
 }
 
+// Cipher tables of a Quagmire III climbed by letter frequencies (ClimbSelfKeyedTable), for keywords that neither
+// the word list nor the climbs by pair coincidence find: a fixed number of climbs spread over the threads, each
+// seeded by its index.
+std::vector<Alphabet> selfKeyedAlphabets(const QuagmireSearch& search, std::size_t period, std::uint64_t seed,
+                                         unsigned threads)
+{
+    constexpr std::size_t climbs = 16;
+    constexpr std::size_t firstSeed = 12; // after the seeds of climbedAlphabets()
+    constexpr int steps = 300000;
+    std::vector<Alphabet> found(climbs);
+    runParts(threads, [&](unsigned part) {
+        for (std::size_t i = part; i < found.size(); i += threads) {
+            found[i] = ClimbSelfKeyedTable(search, period, RestartSeed(seed, firstSeed + i), steps).alphabet;
+        }
+    });
+    return found;
+}
+
 // Moves each column's shift to the one that scores best under the key; true when any moved.
 bool refineShifts(std::vector<int>& shifts, const QuagmireSearch& search, const Alphabet& cipherAlphabet,
                   SubstitutionBreak& broken, const LanguageModel& model)
@@ -712,6 +730,17 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         fitting.insert(fitting.end(), climbed.begin(), climbed.end());
         for (const SolveCandidate& fitted : fittedTables(search, period, fitting, model, threads)) {
             more.ranked.push_back({fitted, 1});
+        }
+        // While nothing reads as English yet, the table may be a Quagmire III of a keyword none of the above knew.
+        const bool reads = std::any_of(more.ranked.begin(), more.ranked.end(), [&](const RankedCandidate& found) {
+            return scale.Level(found.candidate.score) > solvedLevel;
+        });
+        if (!reads && !more.timedOut && !more.cancelled) {
+            const std::vector<Alphabet> selfKeyed =
+                selfKeyedAlphabets(search, period, options.seed * 31 + period, threads);
+            for (const SolveCandidate& fitted : fittedTables(search, period, selfKeyed, model, threads)) {
+                more.ranked.push_back({fitted, 1});
+            }
         }
         const auto byScore = [](const RankedCandidate& a, const RankedCandidate& b) {
             return BetterCandidate(a.candidate, b.candidate);
