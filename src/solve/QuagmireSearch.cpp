@@ -69,9 +69,11 @@ QuagmireSearch::Alphabet keyedCodes(const std::vector<std::uint8_t>& keyword)
 
 // Annealing over keyword edits (a letter put in, taken out or replaced, two letters swapped) from a random
 // keyword of four to eight letters, each keyed alphabet valued by fitness; the best alphabet met and its value.
+// stopped, when given, is asked every few thousand steps and ends the climb early.
 TableClimb annealKeyword(const std::function<double(const QuagmireSearch::Alphabet&)>& fitness, std::uint64_t seed,
-                         int steps, double startTemperature)
+                         int steps, double startTemperature, const std::function<bool()>& stopped = {})
 {
+    constexpr int stepsBetweenChecks = 4096;
     constexpr std::size_t longestKeyword = 12;
     SearchRandom random(seed);
     const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
@@ -89,6 +91,9 @@ TableClimb annealKeyword(const std::function<double(const QuagmireSearch::Alphab
     double current = fitness(keyedCodes(keyword));
     TableClimb best{keyedCodes(keyword), current};
     for (int step = 0; step < steps; ++step) {
+        if (stopped && step % stepsBetweenChecks == 0 && stopped()) {
+            break;
+        }
         const double temperature = startTemperature * (1.0 - static_cast<double>(step) / steps);
         std::vector<std::uint8_t> trial = keyword;
         const unsigned move = random.below(4);
@@ -414,14 +419,16 @@ TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, c
     return annealKeyword(fitness, seed, steps, tableTemperature * static_cast<double>(search.Size()) / 300.0);
 }
 
-TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps)
+TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps,
+                               const std::function<bool()>& stopped)
 {
     constexpr double frequencyTemperature = 6;
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     const auto fitness = [&](const QuagmireSearch::Alphabet& alphabet) {
         return FrequencyFit(alphabet, alphabet, columns).fit;
     };
-    return annealKeyword(fitness, seed, steps, frequencyTemperature * static_cast<double>(search.Size()) / 300.0);
+    return annealKeyword(fitness, seed, steps, frequencyTemperature * static_cast<double>(search.Size()) / 300.0,
+                         stopped);
 }
 
 TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start, RowRule rule)

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,8 +73,10 @@ TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, c
 /// A cipher table for the Quagmire III found by letter frequencies alone: annealing over keyword edits, each keyed
 /// alphabet taken as both cipher table and key row and valued by FrequencyFit. Every column of a Quagmire III is
 /// the same turn of one cycle of letters, so the true table makes every column read as English letters, where a
-/// keyword that merely lines the columns up with one another (ClimbCipherKeyword) need not.
-TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps);
+/// keyword that merely lines the columns up with one another (ClimbCipherKeyword) need not. stopped, when given, is
+/// asked every few thousand steps and ends the climb early with the best so far.
+TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps,
+                               const std::function<bool()>& stopped = {});
 
 /// A whole Quagmire table: ciphertext letter c of column j reads as row[(position of c in table + shifts[j]) mod 26],
 /// and the quadgram score of the text it gives.

@@ -171,9 +171,9 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
 
 // Cipher tables of a Quagmire III climbed by letter frequencies (ClimbSelfKeyedTable), for keywords that neither
 // the word list nor the climbs by pair coincidence find: a fixed number of climbs spread over the threads, each
-// seeded by its index.
+// seeded by its index. The climbs end early when stopped says so (the time is up or the search is cancelled).
 std::vector<Alphabet> selfKeyedAlphabets(const QuagmireSearch& search, std::size_t period, std::uint64_t seed,
-                                         unsigned threads)
+                                         unsigned threads, const std::function<bool()>& stopped)
 {
     constexpr std::size_t climbs = 16;
     constexpr std::size_t firstSeed = 12; // after the seeds of climbedAlphabets()
@@ -181,7 +181,7 @@ std::vector<Alphabet> selfKeyedAlphabets(const QuagmireSearch& search, std::size
     std::vector<Alphabet> found(climbs);
     runParts(threads, [&](unsigned part) {
         for (std::size_t i = part; i < found.size(); i += threads) {
-            found[i] = ClimbSelfKeyedTable(search, period, RestartSeed(seed, firstSeed + i), steps).alphabet;
+            found[i] = ClimbSelfKeyedTable(search, period, RestartSeed(seed, firstSeed + i), steps, stopped).alphabet;
         }
     });
     return found;
@@ -691,6 +691,11 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
     const KeyedAlphabets keyed = keyedAlphabets(model);
     const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
+    const Clock::time_point deadline =
+        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto stopped = [&] {
+        return Clock::now() > deadline || (options.cancel != nullptr && options.cancel->load());
+    };
 
     // Per period, each ranked cipher alphabet is broken by one restart; two alphabets that give the same text (they
     // differ only in letters the text lacks) end the search, and a period whose best text reads as English ends
@@ -737,7 +742,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         });
         if (!reads && !more.timedOut && !more.cancelled) {
             const std::vector<Alphabet> selfKeyed =
-                selfKeyedAlphabets(search, period, options.seed * 31 + period, threads);
+                selfKeyedAlphabets(search, period, options.seed * 31 + period, threads, stopped);
             for (const SolveCandidate& fitted : fittedTables(search, period, selfKeyed, model, threads)) {
                 more.ranked.push_back({fitted, 1});
             }
@@ -757,12 +762,10 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             if (i > 0 && scale.Level(more.ranked.front().candidate.score) > solvedLevel) {
                 break;
             }
-            const Clock::time_point deadline =
-                start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
             more.ranked[i].candidate = breakThoroughly(
                 polishCipherKeyword(more.ranked[i].candidate, search, model, threads, deadline, options.cancel), search,
                 model, options.seed + i);
-            if (Clock::now() < deadline && (options.cancel == nullptr || !options.cancel->load())) {
+            if (!stopped()) {
                 more.ranked[i].candidate = climbWholeTable(more.ranked[i].candidate, search, model);
             }
             std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);

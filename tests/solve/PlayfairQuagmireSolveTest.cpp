@@ -233,6 +233,11 @@ TEST(QuagmireSolve, FrequencyClimbFindsAQuagmireThreeTableOfRandomLetters)
         const auto right = std::inner_product(read.begin(), read.end(), plaintext.begin(), std::size_t{0},
                                               std::plus<>(), std::equal_to<>());
         EXPECT_GE(right * 10, plaintext.size() * 9) << keyword;
+        // Told to stop, the climb asks once and ends where it started, far from the table.
+        int asked = 0;
+        const TableClimb stopped = ClimbSelfKeyedTable(search, period, 1, 150000, [&] { return ++asked > 0; });
+        EXPECT_EQ(asked, 1);
+        EXPECT_LT(stopped.score, best.score);
     }
 }
 
