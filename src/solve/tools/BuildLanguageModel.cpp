@@ -159,23 +159,28 @@ class HeldOutRuns
 public:
     void add(const std::string& text)
     {
-        const std::string letters = lettersOf(text);
-        for (std::size_t i = 0; i + SharedRun <= letters.size(); ++i) {
-            runs_.insert(std::hash<std::string_view>{}(std::string_view(letters).substr(i, SharedRun)));
+        for (std::size_t run : runsOf(text)) {
+            runs_.insert(run);
         }
     }
     bool sharedBy(const std::string& text) const
     {
-        const std::string letters = lettersOf(text);
-        for (std::size_t i = 0; i + SharedRun <= letters.size(); ++i) {
-            if (runs_.count(std::hash<std::string_view>{}(std::string_view(letters).substr(i, SharedRun))) != 0) {
-                return true;
-            }
-        }
-        return false;
+        const std::vector<std::size_t> runs = runsOf(text);
+        return std::any_of(runs.begin(), runs.end(), [&](std::size_t run) { return runs_.count(run) != 0; });
     }
 
 private:
+    // The hashes of the text's runs of SharedRun letters.
+    static std::vector<std::size_t> runsOf(const std::string& text)
+    {
+        const std::string letters = lettersOf(text);
+        std::vector<std::size_t> runs;
+        for (std::size_t i = 0; i + SharedRun <= letters.size(); ++i) {
+            runs.push_back(std::hash<std::string_view>{}(std::string_view(letters).substr(i, SharedRun)));
+        }
+        return runs;
+    }
+
     std::unordered_set<std::size_t> runs_;
 };
 
@@ -296,9 +301,7 @@ void countWords(const std::string& text, WordStatistics& stats, bool fragment)
         word.clear();
     };
     const auto endSentence = [&] {
-        if (fragment) {
-            previous = Start;
-        } else if (previous != Start) {
+        if (!fragment && previous != Start) {
             stats.lasts[previous] += 1;
             stats.ends += 1;
         }
@@ -411,10 +414,6 @@ int main(int argc, char** argv)
     std::vector<std::uint64_t> bi(Alphabet * Alphabet, 0);
     std::vector<std::uint64_t> uni(Alphabet, 0);
     WordStatistics stats;
-    auto& wordCounts = stats.counts;
-    auto& pairCounts = stats.pairs;
-    auto& lastCounts = stats.lasts;
-    const double& wordTotal = stats.total;
     const std::vector<std::string> wordList = readWordList(argv[3]);
     const std::unordered_set<std::string> english(wordList.begin(), wordList.end());
     // The quotations first, to know which are held out; then the training texts that quote none of them.
@@ -528,15 +527,15 @@ int main(int argc, char** argv)
     const float base = static_cast<float>(lo);
     const float step = static_cast<float>((hi - lo) / 255.0);
 
-    poolRarePossessives(wordCounts, pairCounts, lastCounts);
+    poolRarePossessives(stats.counts, stats.pairs, stats.lasts);
     // The vocabulary: corpus words by count, then the word list's words not seen in the corpus.
     for (const std::string& word : wordList) {
-        auto [it, inserted] = wordCounts.try_emplace(word, 0.0);
+        auto [it, inserted] = stats.counts.try_emplace(word, 0.0);
         if (inserted || it->second < 0.5) {
             it->second = 0.5;
         }
     }
-    std::vector<std::pair<std::string, double>> words(wordCounts.begin(), wordCounts.end());
+    std::vector<std::pair<std::string, double>> words(stats.counts.begin(), stats.counts.end());
     std::sort(words.begin(), words.end(), [](const auto& x, const auto& y) {
         return x.second != y.second ? x.second > y.second : x.first < y.first;
     });
@@ -555,7 +554,7 @@ int main(int argc, char** argv)
     for (const auto& [word, count] : words) {
         out.put(static_cast<char>(word.size()));
         out.write(word.data(), static_cast<std::streamsize>(word.size()));
-        put16(out, std::lround(std::log10(count / wordTotal) * 1000.0));
+        put16(out, std::lround(std::log10(count / stats.total) * 1000.0));
     }
     std::vector<std::uint32_t> order(words.size());
     for (std::uint32_t i = 0; i < order.size(); ++i) {
@@ -578,11 +577,11 @@ int main(int argc, char** argv)
     // seen again (0.9 against 0.75 measured best on the benchmark's tuning seeds).
     const auto discountOf = [](double count) { return count < 1.5 ? 0.9 : 0.75; };
     std::unordered_map<std::string, double> followers; // of each first word, the discounts of the words seen after it
-    for (const auto& [pair, count] : pairCounts) {
+    for (const auto& [pair, count] : stats.pairs) {
         followers[pair.substr(0, pair.find(' '))] += discountOf(count);
     }
     std::vector<std::tuple<std::uint32_t, std::uint32_t, double>> kept2;
-    for (const auto& [pair, count] : pairCounts) {
+    for (const auto& [pair, count] : stats.pairs) {
         if (count < MinPairCount) {
             continue;
         }
@@ -593,18 +592,18 @@ int main(int argc, char** argv)
         const std::uint32_t second = indexOf.at(pair.substr(space + 1));
         const double context = start ? stats.starts : words[first].second;
         const double p =
-            (count - discountOf(count)) / context + followers[firstWord] / context * words[second].second / wordTotal;
+            (count - discountOf(count)) / context + followers[firstWord] / context * words[second].second / stats.total;
         kept2.emplace_back(first, second, std::log10(p));
     }
     // How often a word seen in the sources ends a sentence, drawn toward the share of all words that do (as if it
     // had been seen EndPrior more times), is stored as its pair with the word count as second index.
     constexpr double EndPrior = 2.0;
-    const double endShare = stats.ends / wordTotal;
+    const double endShare = stats.ends / stats.total;
     for (std::uint32_t i = 0; i < words.size(); ++i) {
         const double seen = words[i].second;
         if (seen >= 1) {
-            const auto last = lastCounts.find(words[i].first);
-            const double ended = last == lastCounts.end() ? 0.0 : last->second;
+            const auto last = stats.lasts.find(words[i].first);
+            const double ended = last == stats.lasts.end() ? 0.0 : last->second;
             kept2.emplace_back(i, static_cast<std::uint32_t>(words.size()),
                                std::log10((ended + EndPrior * endShare) / (seen + EndPrior)));
         }
