@@ -814,10 +814,58 @@ Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, co
     return key;
 }
 
+// Two rare letters can read as two others where one word holds both (A WAKE for A GAME, TO ROB for TO GOD): each
+// swap alone makes no word, so neither the climb nor the polish steps from one reading to the other. Each cipher
+// word is tried as every word of its pattern that differs from its reading in two cipher letters, both rare, and
+// the best of these readings is kept when the whole text scores higher.
+Key swapRareLetterPairs(const std::vector<CipherWord>& words, const std::vector<std::uint8_t>& codes, Key key,
+                        const KeyScore& scoreOf, double& score)
+{
+    const std::array<std::size_t, 26> seen = letterCounts(codes);
+    // The cipher letters of w that plain would read differently, when they are two and both rare.
+    const auto twoRareChanges = [&](const CipherWord& w, const std::vector<std::uint8_t>& plain) {
+        std::array<std::uint8_t, 2> changed{};
+        std::size_t count = 0;
+        for (std::size_t j = 0; j < plain.size(); ++j) {
+            const std::uint8_t c = w.codes[j];
+            if (c == Apostrophe || key[c] == plain[j] ||
+                std::find(changed.begin(), changed.begin() + count, c) != changed.begin() + count) {
+                continue;
+            }
+            if (count == 2 || seen[c] > 3) {
+                return false;
+            }
+            changed[count++] = c;
+        }
+        return count == 2;
+    };
+    for (const CipherWord& w : words) {
+        std::optional<Key> best;
+        double bestScore = score;
+        for (const std::vector<std::uint8_t>& plain : w.mostFrequent) {
+            if (!twoRareChanges(w, plain)) {
+                continue;
+            }
+            Key trial = key;
+            placeWord(trial, w.codes, plain);
+            const double s = scoreOf(trial);
+            if (s > bestScore + 1e-9) {
+                bestScore = s;
+                best = trial;
+            }
+        }
+        if (best) {
+            key = *best;
+            score = bestScore;
+        }
+    }
+    return key;
+}
+
 // Polishes the three best readings of a search under the final score (an Aristocrat's unknown words tried as
-// known ones too) and ranks them again; then weighs the best against its neighbours one swap away, the closest of
-// which joins the ranking (the maker's ambiguity warning wants it). Returns the share of the likelihood the best
-// holds among the readings seen.
+// known ones too, and its words as the words two rare letters away) and ranks them again; then weighs the best against
+// its neighbours one swap away, the closest of which joins the ranking (the maker's ambiguity warning wants it).
+// Returns the share of the likelihood the best holds among the readings seen.
 double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>& codes,
                     const std::vector<CipherWord>& words, const float* table, bool patristocrat,
                     const KeyScore& scoreOf, SearchOutcome& outcome)
@@ -829,6 +877,9 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
         double score = 0;
         Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score);
         key = placeKnownWords(words, table, codes, key, scoreOf, score);
+        if (!patristocrat) {
+            key = swapRareLetterPairs(words, codes, key, scoreOf, score);
+        }
         SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), patristocrat);
         auto same = std::find_if(polished.begin(), polished.end(), [&](const RankedCandidate& r) {
             return r.candidate.plaintext == candidate.plaintext;

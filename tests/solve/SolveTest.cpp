@@ -202,6 +202,11 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
             Solve(SolveKind::Cipher, EncryptCipherRandom(text, false, key, edited, rng), model(), fixedSeed(3));
         EXPECT_EQ(r.best.plaintext, SubstituteLetters(text, StandardAlphabet));
     }
+    // G and M stand only in GAME; under this key the search ends at A FAKE, and GAME is two rare letters away.
+    const char* game = "All is a game to a child, and the rules are his to set.";
+    const SolveResult r =
+        Solve(SolveKind::Cipher, SubstituteLetters(game, "LSXZKRHBQWEPUNTMJGVYDIAFOC"), model(), fixedSeed(3));
+    EXPECT_EQ(r.best.plaintext, SubstituteLetters(game, StandardAlphabet));
 }
 
 TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
