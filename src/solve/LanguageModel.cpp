@@ -212,6 +212,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
         rarest = std::min(rarest, word.logProbability);
     }
     model.m_logWordTotal = std::log10(UnseenWordCount) - rarest;
+    model.m_unseenWordLogProbability = rarest;
     return model;
 }
 

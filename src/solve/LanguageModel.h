@@ -56,6 +56,10 @@ public:
     /// log10 probability of a word in capitals, or nothing when the word is not in the list.
     std::optional<float> WordLogProbability(std::string_view word) const;
 
+    /// log10 probability of a word the sources never had: the word list's words they lack are counted as seen half
+    /// a time, the least of any word.
+    float UnseenWordLogProbability() const { return m_unseenWordLogProbability; }
+
     /// The index in Words() of a word in capitals, or nothing.
     std::optional<std::size_t> WordIndex(std::string_view word) const;
 
@@ -107,5 +111,6 @@ private:
     float m_endLogProbability = 0;
     /// log10 of the number of words in the sources; the word list's words they lack count as half a word each.
     float m_logWordTotal = 0;
+    float m_unseenWordLogProbability = 0;
     std::array<float, 26> m_loneLetters{};
 };

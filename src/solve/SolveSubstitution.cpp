@@ -130,6 +130,14 @@ std::vector<std::vector<std::uint8_t>> cipherWordsOf(std::string_view ciphertext
 
 using Key = std::array<std::uint8_t, 26>;
 
+// log10 probability of the possessive of stem, a possessive the sources never had: a share of the stem's own, but
+// no more than a word the sources never had. CAN is common, so CAN'S would be common too if its absence from the
+// sources did not tell otherwise.
+float possessiveLogProbability(const LanguageModel& model, const LanguageModel::Word& stem)
+{
+    return std::min(stem.logProbability + PossessiveLogProbability, model.UnseenWordLogProbability());
+}
+
 // A cipher word read under a key: the plain word's log-probability when it is a known word, and the quadgrams
 // inside it.
 struct WordReading
@@ -158,7 +166,7 @@ WordReading readWord(const CipherWord& w, const Key& key, const float* table)
         const std::uint64_t stem = wordCode(buffer.data(), n - 2);
         const auto s = std::lower_bound(w.stemByCode.begin(), w.stemByCode.end(), DictionaryWord{stem, 0, 0});
         if (s != w.stemByCode.end() && s->code == stem) {
-            reading.logProbability = s->logProbability + PossessiveLogProbability;
+            reading.logProbability = s->logProbability;
             reading.index = s->index;
             reading.stem = true;
         }
@@ -363,7 +371,7 @@ private:
                     }
                     if (patternOf(codes) == stemPatterns[w]) {
                         m_words[w].stemByCode.push_back(
-                            {wordCode(codes.data(), codes.size()), entry.logProbability, index});
+                            {wordCode(codes.data(), codes.size()), possessiveLogProbability(model, entry), index});
                     }
                 }
                 if (m_words[w].codes.size() != entry.text.size()) {
@@ -542,10 +550,14 @@ public:
             }
             double term = UnknownWord;
             if (reading.logProbability && context) {
-                // A possessive read as its stem follows the word before as its stem does, a little rarer.
                 term = m_model.PairLogProbability(*context, reading.index)
-                           .value_or(m_model.UncountedPairLogProbability(*context, reading.index)) +
-                       (reading.stem ? PossessiveLogProbability : 0.0F);
+                           .value_or(m_model.UncountedPairLogProbability(*context, reading.index));
+                if (reading.stem) {
+                    // A possessive read as its stem follows the word before as its stem does, a little rarer; but
+                    // it was never seen, so it is no likelier there than any unseen word.
+                    term = std::min<double>(term + PossessiveLogProbability,
+                                            m_model.PairBackoff(*context) + *reading.logProbability);
+                }
             } else if (reading.logProbability) {
                 term = *reading.logProbability;
             } else if (m_words[m_sequence[i]].codes.size() == 1 && m_alone[i]) {
