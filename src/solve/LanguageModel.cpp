@@ -104,7 +104,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 5) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 6) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -200,9 +200,11 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
         }
         model.m_pairOffsets.push_back(static_cast<std::uint32_t>(model.m_pairSeconds.size()));
     }
-    for (float& lone : model.m_loneLetters) {
-        const char* value = r.take(2);
-        lone = value == nullptr ? 0.0F : static_cast<float>(milliOf(value)) / 1000.0F;
+    for (auto* table : {&model.m_loneLetters, &model.m_labelLetters}) {
+        for (float& letter : *table) {
+            const char* value = r.take(2);
+            letter = value == nullptr ? 0.0F : static_cast<float>(milliOf(value)) / 1000.0F;
+        }
     }
     if (!r.ok() || !r.atEnd()) {
         throw broken("cut short");

@@ -23,6 +23,13 @@ inline bool StandsAloneBefore(char following)
     return following != '.' && following != ':';
 }
 
+/// True when a one-letter word (other than A and I) followed by this character is a label (Q: and the answer
+/// after it), whose letters are few: nearly always Q, in the sources.
+inline bool LabelsBefore(char following)
+{
+    return following == ':';
+}
+
 /// Statistics of English used to score candidate plaintexts: letter quadgrams, a word list with frequencies
 /// and the frequent pairs of consecutive words.
 /// Letters are handled as codes 0 to 25 (A to Z). The model is a compact file generated at build time and
@@ -89,6 +96,8 @@ public:
 
     /// log10 P(letter | a one-letter word other than A and I that stands alone: StandsAloneBefore).
     float LoneLetterLogProbability(unsigned letter) const { return m_loneLetters[letter]; }
+    /// log10 P(letter | a one-letter word other than A and I that is a label: LabelsBefore).
+    float LabelLetterLogProbability(unsigned letter) const { return m_labelLetters[letter]; }
 
     /// The word that stands for any possessive the list lacks (HELEN'S): its pairs are those of the possessives
     /// the sources saw seldom, so PairLogProbability(WordIndex(Possessive), w) tells how often w follows one.
@@ -113,4 +122,5 @@ private:
     float m_logWordTotal = 0;
     float m_unseenWordLogProbability = 0;
     std::array<float, 26> m_loneLetters{};
+    std::array<float, 26> m_labelLetters{};
 };

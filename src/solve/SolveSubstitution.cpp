@@ -526,12 +526,10 @@ public:
         : m_model(model), m_words(shared.words()), m_table(model.QuadgramTable()),
           m_possessive(model.WordIndex(LanguageModel::Possessive))
     {
-        std::vector<char> following;
-        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts, &following)) {
+        for (const std::vector<std::uint8_t>& word : cipherWordsOf(ciphertext, &m_starts, &m_following)) {
             const auto it = std::lower_bound(m_words.begin(), m_words.end(), word,
                                              [](const CipherWord& w, const auto& codes) { return w.codes < codes; });
             m_sequence.push_back(static_cast<std::uint32_t>(it - m_words.begin()));
-            m_alone.push_back(StandsAloneBefore(following[m_alone.size()]));
         }
         m_readings.resize(m_words.size());
     }
@@ -560,10 +558,8 @@ public:
                 }
             } else if (reading.logProbability) {
                 term = *reading.logProbability;
-            } else if (m_words[m_sequence[i]].codes.size() == 1 && m_alone[i]) {
-                // A letter standing alone, which no word pins down (ABOUT X?, 8.5X11): the letters the text leaves
-                // unused all read it, so it takes the one the sources most often have alone.
-                term += m_model.LoneLetterLogProbability(key[m_words[m_sequence[i]].codes[0]]);
+            } else if (m_words[m_sequence[i]].codes.size() == 1) {
+                term += loneLetterLogProbability(key[m_words[m_sequence[i]].codes[0]], m_following[i]);
             }
             context = contextOf(reading);
             // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and
@@ -577,6 +573,16 @@ public:
     }
 
 private:
+    // A letter standing alone, which no word pins down (ABOUT X?, 8.5X11, Q:): the letters the text leaves unused
+    // all read it, so it takes the one the sources most often have in its place. An initial (J. K.) takes none.
+    float loneLetterLogProbability(unsigned letter, char following) const
+    {
+        if (StandsAloneBefore(following)) {
+            return m_model.LoneLetterLogProbability(letter);
+        }
+        return LabelsBefore(following) ? m_model.LabelLetterLogProbability(letter) : 0.0F;
+    }
+
     // The word a reading makes the context of the next: nothing for an unknown word; for a possessive read as its
     // stem, the model's stand-in for possessives (the stem's own pairs tell what follows HELEN, not HELEN'S).
     std::optional<std::size_t> contextOf(const WordReading& reading) const
@@ -595,7 +601,7 @@ private:
     std::optional<std::size_t> m_possessive; // the model's word for a possessive it lacks
     std::vector<std::uint32_t> m_sequence;   // the text's words in order, as indexes into m_words
     std::vector<bool> m_starts;              // of each word in m_sequence: it begins a sentence or clause
-    std::vector<bool> m_alone;               // of each word in m_sequence: a one-letter word there stands alone
+    std::vector<char> m_following;           // of each word in m_sequence: the character after it
     std::vector<WordReading> m_readings;     // of each distinct cipher word under the key being scored
 };
 

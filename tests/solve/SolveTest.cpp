@@ -194,13 +194,15 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     //   must not win by backing off to LIKE's own frequency.
     // - X stands alone, in no word: every letter the text leaves unused reads it as well, unless the letters that
     //   stand alone in the sources rank them (not J, a letter of initials).
+    // - Q stands only as a label (Q:), in no word: the letters the sources have as labels rank them (not B).
     // - M stands once, in MAN'S, and the text has no C. CAN'S is no word of the list and reads as its stem, a very
     //   common word; but the sources never had it, so it must not count as common as CAN.
     for (const char* text : {Careful, "No snowflake in an avalanche ever feels responsible.",
                              "Nobody in the village believed that a king's crown could be stolen from the old church.",
                              "The children found a live mouse in the barn behind the old house.",
                              "On the old map of the island a large red X marks the place where the gold was buried.",
-                             "Tis man's lot to toil, but the wise rest on the seventh day."}) {
+                             "Tis man's lot to toil, but the wise rest on the seventh day.",
+                             "Q: Why did the farmer cross the road? A: He wanted to get to the other side."}) {
         const SolveResult r =
             Solve(SolveKind::Cipher, EncryptCipherRandom(text, false, key, edited, rng), model(), fixedSeed(3));
         EXPECT_EQ(r.best.plaintext, SubstituteLetters(text, StandardAlphabet));

@@ -13,7 +13,7 @@
 // time.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=5
+//   "TSLM" u32 version=6
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
@@ -23,7 +23,8 @@
 //   pair's is gap), and log10 P(second | first) is base + q * step. A second index equal to the word count stands
 //   for the end of the sentence. Pairs do not reach across the characters that end a sentence or clause
 //   (BreaksWordPairs).
-//   Then per letter A to Z, i16 log10 P(letter | a one-letter word other than A and I that stands alone) * 1000.
+//   Then per letter A to Z, i16 log10 P(letter | a one-letter word other than A and I that stands alone) * 1000;
+//   then the same for such a word that is a label (LabelsBefore).
 //   Varints are little-endian groups of seven bits, the high bit set on all but the last.
 // The word "'S" (LanguageModel::Possessive) is no word of the texts: it pools the possessives seen at most twice, so
 // that its pairs tell what follows a possessive the list lacks.
@@ -264,7 +265,7 @@ const std::string Start = ".";
 // What the builder counts of the texts' words. Pairs of consecutive words are counted as "FIRST SECOND", a
 // sentence's first word as ". SECOND" (starts counts the sentences); lasts counts how often each word ends a
 // sentence (ends counts the sentences); lone counts the letters other than A and I that stand alone as words
-// (StandsAloneBefore).
+// (StandsAloneBefore), labels those that are labels (LabelsBefore).
 struct WordStatistics
 {
     std::unordered_map<std::string, double> counts;
@@ -274,6 +275,7 @@ struct WordStatistics
     std::unordered_map<std::string, double> lasts;
     double ends = 0;
     std::array<double, Alphabet> lone{};
+    std::array<double, Alphabet> labels{};
 };
 
 // Counts the words of a text in capitals: runs of letters, an apostrophe inside a word kept. A fragment (an example
@@ -288,6 +290,8 @@ void countWords(const std::string& text, WordStatistics& stats, bool fragment)
         }
         if (word.size() == 1 && word != "A" && word != "I" && StandsAloneBefore(following)) {
             stats.lone[static_cast<std::size_t>(word[0] - 'A')] += 1;
+        } else if (word.size() == 1 && word != "A" && word != "I" && LabelsBefore(following)) {
+            stats.labels[static_cast<std::size_t>(word[0] - 'A')] += 1;
         }
         if (!word.empty() && word.size() < 40) {
             stats.counts[word] += 1;
@@ -389,7 +393,8 @@ void put16(std::ostream& out, long v)
     out.put(static_cast<char>(bits >> 8));
 }
 
-// The lone letters' log-probabilities, each count raised by a half so that no letter is impossible.
+// The log-probabilities of the letters of one-letter words in one place (alone, or labels), each count raised by a
+// half so that no letter is impossible.
 void putLoneLetters(std::ostream& out, const std::array<double, Alphabet>& lone)
 {
     double total = 0;
@@ -542,7 +547,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 5);
+    put32(out, 6);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -637,6 +642,7 @@ int main(int argc, char** argv)
         }
     }
     putLoneLetters(out, stats.lone);
+    putLoneLetters(out, stats.labels);
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
         return 1;
