@@ -605,7 +605,10 @@ private:
     std::vector<WordReading> m_readings;     // of each distinct cipher word under the key being scored
 };
 
-// Counts of each cipher letter; a letter seen at most three times is rare, and its reading rests on few words.
+// Counts of each cipher letter; a letter seen at most RareLetterCount times is rare, and its reading rests on few
+// words.
+constexpr std::size_t RareLetterCount = 3;
+
 std::array<std::size_t, 26> letterCounts(const std::vector<std::uint8_t>& codes)
 {
     std::array<std::size_t, 26> seen{};
@@ -619,7 +622,7 @@ std::array<std::size_t, 26> letterCounts(const std::vector<std::uint8_t>& codes)
 // letter's reading can need a third letter to step aside), until none improves the score. A letter is rare when
 // the text has it at most rareCount times.
 Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scoreOf, double& score,
-           std::size_t rareCount = 3)
+           std::size_t rareCount = RareLetterCount)
 {
     const std::array<std::size_t, 26> seen = letterCounts(codes);
     const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= rareCount; };
@@ -850,7 +853,7 @@ Key swapRareLetterPairs(const std::vector<CipherWord>& words, const std::vector<
                 std::find(changed.begin(), changed.begin() + count, c) != changed.begin() + count) {
                 continue;
             }
-            if (count == 2 || seen[c] > 3) {
+            if (count == 2 || seen[c] > RareLetterCount) {
                 return false;
             }
             changed[count++] = c;
