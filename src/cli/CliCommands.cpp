@@ -239,6 +239,10 @@ CliResult solveCommand(const CliOptions& options, std::string_view input)
     solveOptions.seed = options.seed.value_or(1);
     const auto kind = static_cast<SolveKind>(static_cast<int>(options.kind));
     const SolveResult result = Solve(kind, ciphertext, model, solveOptions);
+    if (result.best.plaintext.empty()) {
+        throw CliFailure{CliExit::NotSolved, "the solver found no reading in " + CliNumber(result.seconds, 1) +
+                                                 " seconds; allow it more with --seconds"};
+    }
     std::string out;
     if (options.json) {
         out = "{\n  \"kind\": ";

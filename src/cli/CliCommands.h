@@ -19,6 +19,7 @@ namespace CliExit {
 inline constexpr int Success = 0;
 inline constexpr int FileError = 1;
 inline constexpr int Refused = 2;
+inline constexpr int NotSolved = 3; ///< solve: the time bound ended the search before it found any reading
 } // namespace CliExit
 
 /// Runs one of the commands on puzzle files (add, show, pdf, rate).

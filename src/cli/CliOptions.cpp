@@ -294,6 +294,7 @@ without letters, a rail fence not in groups of 2, 3 or 4 letters, and a text too
 than 20 letters for an Aristocrat, 40 for a Patristocrat, 8 for a rail fence, 30 for Playfair and
 Vigenere, 60 for Quagmire).
 
-Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written.
+Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written, 3 solve found
+no reading in its time.
 )";
 }

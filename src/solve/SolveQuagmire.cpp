@@ -104,10 +104,14 @@ KeyedAlphabets keyedAlphabets(const LanguageModel& model)
     return keyed;
 }
 
+// How many alphabets a pass over the word list's keyed alphabets reads between two looks at the clock.
+constexpr std::size_t alphabetsBetweenChecks = 512;
+
 // The cipher alphabets under which the columns align best, best first: aligned by their letter counts, ranked by
-// how often letter pairs repeat in the aligned text.
+// how often letter pairs repeat in the aligned text. The pass over them ends early, with the best so far, when
+// stopped says so.
 std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vector<Alphabet>& alphabets,
-                                    std::size_t period, unsigned threads)
+                                    std::size_t period, unsigned threads, const std::function<bool()>& stopped)
 {
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     using Ranked = std::vector<std::pair<double, std::size_t>>;
@@ -115,6 +119,9 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
     auto rank = [&](unsigned part) {
         Ranked& best = parts[part];
         for (std::size_t i = part; i < alphabets.size(); i += threads) {
+            if ((i / threads) % alphabetsBetweenChecks == 0 && stopped()) {
+                break;
+            }
             const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns, true);
             const double coincidence = static_cast<double>(search.PairCoincidence(alphabets[i], alignment.shifts));
             if (best.size() < rankedAlphabets || coincidence > best.back().first) {
@@ -644,10 +651,10 @@ SolveCandidate climbWholeTable(const SolveCandidate& start, const QuagmireSearch
 
 // The Quagmire II and III tables of every keyed alphabet of the word list, their shifts fixed by English letter
 // frequencies (FitTable): the best of each kind as candidates. A cheap read of every keyword, and one that the
-// columns' own letter counts cannot misalign.
+// columns' own letter counts cannot misalign. The pass ends early, with the best so far, when stopped says so.
 std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size_t period,
                                          const std::vector<Alphabet>& alphabets, const LanguageModel& model,
-                                         unsigned threads)
+                                         unsigned threads, const std::function<bool()>& stopped)
 {
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     const Alphabet straight = codesOf(StandardAlphabet);
@@ -656,6 +663,9 @@ std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size
     runParts(threads, [&](unsigned part) {
         best[part][0].score = best[part][1].score = -1e300;
         for (std::size_t i = part; i < alphabets.size(); i += threads) {
+            if ((i / threads) % alphabetsBetweenChecks == 0 && stopped()) {
+                break;
+            }
             for (std::size_t kind = 0; kind < 2; ++kind) {
                 TableState table = FitTable(search, alphabets[i], kind == 0 ? straight : alphabets[i], columns, model);
                 if (table.score > best[part][kind].score) {
@@ -669,6 +679,9 @@ std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size
         const TableState* top = &best[0][kind];
         for (const auto& part : best) {
             top = part[kind].score > top->score ? &part[kind] : top;
+        }
+        if (top->score == -1e300) {
+            continue; // stopped before any table was fitted
         }
         const Attempt attempt = attemptOf(*top);
         candidates.push_back(candidateOf(attempt, search.Aligned(attempt.cipherAlphabet, attempt.shifts),
@@ -701,10 +714,9 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     // differ only in letters the text lacks) end the search, and a period whose best text reads as English ends
     // the periods.
     SearchOutcome outcome;
+    const auto secondsLeft = [&] { return seconds - std::chrono::duration<double>(Clock::now() - start).count(); };
     for (const std::size_t period : candidatePeriods(search)) {
-        SolveOptions remaining = options;
-        remaining.seconds = seconds - std::chrono::duration<double>(Clock::now() - start).count();
-        if (remaining.seconds <= 0 || outcome.cancelled) {
+        if (stopped()) {
             break;
         }
         const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
@@ -712,7 +724,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             climbedAlphabets(search, period, model, options.seed * 31 + period, threads);
         std::vector<Alphabet> candidates = keyed.alphabets;
         candidates.insert(candidates.end(), climbed.begin() + 1, climbed.end());
-        std::vector<Alphabet> ranked = rankAlphabets(search, candidates, period, threads);
+        std::vector<Alphabet> ranked = rankAlphabets(search, candidates, period, threads, stopped);
         ranked.insert(ranked.begin(), climbed.front());
         SearchSchedule schedule;
         schedule.agree = 2;
@@ -730,10 +742,18 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             found.score = broken.score;
             return candidateOf(found, aligned, quadgrams);
         };
-        SearchOutcome more = RunSearch(remaining, seconds, schedule, restart);
+        SolveOptions remaining = options;
+        remaining.seconds = secondsLeft();
+        SearchOutcome more;
+        if (remaining.seconds > 0 && !stopped()) {
+            more = RunSearch(remaining, seconds, schedule, restart);
+        } else {
+            more.cancelled = options.cancel != nullptr && options.cancel->load();
+            more.timedOut = !more.cancelled;
+        }
         std::vector<Alphabet> fitting = keyed.alphabets;
         fitting.insert(fitting.end(), climbed.begin(), climbed.end());
-        for (const SolveCandidate& fitted : fittedTables(search, period, fitting, model, threads)) {
+        for (const SolveCandidate& fitted : fittedTables(search, period, fitting, model, threads, stopped)) {
             more.ranked.push_back({fitted, 1});
         }
         // While nothing reads as English yet, the table may be a Quagmire III of a keyword none of the above knew.
@@ -743,7 +763,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         if (!reads && !more.timedOut && !more.cancelled) {
             const std::vector<Alphabet> selfKeyed =
                 selfKeyedAlphabets(search, period, options.seed * 31 + period, threads, stopped);
-            for (const SolveCandidate& fitted : fittedTables(search, period, selfKeyed, model, threads)) {
+            for (const SolveCandidate& fitted : fittedTables(search, period, selfKeyed, model, threads, stopped)) {
                 more.ranked.push_back({fitted, 1});
             }
         }
@@ -782,8 +802,12 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         outcome.ranked.begin(), outcome.ranked.end(),
         [](const RankedCandidate& a, const RankedCandidate& b) { return BetterCandidate(a.candidate, b.candidate); });
     SolveResult result;
+    // The periods' loop may have ended on a cancel before any search of its own saw it.
+    outcome.cancelled = outcome.cancelled || (options.cancel != nullptr && options.cancel->load());
+    result.cancelled = outcome.cancelled;
     if (outcome.ranked.empty()) {
-        return result;
+        result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        return result; // stopped before any reading was found
     }
     TakeOutcome(outcome, SegmentedWordShare(model, outcome.ranked.front().candidate.plaintext), 0.05, result);
     result.best = makerKey(result.best, search, keyed, model);

@@ -90,7 +90,7 @@ TEST(CliSolve, solvesEachKindFromStandardInput)
     }
 }
 
-TEST(CliSolve, refusesWithStatusTwoAndOneClearLine)
+TEST(CliSolve, refusalsAndATimeBoundTooShortGiveTheirStatusAndOneClearLine)
 {
     const struct
     {
@@ -113,4 +113,15 @@ TEST(CliSolve, refusesWithStatusTwoAndOneClearLine)
                     result.err.count(u'\n') == 1)
             << result.err.toStdString();
     }
+    // A time bound too short for any reading is a failure of its own, not an empty solution.
+    const Output quagmire = tool({QStringLiteral("encrypt"), QStringLiteral("quagmire"), QStringLiteral("--keyword"),
+                                  QStringLiteral("lantern"), QStringLiteral("--indicator"), QStringLiteral("boat")},
+                                 Plain);
+    const Output hurried =
+        tool({QStringLiteral("solve"), QStringLiteral("quagmire"), QStringLiteral("--seconds"), QStringLiteral("0.01")},
+             quagmire.out.toUtf8());
+    EXPECT_EQ(hurried.status, 3);
+    EXPECT_TRUE(hurried.out.isEmpty());
+    EXPECT_TRUE(hurried.err.contains(QStringLiteral("--seconds")) && hurried.err.count(u'\n') == 1)
+        << hurried.err.toStdString();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <numeric>
 #include <string_view>
@@ -112,6 +113,13 @@ TEST(QuagmireSolve, BreaksEveryTypeWithItsKeywordsIndicatorAndColumn)
         EXPECT_EQ(KeyedAlphabet(key.keyword, StandardAlphabet), key.keyRow) << c.form;
         EXPECT_EQ(KeyedAlphabet(key.cipherKeyword, StandardAlphabet), key.cipherTable) << c.form;
     }
+    // Cancelled before it starts, the search reads no keyword list through to the end: it stops with nothing.
+    std::atomic<bool> cancel{true};
+    SolveOptions cancelled = quick();
+    cancelled.cancel = &cancel;
+    const SolveResult none = SolveQuagmire(EncryptQuagmire(baker, "WEATHER", "", "SNOW@5"), model(), cancelled);
+    EXPECT_TRUE(none.cancelled);
+    EXPECT_TRUE(none.best.plaintext.empty());
 }
 
 TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
