@@ -13,7 +13,7 @@
 #include "LanguageModel.h"
 
 // The model builder run on small made-up sources: what it holds out for the benchmark must stay out of the model,
-// and only English quotations may be offered as test texts.
+// only English quotations may be offered as test texts, and a letter standing alone is counted by its place.
 namespace {
 
 namespace fs = std::filesystem;
@@ -76,6 +76,13 @@ TEST(LanguageModelBuild, heldOutQuotationsAndTheirCopiesStayOutAndOnlyEnglishIsO
     }
     write(dir / "first", first);
     write(dir / "second", copies);
+    // Letters standing alone as words: labels (Q:) and the rest (X marks) are counted apart, initials (J.) neither.
+    std::vector<std::string> letters;
+    for (std::size_t i = 0; i < Cases; ++i) {
+        letters.push_back("Q: Where is the " + Words[i % Words.size()] + "? A: An X marks the " +
+                          Words[(i * 7 + 3) % Words.size()] + ", said J. Smith.");
+    }
+    write(dir / "third", letters);
     std::ofstream words(dir / "words");
     for (const std::string& word : Words) {
         words << word << "\n";
@@ -84,7 +91,8 @@ TEST(LanguageModelBuild, heldOutQuotationsAndTheirCopiesStayOutAndOnlyEnglishIsO
     words.close();
     const std::string command = std::string(TESSARIN_BUILD_LANGUAGE_MODEL) + " " + (dir / "model").string() + " " +
                                 (dir / "heldout").string() + " " + (dir / "words").string() + " " +
-                                (dir / "first").string() + " " + (dir / "second").string() + " > /dev/null";
+                                (dir / "first").string() + " " + (dir / "second").string() + " " +
+                                (dir / "third").string() + " > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
 
     std::set<std::string> heldOut;
@@ -111,5 +119,15 @@ TEST(LanguageModelBuild, heldOutQuotationsAndTheirCopiesStayOutAndOnlyEnglishIsO
         countedCopies += held ? 0 : 1;
     }
     EXPECT_GT(countedCopies, Cases / 2);
+
+    const auto mostLikely = [](const auto& logProbability) {
+        unsigned best = 0;
+        for (unsigned letter = 1; letter < 26; ++letter) {
+            best = logProbability(letter) > logProbability(best) ? letter : best;
+        }
+        return static_cast<char>('A' + best);
+    };
+    EXPECT_EQ(mostLikely([&](unsigned c) { return model.LabelLetterLogProbability(c); }), 'Q');
+    EXPECT_EQ(mostLikely([&](unsigned c) { return model.LoneLetterLogProbability(c); }), 'X');
     fs::remove_all(dir);
 }
