@@ -107,6 +107,21 @@ KeyedAlphabets keyedAlphabets(const LanguageModel& model)
 // How many alphabets a pass over the word list's keyed alphabets reads between two looks at the clock.
 constexpr std::size_t alphabetsBetweenChecks = 512;
 
+// Runs visit(part, i) for every index i below count, spread over the threads (part takes every threads-th index
+// from its own); each part looks at stopped every alphabetsBetweenChecks indexes and ends early when it says so.
+void forEachAlphabet(unsigned threads, std::size_t count, const std::function<bool()>& stopped,
+                     const std::function<void(unsigned, std::size_t)>& visit)
+{
+    runParts(threads, [&](unsigned part) {
+        for (std::size_t i = part; i < count; i += threads) {
+            if ((i / threads) % alphabetsBetweenChecks == 0 && stopped()) {
+                return;
+            }
+            visit(part, i);
+        }
+    });
+}
+
 // The cipher alphabets under which the columns align best, best first: aligned by their letter counts, ranked by
 // how often letter pairs repeat in the aligned text. The pass over them ends early, with the best so far, when
 // stopped says so.
@@ -116,22 +131,16 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     using Ranked = std::vector<std::pair<double, std::size_t>>;
     std::vector<Ranked> parts(threads);
-    auto rank = [&](unsigned part) {
+    forEachAlphabet(threads, alphabets.size(), stopped, [&](unsigned part, std::size_t i) {
         Ranked& best = parts[part];
-        for (std::size_t i = part; i < alphabets.size(); i += threads) {
-            if ((i / threads) % alphabetsBetweenChecks == 0 && stopped()) {
-                break;
-            }
-            const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns, true);
-            const double coincidence = static_cast<double>(search.PairCoincidence(alphabets[i], alignment.shifts));
-            if (best.size() < rankedAlphabets || coincidence > best.back().first) {
-                best.emplace_back(coincidence, i);
-                std::sort(best.begin(), best.end(), std::greater<>());
-                best.resize(std::min(best.size(), rankedAlphabets));
-            }
+        const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns, true);
+        const double coincidence = static_cast<double>(search.PairCoincidence(alphabets[i], alignment.shifts));
+        if (best.size() < rankedAlphabets || coincidence > best.back().first) {
+            best.emplace_back(coincidence, i);
+            std::sort(best.begin(), best.end(), std::greater<>());
+            best.resize(std::min(best.size(), rankedAlphabets));
         }
-    };
-    runParts(threads, rank);
+    });
     Ranked all;
     for (const Ranked& part : parts) {
         all.insert(all.end(), part.begin(), part.end());
@@ -659,18 +668,16 @@ std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     const Alphabet straight = codesOf(StandardAlphabet);
     // Per thread, the best table with the straight row and the best with the table as row.
+    constexpr double none = -1e300; // the score while no table is fitted
     std::vector<std::array<TableState, 2>> best(threads);
-    runParts(threads, [&](unsigned part) {
-        best[part][0].score = best[part][1].score = -1e300;
-        for (std::size_t i = part; i < alphabets.size(); i += threads) {
-            if ((i / threads) % alphabetsBetweenChecks == 0 && stopped()) {
-                break;
-            }
-            for (std::size_t kind = 0; kind < 2; ++kind) {
-                TableState table = FitTable(search, alphabets[i], kind == 0 ? straight : alphabets[i], columns, model);
-                if (table.score > best[part][kind].score) {
-                    best[part][kind] = std::move(table);
-                }
+    for (auto& part : best) {
+        part[0].score = part[1].score = none;
+    }
+    forEachAlphabet(threads, alphabets.size(), stopped, [&](unsigned part, std::size_t i) {
+        for (std::size_t kind = 0; kind < 2; ++kind) {
+            TableState table = FitTable(search, alphabets[i], kind == 0 ? straight : alphabets[i], columns, model);
+            if (table.score > best[part][kind].score) {
+                best[part][kind] = std::move(table);
             }
         }
     });
@@ -680,7 +687,7 @@ std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size
         for (const auto& part : best) {
             top = part[kind].score > top->score ? &part[kind] : top;
         }
-        if (top->score == -1e300) {
+        if (top->score == none) {
             continue; // stopped before any table was fitted
         }
         const Attempt attempt = attemptOf(*top);
@@ -706,15 +713,13 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
     const Clock::time_point deadline =
         start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    const auto stopped = [&] {
-        return Clock::now() > deadline || (options.cancel != nullptr && options.cancel->load());
-    };
+    const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
+    const auto stopped = [&] { return Clock::now() > deadline || cancelled(); };
 
     // Per period, each ranked cipher alphabet is broken by one restart; two alphabets that give the same text (they
     // differ only in letters the text lacks) end the search, and a period whose best text reads as English ends
     // the periods.
     SearchOutcome outcome;
-    const auto secondsLeft = [&] { return seconds - std::chrono::duration<double>(Clock::now() - start).count(); };
     for (const std::size_t period : candidatePeriods(search)) {
         if (stopped()) {
             break;
@@ -743,12 +748,12 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
             return candidateOf(found, aligned, quadgrams);
         };
         SolveOptions remaining = options;
-        remaining.seconds = secondsLeft();
+        remaining.seconds = seconds - std::chrono::duration<double>(Clock::now() - start).count();
         SearchOutcome more;
         if (remaining.seconds > 0 && !stopped()) {
             more = RunSearch(remaining, seconds, schedule, restart);
         } else {
-            more.cancelled = options.cancel != nullptr && options.cancel->load();
+            more.cancelled = cancelled();
             more.timedOut = !more.cancelled;
         }
         std::vector<Alphabet> fitting = keyed.alphabets;
@@ -803,7 +808,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         [](const RankedCandidate& a, const RankedCandidate& b) { return BetterCandidate(a.candidate, b.candidate); });
     SolveResult result;
     // The periods' loop may have ended on a cancel before any search of its own saw it.
-    outcome.cancelled = outcome.cancelled || (options.cancel != nullptr && options.cancel->load());
+    outcome.cancelled = outcome.cancelled || cancelled();
     result.cancelled = outcome.cancelled;
     if (outcome.ranked.empty()) {
         result.seconds = std::chrono::duration<double>(Clock::now() - start).count();

@@ -898,9 +898,7 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
         double score = 0;
         Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score);
         key = placeKnownWords(words, table, codes, key, scoreOf, score);
-        if (!patristocrat) {
-            key = swapRareLetterPairs(words, codes, key, scoreOf, score);
-        }
+        key = swapRareLetterPairs(words, codes, key, scoreOf, score);
         SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), patristocrat);
         auto same = std::find_if(polished.begin(), polished.end(), [&](const RankedCandidate& r) {
             return r.candidate.plaintext == candidate.plaintext;

@@ -288,10 +288,10 @@ void countWords(const std::string& text, WordStatistics& stats, bool fragment)
         while (!word.empty() && word.back() == '\'') {
             word.pop_back();
         }
-        if (word.size() == 1 && word != "A" && word != "I" && StandsAloneBefore(following)) {
-            stats.lone[static_cast<std::size_t>(word[0] - 'A')] += 1;
-        } else if (word.size() == 1 && word != "A" && word != "I" && LabelsBefore(following)) {
-            stats.labels[static_cast<std::size_t>(word[0] - 'A')] += 1;
+        if (word.size() == 1 && word != "A" && word != "I") {
+            const auto letter = static_cast<std::size_t>(word[0] - 'A');
+            stats.lone[letter] += StandsAloneBefore(following) ? 1 : 0;
+            stats.labels[letter] += LabelsBefore(following) ? 1 : 0;
         }
         if (!word.empty() && word.size() < 40) {
             stats.counts[word] += 1;
