@@ -1,7 +1,10 @@
 // Measures the solver on held-out quotations (never seen by the language model): per form and length bucket, the
 // share of cases solved exactly and the median time, beside a plain quadgram hill climber as the baseline.
 //
-//   tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] [--seed N]
+//   tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] [--seed N] [--draw fit|report]
+//
+// The held-out quotations are split in two halves that never meet (every other line): --draw fit is the one to
+// tune the solver on, --draw report (the default) the one whose figures are reported, never tuned on.
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -15,6 +18,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Alphabet.h"
@@ -373,6 +377,7 @@ int main(int argc, char** argv)
     double baselineSeconds = 1.0;
     std::uint64_t seed = 1;
     bool verbose = false;
+    bool fitDraw = false;
     std::string modelFile = TESSARIN_LANGUAGE_MODEL; // another build of the model, to compare two
     std::set<std::size_t> only; // case indexes to run (all when empty), to rerun a few misses quickly
     for (int i = 1; i < argc; ++i) {
@@ -386,6 +391,9 @@ int main(int argc, char** argv)
             baselineSeconds = std::stod(value());
         } else if (arg == "--seed") {
             seed = std::stoull(value());
+        } else if (arg == "--draw" && i + 1 < argc &&
+                   (std::string_view(argv[i + 1]) == "fit" || std::string_view(argv[i + 1]) == "report")) {
+            fitDraw = value() == "fit";
         } else if (arg == "--verbose") {
             verbose = true;
         } else if (arg == "--model") {
@@ -397,9 +405,10 @@ int main(int argc, char** argv)
             }
         } else {
             std::cout << "usage: tessarin_solve_bench [--cases N] [--forms a,p,v,q,f,r] [--baseline-seconds S] "
-                         "[--seed N] [--verbose] [--only I,J,...] [--model FILE]\n"
+                         "[--seed N] [--draw fit|report] [--verbose] [--only I,J,...] [--model FILE]\n"
                          "forms: a Aristocrat, p Patristocrat, v Vigenere, q Quagmire, f Playfair, r rail fence; "
-                         "a baseline of 0 seconds skips it; --only runs the cases of those indexes (from 0)\n";
+                         "a baseline of 0 seconds skips it; --only runs the cases of those indexes (from 0); "
+                         "--draw fit takes the half of the quotations to tune on, report (the default) the other\n";
             return arg == "--help" ? 0 : 2;
         }
     }
@@ -418,8 +427,11 @@ int main(int argc, char** argv)
     std::vector<std::string> quotations;
     {
         std::ifstream in(TESSARIN_HELDOUT_QUOTATIONS);
-        for (std::string line; std::getline(in, line);) {
-            quotations.push_back(line);
+        std::size_t line = 0;
+        for (std::string text; std::getline(in, text); ++line) {
+            if ((line % 2 == 0) == fitDraw) {
+                quotations.push_back(text);
+            }
         }
     }
     std::vector<std::string> words;
@@ -436,10 +448,11 @@ int main(int argc, char** argv)
             }
         }
     }
-    std::printf("Language model loaded in %.1f ms (%.1f ms of processor time); %zu held-out quotations; %zu cases per "
-                "bucket; baseline: plain "
+    std::printf("Language model loaded in %.1f ms (%.1f ms of processor time); %zu held-out quotations (%s draw, "
+                "seed %llu); %zu cases per bucket; baseline: plain "
                 "quadgram hill climber, one thread, %.1f s per case\n\n",
-                loadSeconds * 1000, loadCpu * 1000, quotations.size(), cases, baselineSeconds);
+                loadSeconds * 1000, loadCpu * 1000, quotations.size(), fitDraw ? "fitting" : "report",
+                static_cast<unsigned long long>(seed), cases, baselineSeconds);
     std::printf(
         "| Form | Letters | Cases | Solved exactly | Median time | Median processor time | Baseline solved |\n");
     std::printf("|---|---|---|---|---|---|---|\n");
@@ -452,8 +465,8 @@ int main(int argc, char** argv)
                                          {'f', "Playfair, keyword square", 60, 150},
                                          {'f', "Playfair, keyword square", 150, 250},
                                          {'r', "Rail fence", 20, 300}}};
-    // Each seed draws its texts from its own place in the quotations, so that tuning on one seed and reporting
-    // on another measures different texts (seed 1 keeps the texts of earlier runs).
+    // Each seed draws its texts from its own place in the draw's quotations; the places of two seeds can overlap
+    // (a bucket takes a few hundred quotations), so tuning and reporting keep to their own draws.
     std::map<char, Calibration> calibration;
     std::size_t offset = static_cast<std::size_t>((seed - 1) * 389 % std::max<std::size_t>(1, quotations.size()));
     for (const Bucket& bucket : buckets) {
