@@ -30,8 +30,8 @@ inline bool LabelsBefore(char following)
     return following == ':';
 }
 
-/// Statistics of English used to score candidate plaintexts: letter quadgrams, a word list with frequencies
-/// and the frequent pairs of consecutive words.
+/// Statistics of English used to score candidate plaintexts: letter quadgrams, a word list with frequencies,
+/// the pairs of consecutive words and the pairs of consecutive word classes.
 /// Letters are handled as codes 0 to 25 (A to Z). The model is a compact file generated at build time and
 /// installed beside the programs.
 class LanguageModel
@@ -85,9 +85,10 @@ public:
     }
 
     /// log10 P(second | first) for a pair not counted (first a word index or SentenceStart): the back-off share
-    /// times the second word's probability, but for a word first at most the share of one in as many as the sources
-    /// have first: a pair never seen after a word seen thousands of times (A LIKE) is rarer than the back-off
-    /// supposes.
+    /// times the second word's probability mixed with what the words' classes say (after CAN, a past participle
+    /// such as SHIPPED is likelier than its frequency: CAN BE SHIPPED, not CAN WE SHIPPED), but for a word first at
+    /// most the share of one in as many as the sources have first: a pair never seen after a word seen thousands of
+    /// times (A LIKE) is rarer than the back-off supposes.
     float UncountedPairLogProbability(std::size_t first, std::size_t second) const;
 
     /// log10 P(the sentence ends | word) for a word seen in the sources, or the share of all words that end a
@@ -123,4 +124,13 @@ private:
     float m_unseenWordLogProbability = 0;
     std::array<float, 26> m_loneLetters{};
     std::array<float, 26> m_labelLetters{};
+    /// The class of each word (what it can be in a sentence); log10 P(class of the next word | class of a word) in
+    /// rows of m_classCount, the row of the sentence start last; log10 P(word | its class) of each word.
+    std::vector<std::uint16_t> m_classOf;
+    std::size_t m_classCount = 0;
+    std::vector<float> m_classPairs;
+    std::vector<float> m_wordInClass;
+
+    void setWordClasses(std::vector<std::uint16_t> classOf, std::size_t classes, std::vector<float> classPairs,
+                        const std::vector<float>& wordProbabilities);
 };

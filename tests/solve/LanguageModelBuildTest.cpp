@@ -131,3 +131,41 @@ TEST(LanguageModelBuild, heldOutQuotationsAndTheirCopiesStayOutAndOnlyEnglishIsO
     EXPECT_EQ(mostLikely([&](unsigned c) { return model.LoneLetterLogProbability(c); }), 'X');
     fs::remove_all(dir);
 }
+
+TEST(LanguageModelBuild, wordClassesScoreAPairTheSourcesNeverHad)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tessarin-model-classes-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "lexicon");
+    std::ofstream(dir / "lexicon" / "index.noun") << "cat n 1 0\ndog n 1 0\nhat n 1 0\n";
+    std::ofstream(dir / "lexicon" / "index.verb") << "run v 1 0\nsleep v 1 0\neat v 1 0\n";
+    // Filler words, each more frequent than the words under test, fill the classes of the most frequent words; a
+    // noun is always followed by a verb's third person, and DOG is commoner than EATS.
+    std::vector<std::string> quotations{"Cat runs. Dog sleeps. Hat eats. Dog. Dog. Dog."};
+    std::uint32_t state = 7;
+    for (int q = 0; q < 1100; ++q) {
+        std::string sentence = "Then";
+        for (int w = 0; w < 10; ++w) {
+            state = state * 1664525U + 1013904223U;
+            const std::uint32_t filler = (state >> 8) % 1100;
+            sentence += std::string(" zq") + static_cast<char>('a' + filler / 676) +
+                        static_cast<char>('a' + filler / 26 % 26) + static_cast<char>('a' + filler % 26);
+        }
+        quotations.push_back(sentence + ".");
+    }
+    write(dir / "quotations", quotations);
+    std::ofstream(dir / "words") << "then\n";
+    const std::string command = std::string(TESSARIN_BUILD_LANGUAGE_MODEL) + " " + (dir / "model").string() + " " +
+                                (dir / "heldout").string() + " " + (dir / "words").string() + " " +
+                                (dir / "quotations").string() + " --examples --word-classes " +
+                                (dir / "lexicon").string() + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    const LanguageModel model = LanguageModel::Load(dir / "model");
+    const auto cat = model.WordIndex("CAT");
+    const auto dog = model.WordIndex("DOG");
+    const auto eats = model.WordIndex("EATS");
+    ASSERT_TRUE(cat && dog && eats);
+    ASSERT_GT(model.Words()[*dog].logProbability, model.Words()[*eats].logProbability);
+    EXPECT_GT(model.UncountedPairLogProbability(*cat, *eats), model.UncountedPairLogProbability(*cat, *dog) + 1.0);
+    fs::remove_all(dir);
+}

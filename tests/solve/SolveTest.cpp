@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -113,17 +114,31 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     }
     EXPECT_THROW(LanguageModel::Load(cut), TessarinError);
 
-    // The word pairs close the file, the last one's gap to the word before and its probability in the last two
-    // bytes: a gap that leads past the word list makes a damaged file.
-    const std::string damaged = testing::TempDir() + "/damaged.model";
-    {
-        std::ifstream in(TESSARIN_LANGUAGE_MODEL, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        ASSERT_GT(bytes.size(), 20U);
-        bytes.replace(bytes.size() - 2, 1, "\xFF\xFF\xFF\x7F");
-        std::ofstream(damaged, std::ios::binary) << bytes;
+    // The word classes close the file: their count C, a class per word and C + 1 rows of C. A file longer than
+    // its sections is damaged, and so is a class count that would need more rows than the file holds (the loader
+    // must not reserve them first) or more classes than words.
+    std::ifstream in(TESSARIN_LANGUAGE_MODEL, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t words = model().Words().size();
+    std::size_t classesAt = 0;
+    for (std::size_t c = 1; (c + 1) * c * 2 + words * 2 + 4 < bytes.size() && classesAt == 0; ++c) {
+        const std::size_t at = bytes.size() - ((c + 1) * c * 2 + words * 2 + 4);
+        std::uint32_t stored = 0;
+        std::memcpy(&stored, bytes.data() + at, 4);
+        classesAt = stored == c ? at : 0;
     }
-    EXPECT_THROW(LanguageModel::Load(damaged), TessarinError);
+    ASSERT_NE(classesAt, 0U);
+    const std::string damaged = testing::TempDir() + "/damaged.model";
+    for (const std::uint32_t classes : {0xFFFFFFFFU, static_cast<std::uint32_t>(words), 0U}) {
+        std::string changed = bytes;
+        if (classes != 0) {
+            std::memcpy(changed.data() + classesAt, &classes, 4);
+        } else {
+            changed += '\0';
+        }
+        std::ofstream(damaged, std::ios::binary) << changed;
+        EXPECT_THROW(LanguageModel::Load(damaged), TessarinError) << classes;
+    }
     EXPECT_THROW(LanguageModel::Load(testing::TempDir() + "/missing.model"), TessarinError);
 }
 
@@ -190,8 +205,8 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     //   must reach it as a word two letters away.
     // - K stands once, in KING'S, a word of the list. PING'S is not, and reads as its stem PING, which the sources
     //   saw after A: the pair must cost it what being a possessive does, else A PING'S CROWN wins.
-    // - V stands once, in LIVE. The sources never have LIKE after A, though both are common words: A LIKE MOUSE
-    //   must not win by backing off to LIKE's own frequency.
+    // - V stands once, in LIVE, and OF takes F. The sources never have LIKE after A, though both are common words:
+    //   A LIKE MOUSE must not win by backing off to LIKE's own frequency.
     // - X stands alone, in no word: every letter the text leaves unused reads it as well, unless the letters that
     //   stand alone in the sources rank them (not J, a letter of initials).
     // - Q stands only as a label (Q:), in no word: the letters the sources have as labels rank them (not B).
@@ -199,7 +214,7 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     //   common word; but the sources never had it, so it must not count as common as CAN.
     for (const char* text : {Careful, "No snowflake in an avalanche ever feels responsible.",
                              "Nobody in the village believed that a king's crown could be stolen from the old church.",
-                             "The children found a live mouse in the barn behind the old house.",
+                             "The children of the farm saw a live mouse in the barn behind the old house.",
                              "On the old map of the island a large red X marks the place where the gold was buried.",
                              "Tis man's lot to toil, but the wise rest on the seventh day.",
                              "Q: Why did the farmer cross the road? A: He wanted to get to the other side."}) {
