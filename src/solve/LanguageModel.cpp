@@ -34,6 +34,15 @@ public:
         m_at += n;
         return p;
     }
+    std::uint16_t u16()
+    {
+        const char* p = take(2);
+        return p == nullptr ? 0
+                            : static_cast<std::uint16_t>(static_cast<unsigned char>(p[0]) |
+                                                         (static_cast<unsigned char>(p[1]) << 8));
+    }
+    /// A little-endian signed 16-bit value that holds a log10 probability times 1000, as the log10 probability.
+    float milli() { return static_cast<float>(static_cast<std::int16_t>(u16())) / 1000.0F; }
     std::uint32_t u32()
     {
         const char* p = take(4);
@@ -79,13 +88,6 @@ private:
     std::size_t m_at = 0;
     bool m_ok = true;
 };
-
-// A little-endian signed 16-bit value: a log10 probability times 1000.
-std::int16_t milliOf(const char* value)
-{
-    return static_cast<std::int16_t>(
-        static_cast<std::uint16_t>(static_cast<unsigned char>(value[0]) | (static_cast<unsigned char>(value[1]) << 8)));
-}
 
 } // namespace
 
@@ -135,11 +137,11 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
         const char* length = r.take(1);
         const std::size_t n = length != nullptr ? static_cast<unsigned char>(*length) : 0;
         const char* text = r.take(n);
-        const char* value = r.take(2);
-        if (text == nullptr || value == nullptr) {
+        const float logProbability = r.milli();
+        if (text == nullptr || !r.ok()) {
             break;
         }
-        model.m_words.push_back({std::string(text, n), static_cast<float>(milliOf(value)) / 1000.0F});
+        model.m_words.push_back({std::string(text, n), logProbability});
     }
     model.m_alphabetical.resize(count);
     for (std::uint32_t& index : model.m_alphabetical) {
@@ -206,8 +208,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     }
     for (auto* table : {&model.m_loneLetters, &model.m_labelLetters}) {
         for (float& letter : *table) {
-            const char* value = r.take(2);
-            letter = value == nullptr ? 0.0F : static_cast<float>(milliOf(value)) / 1000.0F;
+            letter = r.milli();
         }
     }
     const std::uint32_t classes = r.u32();
@@ -219,16 +220,14 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     }
     std::vector<std::uint16_t> classOf(count);
     for (std::uint16_t& c : classOf) {
-        const char* value = r.take(2);
-        c = value == nullptr ? 0 : static_cast<std::uint16_t>(milliOf(value));
+        c = r.u16();
         if (c >= classes) {
             throw broken("damaged");
         }
     }
     std::vector<float> classPairs((static_cast<std::size_t>(classes) + 1) * classes);
     for (float& p : classPairs) {
-        const char* value = r.take(2);
-        p = value == nullptr ? 0.0F : static_cast<float>(milliOf(value)) / 1000.0F;
+        p = r.milli();
     }
     model.setWordClasses(std::move(classOf), classes, std::move(classPairs), wordProbabilities);
     if (!r.ok() || !r.atEnd()) {

@@ -422,16 +422,17 @@ constexpr std::size_t OwnClassWords = 1000;
 
 // Writes each word's class and, per class (the start of a sentence last), log10 P(class of the next word), from the
 // pairs counted: the model's fallback for a pair of words never seen together (A MAN THINKS, not A MAN THINGS).
+// indexOf gives each word's place in words.
 std::size_t putWordClasses(std::ostream& out, const std::vector<std::pair<std::string, double>>& words,
+                           const std::unordered_map<std::string, std::uint32_t>& indexOf,
                            const std::unordered_map<std::string, double>& pairs, const WordClasses& classes)
 {
     std::unordered_map<std::string, std::uint16_t> classOfSignature;
-    std::unordered_map<std::string, std::uint16_t> classOf;
+    std::vector<std::uint16_t> classOf;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string signature = i < OwnClassWords ? "=" + words[i].first : classes.signatureOf(words[i].first);
-        const auto [it, added] =
-            classOfSignature.try_emplace(signature, static_cast<std::uint16_t>(classOfSignature.size()));
-        classOf.emplace(words[i].first, it->second);
+        classOf.push_back(
+            classOfSignature.try_emplace(signature, static_cast<std::uint16_t>(classOfSignature.size())).first->second);
     }
     const std::size_t count = classOfSignature.size();
     std::vector<double> seen((count + 1) * count, 0.0);
@@ -439,8 +440,8 @@ std::size_t putWordClasses(std::ostream& out, const std::vector<std::pair<std::s
     for (const auto& [pair, n] : pairs) {
         const std::size_t space = pair.find(' ');
         const std::string first = pair.substr(0, space);
-        const std::size_t from = first == Start ? count : classOf.at(first);
-        const std::size_t to = classOf.at(pair.substr(space + 1));
+        const std::size_t from = first == Start ? count : classOf[indexOf.at(first)];
+        const std::size_t to = classOf[indexOf.at(pair.substr(space + 1))];
         seen[from * count + to] += n;
         seconds[to] += n;
     }
@@ -449,8 +450,8 @@ std::size_t putWordClasses(std::ostream& out, const std::vector<std::pair<std::s
         total += n;
     }
     put32(out, static_cast<std::uint32_t>(count));
-    for (const auto& word : words) {
-        put16(out, classOf.at(word.first));
+    for (const std::uint16_t c : classOf) {
+        put16(out, c);
     }
     // Each row drawn toward the classes' shares of all seconds, as if seen ClassPrior more times.
     constexpr double ClassPrior = 1.0;
@@ -706,7 +707,7 @@ int main(int argc, char** argv)
     }
     putLoneLetters(out, stats.lone);
     putLoneLetters(out, stats.labels);
-    const std::size_t classCount = putWordClasses(out, words, stats.pairs, classes);
+    const std::size_t classCount = putWordClasses(out, words, indexOf, stats.pairs, classes);
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
         return 1;

@@ -63,16 +63,15 @@ WordClasses::WordClasses(const std::string& folder)
     }
 }
 
+// The constructor gives every part (n, v, a, r) its sets, empty when the database lacks the file.
 bool WordClasses::isLemma(char part, const std::string& word) const
 {
-    const auto it = m_lemmas.find(part);
-    return it != m_lemmas.end() && it->second.contains(word);
+    return m_lemmas.at(part).contains(word);
 }
 
 bool WordClasses::isIrregular(char part, const std::string& form) const
 {
-    const auto it = m_irregular.find(part);
-    return it != m_irregular.end() && it->second.contains(form);
+    return m_irregular.at(part).contains(form);
 }
 
 bool WordClasses::endsAs(char part, const std::string& word, std::span<const Rule> rules) const
