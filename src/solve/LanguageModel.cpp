@@ -16,6 +16,7 @@ constexpr float UnseenPairLogCount = 0.0F; // log10 of the count an uncounted pa
 // The share of an uncounted pair's probability that its words' classes give, the rest the second word's own
 // probability (0.75 measured best on the benchmark's fitting draw, against 0.5 and 0.9).
 constexpr double ClassShare = 0.75;
+constexpr std::size_t MaxTags = 64; // a tag pair's index must fit the tag model's 16 bits
 
 // Reads little-endian values from the file's bytes; any read past the end marks the file as cut short.
 class Reader
@@ -33,6 +34,11 @@ public:
         const char* p = m_bytes.data() + m_at;
         m_at += n;
         return p;
+    }
+    std::uint8_t u8()
+    {
+        const char* p = take(1);
+        return p == nullptr ? 0 : static_cast<std::uint8_t>(*p);
     }
     std::uint16_t u16()
     {
@@ -89,6 +95,71 @@ private:
     bool m_ok = true;
 };
 
+// Reads the tag model (its layout: BuildLanguageModel), checking each count against the bytes left before it
+// reserves anything, and each index against what it indexes. Throws what broken makes of the cause.
+template <typename Broken> TagModel readTags(Reader& r, std::size_t words, const Broken& broken)
+{
+    const std::size_t tags = r.u8();
+    if (!r.ok()) {
+        throw broken("cut short");
+    }
+    if (tags == 0) {
+        return {};
+    }
+    const std::size_t breakTag = r.u8();
+    if (breakTag >= tags || tags > MaxTags) {
+        throw broken("damaged");
+    }
+    if (tags * tags * tags * 2 > r.left()) {
+        throw broken("cut short");
+    }
+    std::vector<float> trigrams(tags * tags * tags);
+    for (float& p : trigrams) {
+        p = std::pow(10.0F, r.milli());
+    }
+    const auto emissions = [&] {
+        std::vector<TagModel::Emission> list(r.u8());
+        if (list.empty() && r.ok()) {
+            throw broken("damaged"); // a token no tag can stand for would make every reading impossible
+        }
+        for (TagModel::Emission& e : list) {
+            e.tag = r.u8();
+            e.ratio = std::pow(10.0F, r.milli());
+            if (e.tag >= tags) {
+                throw broken("damaged");
+            }
+        }
+        return list;
+    };
+    std::vector<TagModel::Emission> unknown = emissions();
+    const std::uint32_t tokenCount = r.u32();
+    if (!r.ok() || tokenCount > r.left()) {
+        throw broken("cut short");
+    }
+    std::vector<std::vector<TagModel::Emission>> tokens(tokenCount);
+    for (auto& token : tokens) {
+        token = emissions();
+    }
+    if (words > r.left()) {
+        throw broken("cut short");
+    }
+    std::vector<std::vector<std::uint32_t>> wordTokens(words);
+    for (auto& list : wordTokens) {
+        list.resize(r.u8());
+        for (std::uint32_t& token : list) {
+            const std::uint64_t index = r.varint();
+            if (index >= tokenCount) {
+                throw broken(r.ok() ? "damaged" : "cut short");
+            }
+            token = static_cast<std::uint32_t>(index);
+        }
+    }
+    if (!r.ok()) {
+        throw broken("cut short");
+    }
+    return TagModel(tags, breakTag, std::move(trigrams), std::move(tokens), std::move(wordTokens), std::move(unknown));
+}
+
 } // namespace
 
 LanguageModel LanguageModel::Load(const std::filesystem::path& file)
@@ -110,7 +181,7 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 7) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 8) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
@@ -211,6 +282,11 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
             letter = r.milli();
         }
     }
+    const char* tagsMark = r.take(4);
+    if (tagsMark == nullptr || std::memcmp(tagsMark, "TAGS", 4) != 0) {
+        throw broken(r.ok() ? "damaged" : "cut short");
+    }
+    model.m_tags = readTags(r, count, broken);
     const std::uint32_t classes = r.u32();
     if (!r.ok() || classes > count) {
         throw broken(r.ok() ? "damaged" : "cut short");

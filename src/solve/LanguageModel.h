@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TagModel.h"
+
 /// True for a character that ends a sentence or a clause: the word after it is counted as a sentence's first word,
 /// not as the second of a pair with the word before it.
 inline bool BreaksWordPairs(char c)
@@ -100,6 +102,9 @@ public:
     /// log10 P(letter | a one-letter word other than A and I that is a label: LabelsBefore).
     float LabelLetterLogProbability(unsigned letter) const { return m_labelLetters[letter]; }
 
+    /// The parts of speech: how well a sequence of words fits English syntax.
+    const TagModel& Tags() const { return m_tags; }
+
     /// The word that stands for any possessive the list lacks (HELEN'S): its pairs are those of the possessives
     /// the sources saw seldom, so PairLogProbability(WordIndex(Possessive), w) tells how often w follows one.
     static constexpr std::string_view Possessive = "'S";
@@ -130,6 +135,7 @@ private:
     std::size_t m_classCount = 0;
     std::vector<float> m_classPairs;
     std::vector<float> m_wordInClass;
+    TagModel m_tags;
 
     void setWordClasses(std::vector<std::uint16_t> classOf, std::size_t classes, std::vector<float> classPairs,
                         const std::vector<float>& wordProbabilities);

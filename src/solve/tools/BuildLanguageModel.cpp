@@ -1,7 +1,8 @@
 // Builds the solver's English language model from fortune cookie collections, dictionary example sentences and a
 // word list, at build time.
 //
-//   BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS... [--examples DICTIONARY...] [--word-classes FOLDER]
+//   BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS... [--examples DICTIONARY...] [--word-classes FOLDER
+//                      [--tags LEXICON TRIGRAMS]]
 //
 // Every CORPUS file is a collection of quotations separated by lines holding only "%". One quotation in ten,
 // chosen by a hash of its text, is held out: it feeds no statistic, and when it is plain English prose it is
@@ -12,10 +13,11 @@
 // and the word counts; the words of WORDLIST (one a line) join the vocabulary with the weight of a word seen half a
 // time. FOLDER is a lexical database's (index.noun, noun.exc and the like): each word's parts of speech and
 // inflections put it in a class, the thousand most frequent words in classes of their own, and the pairs counted
-// between classes are the model's fallback for a pair of words never seen together.
+// between classes are the model's fallback for a pair of words never seen together. LEXICON and TRIGRAMS are a
+// part-of-speech tagger's lexicon and tag trigram counts (TagLexicon), which score a reading's syntax.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=7
+//   "TSLM" u32 version=8
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
@@ -27,6 +29,11 @@
 //   (BreaksWordPairs).
 //   Then per letter A to Z, i16 log10 P(letter | a one-letter word other than A and I that stands alone) * 1000;
 //   then the same for such a word that is a label (LabelsBefore).
+//   Then "TAGS" and the tag model (LanguageModel::Tags): u8 tag count V (0 when the build has none, and no more of
+//   it follows), u8 the tag of punctuation, V^3 i16 log10 P(c | a, b) * 1000 at (a * V + b) * V + c; the
+//   emissions of a word the lexicon lacks; u32 token count and each token's emissions; then per word a u8 count
+//   of its tokens (0 to 2) and their indexes as varints. Emissions are a u8 count n and n of (u8 tag, i16 log10
+//   P(tag | token) / P(tag) * 1000).
 //   Then u32 class count C, per word (in the order above) u16 its class, and per class in turn and last for the start
 //   of a sentence, C times i16 log10 P(the next word's class | this class) * 1000 (the word classes: WordClasses).
 //   Varints are little-endian groups of seven bits, the high bit set on all but the last.
@@ -43,6 +50,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -51,6 +59,7 @@
 #include <vector>
 
 #include "LanguageModel.h"
+#include "TagLexicon.h"
 #include "WordClasses.h"
 
 namespace {
@@ -415,6 +424,54 @@ void putLoneLetters(std::ostream& out, const std::array<double, Alphabet>& lone)
     }
 }
 
+// Writes the tag model (TagLexicon), or a tag count of 0 when the build has none: the tags' trigrams, what a
+// word the lexicon lacks can be, the lexicon's tokens that the words use, and each word's tokens.
+void putTags(std::ostream& out, const std::vector<std::pair<std::string, double>>& words, const TagLexicon* tags)
+{
+    out.write("TAGS", 4);
+    if (tags == nullptr) {
+        out.put(0);
+        return;
+    }
+    const std::size_t V = tags->tagCount();
+    out.put(static_cast<char>(V));
+    out.put(static_cast<char>(tags->breakTag()));
+    for (std::size_t i = 0; i < V * V * V; ++i) {
+        put16(out, std::lround(std::log10(tags->trigram(i / (V * V), i / V % V, i % V)) * 1000.0));
+    }
+    const auto putEmissions = [&](const std::vector<TagLexicon::Emission>& emissions) {
+        out.put(static_cast<char>(emissions.size()));
+        for (const auto& [tag, ratio] : emissions) {
+            out.put(static_cast<char>(tag));
+            put16(out, std::lround(std::log10(ratio) * 1000.0));
+        }
+    };
+    putEmissions(tags->unknown());
+    std::unordered_map<std::string, std::uint32_t> tokenIndex;
+    std::vector<std::string> tokens;
+    std::vector<std::vector<std::uint32_t>> wordTokens;
+    for (const auto& word : words) {
+        wordTokens.emplace_back();
+        for (const std::string& token : tags->tokensOf(word.first)) {
+            const auto [it, added] = tokenIndex.try_emplace(token, static_cast<std::uint32_t>(tokens.size()));
+            if (added) {
+                tokens.push_back(token);
+            }
+            wordTokens.back().push_back(it->second);
+        }
+    }
+    put32(out, static_cast<std::uint32_t>(tokens.size()));
+    for (const std::string& token : tokens) {
+        putEmissions(tags->emissionsOf(token));
+    }
+    for (const auto& list : wordTokens) {
+        out.put(static_cast<char>(list.size()));
+        for (std::uint32_t token : list) {
+            putVarint(out, token);
+        }
+    }
+}
+
 // The most frequent words are classes of their own (THE, WHO, MUST): what follows them is their own habit, not
 // their part of speech's. A thousand measured best on the benchmark's fitting draw (150 and 400 kept too few words
 // apart, 3000 left the classes' pairs too sparse).
@@ -474,7 +531,7 @@ int main(int argc, char** argv)
 {
     if (argc < 5) {
         std::cerr << "usage: BuildLanguageModel MODEL HELDOUT WORDLIST CORPUS... [--examples DICTIONARY...] "
-                     "[--word-classes FOLDER]\n";
+                     "[--word-classes FOLDER [--tags LEXICON TRIGRAMS]]\n";
         return 2;
     }
     std::vector<std::uint64_t> quad(Quadgrams, 0);
@@ -510,6 +567,10 @@ int main(int argc, char** argv)
         }
     }
     const WordClasses classes(arg + 1 < argc ? argv[arg + 1] : "");
+    std::optional<TagLexicon> tags;
+    if (arg + 4 < argc && std::string_view(argv[arg + 2]) == "--tags") {
+        tags.emplace(argv[arg + 3], argv[arg + 4]);
+    }
     std::size_t kept = 0;
     std::size_t quoting = 0;
     const auto countText = [&](const std::string& text, bool fragment) {
@@ -611,7 +672,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 7);
+    put32(out, 8);
     putFloat(out, base);
     putFloat(out, step);
     std::string bytes(Quadgrams, '\0');
@@ -707,6 +768,7 @@ int main(int argc, char** argv)
     }
     putLoneLetters(out, stats.lone);
     putLoneLetters(out, stats.labels);
+    putTags(out, words, tags ? &*tags : nullptr);
     const std::size_t classCount = putWordClasses(out, words, indexOf, stats.pairs, classes);
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";

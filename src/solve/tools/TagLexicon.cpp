@@ -1,0 +1,187 @@
+#include "TagLexicon.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+[[noreturn]] void fail(const std::string& file, const char* cause)
+{
+    std::cerr << "BuildLanguageModel: " << file << ": " << cause << "\n";
+    std::exit(1);
+}
+
+double bigEndianDouble(const char* p)
+{
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) {
+        bits = bits << 8 | static_cast<unsigned char>(p[i]);
+    }
+    double d = 0;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
+}
+
+std::string lowered(std::string text)
+{
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// A share of the lexicon's words below which a tag is no guess for a word it lacks.
+constexpr double UnknownTagShare = 0.01;
+// The weight of P(c | b) in the smoothed P(c | a, b).
+constexpr double BigramShare = 0.1;
+
+} // namespace
+
+TagLexicon::TagLexicon(const std::string& lexiconFile, const std::string& trigramFile)
+{
+    readTrigrams(trigramFile);
+    readLexicon(lexiconFile);
+}
+
+// The trigram file: a line "NgramBin_2 3", a line of the tag names, a line of the tags predicted (the same), then
+// the trigram counts as big-endian doubles in the order (a * tags + b) * tags + c, where a negative -n stands for
+// n - 1 counts of zero.
+void TagLexicon::readTrigrams(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string header;
+    std::string names;
+    std::string predicted;
+    if (!std::getline(in, header) || !std::getline(in, names) || !std::getline(in, predicted) ||
+        header.rfind("NgramBin_2 3", 0) != 0) {
+        fail(file, "not a tag trigram file");
+    }
+    std::istringstream list(names);
+    for (std::string tag; list >> tag;) {
+        m_tags.push_back(tag);
+    }
+    const std::size_t V = m_tags.size();
+    m_breakTag = static_cast<std::size_t>(std::find(m_tags.begin(), m_tags.end(), "punc") - m_tags.begin());
+    if (V == 0 || V > 64 || m_breakTag == V) {
+        fail(file, "unexpected tags");
+    }
+    const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (std::size_t i = 0; i + 8 <= raw.size() && m_counts.size() <= V * V * V; i += 8) {
+        const double x = bigEndianDouble(raw.data() + i);
+        if (x < 0) {
+            m_counts.insert(m_counts.end(), static_cast<std::size_t>(std::min(-x, 1e7)) - 1, 0.0);
+        } else {
+            m_counts.push_back(x);
+        }
+    }
+    if (m_counts.size() != V * V * V) {
+        fail(file, "the counts do not fill the table");
+    }
+    m_prior.assign(V, 0.0);
+    std::vector<double> pairs(V * V, 0.0);
+    double total = 0;
+    for (std::size_t i = 0; i < m_counts.size(); ++i) {
+        m_prior[i % V] += m_counts[i];
+        pairs[i % (V * V)] += m_counts[i];
+        total += m_counts[i];
+    }
+    for (double& p : m_prior) {
+        p /= total;
+    }
+    m_following.assign(V * V, 1.0 / static_cast<double>(V));
+    for (std::size_t b = 0; b < V; ++b) {
+        double sum = 0;
+        for (std::size_t c = 0; c < V; ++c) {
+            sum += pairs[b * V + c];
+        }
+        for (std::size_t c = 0; c < V && sum > 0; ++c) {
+            m_following[b * V + c] = pairs[b * V + c] / sum;
+        }
+    }
+}
+
+double TagLexicon::trigram(std::size_t a, std::size_t b, std::size_t c) const
+{
+    const std::size_t V = m_tags.size();
+    const std::size_t row = (a * V + b) * V;
+    double sum = 0;
+    for (std::size_t x = 0; x < V; ++x) {
+        sum += m_counts[row + x];
+    }
+    const double tri = sum > 0 ? m_counts[row + c] / sum : 0.0;
+    return (1.0 - BigramShare) * tri + BigramShare * m_following[b * V + c] + 1e-6;
+}
+
+// The lexicon: a line "MNCL", then a line per word: ("word" ((tag logp) (tag logp) ...) () ), logp the natural
+// log of P(word | tag).
+void TagLexicon::readLexicon(const std::string& file)
+{
+    std::ifstream in(file);
+    if (!in) {
+        fail(file, "cannot be read");
+    }
+    std::vector<double> wordsOfTag(m_tags.size(), 0.0);
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t close = line.find("\" ((");
+        if (line.rfind("(\"", 0) != 0 || close == std::string::npos) {
+            continue;
+        }
+        std::vector<Emission> emissions;
+        double marginal = 0;
+        std::istringstream list(line.substr(close + 3));
+        for (std::string tag, logp; list >> tag >> logp && tag.front() == '(';) {
+            const auto t =
+                static_cast<std::size_t>(std::find(m_tags.begin(), m_tags.end(), tag.substr(1)) - m_tags.begin());
+            const double p = std::exp(std::strtod(logp.c_str(), nullptr));
+            if (t < m_tags.size() && p > 0) {
+                emissions.emplace_back(static_cast<std::uint8_t>(t), p);
+                marginal += m_prior[t] * p;
+                wordsOfTag[t] += 1;
+            }
+        }
+        if (emissions.empty() || marginal <= 0) {
+            continue;
+        }
+        for (Emission& e : emissions) {
+            e.second /= marginal; // P(word | tag) / P(word) = P(tag | word) / P(tag)
+        }
+        m_tokens.emplace(lowered(line.substr(2, close - 2)), std::move(emissions));
+    }
+    if (m_tokens.empty()) {
+        fail(file, "holds no words");
+    }
+    double words = 0;
+    for (double n : wordsOfTag) {
+        words += n;
+    }
+    for (std::size_t t = 0; t < m_tags.size(); ++t) {
+        if (wordsOfTag[t] / words >= UnknownTagShare && m_prior[t] > 0) {
+            m_unknown.emplace_back(static_cast<std::uint8_t>(t), wordsOfTag[t] / words / m_prior[t]);
+        }
+    }
+}
+
+std::vector<std::string> TagLexicon::tokensOf(const std::string& word) const
+{
+    const std::string token = lowered(word);
+    if (m_tokens.count(token) != 0) {
+        return {token};
+    }
+    for (const char* ending : {"n't", "'s", "'re", "'ll", "'ve", "'d", "'m"}) {
+        const std::size_t n = std::strlen(ending);
+        if (token.size() > n && token.compare(token.size() - n, n, ending) == 0) {
+            const std::string stem = token.substr(0, token.size() - n);
+            if (m_tokens.count(stem) != 0 && m_tokens.count(ending) != 0) {
+                return {stem, ending};
+            }
+            return {};
+        }
+    }
+    return {};
+}
