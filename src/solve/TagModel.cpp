@@ -35,8 +35,10 @@ double TagModel::Fit(const std::vector<std::optional<std::size_t>>& words, const
     thread_local std::vector<double> next;
     thread_local std::vector<std::uint16_t> used;
     thread_local std::vector<std::uint16_t> nextUsed;
-    now.assign(V * V, 0.0);
-    next.assign(V * V, 0.0);
+    if (now.size() != V * V) {
+        now.assign(V * V, 0.0); // zero between calls: each call clears the entries it used
+        next.assign(V * V, 0.0);
+    }
     used.assign(1, static_cast<std::uint16_t>(m_breakTag * V + m_breakTag));
     now[used[0]] = 1.0;
     double score = 0;
@@ -83,6 +85,9 @@ double TagModel::Fit(const std::vector<std::optional<std::size_t>>& words, const
             const Span token = m_tokens[m_wordTokens[t]];
             step(m_emissions.data() + token.begin, m_emissions.data() + token.end);
         }
+    }
+    for (const std::uint16_t ab : used) {
+        now[ab] = 0.0;
     }
     return score;
 }
