@@ -231,5 +231,25 @@ TEST(LanguageModelBuild, tagsScoreWordsInTheOrderTheirPartsOfSpeechTakeAboveOthe
     EXPECT_GT(inOrder, model.Tags().Fit({cat, the, runs}, noBreaks) + 0.5);
     // A word the lexicon lacks may be any common part, so it fits in the noun's place better than the verb does.
     EXPECT_GT(model.Tags().Fit({the, std::nullopt, runs}, noBreaks), model.Tags().Fit({the, runs, runs}, noBreaks));
+
+    // Broken tagger files stop the build with the file's name and the cause: counts that do not fill the table
+    // (the last one cut off), a lexicon without a single word.
+    const auto failure = [&](const std::string& message) {
+        const std::string run = command.substr(0, command.rfind(" > /dev/null")) + " 2> " + (dir / "err").string();
+        EXPECT_NE(std::system(run.c_str()), 0);
+        std::ifstream err(dir / "err");
+        const std::string said((std::istreambuf_iterator<char>(err)), std::istreambuf_iterator<char>());
+        EXPECT_NE(said.find(message), std::string::npos) << said;
+    };
+    std::string trigrams;
+    {
+        std::ifstream in(dir / "trigrams", std::ios::binary);
+        trigrams.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::ofstream(dir / "trigrams", std::ios::binary) << trigrams.substr(0, trigrams.size() - 8);
+    failure((dir / "trigrams").string() + ": the counts do not fill the table");
+    std::ofstream(dir / "trigrams", std::ios::binary) << trigrams;
+    std::ofstream(dir / "lexicon") << "MNCL\n";
+    failure((dir / "lexicon").string() + ": holds no words");
     fs::remove_all(dir);
 }

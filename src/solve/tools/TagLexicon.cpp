@@ -74,8 +74,11 @@ void TagLexicon::readTrigrams(const std::string& file)
     const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     for (std::size_t i = 0; i + 8 <= raw.size() && m_counts.size() <= V * V * V; i += 8) {
         const double x = bigEndianDouble(raw.data() + i);
+        if (!std::isfinite(x)) {
+            fail(file, "holds a count that is not a number");
+        }
         if (x < 0) {
-            m_counts.insert(m_counts.end(), static_cast<std::size_t>(std::min(-x, 1e7)) - 1, 0.0);
+            m_counts.insert(m_counts.end(), static_cast<std::size_t>(std::clamp(-x, 1.0, 1e7)) - 1, 0.0);
         } else {
             m_counts.push_back(x);
         }
