@@ -16,7 +16,6 @@ constexpr float UnseenPairLogCount = 0.0F; // log10 of the count an uncounted pa
 // The share of an uncounted pair's probability that its words' classes give, the rest the second word's own
 // probability (0.75 measured best on the benchmark's fitting draw, against 0.5 and 0.9).
 constexpr double ClassShare = 0.75;
-constexpr std::size_t MaxTags = 64; // a tag pair's index must fit the tag model's 16 bits
 
 // Reads little-endian values from the file's bytes; any read past the end marks the file as cut short.
 class Reader
@@ -107,7 +106,7 @@ template <typename Broken> TagModel readTags(Reader& r, std::size_t words, const
         return {};
     }
     const std::size_t breakTag = r.u8();
-    if (breakTag >= tags || tags > MaxTags) {
+    if (breakTag >= tags || tags > TagModel::MaxTags) {
         throw broken("damaged");
     }
     if (tags * tags * tags * 2 > r.left()) {

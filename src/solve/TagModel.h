@@ -17,6 +17,9 @@ public:
         float ratio = 0;
     };
 
+    /// The most tags a model may have: a pair of tags is indexed in 16 bits.
+    static constexpr std::size_t MaxTags = 64;
+
     TagModel() = default;
     /// tags: the number of tags; breakTag: the tag of punctuation; trigrams: P(c | a, b) at (a * tags + b) * tags
     /// + c; tokens: the emissions of each token; wordTokens: per word of the language model, the indexes of its

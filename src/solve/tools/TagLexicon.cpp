@@ -9,6 +9,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "TagModel.h"
+
 namespace {
 
 [[noreturn]] void fail(const std::string& file, const char* cause)
@@ -26,6 +28,15 @@ double bigEndianDouble(const char* p)
     double d = 0;
     std::memcpy(&d, &bits, sizeof d);
     return d;
+}
+
+double rowSum(const std::vector<double>& table, std::size_t begin, std::size_t length)
+{
+    double sum = 0;
+    for (std::size_t i = begin; i < begin + length; ++i) {
+        sum += table[i];
+    }
+    return sum;
 }
 
 std::string lowered(std::string text)
@@ -68,7 +79,7 @@ void TagLexicon::readTrigrams(const std::string& file)
     }
     const std::size_t V = m_tags.size();
     m_breakTag = static_cast<std::size_t>(std::find(m_tags.begin(), m_tags.end(), "punc") - m_tags.begin());
-    if (V == 0 || V > 64 || m_breakTag == V) {
+    if (V == 0 || V > TagModel::MaxTags || m_breakTag == V) {
         fail(file, "unexpected tags");
     }
     const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -97,28 +108,22 @@ void TagLexicon::readTrigrams(const std::string& file)
     for (double& p : m_prior) {
         p /= total;
     }
-    m_following.assign(V * V, 1.0 / static_cast<double>(V));
+    // P(c | b), then P(c | a, b) smoothed with it, row by row.
+    std::vector<double> following(V * V, 1.0 / static_cast<double>(V));
     for (std::size_t b = 0; b < V; ++b) {
-        double sum = 0;
-        for (std::size_t c = 0; c < V; ++c) {
-            sum += pairs[b * V + c];
-        }
+        const double sum = rowSum(pairs, b * V, V);
         for (std::size_t c = 0; c < V && sum > 0; ++c) {
-            m_following[b * V + c] = pairs[b * V + c] / sum;
+            following[b * V + c] = pairs[b * V + c] / sum;
         }
     }
-}
-
-double TagLexicon::trigram(std::size_t a, std::size_t b, std::size_t c) const
-{
-    const std::size_t V = m_tags.size();
-    const std::size_t row = (a * V + b) * V;
-    double sum = 0;
-    for (std::size_t x = 0; x < V; ++x) {
-        sum += m_counts[row + x];
+    m_trigrams.resize(m_counts.size());
+    for (std::size_t ab = 0; ab < V * V; ++ab) {
+        const double sum = rowSum(m_counts, ab * V, V);
+        for (std::size_t c = 0; c < V; ++c) {
+            const double tri = sum > 0 ? m_counts[ab * V + c] / sum : 0.0;
+            m_trigrams[ab * V + c] = (1.0 - BigramShare) * tri + BigramShare * following[ab % V * V + c] + 1e-6;
+        }
     }
-    const double tri = sum > 0 ? m_counts[row + c] / sum : 0.0;
-    return (1.0 - BigramShare) * tri + BigramShare * m_following[b * V + c] + 1e-6;
 }
 
 // The lexicon: a line "MNCL", then a line per word: ("word" ((tag logp) (tag logp) ...) () ), logp the natural
@@ -176,10 +181,9 @@ std::vector<std::string> TagLexicon::tokensOf(const std::string& word) const
     if (m_tokens.count(token) != 0) {
         return {token};
     }
-    for (const char* ending : {"n't", "'s", "'re", "'ll", "'ve", "'d", "'m"}) {
-        const std::size_t n = std::strlen(ending);
-        if (token.size() > n && token.compare(token.size() - n, n, ending) == 0) {
-            const std::string stem = token.substr(0, token.size() - n);
+    for (const std::string ending : {"n't", "'s", "'re", "'ll", "'ve", "'d", "'m"}) {
+        if (token.size() > ending.size() && token.ends_with(ending)) {
+            const std::string stem = token.substr(0, token.size() - ending.size());
             if (m_tokens.count(stem) != 0 && m_tokens.count(ending) != 0) {
                 return {stem, ending};
             }

@@ -21,7 +21,10 @@ public:
     /// The tag of punctuation, which stands between clauses.
     std::size_t breakTag() const { return m_breakTag; }
     /// P(c | a, b), smoothed with P(c | b) so that no sequence is impossible.
-    double trigram(std::size_t a, std::size_t b, std::size_t c) const;
+    double trigram(std::size_t a, std::size_t b, std::size_t c) const
+    {
+        return m_trigrams[(a * m_tags.size() + b) * m_tags.size() + c];
+    }
     /// The tokens of a word in capitals, as the lexicon splits it (CAN'T: CA and N'T, JOHN'S: JOHN and 'S); empty
     /// when the lexicon lacks one of them.
     std::vector<std::string> tokensOf(const std::string& word) const;
@@ -37,9 +40,9 @@ private:
 
     std::vector<std::string> m_tags;
     std::size_t m_breakTag = 0;
-    std::vector<double> m_counts;    // of each tag trigram, at (a * tags + b) * tags + c
-    std::vector<double> m_prior;     // P(tag)
-    std::vector<double> m_following; // P(c | b)
+    std::vector<double> m_counts;   // of each tag trigram, at (a * tags + b) * tags + c
+    std::vector<double> m_prior;    // P(tag)
+    std::vector<double> m_trigrams; // trigram(a, b, c) at (a * tags + b) * tags + c
     std::unordered_map<std::string, std::vector<Emission>> m_tokens; // by token in small letters
     std::vector<Emission> m_unknown;
 };
