@@ -22,7 +22,8 @@ namespace {
 constexpr std::uint8_t Apostrophe = 26;
 constexpr float UnknownWord = -8.0F; // below the rarest word of the list
 constexpr double WordWeight = 1.0;
-constexpr float PossessiveLogProbability = -1.0F; // a possessive's share of its stem's occurrences
+constexpr float PossessiveLogProbability = -1.0F;  // a possessive's share of its stem's occurrences
+constexpr float ArchaicFormLogProbability = -1.5F; // an archaic verb form's share of its stem's occurrences
 
 std::uint64_t wordCode(const std::uint8_t* codes, std::size_t n)
 {
@@ -136,6 +137,29 @@ using Key = std::array<std::uint8_t, 26>;
 float possessiveLogProbability(const LanguageModel& model, const LanguageModel::Word& stem)
 {
     return std::min(stem.logProbability + PossessiveLogProbability, model.UnseenWordLogProbability());
+}
+
+// log10 probability of an archaic verb form the list lacks (BRINGETH, FINDETH, GOEST): its stem's, a little rarer,
+// but no likelier than any word the sources never had. The stem drops the ending (FIND), drops it but keeps an E
+// (COMETH: COME) or drops a doubled consonant too (RUNNETH: RUN). Nothing when no stem is a known word.
+std::optional<float> archaicFormLogProbability(const LanguageModel& model, std::string_view word)
+{
+    constexpr std::size_t MinStem = 2;
+    if (word.size() < MinStem + 3 || !(word.ends_with("ETH") || word.ends_with("EST"))) {
+        return std::nullopt;
+    }
+    const std::string_view base = word.substr(0, word.size() - 3);
+    std::optional<std::size_t> stem = model.WordIndex(base);
+    if (!stem) {
+        stem = model.WordIndex(std::string(base) + 'E');
+    }
+    if (!stem && base.size() > MinStem && base[base.size() - 1] == base[base.size() - 2]) {
+        stem = model.WordIndex(base.substr(0, base.size() - 1));
+    }
+    if (!stem) {
+        return std::nullopt;
+    }
+    return std::min(model.Words()[*stem].logProbability + ArchaicFormLogProbability, model.UnseenWordLogProbability());
 }
 
 // A cipher word read under a key: the plain word's log-probability when it is a known word, and the quadgrams
@@ -532,6 +556,7 @@ public:
             m_sequence.push_back(static_cast<std::uint32_t>(it - m_words.begin()));
         }
         m_readings.resize(m_words.size());
+        m_archaic.resize(m_words.size());
         m_tagWords.resize(m_sequence.size());
         for (std::size_t i = 0; i < m_sequence.size(); ++i) {
             m_breaks.push_back(m_starts[i] || (i > 0 && m_following[i - 1] == ','));
@@ -542,6 +567,7 @@ public:
     {
         for (std::size_t w = 0; w < m_words.size(); ++w) {
             m_readings[w] = readWord(m_words[w], key, m_table);
+            m_archaic[w] = m_readings[w].logProbability ? std::nullopt : archaicForm(m_words[w], key);
         }
         double score = 0;
         std::optional<std::size_t> context; // of the word before, when it is known
@@ -562,6 +588,8 @@ public:
                 }
             } else if (reading.logProbability) {
                 term = *reading.logProbability;
+            } else if (m_archaic[m_sequence[i]]) {
+                term = *m_archaic[m_sequence[i]];
             } else if (m_words[m_sequence[i]].codes.size() == 1) {
                 term += loneLetterLogProbability(key[m_words[m_sequence[i]].codes[0]], m_following[i]);
             }
@@ -577,6 +605,22 @@ public:
     }
 
 private:
+    // The log-probability of an unknown reading of w as an archaic verb form (archaicFormLogProbability).
+    std::optional<float> archaicForm(const CipherWord& w, const Key& key) const
+    {
+        const std::size_t n = w.codes.size();
+        // Every such form ends in ETH or EST; most unknown readings are turned away here, before any look-up.
+        if (w.letters.size() != n || n < 5 || key[w.codes[n - 3]] != 'E' - 'A' ||
+            (key[w.codes[n - 1]] != 'H' - 'A' && key[w.codes[n - 1]] != 'T' - 'A')) {
+            return std::nullopt;
+        }
+        std::string plain;
+        for (std::uint8_t c : w.codes) {
+            plain += static_cast<char>('A' + key[c]);
+        }
+        return archaicFormLogProbability(m_model, plain);
+    }
+
     // How well the reading's words fit English syntax (TagModel::Fit): a word the model lacks, or a possessive
     // read as its stem, is a word of unknown part; a break goes where a sentence or clause ends or a comma stands.
     double syntaxFit()
@@ -621,6 +665,8 @@ private:
     std::vector<bool> m_starts;                         // of each word in m_sequence: it begins a sentence or clause
     std::vector<char> m_following;                      // of each word in m_sequence: the character after it
     std::vector<WordReading> m_readings;                // of each distinct cipher word under the key being scored
+    std::vector<std::optional<float>> m_archaic;        // of each distinct cipher word: an unknown reading's
+                                                        // log-probability as an archaic verb form
     std::vector<std::optional<std::size_t>> m_tagWords; // of each word in m_sequence: its reading, for syntaxFit
     std::vector<bool> m_breaks;                         // of each word in m_sequence: a break goes before it
 };

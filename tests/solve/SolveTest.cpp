@@ -243,6 +243,8 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     // - C stands once, in CAKE, and THE MAKE is a commoner pair than THE CAKE; but MAKE is mostly a verb.
     // - M stands once, in MAN'S, and the text has no C. CAN'S is no word of the list and reads as its stem, a very
     //   common word; but the sources never had it, so it must not count as common as CAN.
+    // - P stands once, in SPEAKETH, an archaic verb the list lacks; THE POOL SREAKETH looks as English letter by
+    //   letter, and only the known stem SPEAK tells.
     for (const char* text : {Careful, "No snowflake in an avalanche ever feels responsible.",
                              "Nobody in the village believed that a king's crown could be stolen from the old church.",
                              "The children of the farm saw a live mouse in the barn behind the old house.",
@@ -250,7 +252,8 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
                              "Tis man's lot to toil, but the wise rest on the seventh day.",
                              "Q: Why did the farmer cross the road? A: He wanted to get to the other side.",
                              "Nothing is new except what the old have forgotten.",
-                             "He saves the part of the cake that his sister really likes."}) {
+                             "He saves the part of the cake that his sister really likes.",
+                             "The wise man knoweth when to hold his tongue, and the fool speaketh all day."}) {
         const SolveResult r =
             Solve(SolveKind::Cipher, EncryptCipherRandom(text, false, key, edited, rng), model(), fixedSeed(3));
         EXPECT_EQ(r.best.plaintext, SubstituteLetters(text, StandardAlphabet));
