@@ -470,11 +470,12 @@ double climb(Problem& problem, Key& key, const RestartContext& context)
 
 // Without word divisions, quadgrams alone cannot tell a rare letter's readings apart (JAIL or VAIL). The best
 // keys of a Patristocrat search are polished with the best split of the letters into known words: every swap
-// that moves a letter seen at most three times is tried under quadgrams plus the split's word log-probabilities.
+// that moves a letter seen at most three times is tried under quadgrams plus the log-probability of the split's
+// chain of word pairs.
 class WordSplitter
 {
 public:
-    explicit WordSplitter(const LanguageModel& model)
+    explicit WordSplitter(const LanguageModel& model) : m_model(model)
     {
         for (const LanguageModel::Word& w : model.Words()) {
             if (w.text.size() > MaxWord || w.text.find('\'') != std::string::npos ||
@@ -485,33 +486,79 @@ public:
             for (char c : w.text) {
                 code = splitStep(code, static_cast<std::uint8_t>(c - 'A'));
             }
-            m_words.emplace(code, w.logProbability);
+            m_words.emplace(code, Entry{w.logProbability, static_cast<std::uint32_t>(&w - model.Words().data())});
         }
     }
 
-    /// The log-probability of the best split of letters into known words; a letter outside every word costs
-    /// more than the rarest word.
+    /// The log-probability of the best split of letters into known words, each word scored by the pair it makes
+    /// with the word before (YOU THINK, not YOU THING). A beam keeps the best few splits that end at each letter,
+    /// each with its last word; a letter outside every word costs more than the rarest word and ends the pair chain.
     double score(const std::vector<std::uint8_t>& letters) const
     {
-        std::vector<double> best(letters.size() + 1, -1e300);
-        best[0] = 0;
+        struct State
+        {
+            double score;
+            std::uint32_t last; // the last word's index; NoWord after an unknown letter
+        };
+        constexpr std::uint32_t NoWord = 0xFFFFFFFE;
+        std::vector<std::vector<State>> beams(letters.size() + 1);
+        beams[0].push_back({0.0, LanguageModel::SentenceStart});
+        const auto offer = [](std::vector<State>& beam, State state) {
+            for (State& s : beam) {
+                if (s.last == state.last) {
+                    s.score = std::max(s.score, state.score);
+                    return;
+                }
+            }
+            if (beam.size() < BeamWidth) {
+                beam.push_back(state);
+                return;
+            }
+            auto worst = std::min_element(beam.begin(), beam.end(),
+                                          [](const State& a, const State& b) { return a.score < b.score; });
+            if (worst->score < state.score) {
+                *worst = state;
+            }
+        };
         for (std::size_t i = 0; i < letters.size(); ++i) {
-            if (best[i] <= -1e299) {
+            if (beams[i].empty()) {
                 continue;
             }
-            best[i + 1] = std::max(best[i + 1], best[i] + UnknownLetter);
+            double bestHere = -1e300;
+            for (const State& s : beams[i]) {
+                bestHere = std::max(bestHere, s.score);
+            }
+            offer(beams[i + 1], {bestHere + UnknownLetter, NoWord});
             std::uint64_t code = SplitSeed;
             for (std::size_t len = 1; len <= MaxWord && i + len <= letters.size(); ++len) {
                 code = splitStep(code, letters[i + len - 1]);
-                if (const auto it = m_words.find(code); it != m_words.end()) {
-                    best[i + len] = std::max(best[i + len], best[i] + WordWeight * it->second);
+                const auto it = m_words.find(code);
+                if (it == m_words.end()) {
+                    continue;
+                }
+                for (const State& s : beams[i]) {
+                    const double term =
+                        s.last == NoWord ? it->second.logProbability
+                                         : m_model.PairLogProbability(s.last, it->second.index)
+                                               .value_or(m_model.UncountedPairLogProbability(s.last, it->second.index));
+                    offer(beams[i + len], {s.score + WordWeight * term, it->second.index});
                 }
             }
         }
-        return best.back();
+        double best = -1e300;
+        for (const State& s : beams.back()) {
+            best = std::max(best, s.score);
+        }
+        return best;
     }
 
 private:
+    static constexpr std::size_t BeamWidth = 4;
+    struct Entry
+    {
+        float logProbability;
+        std::uint32_t index; // in the model's word list
+    };
     // Words are keyed by a hash that grows letter by letter, so the split extends a word in one step.
     static constexpr std::uint64_t SplitSeed = 1469598103934665603ULL;
     static std::uint64_t splitStep(std::uint64_t code, std::uint8_t letter)
@@ -521,7 +568,8 @@ private:
     static constexpr std::size_t MaxWord = 20;
     static constexpr double WordWeight = 2.0;
     static constexpr double UnknownLetter = -8.0;
-    std::unordered_map<std::uint64_t, float> m_words;
+    const LanguageModel& m_model;
+    std::unordered_map<std::uint64_t, Entry> m_words;
 };
 
 using KeyScore = std::function<double(const Key&)>;

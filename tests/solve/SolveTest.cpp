@@ -226,6 +226,13 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     EXPECT_EQ(p.best.plaintext, GroupLetters(AsciiLettersUpper(Orchard), 5));
     EXPECT_EQ(p.best.key.form, "patristocrat");
     EXPECT_EQ(SubstituteLetters(p.best.plaintext, completed(p.best.key.alphabet)), patristocrat);
+    // F stands once, in FISH, and G in GAVE and MORNING: word by word, THE WISH BE FACE HIM reads about as well;
+    // the pairs of words (THE FISH, WE GAVE) settle it.
+    const char* fish = "Do you think the old man really likes the fish we gave him at the market yesterday morning?";
+    const SolveResult f = Solve(
+        SolveKind::Cipher, GroupLetters(AsciiLettersUpper(SubstituteLetters(fish, "QWERTYUIOPASDFGHJKLZXCVBNM")), 5),
+        model(), fixedSeed(3));
+    EXPECT_EQ(f.best.plaintext, GroupLetters(AsciiLettersUpper(fish), 5));
 
     // Texts a single rare letter or a near rival word makes hard, each read exactly:
     // - S stands once, in SAY, the last word; MAY is the commoner word, but a sentence seldom ends with it.
