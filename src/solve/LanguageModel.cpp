@@ -341,6 +341,28 @@ std::optional<std::size_t> LanguageModel::WordIndex(std::string_view word) const
     return *it;
 }
 
+std::optional<std::size_t> LanguageModel::ArchaicStem(std::string_view word) const
+{
+    constexpr std::size_t MinStem = 2;
+    if (word.size() < MinStem + 3 || !(word.ends_with("ETH") || word.ends_with("EST"))) {
+        return std::nullopt;
+    }
+    const std::string_view base = word.substr(0, word.size() - 3);
+    const auto bare = WordIndex(base);
+    const auto withE = WordIndex(std::string(base) + 'E');
+    if (bare && withE) {
+        // COM and COME are both words; the commoner is the likelier stem (and Words() is most frequent first).
+        return std::min(bare, withE);
+    }
+    if (bare || withE) {
+        return bare ? bare : withE;
+    }
+    if (base.size() > MinStem && base[base.size() - 1] == base[base.size() - 2]) {
+        return WordIndex(base.substr(0, base.size() - 1));
+    }
+    return std::nullopt;
+}
+
 std::optional<float> LanguageModel::WordLogProbability(std::string_view word) const
 {
     const auto index = WordIndex(word);

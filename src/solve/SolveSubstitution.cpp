@@ -140,22 +140,10 @@ float possessiveLogProbability(const LanguageModel& model, const LanguageModel::
 }
 
 // log10 probability of an archaic verb form the list lacks (BRINGETH, FINDETH, GOEST): its stem's, a little rarer,
-// but no likelier than any word the sources never had. The stem drops the ending (FIND), drops it but keeps an E
-// (COMETH: COME) or drops a doubled consonant too (RUNNETH: RUN). Nothing when no stem is a known word.
+// but no likelier than any word the sources never had. Nothing when it has no known stem.
 std::optional<float> archaicFormLogProbability(const LanguageModel& model, std::string_view word)
 {
-    constexpr std::size_t MinStem = 2;
-    if (word.size() < MinStem + 3 || !(word.ends_with("ETH") || word.ends_with("EST"))) {
-        return std::nullopt;
-    }
-    const std::string_view base = word.substr(0, word.size() - 3);
-    std::optional<std::size_t> stem = model.WordIndex(base);
-    if (!stem) {
-        stem = model.WordIndex(std::string(base) + 'E');
-    }
-    if (!stem && base.size() > MinStem && base[base.size() - 1] == base[base.size() - 2]) {
-        stem = model.WordIndex(base.substr(0, base.size() - 1));
-    }
+    const std::optional<std::size_t> stem = model.ArchaicStem(word);
     if (!stem) {
         return std::nullopt;
     }

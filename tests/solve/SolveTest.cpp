@@ -74,6 +74,18 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     EXPECT_GT(*model().WordLogProbability("THE"), *model().WordLogProbability("LIGHTHOUSE"));
     EXPECT_FALSE(model().WordLogProbability("QXZVT").has_value());
     EXPECT_EQ(model().Words()[*model().WordIndex("DON'T")].text, "DON'T");
+    // Archaic verb forms lead to their stems: the ending dropped, replaced by E, or dropped with a doubled consonant.
+    const auto stemOf = [](std::string_view form) {
+        const auto stem = model().ArchaicStem(form);
+        return stem ? model().Words()[*stem].text : std::string("-");
+    };
+    EXPECT_EQ(stemOf("SPEAKETH"), "SPEAK");
+    EXPECT_EQ(stemOf("COMETH"), "COME");
+    EXPECT_EQ(stemOf("RUNNETH"), "RUN");
+    EXPECT_EQ(stemOf("KNOWEST"), "KNOW");
+    EXPECT_EQ(stemOf("QZXETH"), "-");
+    EXPECT_EQ(stemOf("ETH"), "-");
+    EXPECT_EQ(stemOf("SPEAKING"), "-");
     // Pairs of words: after OF, THE is far likelier than it is on its own; THE OF, a chance pair of the sources at
     // most, is less likely than OF alone.
     const std::size_t of = *model().WordIndex("OF");
