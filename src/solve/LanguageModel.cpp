@@ -344,7 +344,7 @@ std::optional<std::size_t> LanguageModel::WordIndex(std::string_view word) const
 std::optional<std::size_t> LanguageModel::ArchaicStem(std::string_view word) const
 {
     constexpr std::size_t MinStem = 2;
-    if (word.size() < MinStem + 3 || !(word.ends_with("ETH") || word.ends_with("EST"))) {
+    if (word.size() < MinStem + 3 || !word.ends_with("ETH")) {
         return std::nullopt;
     }
     const std::string_view base = word.substr(0, word.size() - 3);

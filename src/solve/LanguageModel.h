@@ -71,10 +71,11 @@ public:
 
     /// The index in Words() of a word in capitals, or nothing.
     std::optional<std::size_t> WordIndex(std::string_view word) const;
-    /// For an archaic verb form in capitals that ends in ETH or EST (BRINGETH, COMETH, RUNNETH, GOEST), the index
+    /// For an archaic verb form in capitals that ends in ETH (BRINGETH, COMETH, RUNNETH), the index
     /// of its stem in Words(): the form without the ending (BRING), with an E in its place (COME) or without a
     /// doubled last consonant as well (RUN); the commoner when two are words (COME, not COM). Nothing when no stem
-    /// of at least two letters is a known word.
+    /// of at least two letters is a known word. A form in EST (KNOWEST) is not taken: it reads as well as a
+    /// superlative the list lacks (RIPEST would be RIP's or RIPE's, and RIDEST RIDE's, a commoner word).
     std::optional<std::size_t> ArchaicStem(std::string_view word) const;
 
     /// log10 P(second | first) for two words (indexes in Words()) that follow each other often enough in the

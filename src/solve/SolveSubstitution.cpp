@@ -139,7 +139,7 @@ float possessiveLogProbability(const LanguageModel& model, const LanguageModel::
     return std::min(stem.logProbability + PossessiveLogProbability, model.UnseenWordLogProbability());
 }
 
-// log10 probability of an archaic verb form the list lacks (BRINGETH, FINDETH, GOEST): its stem's, a little rarer,
+// log10 probability of an archaic verb form the list lacks (BRINGETH, FINDETH): its stem's, a little rarer,
 // but no likelier than any word the sources never had. Nothing when it has no known stem.
 std::optional<float> archaicFormLogProbability(const LanguageModel& model, std::string_view word)
 {
@@ -645,9 +645,9 @@ private:
     std::optional<float> archaicForm(const CipherWord& w, const Key& key) const
     {
         const std::size_t n = w.codes.size();
-        // Every such form ends in ETH or EST; most unknown readings are turned away here, before any look-up.
-        if (w.letters.size() != n || n < 5 || key[w.codes[n - 3]] != 'E' - 'A' ||
-            (key[w.codes[n - 1]] != 'H' - 'A' && key[w.codes[n - 1]] != 'T' - 'A')) {
+        // Every such form ends in ETH; most unknown readings are turned away here, before any look-up.
+        if (w.letters.size() != n || n < 5 || key[w.codes[n - 3]] != 'E' - 'A' || key[w.codes[n - 2]] != 'T' - 'A' ||
+            key[w.codes[n - 1]] != 'H' - 'A') {
             return std::nullopt;
         }
         std::string plain;
