@@ -139,17 +139,6 @@ float possessiveLogProbability(const LanguageModel& model, const LanguageModel::
     return std::min(stem.logProbability + PossessiveLogProbability, model.UnseenWordLogProbability());
 }
 
-// log10 probability of an archaic verb form the list lacks (BRINGETH, FINDETH): its stem's, a little rarer,
-// but no likelier than any word the sources never had. Nothing when it has no known stem.
-std::optional<float> archaicFormLogProbability(const LanguageModel& model, std::string_view word)
-{
-    const std::optional<std::size_t> stem = model.ArchaicStem(word);
-    if (!stem) {
-        return std::nullopt;
-    }
-    return std::min(model.Words()[*stem].logProbability + ArchaicFormLogProbability, model.UnseenWordLogProbability());
-}
-
 // A cipher word read under a key: the plain word's log-probability when it is a known word, and the quadgrams
 // inside it.
 struct WordReading
@@ -641,20 +630,23 @@ public:
     }
 
 private:
-    // The log-probability of an unknown reading of w as an archaic verb form (archaicFormLogProbability).
+    // The log-probability of an unknown reading of w as an archaic verb form the list lacks (BRINGETH, FINDETH):
+    // its stem's, a little rarer, but no likelier than any word the sources never had. Nothing without a known stem.
     std::optional<float> archaicForm(const CipherWord& w, const Key& key) const
     {
-        const std::size_t n = w.codes.size();
-        // Every such form ends in ETH; most unknown readings are turned away here, before any look-up.
-        if (w.letters.size() != n || n < 5 || key[w.codes[n - 3]] != 'E' - 'A' || key[w.codes[n - 2]] != 'T' - 'A' ||
-            key[w.codes[n - 1]] != 'H' - 'A') {
-            return std::nullopt;
+        if (w.letters.size() != w.codes.size()) {
+            return std::nullopt; // an apostrophe: no such form
         }
         std::string plain;
         for (std::uint8_t c : w.codes) {
             plain += static_cast<char>('A' + key[c]);
         }
-        return archaicFormLogProbability(m_model, plain);
+        const std::optional<std::size_t> stem = m_model.ArchaicStem(plain);
+        if (!stem) {
+            return std::nullopt;
+        }
+        return std::min(m_model.Words()[*stem].logProbability + ArchaicFormLogProbability,
+                        m_model.UnseenWordLogProbability());
     }
 
     // How well the reading's words fit English syntax (TagModel::Fit): a word the model lacks, or a possessive

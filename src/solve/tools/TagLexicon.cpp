@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <numeric>
 #include <sstream>
 
 #include "TagModel.h"
@@ -28,15 +29,6 @@ double bigEndianDouble(const char* p)
     double d = 0;
     std::memcpy(&d, &bits, sizeof d);
     return d;
-}
-
-double rowSum(const std::vector<double>& table, std::size_t begin, std::size_t length)
-{
-    double sum = 0;
-    for (std::size_t i = begin; i < begin + length; ++i) {
-        sum += table[i];
-    }
-    return sum;
 }
 
 std::string lowered(std::string text)
@@ -83,27 +75,28 @@ void TagLexicon::readTrigrams(const std::string& file)
         fail(file, "unexpected tags");
     }
     const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (std::size_t i = 0; i + 8 <= raw.size() && m_counts.size() <= V * V * V; i += 8) {
+    std::vector<double> counts; // of each tag trigram, at (a * tags + b) * tags + c
+    for (std::size_t i = 0; i + 8 <= raw.size() && counts.size() <= V * V * V; i += 8) {
         const double x = bigEndianDouble(raw.data() + i);
         if (!std::isfinite(x)) {
             fail(file, "holds a count that is not a number");
         }
         if (x < 0) {
-            m_counts.insert(m_counts.end(), static_cast<std::size_t>(std::clamp(-x, 1.0, 1e7)) - 1, 0.0);
+            counts.insert(counts.end(), static_cast<std::size_t>(std::clamp(-x, 1.0, 1e7)) - 1, 0.0);
         } else {
-            m_counts.push_back(x);
+            counts.push_back(x);
         }
     }
-    if (m_counts.size() != V * V * V) {
+    if (counts.size() != V * V * V) {
         fail(file, "the counts do not fill the table");
     }
     m_prior.assign(V, 0.0);
     std::vector<double> pairs(V * V, 0.0);
     double total = 0;
-    for (std::size_t i = 0; i < m_counts.size(); ++i) {
-        m_prior[i % V] += m_counts[i];
-        pairs[i % (V * V)] += m_counts[i];
-        total += m_counts[i];
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        m_prior[i % V] += counts[i];
+        pairs[i % (V * V)] += counts[i];
+        total += counts[i];
     }
     for (double& p : m_prior) {
         p /= total;
@@ -111,16 +104,18 @@ void TagLexicon::readTrigrams(const std::string& file)
     // P(c | b), then P(c | a, b) smoothed with it, row by row.
     std::vector<double> following(V * V, 1.0 / static_cast<double>(V));
     for (std::size_t b = 0; b < V; ++b) {
-        const double sum = rowSum(pairs, b * V, V);
+        const auto row = pairs.begin() + static_cast<std::ptrdiff_t>(b * V);
+        const double sum = std::accumulate(row, row + static_cast<std::ptrdiff_t>(V), 0.0);
         for (std::size_t c = 0; c < V && sum > 0; ++c) {
             following[b * V + c] = pairs[b * V + c] / sum;
         }
     }
-    m_trigrams.resize(m_counts.size());
+    m_trigrams.resize(counts.size());
     for (std::size_t ab = 0; ab < V * V; ++ab) {
-        const double sum = rowSum(m_counts, ab * V, V);
+        const auto row = counts.begin() + static_cast<std::ptrdiff_t>(ab * V);
+        const double sum = std::accumulate(row, row + static_cast<std::ptrdiff_t>(V), 0.0);
         for (std::size_t c = 0; c < V; ++c) {
-            const double tri = sum > 0 ? m_counts[ab * V + c] / sum : 0.0;
+            const double tri = sum > 0 ? counts[ab * V + c] / sum : 0.0;
             m_trigrams[ab * V + c] = (1.0 - BigramShare) * tri + BigramShare * following[ab % V * V + c] + 1e-6;
         }
     }

@@ -40,9 +40,8 @@ private:
 
     std::vector<std::string> m_tags;
     std::size_t m_breakTag = 0;
-    std::vector<double> m_counts;   // of each tag trigram, at (a * tags + b) * tags + c
-    std::vector<double> m_prior;    // P(tag)
-    std::vector<double> m_trigrams; // trigram(a, b, c) at (a * tags + b) * tags + c
+    std::vector<double> m_prior;                                     // P(tag)
+    std::vector<double> m_trigrams;                                  // trigram(a, b, c) at (a * tags + b) * tags + c
     std::unordered_map<std::string, std::vector<Emission>> m_tokens; // by token in small letters
     std::vector<Emission> m_unknown;
 };
