@@ -159,6 +159,26 @@ template <typename Broken> TagModel readTags(Reader& r, std::size_t words, const
     return TagModel(tags, breakTag, std::move(trigrams), std::move(tokens), std::move(wordTokens), std::move(unknown));
 }
 
+// A table of n log-probabilities stored as f32 base, f32 step and n bytes q: each is base + q * step.
+template <typename Broken> std::vector<float> readLevels(Reader& r, std::size_t n, const Broken& broken)
+{
+    const float base = r.f32();
+    const float step = r.f32();
+    const char* q = r.take(n);
+    if (q == nullptr) {
+        throw broken("cut short");
+    }
+    std::array<float, 256> levels{};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i] = base + static_cast<float>(i) * step;
+    }
+    std::vector<float> table(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        table[i] = levels[static_cast<unsigned char>(q[i])];
+    }
+    return table;
+}
+
 } // namespace
 
 LanguageModel LanguageModel::Load(const std::filesystem::path& file)
@@ -180,24 +200,11 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
     };
     Reader r(bytes);
     const char* magic = r.take(4);
-    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 8) {
+    if (magic == nullptr || std::memcmp(magic, "TSLM", 4) != 0 || r.u32() != 9) {
         throw broken("not a model file of this version");
     }
     LanguageModel model;
-    const float base = r.f32();
-    const float step = r.f32();
-    const char* q = r.take(QuadgramCount);
-    if (q == nullptr) {
-        throw broken("cut short");
-    }
-    std::array<float, 256> levels{};
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        levels[i] = base + static_cast<float>(i) * step;
-    }
-    model.m_quadgrams.resize(QuadgramCount);
-    for (std::size_t i = 0; i < QuadgramCount; ++i) {
-        model.m_quadgrams[i] = levels[static_cast<unsigned char>(q[i])];
-    }
+    model.m_quadgrams = readLevels(r, QuadgramCount, broken);
     const std::uint32_t count = r.u32();
     if (!r.ok() || count > bytes.size()) {
         throw broken("cut short");
@@ -305,6 +312,11 @@ LanguageModel LanguageModel::Load(const std::filesystem::path& file)
         p = r.milli();
     }
     model.setWordClasses(std::move(classOf), classes, std::move(classPairs), wordProbabilities);
+    const char* spellingMark = r.take(4);
+    if (spellingMark == nullptr || std::memcmp(spellingMark, "SPEL", 4) != 0) {
+        throw broken(r.ok() ? "damaged" : "cut short");
+    }
+    model.m_spelling = SpellingModel(readLevels(r, SpellingModel::TableSize, broken));
     if (!r.ok() || !r.atEnd()) {
         throw broken("cut short");
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "SpellingModel.h"
 #include "TagModel.h"
 
 /// True for a character that ends a sentence or a clause: the word after it is counted as a sentence's first word,
@@ -110,6 +111,8 @@ public:
 
     /// The parts of speech: how well a sequence of words fits English syntax.
     const TagModel& Tags() const { return m_tags; }
+    /// How the list's words are spelt: how much a word the list lacks looks like an English word.
+    const SpellingModel& Spelling() const { return m_spelling; }
 
     /// The word that stands for any possessive the list lacks (HELEN'S): its pairs are those of the possessives
     /// the sources saw seldom, so PairLogProbability(WordIndex(Possessive), w) tells how often w follows one.
@@ -142,6 +145,7 @@ private:
     std::vector<float> m_classPairs;
     std::vector<float> m_wordInClass;
     TagModel m_tags;
+    SpellingModel m_spelling;
 
     void setWordClasses(std::vector<std::uint16_t> classOf, std::size_t classes, std::vector<float> classPairs,
                         const std::vector<float>& wordProbabilities);

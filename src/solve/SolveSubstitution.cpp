@@ -617,6 +617,8 @@ public:
                 term = *m_archaic[m_sequence[i]];
             } else if (m_words[m_sequence[i]].codes.size() == 1) {
                 term += loneLetterLogProbability(key[m_words[m_sequence[i]].codes[0]], m_following[i]);
+            } else {
+                term += spellingTerm(m_words[m_sequence[i]], key);
             }
             context = contextOf(reading);
             // A word before a break is scored by how often it ends a sentence too (SAY and PANTS often do, MAY and
@@ -647,6 +649,18 @@ private:
         }
         return std::min(m_model.Words()[*stem].logProbability + ArchaicFormLogProbability,
                         m_model.UnseenWordLogProbability());
+    }
+
+    // What an unknown reading's spelling adds to its score: a name or a made-up word still starts and ends as
+    // words do (FLYBOY, not DLYBOY), which the quadgrams inside it cannot tell.
+    double spellingTerm(const CipherWord& w, const Key& key) const
+    {
+        std::array<std::uint8_t, 64> plain{};
+        const std::size_t n = std::min(w.letters.size(), plain.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            plain[i] = key[w.letters[i]];
+        }
+        return SpellingWeight * m_model.Spelling().LogProbability(plain.data(), n);
     }
 
     // How well the reading's words fit English syntax (TagModel::Fit): a word the model lacks, or a possessive
@@ -683,6 +697,9 @@ private:
 
     static constexpr double UnknownWord = -12.0;
     static constexpr double InsideWeight = 0.5;
+    // The weight of an unknown reading's spelling (0 gave 71 misses on the benchmark's fitting draw, 1 gave 63, 2
+    // gave 61, and 3 gave 61 too).
+    static constexpr double SpellingWeight = 2.0;
     // The weight of the syntax's fit (0.5 measured best on the benchmark's fitting draw, against 0.35 and 1).
     static constexpr double TagWeight = 0.5;
     const LanguageModel& m_model;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -86,6 +87,19 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     EXPECT_EQ(stemOf("QZXETH"), "-");
     EXPECT_EQ(stemOf("ETH"), "-");
     EXPECT_EQ(stemOf("SPEAKING"), "-");
+    // Words the list lacks are scored by their spelling: names start and end as words do (FLYBOY, PHAROAHS), not
+    // with a pair of letters no word starts with (DLYBOY, YHAROAHS), though the letters inside are the same.
+    const auto spelling = [](std::string_view word) {
+        std::vector<std::uint8_t> codes;
+        for (char c : word) {
+            codes.push_back(static_cast<std::uint8_t>(c - 'A'));
+        }
+        return model().Spelling().LogProbability(codes.data(), codes.size());
+    };
+    EXPECT_GT(spelling("FLYBOY"), spelling("DLYBOY") + 2);
+    EXPECT_GT(spelling("PHAROAHS"), spelling("YHAROAHS") + 2);
+    EXPECT_GT(spelling("SNORKELING"), spelling("SNORKELINQ") + 2);
+    EXPECT_LT(spelling("QZXV"), -6);
     // Pairs of words: after OF, THE is far likelier than it is on its own; THE OF, a chance pair of the sources at
     // most, is less likely than OF alone.
     const std::size_t of = *model().WordIndex("OF");
@@ -138,27 +152,31 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
     }
     EXPECT_THROW(LanguageModel::Load(cut), TessarinError);
 
-    // The word classes close the file: their count C, a class per word and C + 1 rows of C. A file longer than
-    // its sections is damaged, and so is a class count that would need more rows than the file holds (the loader
-    // must not reserve them first) or more classes than words.
+    // The spelling table closes the file, after its mark; the word classes go before it: their count C, a class
+    // per word and C + 1 rows of C. A file longer than its sections is damaged, and so is a class count that would
+    // need more rows than the file holds (the loader must not reserve them first) or more classes than words.
     std::ifstream in(TESSARIN_LANGUAGE_MODEL, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t spellingAt = bytes.size() - (4 + 8 + SpellingModel::TableSize);
+    ASSERT_EQ(bytes.substr(spellingAt, 4), "SPEL");
     const std::size_t words = model().Words().size();
     std::size_t classesAt = 0;
-    for (std::size_t c = 1; (c + 1) * c * 2 + words * 2 + 4 < bytes.size() && classesAt == 0; ++c) {
-        const std::size_t at = bytes.size() - ((c + 1) * c * 2 + words * 2 + 4);
+    for (std::size_t c = 1; (c + 1) * c * 2 + words * 2 + 4 < spellingAt && classesAt == 0; ++c) {
+        const std::size_t at = spellingAt - ((c + 1) * c * 2 + words * 2 + 4);
         std::uint32_t stored = 0;
         std::memcpy(&stored, bytes.data() + at, 4);
         classesAt = stored == c ? at : 0;
     }
     ASSERT_NE(classesAt, 0U);
     const std::string damaged = testing::TempDir() + "/damaged.model";
-    for (const std::uint32_t classes : {0xFFFFFFFFU, static_cast<std::uint32_t>(words), 0U}) {
+    for (const std::uint32_t classes : {0xFFFFFFFFU, static_cast<std::uint32_t>(words), 0U, 1U}) {
         std::string changed = bytes;
-        if (classes != 0) {
+        if (classes > 1) {
             std::memcpy(changed.data() + classesAt, &classes, 4);
-        } else {
+        } else if (classes == 0) {
             changed += '\0';
+        } else {
+            changed.resize(bytes.size() - 1); // cut inside the spelling table
         }
         std::ofstream(damaged, std::ios::binary) << changed;
         EXPECT_THROW(LanguageModel::Load(damaged), TessarinError) << classes;
@@ -180,6 +198,29 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
         EXPECT_THROW(LanguageModel::Load(damaged), TessarinError) << change;
     }
     EXPECT_THROW(LanguageModel::Load(testing::TempDir() + "/missing.model"), TessarinError);
+}
+
+TEST(SpellingModel, eachContextSpreadsOneOverTheLettersAndTheEndAndWordsStartAndEndAsSeen)
+{
+    const SpellingModel spelling(std::vector<std::string_view>{"FLY", "FLAT", "FLOW", "BOY", "TOY", "DON'T"});
+    const std::vector<float>& table = spelling.Table();
+    ASSERT_EQ(table.size(), SpellingModel::TableSize);
+    for (std::size_t context = 0; context < table.size(); context += 27) {
+        double total = 0;
+        for (std::size_t d = 0; d < 27; ++d) {
+            total += std::pow(10.0, table[context + d]);
+        }
+        ASSERT_NEAR(total, 1.0, 1e-4) << "context " << context;
+    }
+    const auto score = [&](std::string_view word) {
+        std::vector<std::uint8_t> codes;
+        for (char c : word) {
+            codes.push_back(static_cast<std::uint8_t>(c - 'A'));
+        }
+        return spelling.LogProbability(codes.data(), codes.size());
+    };
+    EXPECT_GT(score("FLOY"), score("LFOY") + 1);  // words start with FL, never with LF
+    EXPECT_GT(score("DONT"), score("DONTF") + 1); // and end after T, not after F
 }
 
 TEST(Solve, refusesTextsWithoutLettersOrTooShortOrRailsNotInGroups)
@@ -264,6 +305,8 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     //   common word; but the sources never had it, so it must not count as common as CAN.
     // - P stands once, in SPEAKETH, an archaic verb the list lacks; THE POOL SREAKETH looks as English letter by
     //   letter, and only the known stem SPEAK tells.
+    // - F stands once, in FLYBOY, a word the list lacks; PLYBOY has the same letters inside, but fewer words start
+    //   with PL and then a Y.
     for (const char* text : {Careful, "No snowflake in an avalanche ever feels responsible.",
                              "Nobody in the village believed that a king's crown could be stolen from the old church.",
                              "The children of the farm saw a live mouse in the barn behind the old house.",
@@ -272,7 +315,8 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
                              "Q: Why did the farmer cross the road? A: He wanted to get to the other side.",
                              "Nothing is new except what the old have forgotten.",
                              "He saves the part of the cake that his sister really likes.",
-                             "The wise man knoweth when to hold his tongue, and the fool speaketh all day."}) {
+                             "The wise man knoweth when to hold his tongue, and the fool speaketh all day.",
+                             "Watch out, flyboy, the sergeant is looking at you and he is not amused."}) {
         const SolveResult r =
             Solve(SolveKind::Cipher, EncryptCipherRandom(text, false, key, edited, rng), model(), fixedSeed(3));
         EXPECT_EQ(r.best.plaintext, SubstituteLetters(text, StandardAlphabet));

@@ -17,7 +17,7 @@
 // part-of-speech tagger's lexicon and tag trigram counts (TagLexicon), which score a reading's syntax.
 //
 // The model file (little-endian):
-//   "TSLM" u32 version=8
+//   "TSLM" u32 version=9
 //   f32 base, f32 step, then 26^4 bytes q: the quadgram's log10 probability is base + q * step
 //   u32 word count, then per word, most frequent first: u8 length, the letters, i16 log10 probability * 1000
 //   u32 per word: the word indexes in alphabetical order of the words (for look-ups)
@@ -36,6 +36,8 @@
 //   P(tag | token) / P(tag) * 1000).
 //   Then u32 class count C, per word (in the order above) u16 its class, and per class in turn and last for the start
 //   of a sentence, C times i16 log10 P(the next word's class | this class) * 1000 (the word classes: WordClasses).
+//   Then "SPEL" and the spelling of the words (SpellingModel::Table): f32 base, f32 step, 27^4 bytes q; each
+//   log10 P(letter | the three before it) is base + q * step.
 //   Varints are little-endian groups of seven bits, the high bit set on all but the last.
 // The word "'S" (LanguageModel::Possessive) is no word of the texts: it pools the possessives seen at most twice, so
 // that its pairs tell what follows a possessive the list lacks.
@@ -411,6 +413,33 @@ void put16(std::ostream& out, long v)
     out.put(static_cast<char>(bits >> 8));
 }
 
+// A table of log-probabilities as f32 base, f32 step and a byte q per value: each is base + q * step.
+template <typename Table> void putLevels(std::ostream& out, const Table& logs)
+{
+    const auto [lo, hi] = std::minmax_element(logs.begin(), logs.end());
+    const double base = *lo;
+    const double step = std::max(static_cast<double>(*hi) - base, 1e-9) / 255.0;
+    putFloat(out, static_cast<float>(base));
+    putFloat(out, static_cast<float>(step));
+    std::string bytes(logs.size(), '\0');
+    for (std::size_t i = 0; i < logs.size(); ++i) {
+        bytes[i] = static_cast<char>(static_cast<int>(std::lround((logs[i] - base) / step)));
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The spelling of the vocabulary's words (SpellingModel), each word once.
+void putSpelling(std::ostream& out, const std::vector<std::pair<std::string, double>>& words)
+{
+    std::vector<std::string_view> spellings;
+    spellings.reserve(words.size());
+    for (const auto& word : words) {
+        spellings.push_back(word.first);
+    }
+    out.write("SPEL", 4);
+    putLevels(out, SpellingModel(spellings).Table());
+}
+
 // The log-probabilities of the letters of one-letter words in one place (alone, or labels), each count raised by a
 // half so that no letter is impossible.
 void putLoneLetters(std::ostream& out, const std::array<double, Alphabet>& lone)
@@ -636,8 +665,6 @@ int main(int argc, char** argv)
         return (static_cast<double>(tri[ctx * 26 + c]) + k * pBi(b, c)) / (static_cast<double>(triContext[ctx]) + k);
     };
     std::vector<double> logs(Quadgrams);
-    double lo = 0;
-    double hi = -100;
     for (std::size_t a = 0; a < Alphabet; ++a) {
         for (std::size_t b = 0; b < Alphabet; ++b) {
             for (std::size_t c = 0; c < Alphabet; ++c) {
@@ -648,14 +675,10 @@ int main(int argc, char** argv)
                                      (static_cast<double>(quadContext[ctx]) + k);
                     const double l = std::log10(prefix * p);
                     logs[ctx * 26 + d] = l;
-                    lo = std::min(lo, l);
-                    hi = std::max(hi, l);
                 }
             }
         }
     }
-    const float base = static_cast<float>(lo);
-    const float step = static_cast<float>((hi - lo) / 255.0);
 
     poolRarePossessives(stats.counts, stats.pairs, stats.lasts);
     // The vocabulary: corpus words by count, then the word list's words not seen in the corpus.
@@ -672,14 +695,8 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write("TSLM", 4);
-    put32(out, 8);
-    putFloat(out, base);
-    putFloat(out, step);
-    std::string bytes(Quadgrams, '\0');
-    for (std::size_t i = 0; i < Quadgrams; ++i) {
-        bytes[i] = static_cast<char>(static_cast<int>(std::lround((logs[i] - lo) / (hi - lo) * 255.0)));
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    put32(out, 9);
+    putLevels(out, logs);
     put32(out, static_cast<std::uint32_t>(words.size()));
     for (const auto& [word, count] : words) {
         out.put(static_cast<char>(word.size()));
@@ -770,6 +787,7 @@ int main(int argc, char** argv)
     putLoneLetters(out, stats.labels);
     putTags(out, words, tags ? &*tags : nullptr);
     const std::size_t classCount = putWordClasses(out, words, indexOf, stats.pairs, classes);
+    putSpelling(out, words);
     if (!out) {
         std::cerr << "BuildLanguageModel: cannot write " << argv[1] << "\n";
         return 1;
