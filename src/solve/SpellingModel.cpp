@@ -7,6 +7,8 @@ namespace {
 constexpr std::size_t Symbols = 27;
 constexpr std::uint8_t Edge = 26; // the symbol of a word's start and end
 constexpr std::size_t Order = 4;
+static_assert(SpellingModel::TableSize == Symbols * Symbols * Symbols * Symbols,
+              "a table entry per context and symbol");
 
 // The counts of one order: how often each symbol follows each context, and per context the total and the number
 // of different symbols seen after it.

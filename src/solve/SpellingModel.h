@@ -24,7 +24,6 @@ public:
     /// log10 P(the word) of n letter codes (0..25), its end included; 0 for an empty model.
     double LogProbability(const std::uint8_t* letters, std::size_t n) const;
 
-    bool empty() const { return m_table.empty(); }
     /// log10 P(d | a b c) over 27 symbols (the letters, then the word's edge), a the farthest, at
     /// ((a * 27 + b) * 27 + c) * 27 + d.
     const std::vector<float>& Table() const { return m_table; }
