@@ -15,6 +15,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -31,6 +32,7 @@
 #include "LanguageModel.h"
 #include "Random.h"
 #include "SearchRunner.h"
+#include "SolveSubstitution.h"
 #include "Solver.h"
 
 namespace {
@@ -368,6 +370,24 @@ private:
     std::array<std::size_t, 6> m_exact{};
 };
 
+// Whether an Aristocrat's miss is the search's (the right reading scores higher than the one found: more search
+// would have found it) or the score's (the reading found scores higher: only a better score would rank the right
+// one first); counted in misses, said in the miss's line.
+std::string missCause(const Case& c, const std::string& found, const LanguageModel& model,
+                      std::array<std::size_t, 2>& misses)
+{
+    const std::optional<double> right = ScoreAristocratReading(c.ciphertext, c.expected, model);
+    const std::optional<double> got = ScoreAristocratReading(c.ciphertext, found, model);
+    if (!right || !got) {
+        return "";
+    }
+    const bool search = *right > *got;
+    ++misses[search ? 0 : 1];
+    char text[96];
+    std::snprintf(text, sizeof text, " [%s: right %.2f, found %.2f]", search ? "search" : "score", *right, *got);
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -478,6 +498,7 @@ int main(int argc, char** argv)
         std::size_t ok = 0;
         std::array<std::size_t, 2> keywordCases{}; // Quagmire cases by keyword source: words, random letters
         std::array<std::size_t, 2> keywordOk{};
+        std::array<std::size_t, 2> missesOf{}; // Aristocrat misses of the search, of the score
         std::size_t baseOk = 0;
         bool baseTried = false;
         std::vector<double> times;
@@ -507,9 +528,13 @@ int main(int argc, char** argv)
             keywordCases[randomKeywords(i) ? 1 : 0] += 1;
             keywordOk[randomKeywords(i) ? 1 : 0] += good ? 1 : 0;
             calibration[bucket.form].add(confidence, good);
+            std::string cause;
+            if (!good && bucket.form == 'a') {
+                cause = missCause(c, plaintext, model, missesOf);
+            }
             if (verbose && !good) {
-                std::printf("  miss %zu: %s\n     got %s (confidence %.2f, %.1f s) %s\n", i, c.expected.c_str(),
-                            plaintext.c_str(), confidence, times.back(), c.key.c_str());
+                std::printf("  miss %zu: %s\n     got %s (confidence %.2f, %.1f s) %s%s\n", i, c.expected.c_str(),
+                            plaintext.c_str(), confidence, times.back(), c.key.c_str(), cause.c_str());
             }
             if (baselineSeconds > 0) {
                 if (const auto base = baseline(bucket.form, model, c, baselineSeconds, seed + i)) {
@@ -525,6 +550,10 @@ int main(int argc, char** argv)
         }
         std::printf("| %s | %zu-%zu | %zu | %.0f %% | %.2f s | %.2f s | %s |\n", bucket.name, bucket.lo, bucket.hi,
                     times.size(), 100.0 * static_cast<double>(ok) / n, median(times), median(cpuTimes), baseText);
+        if (bucket.form == 'a') {
+            std::printf("| - misses of the search (the right reading scores higher) | | %zu | | | | |\n", missesOf[0]);
+            std::printf("| - misses of the score (the reading found scores higher) | | %zu | | | | |\n", missesOf[1]);
+        }
         if (bucket.form == 'q') {
             std::printf("| - keywords from held-out quotations | | %zu | %zu solved | | | |\n", keywordCases[0],
                         keywordOk[0]);

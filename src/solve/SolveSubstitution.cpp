@@ -1071,6 +1071,37 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     return 1.0 / (1.0 + rivals);
 }
 
+// The key under which plaintext reads ciphertext (the letters the text lacks filled in as keyOf does); nothing
+// when the two differ outside their letters or a letter reads two ways.
+std::optional<Key> keyOfReading(std::string_view ciphertext, std::string_view plaintext)
+{
+    if (ciphertext.size() != plaintext.size()) {
+        return std::nullopt;
+    }
+    SolveKey read;
+    read.alphabet.assign(26, '?'); // the cipher letter of each plain letter
+    std::array<char, 26> plainOf{};
+    const auto isLetter = [](char c) { return c >= 'A' && c <= 'Z'; };
+    for (std::size_t i = 0; i < ciphertext.size(); ++i) {
+        const char c = ciphertext[i];
+        const char p = plaintext[i];
+        if (isLetter(c) != isLetter(p) || (!isLetter(c) && c != p)) {
+            return std::nullopt;
+        }
+        if (!isLetter(c)) {
+            continue;
+        }
+        char& cipherOfP = read.alphabet[static_cast<std::size_t>(p - 'A')];
+        char& plainOfC = plainOf[static_cast<std::size_t>(c - 'A')];
+        if ((cipherOfP != '?' && cipherOfP != c) || (plainOfC != 0 && plainOfC != p)) {
+            return std::nullopt;
+        }
+        cipherOfP = c;
+        plainOfC = p;
+    }
+    return keyOf(read);
+}
+
 } // namespace
 
 bool IsPatristocrat(std::string_view ciphertext)
@@ -1187,4 +1218,16 @@ SolveResult SolveSubstitution(std::string_view ciphertext, const LanguageModel& 
     result.confidence *= uniqueness;
     result.seconds = outcome.seconds;
     return result;
+}
+
+std::optional<double> ScoreAristocratReading(std::string_view ciphertext, std::string_view plaintext,
+                                             const LanguageModel& model)
+{
+    const std::optional<Key> key = keyOfReading(ciphertext, plaintext);
+    if (!key) {
+        return std::nullopt;
+    }
+    const Problem shared(ciphertext, model, true);
+    AristocratScore scoreOf(shared, ciphertext, model);
+    return scoreOf(*key);
 }

@@ -376,3 +376,27 @@ TEST(SearchRunner, theResultDependsOnTheSeedAloneAndCancellingStopsTheSearch)
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_LE(restarts, SearchSchedule{}.roundSize);
 }
+
+TEST(Solve, scoresAnAristocratReadingAboveItsNeighbourAndRefusesWhatIsNoReading)
+{
+    const char* text = "The children of the farm saw a live mouse in the barn.";
+    const std::string cipher = SubstituteLetters(text, "QWERTYUIOPASDFGHJKLZXCVBNM");
+    const std::string right = SubstituteLetters(text, StandardAlphabet);
+    std::string like = right;
+    like.replace(like.find("LIVE"), 4, "LIKE"); // K is a letter the text lacks: another key reads it so
+    const auto rightScore = ScoreAristocratReading(cipher, right, model());
+    const auto likeScore = ScoreAristocratReading(cipher, like, model());
+    ASSERT_TRUE(rightScore && likeScore);
+    EXPECT_GT(*rightScore, *likeScore);
+
+    EXPECT_FALSE(ScoreAristocratReading(cipher, right.substr(0, right.size() - 1), model())); // shorter
+    std::string comma = right;
+    comma.back() = ',';
+    EXPECT_FALSE(ScoreAristocratReading(cipher, comma, model())); // another layout
+    std::string twoWays = right;
+    twoWays[0] = 'S'; // the T of THE, read as T elsewhere
+    EXPECT_FALSE(ScoreAristocratReading(cipher, twoWays, model()));
+    std::string alike = right;
+    alike.replace(alike.find("BARN"), 4, "TARN"); // B read as T, which another cipher letter reads
+    EXPECT_FALSE(ScoreAristocratReading(cipher, alike, model()));
+}
