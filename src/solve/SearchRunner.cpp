@@ -109,7 +109,10 @@ SearchOutcome RunSearch(const SolveOptions& options, double defaultSeconds, cons
     finished = true;
     watcher.request_stop();
     watcher.join();
-    outcome.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    const auto end = Clock::now();
+    outcome.seconds = std::chrono::duration<double>(end - start).count();
+    const auto polishShare = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds / 4));
+    outcome.polishDeadline = SearchDeadline(std::max(deadline, end + polishShare), options.cancel);
     return outcome;
 }
 

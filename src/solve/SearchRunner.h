@@ -74,6 +74,24 @@ struct RankedCandidate
     std::size_t hits = 0;
 };
 
+/// When the work after a search must end (the polish of its best readings, which scores the whole text at every
+/// step and so takes long on a long text): at a point in time, or at once when the caller cancels.
+class SearchDeadline
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    SearchDeadline() = default; ///< never passes
+    SearchDeadline(Clock::time_point end, const std::atomic<bool>* cancel) : m_end(end), m_cancel(cancel) {}
+    bool passed() const
+    {
+        return (m_cancel != nullptr && m_cancel->load(std::memory_order_relaxed)) || Clock::now() >= m_end;
+    }
+
+private:
+    Clock::time_point m_end = Clock::time_point::max();
+    const std::atomic<bool>* m_cancel = nullptr;
+};
+
 struct SearchOutcome
 {
     std::vector<RankedCandidate> ranked; ///< distinct plaintexts, best score first (ties by plaintext)
@@ -81,6 +99,9 @@ struct SearchOutcome
     bool cancelled = false;              ///< the caller cancelled
     bool timedOut = false;               ///< the time bound ended the search
     double seconds = 0;
+    /// The end of the polish after the search: the end of the time bound, but never less than a quarter of the bound
+    /// after the search ended (a search that used its whole bound is still polished); the caller's cancellation too.
+    SearchDeadline polishDeadline;
 };
 
 /// One restart: a full search from a start drawn with context.seed(); nothing when it found no candidate.

@@ -733,12 +733,15 @@ std::array<std::size_t, 26> letterCounts(const std::vector<std::uint8_t>& codes)
 // letter's reading can need a third letter to step aside), until none improves the score. A letter is rare when
 // the text has it at most rareCount times.
 Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scoreOf, double& score,
-           std::size_t rareCount = RareLetterCount)
+           const SearchDeadline& deadline, std::size_t rareCount = RareLetterCount)
 {
     const std::array<std::size_t, 26> seen = letterCounts(codes);
     const auto rare = [&](unsigned c) { return seen[c] != 0 && seen[c] <= rareCount; };
     score = scoreOf(key);
     const auto attempt = [&](const Key& trial) {
+        if (deadline.passed()) {
+            return false;
+        }
         const double s = scoreOf(trial);
         if (s > score + 1e-9) {
             score = s;
@@ -748,7 +751,7 @@ Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scor
         return false;
     };
     bool improved = true;
-    while (improved) {
+    while (improved && !deadline.passed()) {
         improved = false;
         for (unsigned a = 0; a < 26; ++a) {
             if (!rare(a)) {
@@ -798,14 +801,15 @@ double rivalShare(double rivalScore, double bestScore)
     return std::pow(10.0, std::min(0.0, rivalScore - bestScore) / RivalTemperature);
 }
 
-Neighbours neighboursOf(const std::vector<std::uint8_t>& codes, const Key& key, double score, const KeyScore& scoreOf)
+Neighbours neighboursOf(const std::vector<std::uint8_t>& codes, const Key& key, double score, const KeyScore& scoreOf,
+                        const SearchDeadline& deadline)
 {
     std::array<bool, 26> present{};
     for (std::uint8_t c : codes) {
         present[c] = true;
     }
     Neighbours n;
-    for (unsigned a = 0; a < 26; ++a) {
+    for (unsigned a = 0; a < 26 && !deadline.passed(); ++a) {
         if (!present[a]) {
             continue;
         }
@@ -901,7 +905,7 @@ Key keyOf(const SolveKey& solved)
 // (SNOTFLAME for SNOWFLAKE, too rare to be among the most frequent); the best placement of either kind is polished
 // and kept when the whole reading scores higher.
 Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, const std::vector<std::uint8_t>& codes,
-                    Key key, const KeyScore& scoreOf, double& score)
+                    Key key, const KeyScore& scoreOf, double& score, const SearchDeadline& deadline)
 {
     constexpr std::size_t Tried = 400;
     constexpr std::size_t NearLetters = 2;
@@ -911,7 +915,7 @@ Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, co
         }
         std::array<std::optional<Key>, 2> best; // among the most frequent words, among the near ones
         std::array<double, 2> bestScore{-1e300, -1e300};
-        for (std::size_t i = 0; i < w.mostFrequent.size(); ++i) {
+        for (std::size_t i = 0; i < w.mostFrequent.size() && !deadline.passed(); ++i) {
             const std::vector<std::uint8_t>& plain = w.mostFrequent[i];
             std::size_t differing = 0;
             for (std::size_t j = 0; j < plain.size(); ++j) {
@@ -936,7 +940,7 @@ Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, co
                 continue;
             }
             double polishedScore = 0;
-            const Key polished = polish(codes, *best[g], scoreOf, polishedScore);
+            const Key polished = polish(codes, *best[g], scoreOf, polishedScore, deadline);
             if (polishedScore > score + 1e-9) {
                 key = polished;
                 score = polishedScore;
@@ -951,7 +955,7 @@ Key placeKnownWords(const std::vector<CipherWord>& words, const float* table, co
 // word is tried as every word of its pattern that differs from its reading in two cipher letters, both rare, and
 // the best of these readings is kept when the whole text scores higher.
 Key swapRareLetterPairs(const std::vector<CipherWord>& words, const std::vector<std::uint8_t>& codes, Key key,
-                        const KeyScore& scoreOf, double& score)
+                        const KeyScore& scoreOf, double& score, const SearchDeadline& deadline)
 {
     const std::array<std::size_t, 26> seen = letterCounts(codes);
     // The cipher letters of w that plain would read differently, when they are two and both rare.
@@ -975,6 +979,9 @@ Key swapRareLetterPairs(const std::vector<CipherWord>& words, const std::vector<
         std::optional<Key> best;
         double bestScore = score;
         for (const std::vector<std::uint8_t>& plain : w.mostFrequent) {
+            if (deadline.passed()) {
+                break;
+            }
             if (!twoRareChanges(w, plain)) {
                 continue;
             }
@@ -997,7 +1004,8 @@ Key swapRareLetterPairs(const std::vector<CipherWord>& words, const std::vector<
 // Polishes the three best readings of a search under the final score (an Aristocrat's unknown words tried as
 // known ones too, and its words as the words two rare letters away) and ranks them again; then weighs the best against
 // its neighbours one swap away, the closest of which joins the ranking (the maker's ambiguity warning wants it).
-// Returns the share of the likelihood the best holds among the readings seen.
+// Returns the share of the likelihood the best holds among the readings seen. All of it stops at the outcome's polish
+// deadline: on a long text each step scores the whole text, and the caller's time bound holds.
 double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>& codes,
                     const std::vector<CipherWord>& words, const float* table, bool patristocrat,
                     const KeyScore& scoreOf, SearchOutcome& outcome)
@@ -1007,9 +1015,10 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     std::vector<std::pair<Key, double>> keys; // each polished reading's key and whole score
     for (std::size_t i = 0; i < count; ++i) {
         double score = 0;
-        Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score);
-        key = placeKnownWords(words, table, codes, key, scoreOf, score);
-        key = swapRareLetterPairs(words, codes, key, scoreOf, score);
+        const SearchDeadline& deadline = outcome.polishDeadline;
+        Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score, deadline);
+        key = placeKnownWords(words, table, codes, key, scoreOf, score, deadline);
+        key = swapRareLetterPairs(words, codes, key, scoreOf, score, deadline);
         SolveCandidate candidate = candidateOf(ciphertext, key, score, codes.size(), patristocrat);
         auto same = std::find_if(polished.begin(), polished.end(), [&](const RankedCandidate& r) {
             return r.candidate.plaintext == candidate.plaintext;
@@ -1033,7 +1042,7 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     // polished once more with every letter counted as rare.
     if (!patristocrat) {
         auto& [key, score] = keys[order.front()];
-        const Key turned = polish(codes, key, scoreOf, score, codes.size());
+        const Key turned = polish(codes, key, scoreOf, score, outcome.polishDeadline, codes.size());
         if (turned != key) {
             key = turned;
             const std::size_t first = order.front();
@@ -1047,7 +1056,7 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
         }
     }
     const auto& [bestKey, bestScore] = keys[order.front()];
-    const Neighbours neighbours = neighboursOf(codes, bestKey, bestScore, scoreOf);
+    const Neighbours neighbours = neighboursOf(codes, bestKey, bestScore, scoreOf, outcome.polishDeadline);
     double rivals = neighbours.rivalMass;
     for (std::size_t i = 1; i < order.size(); ++i) {
         rivals += rivalShare(keys[order[i]].second, bestScore);
