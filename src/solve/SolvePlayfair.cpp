@@ -25,10 +25,13 @@ struct KeywordSquares
     std::unordered_map<std::string, std::string> keywordOf;
 };
 
-KeywordSquares tryKeywords(PlayfairSearch& search, const LanguageModel& model)
+KeywordSquares tryKeywords(PlayfairSearch& search, const LanguageModel& model, const SearchDeadline& deadline)
 {
     KeywordSquares found;
     for (const std::string& keyword : KeywordCandidates(model)) {
+        if (deadline.passed()) {
+            break; // each square scores the whole text: a long text leaves the rest to the search
+        }
         std::string square = KeyedAlphabet(keyword, PlayfairAlphabet);
         auto [place, isNew] = found.keywordOf.emplace(std::move(square), keyword);
         if (!isNew) {
@@ -78,7 +81,13 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
     }
     const double quadgrams = static_cast<double>(search.Size() - 3);
     const ScoreScale scale(model);
-    const KeywordSquares keywords = tryKeywords(search, model);
+    // The keyword squares may take a quarter of the time bound.
+    const double bound = options.seconds > 0 ? options.seconds : defaultSeconds;
+    const KeywordSquares keywords =
+        tryKeywords(search, model,
+                    SearchDeadline(start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                               std::chrono::duration<double>(bound / 4)),
+                                   options.cancel));
     const std::size_t steps = 40000 + search.Size() * 400;
     const double temperature = 0.06 * static_cast<double>(search.Size());
 
