@@ -169,7 +169,7 @@ PlayfairSearch::Found PlayfairSearch::Anneal(const PlayfairCodeSquare& start, st
     double currentScore = Score(current);
     Found best{current, currentScore};
     for (std::size_t step = 0; step < steps; ++step) {
-        if ((step & 1023) == 0 && stopped()) {
+        if ((step & 63) == 0 && stopped()) { // each step rescores: often enough on a long text
             break;
         }
         const double temperature = startTemperature * static_cast<double>(steps - step) / static_cast<double>(steps);

@@ -69,11 +69,12 @@ QuagmireSearch::Alphabet keyedCodes(const std::vector<std::uint8_t>& keyword)
 
 // Annealing over keyword edits (a letter put in, taken out or replaced, two letters swapped) from a random
 // keyword of four to eight letters, each keyed alphabet valued by fitness; the best alphabet met and its value.
-// stopped, when given, is asked every few thousand steps and ends the climb early.
+// stopped, when given, is asked every stepsBetweenChecks steps (fewer where a step scores the whole text) and ends
+// the climb early.
 TableClimb annealKeyword(const std::function<double(const QuagmireSearch::Alphabet&)>& fitness, std::uint64_t seed,
-                         int steps, double startTemperature, const std::function<bool()>& stopped = {})
+                         int steps, double startTemperature, const std::function<bool()>& stopped = {},
+                         int stepsBetweenChecks = 4096)
 {
-    constexpr int stepsBetweenChecks = 4096;
     constexpr std::size_t longestKeyword = 12;
     SearchRandom random(seed);
     const auto unusedLetter = [&](const std::vector<std::uint8_t>& keyword) {
@@ -338,8 +339,10 @@ double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array
     return scoreWith(text, key, model.QuadgramTable());
 }
 
-KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts)
+KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts,
+                                const std::function<bool()>& stopped)
 {
+    constexpr int stepsBetweenChecks = 16; // each step counts the pairs of the whole text
     constexpr std::size_t longestKeyword = 14;
     constexpr int steps = 4000;
     constexpr double annealStart = 10;
@@ -372,6 +375,9 @@ KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period
         double bestHereFit = current;
         // Annealing over single-letter edits: a letter put in, taken out or replaced, two letters swapped.
         for (int step = 0; step < steps; ++step) {
+            if (stopped && step % stepsBetweenChecks == 0 && stopped()) {
+                break;
+            }
             const double temperature = annealStart * scale * (1.0 - static_cast<double>(step) / steps);
             std::vector<std::uint8_t> trial = keyword;
             const unsigned move = static_cast<unsigned>(random() % 4);
@@ -408,15 +414,17 @@ KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period
 }
 
 TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
-                             bool rowIsTable, std::uint64_t seed, int steps)
+                             bool rowIsTable, std::uint64_t seed, int steps, const std::function<bool()>& stopped)
 {
+    constexpr int stepsBetweenChecks = 16; // each step fits the table to the whole text
     constexpr double tableTemperature = 10;
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     const QuagmireSearch::Alphabet straight = keyedCodes({});
     const auto fitness = [&](const QuagmireSearch::Alphabet& alphabet) {
         return FitTable(search, alphabet, rowIsTable ? alphabet : straight, columns, model).score;
     };
-    return annealKeyword(fitness, seed, steps, tableTemperature * static_cast<double>(search.Size()) / 300.0);
+    return annealKeyword(fitness, seed, steps, tableTemperature * static_cast<double>(search.Size()) / 300.0, stopped,
+                         stepsBetweenChecks);
 }
 
 TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int steps,

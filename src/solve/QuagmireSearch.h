@@ -50,25 +50,26 @@ private:
 
 /// A cipher alphabet found without a word list: a keyword of distinct letters climbed so that its keyed alphabet
 /// aligns the columns of period best (QuagmireSearch::Align's shifts, scored by the pair coincidence), from the
-/// straight alphabet and from random keywords in turn, one climb per restart.
+/// straight alphabet and from random keywords in turn, one climb per restart; stopped, when given, ends it early.
 struct KeywordClimb
 {
     std::string keyword;
     QuagmireSearch::Alphabet alphabet{};
     double coincidence = 0;
 };
-KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts);
+KeywordClimb ClimbCipherKeyword(const QuagmireSearch& search, std::size_t period, std::uint64_t seed, int restarts,
+                                const std::function<bool()>& stopped = {});
 
 /// A cipher table found by quadgrams for the Quagmires whose key row is the straight alphabet or the cipher table
 /// itself: annealing over keyword edits, each keyed alphabet read through the row with the columns' shifts fitted
-/// to English letter frequencies (FitTable) and scored by quadgrams.
+/// to English letter frequencies (FitTable) and scored by quadgrams; stopped, when given, ends it early.
 struct TableClimb
 {
     QuagmireSearch::Alphabet alphabet{};
     double score = 0;
 };
 TableClimb ClimbTableKeyword(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
-                             bool rowIsTable, std::uint64_t seed, int steps);
+                             bool rowIsTable, std::uint64_t seed, int steps, const std::function<bool()>& stopped = {});
 
 /// A cipher table for the Quagmire III found by letter frequencies alone: annealing over keyword edits, each keyed
 /// alphabet taken as both cipher table and key row and valued by FrequencyFit. Every column of a Quagmire III is

@@ -81,13 +81,12 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
     }
     const double quadgrams = static_cast<double>(search.Size() - 3);
     const ScoreScale scale(model);
-    // The keyword squares may take a quarter of the time bound.
+    // The keyword squares, and the annealing of the best of them, may take a quarter of the time bound.
     const double bound = options.seconds > 0 ? options.seconds : defaultSeconds;
-    const KeywordSquares keywords =
-        tryKeywords(search, model,
-                    SearchDeadline(start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                               std::chrono::duration<double>(bound / 4)),
-                                   options.cancel));
+    const SearchDeadline keywordDeadline(start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                                     std::chrono::duration<double>(bound / 4)),
+                                         options.cancel);
+    const KeywordSquares keywords = tryKeywords(search, model, keywordDeadline);
     const std::size_t steps = 40000 + search.Size() * 400;
     const double temperature = 0.06 * static_cast<double>(search.Size());
 
@@ -116,13 +115,13 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
     // The best keyword square of the dictionary is taken as it is when its text reads as English (a square that
     // a keyword builds is far likelier than any other square scoring a little higher), else polished by a short
     // cool annealing.
-    const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
     std::optional<SolveCandidate> fromKeyword;
     if (!keywords.best.empty()) {
         const PlayfairCodeSquare keyed = PlayfairCodeSquare::FromLetters(keywords.best.front().second);
         PlayfairSearch::Found found{keyed, search.Score(keyed)};
         if (scale.Level(found.score / quadgrams) < englishLevel) {
-            found = search.Anneal(keyed, RestartSeed(options.seed, 0), steps / 4, temperature / 4, cancelled);
+            found = search.Anneal(keyed, RestartSeed(options.seed, 0), steps / 4, temperature / 4,
+                                  [&] { return keywordDeadline.passed(); });
         }
         fromKeyword = candidateOf(search, found);
         if (scale.Level(found.score / quadgrams) >= englishLevel) {

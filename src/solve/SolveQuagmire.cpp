@@ -158,7 +158,7 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
 // The quadgram climbs for a straight key row come first (they find the table or nothing), then the climbs by
 // pair coincidence for any key row.
 std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t period, const LanguageModel& model,
-                                       std::uint64_t seed, unsigned threads)
+                                       std::uint64_t seed, unsigned threads, const std::function<bool()>& stopped)
 {
     constexpr std::size_t tableClimbs = 4;
     constexpr int tableSteps = 6000;
@@ -170,11 +170,11 @@ std::vector<Alphabet> climbedAlphabets(const QuagmireSearch& search, std::size_t
         for (std::size_t i = part; i < found.size(); i += threads) {
             if (i < tableClimbs) {
                 const TableClimb table =
-                    ClimbTableKeyword(search, period, model, false, RestartSeed(seed, i), tableSteps);
+                    ClimbTableKeyword(search, period, model, false, RestartSeed(seed, i), tableSteps, stopped);
                 found[i] = table.alphabet;
                 tableScores[i] = table.score;
             } else {
-                found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb).alphabet;
+                found[i] = ClimbCipherKeyword(search, period, RestartSeed(seed, i), restartsPerClimb, stopped).alphabet;
             }
         }
     };
@@ -726,7 +726,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         }
         const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
         const std::vector<Alphabet> climbed =
-            climbedAlphabets(search, period, model, options.seed * 31 + period, threads);
+            climbedAlphabets(search, period, model, options.seed * 31 + period, threads, stopped);
         std::vector<Alphabet> candidates = keyed.alphabets;
         candidates.insert(candidates.end(), climbed.begin() + 1, climbed.end());
         std::vector<Alphabet> ranked = rankAlphabets(search, candidates, period, threads, stopped);
