@@ -44,7 +44,7 @@ SearchOutcome RunSearch(const SolveOptions& options, double defaultSeconds, cons
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
-    const auto deadline = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto deadline = SearchDeadline::After(start, seconds);
     const unsigned cores = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
 
     SearchOutcome outcome;
@@ -111,8 +111,8 @@ SearchOutcome RunSearch(const SolveOptions& options, double defaultSeconds, cons
     watcher.join();
     const auto end = Clock::now();
     outcome.seconds = std::chrono::duration<double>(end - start).count();
-    const auto polishShare = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds / 4));
-    outcome.polishDeadline = SearchDeadline(std::max(deadline, end + polishShare), options.cancel);
+    outcome.polishDeadline =
+        SearchDeadline(std::max(deadline, SearchDeadline::After(end, seconds / 4)), options.cancel);
     return outcome;
 }
 

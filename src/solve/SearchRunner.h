@@ -74,12 +74,17 @@ struct RankedCandidate
     std::size_t hits = 0;
 };
 
-/// When the work after a search must end (the polish of its best readings, which scores the whole text at every
-/// step and so takes long on a long text): at a point in time, or at once when the caller cancels.
+/// When work that scores the whole text at every step (and so takes long on a long text) must end: at a point in
+/// time, or at once when the caller cancels.
 class SearchDeadline
 {
 public:
     using Clock = std::chrono::steady_clock;
+    /// The point seconds after from.
+    static Clock::time_point After(Clock::time_point from, double seconds)
+    {
+        return from + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    }
     SearchDeadline() = default; ///< never passes
     SearchDeadline(Clock::time_point end, const std::atomic<bool>* cancel) : m_end(end), m_cancel(cancel) {}
     bool passed() const

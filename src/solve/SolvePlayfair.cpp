@@ -83,9 +83,7 @@ SolveResult SolvePlayfair(std::string_view ciphertext, const LanguageModel& mode
     const ScoreScale scale(model);
     // The keyword squares, and the annealing of the best of them, may take a quarter of the time bound.
     const double bound = options.seconds > 0 ? options.seconds : defaultSeconds;
-    const SearchDeadline keywordDeadline(start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                                     std::chrono::duration<double>(bound / 4)),
-                                         options.cancel);
+    const SearchDeadline keywordDeadline(SearchDeadline::After(start, bound / 4), options.cancel);
     const KeywordSquares keywords = tryKeywords(search, model, keywordDeadline);
     const std::size_t steps = 40000 + search.Size() * 400;
     const double temperature = 0.06 * static_cast<double>(search.Size());

@@ -711,8 +711,7 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
     const KeyedAlphabets keyed = keyedAlphabets(model);
     const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
-    const Clock::time_point deadline =
-        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const Clock::time_point deadline = SearchDeadline::After(start, seconds);
     const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
     const auto stopped = [&] { return Clock::now() > deadline || cancelled(); };
 

@@ -750,8 +750,8 @@ Key polish(const std::vector<std::uint8_t>& codes, Key key, const KeyScore& scor
         }
         return false;
     };
-    bool improved = true;
-    while (improved && !deadline.passed()) {
+    bool improved = true; // stays false once the deadline has passed: attempt then declines every trial
+    while (improved) {
         improved = false;
         for (unsigned a = 0; a < 26; ++a) {
             if (!rare(a)) {
@@ -1013,9 +1013,9 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     const std::size_t count = std::min<std::size_t>(3, outcome.ranked.size());
     std::vector<RankedCandidate> polished;
     std::vector<std::pair<Key, double>> keys; // each polished reading's key and whole score
+    const SearchDeadline& deadline = outcome.polishDeadline;
     for (std::size_t i = 0; i < count; ++i) {
         double score = 0;
-        const SearchDeadline& deadline = outcome.polishDeadline;
         Key key = polish(codes, keyOf(outcome.ranked[i].candidate.key), scoreOf, score, deadline);
         key = placeKnownWords(words, table, codes, key, scoreOf, score, deadline);
         key = swapRareLetterPairs(words, codes, key, scoreOf, score, deadline);
@@ -1042,7 +1042,7 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
     // polished once more with every letter counted as rare.
     if (!patristocrat) {
         auto& [key, score] = keys[order.front()];
-        const Key turned = polish(codes, key, scoreOf, score, outcome.polishDeadline, codes.size());
+        const Key turned = polish(codes, key, scoreOf, score, deadline, codes.size());
         if (turned != key) {
             key = turned;
             const std::size_t first = order.front();
@@ -1056,7 +1056,7 @@ double polishRanked(std::string_view ciphertext, const std::vector<std::uint8_t>
         }
     }
     const auto& [bestKey, bestScore] = keys[order.front()];
-    const Neighbours neighbours = neighboursOf(codes, bestKey, bestScore, scoreOf, outcome.polishDeadline);
+    const Neighbours neighbours = neighboursOf(codes, bestKey, bestScore, scoreOf, deadline);
     double rivals = neighbours.rivalMass;
     for (std::size_t i = 1; i < order.size(); ++i) {
         rivals += rivalShare(keys[order[i]].second, bestScore);

@@ -113,16 +113,15 @@ SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& mode
     SearchOutcome outcome;
     // A bound, when given, ends the trial of longer periods (each scores the whole text many times: long on a long
     // text); the periods tried by then keep their candidates.
-    const auto bound = options.seconds > 0 ? start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                                         std::chrono::duration<double>(options.seconds))
-                                           : std::chrono::steady_clock::time_point::max();
+    const SearchDeadline bound =
+        options.seconds > 0 ? SearchDeadline(SearchDeadline::After(start, options.seconds), nullptr) : SearchDeadline();
     // Each period is one "restart": periods that reach the same plaintext agree.
     for (std::size_t period = 1; period <= std::min(LongestKey, n / 2); ++period) {
         if (options.cancel != nullptr && options.cancel->load()) {
             outcome.cancelled = true;
             break;
         }
-        if (period > 1 && std::chrono::steady_clock::now() >= bound) {
+        if (period > 1 && bound.passed()) {
             outcome.timedOut = true;
             break;
         }
