@@ -9,6 +9,7 @@
 #include "LanguageModel.h"
 #include "PlayfairSearch.h"
 #include "SearchRunner.h"
+#include "SolveText.h"
 
 namespace {
 
@@ -147,21 +148,7 @@ QuagmireSearch::QuagmireSearch(std::string_view ciphertext)
 
 double QuagmireSearch::ColumnCoincidence(std::size_t period) const
 {
-    double sum = 0;
-    for (std::size_t column = 0; column < period; ++column) {
-        Histogram counts{};
-        int n = 0;
-        for (std::size_t k = column; k < m_cipher.size(); k += period) {
-            ++counts[m_cipher[k]];
-            ++n;
-        }
-        long pairs = 0;
-        for (int count : counts) {
-            pairs += static_cast<long>(count) * (count - 1);
-        }
-        sum += n > 1 ? static_cast<double>(pairs) / (static_cast<double>(n) * (n - 1)) : 0;
-    }
-    return sum / static_cast<double>(period);
+    return MeanColumnCoincidence(m_cipher, period);
 }
 
 std::vector<QuagmireSearch::Histogram> QuagmireSearch::Columns(std::size_t period) const

@@ -1,6 +1,7 @@
 #include "SolveText.h"
 
 #include <algorithm>
+#include <array>
 
 #include "LanguageModel.h"
 
@@ -25,6 +26,25 @@ std::string CodesToLetters(const std::vector<std::uint8_t>& codes)
         letters[i] = static_cast<char>('A' + codes[i]);
     }
     return letters;
+}
+
+double MeanColumnCoincidence(const std::vector<std::uint8_t>& codes, std::size_t period)
+{
+    double sum = 0;
+    for (std::size_t column = 0; column < period; ++column) {
+        std::array<long, 26> counts{};
+        long n = 0;
+        for (std::size_t k = column; k < codes.size(); k += period) {
+            ++counts[codes[k]];
+            ++n;
+        }
+        long pairs = 0;
+        for (const long count : counts) {
+            pairs += count * (count - 1);
+        }
+        sum += n > 1 ? static_cast<double>(pairs) / (static_cast<double>(n) * static_cast<double>(n - 1)) : 0;
+    }
+    return period == 0 ? 0 : sum / static_cast<double>(period);
 }
 
 double QuadgramScorePerLetter(const LanguageModel& model, const std::vector<std::uint8_t>& codes)

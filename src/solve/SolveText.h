@@ -14,6 +14,10 @@ std::vector<std::uint8_t> LetterCodes(std::string_view text);
 /// Codes 0..25 written as capitals.
 std::string CodesToLetters(const std::vector<std::uint8_t>& codes);
 
+/// The mean index of coincidence of the columns of codes taken period apart: about 0.066 for English letters under
+/// one key letter per column, about 0.038 when the columns mix alphabets.
+double MeanColumnCoincidence(const std::vector<std::uint8_t>& codes, std::size_t period);
+
 /// Quadgram score per quadgram of a text's letters (the solvers' common score scale), 0 for fewer than 4 letters.
 double QuadgramScorePerLetter(const LanguageModel& model, const std::vector<std::uint8_t>& codes);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 
+#include "EncodeVigenere.h"
 #include "LanguageModel.h"
 #include "SearchRunner.h"
 #include "SolveText.h"
@@ -11,7 +12,8 @@
 // Every period from 1 to 20 is tried, which costs little: each column's shift starts where its letter counts
 // fit English best (chi-square), then the key letters are refined one at a time by the quadgram score of the
 // whole text until no letter improves it. The shortest period whose plaintext scores as well as the best wins,
-// because a multiple of the true period decrypts to the same text.
+// because a multiple of the true period decrypts to the same text. Longer keys are tried where the text's columns
+// say so: the maker's key without a keyword is the whole alphabet, and a keyword may be a long phrase.
 
 namespace {
 
@@ -19,6 +21,11 @@ constexpr std::array<double, 26> EnglishLetters{0.0817, 0.0149, 0.0278, 0.0425, 
                                                 0.0015, 0.0077, 0.0403, 0.0241, 0.0675, 0.0751, 0.0193, 0.0010, 0.0599,
                                                 0.0633, 0.0906, 0.0276, 0.0098, 0.0236, 0.0015, 0.0197, 0.0007};
 constexpr std::size_t LongestKey = 20;
+// A period beyond LongestKey is tried when its columns, of at least LongKeyColumn letters each, look like English
+// under one shift each, and no shorter period they are a multiple of looked nearly as much so already.
+constexpr std::size_t LongestLongKey = 60;
+constexpr std::size_t LongKeyColumn = 10;
+constexpr double EnglishColumns = 0.05;
 
 std::vector<std::uint8_t> decrypt(const std::vector<std::uint8_t>& codes, const std::vector<std::uint8_t>& key)
 {
@@ -102,6 +109,48 @@ std::vector<std::uint8_t> shortestKey(std::vector<std::uint8_t> key)
     return key;
 }
 
+// Adds the reading of a key to the candidates, or counts it as one more restart that reached a reading already
+// there.
+void offerCandidate(const std::vector<std::uint8_t>& codes, const std::vector<std::uint8_t>& key, double score,
+                    SearchOutcome& outcome)
+{
+    SolveCandidate candidate;
+    candidate.plaintext = CodesToLetters(decrypt(codes, key));
+    candidate.key.form = "vigenere";
+    candidate.key.keyword = CodesToLetters(key);
+    candidate.score = score;
+    ++outcome.restarts;
+    auto same = std::find_if(outcome.ranked.begin(), outcome.ranked.end(),
+                             [&](const RankedCandidate& r) { return r.candidate.plaintext == candidate.plaintext; });
+    if (same != outcome.ranked.end()) {
+        ++same->hits;
+        same->candidate.score = std::max(same->candidate.score, score);
+    } else {
+        outcome.ranked.push_back({candidate, 1});
+    }
+}
+
+std::vector<std::size_t> periodsToTry(const std::vector<std::uint8_t>& codes)
+{
+    const std::size_t n = codes.size();
+    std::vector<std::size_t> periods;
+    std::vector<double> coincidence(std::max(LongestLongKey, LongestKey) + 1, 0);
+    for (std::size_t period = 1; period <= std::min(LongestKey, n / 2); ++period) {
+        periods.push_back(period);
+        coincidence[period] = MeanColumnCoincidence(codes, period);
+    }
+    for (std::size_t period = LongestKey + 1; period <= std::min(LongestLongKey, n / LongKeyColumn); ++period) {
+        coincidence[period] = MeanColumnCoincidence(codes, period);
+        const bool multiple = std::any_of(periods.begin(), periods.end(), [&](std::size_t shorter) {
+            return period % shorter == 0 && coincidence[shorter] >= 0.92 * coincidence[period];
+        });
+        if (!multiple && coincidence[period] >= EnglishColumns) {
+            periods.push_back(period);
+        }
+    }
+    return periods;
+}
+
 } // namespace
 
 SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& model, const SolveOptions& options)
@@ -116,7 +165,9 @@ SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& mode
     const SearchDeadline bound =
         options.seconds > 0 ? SearchDeadline(SearchDeadline::After(start, options.seconds), nullptr) : SearchDeadline();
     // Each period is one "restart": periods that reach the same plaintext agree.
-    for (std::size_t period = 1; period <= std::min(LongestKey, n / 2); ++period) {
+    const std::vector<std::size_t> periods = periodsToTry(codes);
+    for (std::size_t tried = 0; tried < periods.size(); ++tried) {
+        const std::size_t period = periods[tried];
         if (options.cancel != nullptr && options.cancel->load()) {
             outcome.cancelled = true;
             break;
@@ -128,24 +179,15 @@ SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& mode
         std::vector<std::uint8_t> key = chiSquareKey(codes, period);
         const double score = refine(model, codes, key) / perLetter;
         key = shortestKey(key);
-        SolveCandidate candidate;
-        candidate.plaintext = CodesToLetters(decrypt(codes, key));
-        candidate.key.form = "vigenere";
-        candidate.key.keyword = CodesToLetters(key);
-        candidate.score = score;
-        ++outcome.restarts;
-        auto same = std::find_if(outcome.ranked.begin(), outcome.ranked.end(), [&](const RankedCandidate& r) {
-            return r.candidate.plaintext == candidate.plaintext;
-        });
-        if (same != outcome.ranked.end()) {
-            ++same->hits;
-            same->candidate.score = std::max(same->candidate.score, score);
-        } else {
-            outcome.ranked.push_back({candidate, 1});
-        }
+        offerCandidate(codes, key, score, outcome);
         if (options.progress) {
-            options.progress(static_cast<double>(period) / static_cast<double>(LongestKey));
+            options.progress(static_cast<double>(tried + 1) / static_cast<double>(periods.size()));
         }
+    }
+    // The maker's key when the author gave no keyword is the whole alphabet, a period too long for short texts.
+    if (!outcome.cancelled) {
+        const std::vector<std::uint8_t> alphabet = LetterCodes(VigenereKeyLetters(""));
+        offerCandidate(codes, alphabet, model.ScoreQuadgrams(decrypt(codes, alphabet).data(), n) / perLetter, outcome);
     }
     // A longer key always fits a little better; a candidate from a shorter key wins unless the longer one is
     // clearly better per letter.

@@ -338,6 +338,15 @@ TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
         EXPECT_EQ(v.best.key.keyword, keyword);
         EXPECT_EQ(EncryptVigenere(v.best.plaintext, v.best.key.keyword), ciphertext);
     }
+    // The maker's key without a keyword is the alphabet; a long phrase key is found from its columns.
+    const SolveResult unkeyed = Solve(SolveKind::Vigenere, EncryptVigenere(Orchard, ""), model(), fixedSeed(1));
+    EXPECT_EQ(unkeyed.best.plaintext, AsciiLettersUpper(Orchard));
+    EXPECT_EQ(unkeyed.best.key.keyword, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const std::string longText = std::string(Keeper) + Orchard + Spring + Hill + Careful + Cats;
+    const std::string phrase = "THEKEEPERSDAUGHTERSOLDBREAD";
+    const SolveResult phrased = Solve(SolveKind::Vigenere, EncryptVigenere(longText, phrase), model(), fixedSeed(1));
+    EXPECT_EQ(phrased.best.plaintext, AsciiLettersUpper(longText));
+    EXPECT_EQ(phrased.best.key.keyword, phrase);
     Random rng(5);
     for (int rails = 2; rails <= 4; ++rails) {
         const std::string ciphertext = EncryptRailfence(Keeper, rails, rng);
