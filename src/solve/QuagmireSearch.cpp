@@ -249,7 +249,8 @@ long QuagmireSearch::PairCoincidence(const Alphabet& C, const std::vector<int>& 
 
 SubstitutionBreak BreakSubstitution(const std::vector<std::uint8_t>& text, const LanguageModel& model,
                                     std::uint64_t seed, int restarts,
-                                    const std::optional<std::array<std::uint8_t, 26>>& start)
+                                    const std::optional<std::array<std::uint8_t, 26>>& start,
+                                    const std::function<bool()>& stopped)
 {
     const float* quad = model.QuadgramTable();
     // First guess: the text's letters by frequency onto English letters by frequency.
@@ -273,7 +274,7 @@ SubstitutionBreak BreakSubstitution(const std::vector<std::uint8_t>& text, const
     }
     best.score = scoreWith(text, best.key, quad);
     std::mt19937_64 random(seed);
-    for (int restart = 0; restart < restarts; ++restart) {
+    for (int restart = 0; restart < restarts && (restart == 0 || !stopped || !stopped()); ++restart) {
         // Restarts climb in turn from a random key and from the best key so far shaken by a few random swaps.
         SubstitutionBreak current = best;
         if (restart % 2 == 1) {
@@ -426,8 +427,10 @@ TableClimb ClimbSelfKeyedTable(const QuagmireSearch& search, std::size_t period,
                          stopped);
 }
 
-TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start, RowRule rule)
+TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start, RowRule rule,
+                      const std::function<bool()>& stopped)
 {
+    const auto stop = [&] { return stopped && stopped(); };
     const float* quad = model.QuadgramTable();
     const std::vector<std::uint8_t>& cipher = search.Letters();
     const std::size_t period = start.shifts.size();
@@ -482,7 +485,7 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
     }
     evaluate(best);
     climbRow(best);
-    for (bool improved = true; improved;) {
+    for (bool improved = true; improved && !stop();) {
         improved = false;
         // A column's shift moved.
         for (std::size_t j = 0; j < period; ++j) {
@@ -499,7 +502,7 @@ TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, 
         // Two letters of the cipher table swapped, the key row climbed after them: the key of the aligned text
         // has learnt to make up for the misplaced letters, so a swap alone reads worse.
         for (std::size_t a = 0; a < 25; ++a) {
-            for (std::size_t b = a + 1; b < 26; ++b) {
+            for (std::size_t b = a + 1; b < 26 && !stop(); ++b) {
                 TableState trial = best;
                 std::swap(trial.table[a], trial.table[b]);
                 if (rule == RowRule::SameAsTable) {

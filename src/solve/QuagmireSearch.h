@@ -101,9 +101,10 @@ enum class RowRule
 /// A nearly right table put right by hill climbing: two letters of the cipher table or of the key row swapped, or
 /// one column's shift moved, kept while the quadgram score improves. Mends what a break of the aligned text cannot,
 /// a cipher table a few letters off, which spoils the same letters in some columns only. A row held by its rule
-/// cannot soak up a wrong table letter, so the climb moves the table letter itself.
+/// cannot soak up a wrong table letter, so the climb moves the table letter itself. stopped, when given, is asked
+/// before each trial and ends the climb early with the best so far.
 TableState ClimbTable(const QuagmireSearch& search, const LanguageModel& model, const TableState& start,
-                      RowRule rule = RowRule::Free);
+                      RowRule rule = RowRule::Free, const std::function<bool()>& stopped = {});
 
 /// How well the columns (of QuagmireSearch::Columns()) read as English letter frequencies through cipher alphabet C
 /// and key row R, each column at the shift that fits it best: those shifts and the summed log frequency.
@@ -141,7 +142,7 @@ std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, 
 
 /// Breaks a simple substitution of letter codes by hill climbing with quadgram scores from restarts: key[y] is
 /// the plaintext code of text code y. Starts from start, or from the letters matched by frequency. Returns the
-/// best key and its score.
+/// best key and its score. stopped, when given, is asked before each restart after the first.
 struct SubstitutionBreak
 {
     std::array<std::uint8_t, 26> key{};
@@ -149,7 +150,8 @@ struct SubstitutionBreak
 };
 SubstitutionBreak BreakSubstitution(const std::vector<std::uint8_t>& text, const LanguageModel& model,
                                     std::uint64_t seed, int restarts,
-                                    const std::optional<std::array<std::uint8_t, 26>>& start = std::nullopt);
+                                    const std::optional<std::array<std::uint8_t, 26>>& start = std::nullopt,
+                                    const std::function<bool()>& stopped = {});
 
 /// The quadgram score of text read through key.
 double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array<std::uint8_t, 26>& key,

@@ -440,16 +440,16 @@ SolveCandidate makerKey(const SolveCandidate& raw, const QuagmireSearch& search,
 
 // A quick break's cipher alphabet and shifts broken with many restarts; a column that the letter counts laid
 // wrong spoils its share of the text, so every shift of each column is tried under the key found, and the text
-// broken again when one moved.
+// broken again when one moved. stopped ends the restarts early (the first of each break always runs).
 SolveCandidate breakThoroughly(const SolveCandidate& quick, const QuagmireSearch& search, const LanguageModel& model,
-                               std::uint64_t seed)
+                               std::uint64_t seed, const std::function<bool()>& stopped)
 {
     Attempt found = attemptOf(quick, search);
     std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
-    SubstitutionBreak broken = BreakSubstitution(aligned, model, seed, 12, found.key);
+    SubstitutionBreak broken = BreakSubstitution(aligned, model, seed, 12, found.key, stopped);
     if (refineShifts(found.shifts, search, found.cipherAlphabet, broken, model)) {
         aligned = search.Aligned(found.cipherAlphabet, found.shifts);
-        broken = BreakSubstitution(aligned, model, seed + 1, 8, broken.key);
+        broken = BreakSubstitution(aligned, model, seed + 1, 8, broken.key, stopped);
     }
     found.key = broken.key;
     found.score = broken.score;
@@ -637,14 +637,15 @@ TableState tableWithRow(const Attempt& attempt, const Alphabet& row, const std::
 // that no key of the aligned text reads right) put right by climbing the whole table: the cipher table, the key
 // row and the shifts together; and again with the key row held straight or held to the cipher table, as the
 // Quagmire II and III have it, where a free row would learn to make up for a wrong table letter.
-SolveCandidate climbWholeTable(const SolveCandidate& start, const QuagmireSearch& search, const LanguageModel& model)
+SolveCandidate climbWholeTable(const SolveCandidate& start, const QuagmireSearch& search, const LanguageModel& model,
+                               const std::function<bool()>& stopped)
 {
     const Attempt found = attemptOf(start, search);
     const std::vector<std::uint8_t> aligned = search.Aligned(found.cipherAlphabet, found.shifts);
     const TableState tables[] = {
-        ClimbTable(search, model, tableOf(found)),
-        ClimbTable(search, model, tableWithRow(found, codesOf(StandardAlphabet), aligned), RowRule::Kept),
-        ClimbTable(search, model, tableWithRow(found, found.cipherAlphabet, aligned), RowRule::SameAsTable),
+        ClimbTable(search, model, tableOf(found), RowRule::Free, stopped),
+        ClimbTable(search, model, tableWithRow(found, codesOf(StandardAlphabet), aligned), RowRule::Kept, stopped),
+        ClimbTable(search, model, tableWithRow(found, found.cipherAlphabet, aligned), RowRule::SameAsTable, stopped),
     };
     SolveCandidate best = start;
     for (const TableState& table : tables) {
@@ -714,6 +715,10 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const Clock::time_point deadline = SearchDeadline::After(start, seconds);
     const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
     const auto stopped = [&] { return Clock::now() > deadline || cancelled(); };
+    // The thorough breaks and polish of the best readings may take a quarter of the bound beyond it: a search that
+    // used its whole bound still has its best put right, and a long text still ends near its bound.
+    const Clock::time_point finish = SearchDeadline::After(deadline, seconds / 4);
+    const auto finished = [&] { return Clock::now() > finish || cancelled(); };
 
     // Per period, each ranked cipher alphabet is broken by one restart; two alphabets that give the same text (they
     // differ only in letters the text lacks) end the search, and a period whose best text reads as English ends
@@ -777,7 +782,8 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
         // The few best of the quick breaks are broken thoroughly.
         for (std::size_t i = 0; i < std::min(fullyBroken, more.ranked.size()); ++i) {
-            more.ranked[i].candidate = breakThoroughly(more.ranked[i].candidate, search, model, options.seed + i);
+            more.ranked[i].candidate =
+                breakThoroughly(more.ranked[i].candidate, search, model, options.seed + i, finished);
         }
         std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
         // The best text may come from a cipher alphabet a few letters off (two such alphabets can agree on a text
@@ -787,10 +793,10 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
                 break;
             }
             more.ranked[i].candidate = breakThoroughly(
-                polishCipherKeyword(more.ranked[i].candidate, search, model, threads, deadline, options.cancel), search,
-                model, options.seed + i);
-            if (!stopped()) {
-                more.ranked[i].candidate = climbWholeTable(more.ranked[i].candidate, search, model);
+                polishCipherKeyword(more.ranked[i].candidate, search, model, threads, finish, options.cancel), search,
+                model, options.seed + i, finished);
+            if (!finished()) {
+                more.ranked[i].candidate = climbWholeTable(more.ranked[i].candidate, search, model, finished);
             }
             std::stable_sort(more.ranked.begin(), more.ranked.end(), byScore);
         }

@@ -200,6 +200,9 @@ TEST(QuagmireSolve, ClimbingTheWholeTableMendsACipherTableLettersOff)
                       *std::find(off.table.begin(), off.table.end(), swaps[i + 1] - 'A'));
         }
         EXPECT_EQ(readThrough(search, ClimbTable(search, model(), off, rule)), AsciiLettersUpper(baker)) << swaps;
+        // Told to stop, the climb leaves the table as it was (the time bound ends it on a long text).
+        const TableState stopped = ClimbTable(search, model(), off, rule, [] { return true; });
+        EXPECT_EQ(stopped.table, off.table) << swaps;
     }
 }
 
@@ -281,8 +284,8 @@ TEST(PlayfairQuagmireSolve, RefuseTextsTooShort)
 
 TEST(PlayfairQuagmireSolve, LongTextsEndNearTheTimeBound)
 {
-    // A hundred thousand letters: each step of the keyword climbs, each keyword square and each Vigenere period scores the
-    // whole text, and these once ran for many times the bound. The limit only tells a hang from a finished search.
+    // A hundred thousand letters: each step of the keyword climbs, each keyword square and each Vigenere period scores
+    // the whole text, and these once ran for many times the bound. The limit only tells a hang from a finished search.
     std::string text;
     while (text.size() < 120000) {
         text += std::string(baker) + ' ' + lighthouse + ' ';
