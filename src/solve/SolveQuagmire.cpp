@@ -130,14 +130,19 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
 {
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     using Ranked = std::vector<std::pair<double, std::size_t>>;
+    // Higher coincidence first, the earlier alphabet on a tie: one order for every part, so the best of all is the
+    // same however the alphabets were shared among the threads.
+    const auto before = [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    };
     std::vector<Ranked> parts(threads);
     forEachAlphabet(threads, alphabets.size(), stopped, [&](unsigned part, std::size_t i) {
         Ranked& best = parts[part];
         const QuagmireSearch::Alignment alignment = QuagmireSearch::Align(alphabets[i], columns, true);
-        const double coincidence = static_cast<double>(search.PairCoincidence(alphabets[i], alignment.shifts));
-        if (best.size() < rankedAlphabets || coincidence > best.back().first) {
-            best.emplace_back(coincidence, i);
-            std::sort(best.begin(), best.end(), std::greater<>());
+        const std::pair<double, std::size_t> entry{search.PairCoincidence(alphabets[i], alignment.shifts), i};
+        if (best.size() < rankedAlphabets || before(entry, best.back())) {
+            best.push_back(entry);
+            std::sort(best.begin(), best.end(), before);
             best.resize(std::min(best.size(), rankedAlphabets));
         }
     });
@@ -145,7 +150,7 @@ std::vector<Alphabet> rankAlphabets(const QuagmireSearch& search, const std::vec
     for (const Ranked& part : parts) {
         all.insert(all.end(), part.begin(), part.end());
     }
-    std::sort(all.begin(), all.end(), std::greater<>());
+    std::sort(all.begin(), all.end(), before);
     std::vector<Alphabet> ranked;
     for (std::size_t i = 0; i < std::min(all.size(), rankedAlphabets); ++i) {
         ranked.push_back(alphabets[all[i].second]);
@@ -668,30 +673,40 @@ std::vector<SolveCandidate> fittedTables(const QuagmireSearch& search, std::size
 {
     const std::vector<QuagmireSearch::Histogram> columns = search.Columns(period);
     const Alphabet straight = codesOf(StandardAlphabet);
-    // Per thread, the best table with the straight row and the best with the table as row.
+    // Per thread, the best table with the straight row and the best with the table as row, each with the index of
+    // its alphabet: on a tie the earlier alphabet wins, so the result does not depend on how many threads shared them.
+    struct Fitted
+    {
+        TableState table;
+        std::size_t index = 0;
+        bool better(const Fitted& other) const
+        {
+            return table.score != other.table.score ? table.score > other.table.score : index < other.index;
+        }
+    };
     constexpr double none = -1e300; // the score while no table is fitted
-    std::vector<std::array<TableState, 2>> best(threads);
+    std::vector<std::array<Fitted, 2>> best(threads);
     for (auto& part : best) {
-        part[0].score = part[1].score = none;
+        part[0].table.score = part[1].table.score = none;
     }
     forEachAlphabet(threads, alphabets.size(), stopped, [&](unsigned part, std::size_t i) {
         for (std::size_t kind = 0; kind < 2; ++kind) {
-            TableState table = FitTable(search, alphabets[i], kind == 0 ? straight : alphabets[i], columns, model);
-            if (table.score > best[part][kind].score) {
-                best[part][kind] = std::move(table);
+            Fitted fitted{FitTable(search, alphabets[i], kind == 0 ? straight : alphabets[i], columns, model), i};
+            if (fitted.better(best[part][kind])) {
+                best[part][kind] = std::move(fitted);
             }
         }
     });
     std::vector<SolveCandidate> candidates;
     for (std::size_t kind = 0; kind < 2; ++kind) {
-        const TableState* top = &best[0][kind];
+        const Fitted* top = &best[0][kind];
         for (const auto& part : best) {
-            top = part[kind].score > top->score ? &part[kind] : top;
+            top = part[kind].better(*top) ? &part[kind] : top;
         }
-        if (top->score == none) {
+        if (top->table.score == none) {
             continue; // stopped before any table was fitted
         }
-        const Attempt attempt = attemptOf(*top);
+        const Attempt attempt = attemptOf(top->table);
         candidates.push_back(candidateOf(attempt, search.Aligned(attempt.cipherAlphabet, attempt.shifts),
                                          static_cast<double>(search.Size() - 3)));
     }
