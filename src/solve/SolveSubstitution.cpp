@@ -813,7 +813,8 @@ Neighbours neighboursOf(const std::vector<std::uint8_t>& codes, const Key& key, 
         if (!present[a]) {
             continue;
         }
-        for (unsigned b = 0; b < 26; ++b) {
+        // The clock is read before each trial: on a long text each one scores the whole text.
+        for (unsigned b = 0; b < 26 && !deadline.passed(); ++b) {
             if (b == a || (b < a && present[b])) {
                 continue;
             }
