@@ -101,8 +101,11 @@ int periodOf(const RatedCryptogram& c, const std::optional<SolveResult>& solved,
             return static_cast<int>(solved->best.key.indicator.size());
         }
     }
-    const bool periodic = c.kind == SolveKind::Vigenere || c.kind == SolveKind::Quagmire;
-    return periodic ? std::max(EstimatedPeriod(letters, 20), 1) : 1;
+    if (c.kind == SolveKind::Vigenere || c.kind == SolveKind::Quagmire) {
+        const int longest = c.kind == SolveKind::Quagmire ? LongestQuagmirePeriod : LongestVigenerePeriod;
+        return std::max(EstimatedPeriod(letters, longest), 1);
+    }
+    return 1;
 }
 
 // The fewest working letters that leave a single reading, with a margin over the theoretical least: a

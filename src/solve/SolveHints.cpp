@@ -372,7 +372,7 @@ std::vector<int> divisorsOf(std::size_t distance, int longest)
 
 std::optional<SolveHint> periodicHint(SolveKind kind, const BoardView& view)
 {
-    const int longest = kind == SolveKind::Quagmire ? 7 : 20;
+    const int longest = kind == SolveKind::Quagmire ? LongestQuagmirePeriod : LongestVigenerePeriod;
     const std::vector<std::size_t>& cells = view.PuzzleCells();
     if (!view.AnyFilled()) {
         for (std::size_t length : {std::size_t{5}, std::size_t{4}, std::size_t{3}}) {

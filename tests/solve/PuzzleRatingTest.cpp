@@ -299,6 +299,12 @@ TEST(CryptogramMeasures, wordsPatternsRepeatsAndPeriods)
         Quote + "A LANGUAGE IS A DIALECT WITH AN ARMY AND A NAVY, AND A CRITIC IS A LEGLESS MAN WHO TEACHES RUNNING.");
     EXPECT_EQ(EstimatedPeriod(EncryptVigenere(letters, "LEMON"), 20), 5);
     EXPECT_EQ(EstimatedPeriod(EncryptVigenere(letters, "SECRETS"), 20), 7);
+    // Without a keyword the maker's key is the whole alphabet.
+    const std::string more =
+        AsciiLettersUpper("ON A COLD WINTER MORNING THE BAKER ON THE CORNER GAVE WARM ROLLS TO THE "
+                          "CHILDREN WHO WENT BY THE ORCHARD BEHIND THE MILL ON THEIR WAY TO SCHOOL.");
+    EXPECT_EQ(EstimatedPeriod(EncryptVigenere(letters + more, ""), LongestVigenerePeriod), 26);
+    EXPECT_EQ(EstimatedPeriod(EncryptVigenere(letters, "LEMON"), LongestVigenerePeriod), 5);
 }
 
 } // namespace
