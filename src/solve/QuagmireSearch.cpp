@@ -663,10 +663,11 @@ std::vector<NearestKeyed> NearestKeyedRows(const QuagmireSearch::Alphabet& row, 
     // The fits within margin of the best, cheapest first, each row once.
     std::stable_sort(fits.begin(), fits.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<NearestKeyed> nearest;
-    for (auto& [total, fit] : fits) {
+    for (auto& entry : fits) {
+        NearestKeyed& fit = entry.second;
         const bool seen = std::any_of(nearest.begin(), nearest.end(),
                                       [&](const NearestKeyed& other) { return other.row == fit.row; });
-        if (total <= bestCost + margin && !seen) {
+        if (entry.first <= bestCost + margin && !seen) {
             nearest.push_back(std::move(fit));
         }
     }
