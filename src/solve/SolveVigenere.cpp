@@ -22,10 +22,14 @@ constexpr std::array<double, 26> EnglishLetters{0.0817, 0.0149, 0.0278, 0.0425, 
                                                 0.0633, 0.0906, 0.0276, 0.0098, 0.0236, 0.0015, 0.0197, 0.0007};
 constexpr std::size_t LongestKey = 20;
 // A period beyond LongestKey is tried when its columns, of at least LongKeyColumn letters each, look like English
-// under one shift each, and no shorter period they are a multiple of looked nearly as much so already.
+// under one shift each, and no shorter period they are a multiple of looked nearly as much so already; of those, the
+// MostLongKeys that look most so.
 constexpr std::size_t LongestLongKey = 60;
 constexpr std::size_t LongKeyColumn = 10;
-constexpr double EnglishColumns = 0.05;
+constexpr double EnglishColumns = 0.045;
+constexpr std::size_t MostLongKeys = 4;
+// Columns of fewer letters than this leave many shifts to chance, which refinePairs puts right.
+constexpr std::size_t ShortColumn = 40;
 
 std::vector<std::uint8_t> decrypt(const std::vector<std::uint8_t>& codes, const std::vector<std::uint8_t>& key)
 {
@@ -90,6 +94,38 @@ double refine(const LanguageModel& model, const std::vector<std::uint8_t>& codes
     return current;
 }
 
+// Refines a long key's neighbouring letters two at a time: with few letters in each column, the letter counts set
+// many shifts wrong, and a wrong shift beside a wrong one reads no better when either moves alone. Each pair takes
+// the shifts that score best with the rest held, until no pair improves; then refine() again.
+double refinePairs(const LanguageModel& model, const std::vector<std::uint8_t>& codes, std::vector<std::uint8_t>& key,
+                   double current, const SearchDeadline& bound)
+{
+    for (bool improved = true; improved && !bound.passed();) {
+        improved = false;
+        for (std::size_t col = 0; col < key.size() && !bound.passed(); ++col) {
+            const std::size_t next = (col + 1) % key.size();
+            const std::uint8_t wasFirst = key[col];
+            const std::uint8_t wasSecond = key[next];
+            std::pair<std::uint8_t, std::uint8_t> best{wasFirst, wasSecond};
+            for (unsigned first = 0; first < 26; ++first) {
+                for (unsigned second = 0; second < 26; ++second) {
+                    key[col] = static_cast<std::uint8_t>(first);
+                    key[next] = static_cast<std::uint8_t>(second);
+                    const double s = model.ScoreQuadgrams(decrypt(codes, key).data(), codes.size());
+                    if (s > current + 1e-9) {
+                        current = s;
+                        best = {key[col], key[next]};
+                        improved = true;
+                    }
+                }
+            }
+            key[col] = best.first;
+            key[next] = best.second;
+        }
+    }
+    return refine(model, codes, key);
+}
+
 // The shortest key that repeats to the same letters.
 std::vector<std::uint8_t> shortestKey(std::vector<std::uint8_t> key)
 {
@@ -139,15 +175,22 @@ std::vector<std::size_t> periodsToTry(const std::vector<std::uint8_t>& codes)
         periods.push_back(period);
         coincidence[period] = MeanColumnCoincidence(codes, period);
     }
+    std::vector<std::size_t> longer;
     for (std::size_t period = LongestKey + 1; period <= std::min(LongestLongKey, n / LongKeyColumn); ++period) {
         coincidence[period] = MeanColumnCoincidence(codes, period);
-        const bool multiple = std::any_of(periods.begin(), periods.end(), [&](std::size_t shorter) {
+        const auto shorterAsGood = [&](std::size_t shorter) {
             return period % shorter == 0 && coincidence[shorter] >= 0.92 * coincidence[period];
-        });
+        };
+        const bool multiple = std::any_of(periods.begin(), periods.end(), shorterAsGood) ||
+                              std::any_of(longer.begin(), longer.end(), shorterAsGood);
         if (!multiple && coincidence[period] >= EnglishColumns) {
-            periods.push_back(period);
+            longer.push_back(period);
         }
     }
+    std::stable_sort(longer.begin(), longer.end(),
+                     [&](std::size_t a, std::size_t b) { return coincidence[a] > coincidence[b]; });
+    longer.resize(std::min(longer.size(), MostLongKeys));
+    periods.insert(periods.end(), longer.begin(), longer.end());
     return periods;
 }
 
@@ -177,7 +220,11 @@ SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& mode
             break;
         }
         std::vector<std::uint8_t> key = chiSquareKey(codes, period);
-        const double score = refine(model, codes, key) / perLetter;
+        double refined = refine(model, codes, key);
+        if (period > LongestKey && n / period < ShortColumn) {
+            refined = refinePairs(model, codes, key, refined, bound);
+        }
+        const double score = refined / perLetter;
         key = shortestKey(key);
         offerCandidate(codes, key, score, outcome);
         if (options.progress) {

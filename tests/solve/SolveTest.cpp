@@ -343,7 +343,7 @@ TEST(Solve, vigenereFindsTheKeywordAndRailFenceItsRails)
     EXPECT_EQ(unkeyed.best.plaintext, AsciiLettersUpper(Orchard));
     EXPECT_EQ(unkeyed.best.key.keyword, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     const std::string longText = std::string(Keeper) + Orchard + Spring + Hill + Careful + Cats;
-    const std::string phrase = "THEKEEPERSDAUGHTERSOLDBREAD";
+    const std::string phrase = "THEKEEPERSDAUGHTERSOLDFRESHBREADTODAY";
     const SolveResult phrased = Solve(SolveKind::Vigenere, EncryptVigenere(longText, phrase), model(), fixedSeed(1));
     EXPECT_EQ(phrased.best.plaintext, AsciiLettersUpper(longText));
     EXPECT_EQ(phrased.best.key.keyword, phrase);
