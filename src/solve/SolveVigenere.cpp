@@ -148,7 +148,7 @@ std::vector<std::uint8_t> shortestKey(std::vector<std::uint8_t> key)
 // Adds the reading of a key to the candidates, or counts it as one more restart that reached a reading already
 // there.
 void offerCandidate(const std::vector<std::uint8_t>& codes, const std::vector<std::uint8_t>& key, double score,
-                    SearchOutcome& outcome)
+                    SearchOutcome& outcome, std::size_t hits = 1)
 {
     SolveCandidate candidate;
     candidate.plaintext = CodesToLetters(decrypt(codes, key));
@@ -159,10 +159,10 @@ void offerCandidate(const std::vector<std::uint8_t>& codes, const std::vector<st
     auto same = std::find_if(outcome.ranked.begin(), outcome.ranked.end(),
                              [&](const RankedCandidate& r) { return r.candidate.plaintext == candidate.plaintext; });
     if (same != outcome.ranked.end()) {
-        ++same->hits;
+        same->hits += hits;
         same->candidate.score = std::max(same->candidate.score, score);
     } else {
-        outcome.ranked.push_back({candidate, 1});
+        outcome.ranked.push_back({candidate, hits});
     }
 }
 
@@ -232,9 +232,12 @@ SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& mode
         }
     }
     // The maker's key when the author gave no keyword is the whole alphabet, a period too long for short texts.
+    // It is no chance find: a reading under it weighs as two agreeing restarts, so that its confidence is not cut
+    // for the periods that could not reach it.
     if (!outcome.cancelled) {
         const std::vector<std::uint8_t> alphabet = LetterCodes(VigenereKeyLetters(""));
-        offerCandidate(codes, alphabet, model.ScoreQuadgrams(decrypt(codes, alphabet).data(), n) / perLetter, outcome);
+        offerCandidate(codes, alphabet, model.ScoreQuadgrams(decrypt(codes, alphabet).data(), n) / perLetter, outcome,
+                       2);
     }
     // A longer key always fits a little better; a candidate from a shorter key wins unless the longer one is
     // clearly better per letter.
