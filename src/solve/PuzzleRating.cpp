@@ -15,6 +15,7 @@
 #include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
 #include "SolveSubstitution.h"
+#include "SolveText.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ int periodOf(const RatedCryptogram& c, const std::optional<SolveResult>& solved,
 {
     if (c.kind == SolveKind::Vigenere) {
         if (!c.VIGENKEY.empty() || !c.PLAIN.empty()) {
-            return static_cast<int>(VigenereKeyLetters(c.VIGENKEY).size());
+            return static_cast<int>(RepeatLength(VigenereKeyLetters(c.VIGENKEY)));
         }
         if (solved && !solved->best.key.keyword.empty()) {
             return static_cast<int>(solved->best.key.keyword.size());
@@ -93,7 +94,7 @@ int periodOf(const RatedCryptogram& c, const std::optional<SolveResult>& solved,
     if (c.kind == SolveKind::Quagmire) {
         if (!c.QUAGINDI.empty()) {
             try {
-                return static_cast<int>(BuildQuagmireTable(c.QUAGKEY, c.QUAGCKEY, c.QUAGINDI).indicator.size());
+                return static_cast<int>(RepeatLength(BuildQuagmireTable(c.QUAGKEY, c.QUAGCKEY, c.QUAGINDI).indicator));
             } catch (const TessarinError&) {
             }
         }
@@ -225,7 +226,8 @@ void addKindMeasures(Points& points, const RatedCryptogram& c, const std::string
         const bool quagmire = c.kind == SolveKind::Quagmire;
         points.Add(quagmire ? "Quagmire: mixed alphabets in turn" : "Vigenere: shifted alphabets in turn",
                    quagmire ? 40 : 20);
-        points.Add("period of " + std::to_string(period) + " letters", std::min(period, 12) * 2.0);
+        points.Add(period == 1 ? std::string("period of 1 letter") : "period of " + std::to_string(period) + " letters",
+                   std::min(period, 12) * 2.0);
         const double perAlphabet = static_cast<double>(letters.size()) / period;
         points.Add(format("%.0f letters for each alphabet", perAlphabet),
                    std::clamp(12 * std::log2((quagmire ? 45.0 : 30.0) / std::max(perAlphabet, 1.0)), -12.0, 25.0));

@@ -47,6 +47,16 @@ double MeanColumnCoincidence(const std::vector<std::uint8_t>& codes, std::size_t
     return period == 0 ? 0 : sum / static_cast<double>(period);
 }
 
+std::size_t RepeatLength(std::string_view key)
+{
+    for (std::size_t length = 1; length < key.size(); ++length) {
+        if (key.size() % length == 0 && key.substr(length) == key.substr(0, key.size() - length)) {
+            return length;
+        }
+    }
+    return key.size();
+}
+
 double QuadgramScorePerLetter(const LanguageModel& model, const std::vector<std::uint8_t>& codes)
 {
     if (codes.size() < 4) {

@@ -18,6 +18,10 @@ std::string CodesToLetters(const std::vector<std::uint8_t>& codes);
 /// one key letter per column, about 0.038 when the columns mix alphabets.
 double MeanColumnCoincidence(const std::vector<std::uint8_t>& codes, std::size_t period);
 
+/// The length of the shortest part of key whose repeats make key (ABAB: 2; AAAAAAA: 1); key repeats as a whole
+/// along a text, so the part's length divides key's. The period a repeating key really gives.
+std::size_t RepeatLength(std::string_view key);
+
 /// Quadgram score per quadgram of a text's letters (the solvers' common score scale), 0 for fewer than 4 letters.
 double QuadgramScorePerLetter(const LanguageModel& model, const std::vector<std::uint8_t>& codes);
 

@@ -129,19 +129,7 @@ double refinePairs(const LanguageModel& model, const std::vector<std::uint8_t>& 
 // The shortest key that repeats to the same letters.
 std::vector<std::uint8_t> shortestKey(std::vector<std::uint8_t> key)
 {
-    for (std::size_t p = 1; p < key.size(); ++p) {
-        if (key.size() % p != 0) {
-            continue;
-        }
-        bool repeats = true;
-        for (std::size_t i = p; i < key.size() && repeats; ++i) {
-            repeats = key[i] == key[i - p];
-        }
-        if (repeats) {
-            key.resize(p);
-            break;
-        }
-    }
+    key.resize(RepeatLength(CodesToLetters(key)));
     return key;
 }
 

@@ -96,6 +96,27 @@ TEST(RateCryptogram, aCleanPuzzleTheSolverBreaksHasNoWarningAndListsItsReasons)
     EXPECT_EQ(std::clamp(sum, 0, 100), rating.number);
 }
 
+TEST(RateCryptogram, aRepeatingKeyCountsTheShortestPeriodItMakes)
+{
+    // The maker's indicator without letters is AAAAAAA: one alphabet, not seven; ABAB makes two.
+    FakeSolver solver;
+    solver.Finds(AsciiLettersUpper(Quote), 0.9);
+    const auto periodReason = [&](const RatedCryptogram& c) {
+        for (const RatingReason& reason : RateCryptogram(c, solver.Engine(), {}).reasons) {
+            if (reason.text.starts_with("period of ")) {
+                return reason.text;
+            }
+        }
+        return std::string();
+    };
+    const RatedCryptogram quagmire{
+        SolveKind::Quagmire, EncryptQuagmire(Quote, "SPRING", "", "@1"), Quote, {}, {}, "SPRING", {}, "@1", {}};
+    EXPECT_EQ(periodReason(quagmire), "period of 1 letter");
+    const RatedCryptogram vigenere{
+        SolveKind::Vigenere, EncryptVigenere(Quote, "ABAB"), Quote, {}, {}, {}, {}, {}, "ABAB"};
+    EXPECT_EQ(periodReason(vigenere), "period of 2 letters");
+}
+
 TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
 {
     FakeSolver solver;
