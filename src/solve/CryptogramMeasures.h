@@ -48,11 +48,6 @@ double IndexOfCoincidence(std::string_view letters);
 /// short to tell.
 int EstimatedPeriod(std::string_view letters, int maxPeriod);
 
-/// The longest periods worth measuring: a Quagmire's indicator has at most 7 letters; a Vigenère key is its keyword,
-/// or the whole alphabet when the author gave none.
-constexpr int LongestQuagmirePeriod = 7;
-constexpr int LongestVigenerePeriod = 26;
-
 /// The number of distinct capitals in text.
 int DistinctLetters(std::string_view text);
 

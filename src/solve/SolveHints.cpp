@@ -9,6 +9,7 @@
 
 #include "CryptogramMeasures.h"
 #include "SolveSubstitution.h"
+#include "SolveText.h"
 
 namespace {
 

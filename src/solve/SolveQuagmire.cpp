@@ -22,7 +22,7 @@ using Clock = std::chrono::steady_clock;
 using Alphabet = QuagmireSearch::Alphabet;
 
 constexpr double defaultSeconds = 30;
-constexpr std::size_t longestPeriod = 7;
+constexpr auto longestPeriod = static_cast<std::size_t>(LongestQuagmirePeriod);
 constexpr std::size_t rankedAlphabets = 160;
 constexpr std::size_t fullyBroken = 3;
 constexpr std::size_t polished = 2;

@@ -14,6 +14,11 @@ std::vector<std::uint8_t> LetterCodes(std::string_view text);
 /// Codes 0..25 written as capitals.
 std::string CodesToLetters(const std::vector<std::uint8_t>& codes);
 
+/// The longest periods of the periodic kinds as the maker makes them: a Quagmire's indicator has at most 7 letters; a
+/// Vigenère key is its keyword, or the whole alphabet when the author gave none.
+constexpr int LongestQuagmirePeriod = 7;
+constexpr int LongestVigenerePeriod = 26;
+
 /// The mean index of coincidence of the columns of codes taken period apart: about 0.066 for English letters under
 /// one key letter per column, about 0.038 when the columns mix alphabets.
 double MeanColumnCoincidence(const std::vector<std::uint8_t>& codes, std::size_t period);

@@ -104,9 +104,7 @@ double refinePairs(const LanguageModel& model, const std::vector<std::uint8_t>& 
         improved = false;
         for (std::size_t col = 0; col < key.size() && !bound.passed(); ++col) {
             const std::size_t next = (col + 1) % key.size();
-            const std::uint8_t wasFirst = key[col];
-            const std::uint8_t wasSecond = key[next];
-            std::pair<std::uint8_t, std::uint8_t> best{wasFirst, wasSecond};
+            std::pair<std::uint8_t, std::uint8_t> best{key[col], key[next]};
             for (unsigned first = 0; first < 26; ++first) {
                 for (unsigned second = 0; second < 26; ++second) {
                     key[col] = static_cast<std::uint8_t>(first);
@@ -124,13 +122,6 @@ double refinePairs(const LanguageModel& model, const std::vector<std::uint8_t>& 
         }
     }
     return refine(model, codes, key);
-}
-
-// The shortest key that repeats to the same letters.
-std::vector<std::uint8_t> shortestKey(std::vector<std::uint8_t> key)
-{
-    key.resize(RepeatLength(CodesToLetters(key)));
-    return key;
 }
 
 // Adds the reading of a key to the candidates, or counts it as one more restart that reached a reading already
@@ -158,7 +149,7 @@ std::vector<std::size_t> periodsToTry(const std::vector<std::uint8_t>& codes)
 {
     const std::size_t n = codes.size();
     std::vector<std::size_t> periods;
-    std::vector<double> coincidence(std::max(LongestLongKey, LongestKey) + 1, 0);
+    std::vector<double> coincidence(LongestLongKey + 1, 0);
     for (std::size_t period = 1; period <= std::min(LongestKey, n / 2); ++period) {
         periods.push_back(period);
         coincidence[period] = MeanColumnCoincidence(codes, period);
@@ -213,7 +204,7 @@ SolveResult SolveVigenere(std::string_view ciphertext, const LanguageModel& mode
             refined = refinePairs(model, codes, key, refined, bound);
         }
         const double score = refined / perLetter;
-        key = shortestKey(key);
+        key.resize(RepeatLength(CodesToLetters(key))); // the shortest key that repeats to the same letters
         offerCandidate(codes, key, score, outcome);
         if (options.progress) {
             options.progress(static_cast<double>(tried + 1) / static_cast<double>(periods.size()));

@@ -15,6 +15,7 @@
 #include "EncodeVigenere.h"
 #include "PuzzleRating.h"
 #include "Random.h"
+#include "SolveText.h"
 
 namespace {
 
