@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "FileWrite.h"
 #include "PuzzleDocument.h"
 #include "TessarinError.h"
 
@@ -81,13 +81,9 @@ void WritePuzzleLines(const QString& path, const PuzzleLines& lines)
     if (existing.exists() && !existing.permission(QFileDevice::WriteOwner)) {
         throwCannotCreate(path, QStringLiteral("The file is read-only."));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throwCannotCreate(path, file.errorString());
-    }
-    WritePuzzleLines(static_cast<QIODevice&>(file), path, lines);
-    if (!file.flush() || !file.commit()) {
-        throwCannotCreate(path, file.errorString());
+    const auto failure = WriteWholeFile(path, [&](QIODevice& device) { WritePuzzleLines(device, path, lines); });
+    if (failure) {
+        throwCannotCreate(path, failure->reason);
     }
 }
 

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
+#include "FileWrite.h"
 #include "PrintFontSettings.h"
 #include "RtfExport.h"
 #include "TessarinError.h"
@@ -47,18 +47,12 @@ QString askPath(QWidget* parent, const AcnProcs& holder, const ExportFormat& for
 
 void writeFile(const QString& path, const std::string& content)
 {
-    QSaveFile file(path);
-    const auto fail = [&] {
+    const auto failure =
+        WriteWholeFile(path, [&](QIODevice& file) { file.write(content.data(), static_cast<qint64>(content.size())); });
+    if (failure) {
         throw TessarinError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString())
+                                .arg(QDir::toNativeSeparators(path), failure->reason)
                                 .toStdString());
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail();
-    }
-    const auto size = static_cast<qint64>(content.size());
-    if (file.write(content.data(), size) != size || !file.flush() || !file.commit()) {
-        fail();
     }
 }
 

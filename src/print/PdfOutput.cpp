@@ -2,16 +2,17 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "FileWrite.h"
 #include "PageText.h"
 #include "PdfCanvas.h"
 #include "TessarinError.h"
 
 namespace {
-[[noreturn]] void throwLocked(const QString& path)
+[[noreturn]] void throwCannotCreate(const QString& path, const QString& reason)
 {
-    throw TessarinError(QStringLiteral("File locked: %1").arg(QDir::toNativeSeparators(path)).toStdString());
+    throw TessarinError(
+        QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason).toStdString());
 }
 } // namespace
 
@@ -26,15 +27,18 @@ void WritePuzzlePdf(const QString& path, const PuzzleDocument& doc, CipherKind k
         throw TessarinError(
             QStringLiteral("Folder not found: %1").arg(QDir::toNativeSeparators(target.absolutePath())).toStdString());
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throwLocked(path);
+    const QString puzzle = QFileInfo(QString::fromStdString(doc.FileName)).canonicalFilePath();
+    if (!puzzle.isEmpty() && puzzle == target.canonicalFilePath()) {
+        throwCannotCreate(path, QStringLiteral("It is the puzzle file being printed."));
     }
-    {
+    const auto failure = WriteWholeFile(path, [&](QIODevice& file) {
         PdfCanvas canvas(&file, QString::fromStdString(PrintTitle(doc.FileName)));
         ComposePages(canvas, doc, kind, option, font);
+    });
+    if (failure && failure->opening) {
+        throw TessarinError(QStringLiteral("File locked: %1").arg(QDir::toNativeSeparators(path)).toStdString());
     }
-    if (!file.flush() || !file.commit()) {
-        throwLocked(path);
+    if (failure) {
+        throwCannotCreate(path, failure->reason);
     }
 }

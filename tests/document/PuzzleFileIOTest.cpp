@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "ErrorOf.h"
+#include "FileWrite.h"
 #include "PuzzleDocument.h"
 #include "PuzzleFileIO.h"
 
@@ -157,6 +165,24 @@ TEST_F(PuzzleFileIO, writeErrorsOfTheDeviceReachTheCaller)
     FailingDevice device(100);
     EXPECT_EQ(errorOf([&] { WritePuzzleLines(device, QStringLiteral("/x.acnx"), PuzzleTemplate()); }),
               "Cannot create file \"/x.acnx\". No space left on device");
+}
+
+TEST_F(PuzzleFileIO, aPipeIsWrittenInPlaceAndAFolderRefused)
+{
+    // A rename would put a file where the pipe (or a device such as /dev/full) stands, and report success.
+    const QString pipe = path(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_FALSE(WriteWholeFile(pipe, [](QIODevice& device) { device.write("through"); }));
+    std::array<char, 16> received{};
+    EXPECT_EQ(read(reader, received.data(), received.size()), 7);
+    close(reader);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+
+    const auto folder = WriteWholeFile(dir.path(), [](QIODevice& device) { device.write("x"); });
+    ASSERT_TRUE(folder.has_value());
+    EXPECT_EQ(folder->reason, QStringLiteral("It is a folder, not a file."));
 }
 
 TEST_F(PuzzleFileIO, theGameWritesOnlyItsFiveLines)

@@ -285,6 +285,19 @@ TEST_F(PdfEndToEnd, refusalsAndFailuresHaveTheirMessagesAndStatuses)
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_EQ(unwritable.err.toStdString(), "tessarin5-cli: Folder not found: " + folder.toStdString() + "\n");
 
+    // The puzzle being printed and a folder are refused.
+    const auto readAll = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray puzzleBytes = readAll(m_puzzle);
+    const ProcessResult itself = pdf(QStringLiteral("cipher"), QStringLiteral("none"), m_puzzle);
+    EXPECT_EQ(itself.exitCode, 1);
+    EXPECT_TRUE(message(itself).ends_with("It is the puzzle file being printed.")) << message(itself);
+    EXPECT_EQ(readAll(m_puzzle), puzzleBytes);
+    const ProcessResult toFolder = pdf(QStringLiteral("cipher"), QStringLiteral("none"), m_dir.path());
+    EXPECT_TRUE(message(toFolder).ends_with("It is a folder, not a file.")) << message(toFolder);
+
     const ProcessResult badFont = run(cli(), {QStringLiteral("pdf"), m_puzzle, QStringLiteral("cipher"),
                                               QStringLiteral("--output"), m_dir.filePath(QStringLiteral("f.pdf")),
                                               QStringLiteral("--font"), QStringLiteral("DejaVu Serif,0")});
