@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "LanguageModel.h"
 #include "TessarinError.h"
 
 namespace {
@@ -127,6 +128,20 @@ void refuseDestinationsThatAreSources(const QStringList& sources, const QStringL
     }
 }
 
+// What goes into the package after the puzzles: the files the game reads from its own folder when they are there
+// (the solver's language model, without which it rates no cryptogram and gives no solver's hint), then the game
+// program itself.
+QStringList sourcesOf(const QStringList& puzzles, const QString& gameProgramPath)
+{
+    QStringList sources = puzzles;
+    const QString folder = QFileInfo(gameProgramPath).absolutePath();
+    const QString model = QString::fromStdString(LanguageModel::FileBeside(folder.toStdString()).string());
+    if (QFileInfo(model).isFile()) {
+        sources << model;
+    }
+    return sources << gameProgramPath;
+}
+
 QStringList destinationsOf(const QStringList& sources, const QString& packageFolder)
 {
     const QDir package(packageFolder);
@@ -142,7 +157,7 @@ QStringList destinationsOf(const QStringList& sources, const QString& packageFol
 QStringList PackageReplacements(const QStringList& puzzles, const QString& packageFolder,
                                 const QString& gameProgramPath)
 {
-    const QStringList sources = QStringList(puzzles) << gameProgramPath;
+    const QStringList sources = sourcesOf(puzzles, gameProgramPath);
     const QStringList destinations = destinationsOf(sources, packageFolder);
     refuseDestinationsThatAreSources(sources, destinations);
     QStringList replaced;
@@ -175,7 +190,7 @@ void BuildPackage(const QStringList& puzzles, const QString& packageFolder, cons
             fail("Cannot create folder", packageFolder, QString::fromStdString(error.message()));
         }
     }
-    const QStringList sources = QStringList(puzzles) << gameProgramPath;
+    const QStringList sources = sourcesOf(puzzles, gameProgramPath);
     const QStringList destinations = destinationsOf(sources, packageFolder);
     refuseDestinationsThatAreSources(sources, destinations);
     for (qsizetype i = 0; i < sources.size(); ++i) {

@@ -23,6 +23,7 @@ QStringList PackageReplacements(const QStringList& puzzles, const QString& packa
 QString ReplaceQuestionText(const QString& packageFolder, const QStringList& replaced);
 
 /// Creates the package folder when missing (one level; a failure throws "Cannot create folder "PATH". REASON"),
-/// copies every puzzle into it under its own file name, first to last, then the game program under its file name.
+/// copies every puzzle into it under its own file name, first to last, then the language model when it stands beside
+/// the game program, then the game program under its file name.
 /// Stops at the first failure; what was copied before stays.
 void BuildPackage(const QStringList& puzzles, const QString& packageFolder, const QString& gameProgramPath);
