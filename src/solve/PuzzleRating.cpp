@@ -365,7 +365,8 @@ void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOut
     const double referenceScore = engine.score(CapitalsOf(reference));
     std::optional<std::string> rival;
     for (const auto* candidate : {&result.best, result.alternative ? &*result.alternative : nullptr}) {
-        if (candidate && !rival && !sameReading(c, candidate->plaintext, reference) &&
+        // A search that found nothing in its time leaves an empty reading: no rival, the puzzle is unsolved.
+        if (candidate && !rival && !candidate->plaintext.empty() && !sameReading(c, candidate->plaintext, reference) &&
             engine.score(CapitalsOf(candidate->plaintext)) >= referenceScore - AmbiguityMargin) {
             rival = candidate->plaintext;
         }

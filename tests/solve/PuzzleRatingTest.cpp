@@ -157,6 +157,11 @@ TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
     solver.scores[CapitalsOf(rival)] = -70;
     rating = RateCryptogram(substitution(shortQuote, UniqueAlphabet), solver.Engine(), {});
     EXPECT_EQ(codes(rating), (std::vector<std::string>{"too-short", "unsolved"}));
+    // Nothing found in the time given: no rival to show, though an empty text scores above any English.
+    solver.Finds("", 0);
+    solver.scores[""] = 0;
+    EXPECT_EQ(codes(RateCryptogram(substitution(shortQuote, UniqueAlphabet), solver.Engine(), {})),
+              (std::vector<std::string>{"too-short", "unsolved"}));
 
     solver.answer.reset();
     rating = RateCryptogram(substitution(Quote, UniqueAlphabet), solver.Engine(), {});
