@@ -371,6 +371,44 @@ std::vector<int> divisorsOf(std::size_t distance, int longest)
     return divisors;
 }
 
+// True when, at every place period letters apart, each cipher letter stands for one plaintext letter of the answer
+// and each plaintext letter for one cipher letter: every column uses one alphabet.
+bool columnsAreAlphabets(const BoardView& view, int period)
+{
+    const auto columns = static_cast<std::size_t>(period);
+    std::vector<std::array<char, 26>> plainOf(columns, std::array<char, 26>{});
+    std::vector<std::array<char, 26>> cipherOf(columns, std::array<char, 26>{});
+    const std::vector<std::size_t>& cells = view.PuzzleCells();
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        const char cipher = view.Letters()[k];
+        const char plain = view.Board()[cells[k]].answer;
+        if (cipher < 'A' || cipher > 'Z' || plain < 'A' || plain > 'Z') {
+            continue;
+        }
+        char& p = plainOf[k % columns][static_cast<std::size_t>(cipher - 'A')];
+        char& c = cipherOf[k % columns][static_cast<std::size_t>(plain - 'A')];
+        if ((p != 0 && p != plain) || (c != 0 && c != cipher)) {
+            return false;
+        }
+        p = plain;
+        c = cipher;
+    }
+    return true;
+}
+
+// The period the column hint speaks of. The letter counts alone often favour a multiple of the key's length, or on
+// a short text a period of a few letters a column that no key has; the hint names the shortest period whose
+// columns the answer shows to be alphabets, so what it says is true.
+int hintPeriod(const BoardView& view, int longest)
+{
+    for (int period = 1; period <= longest; ++period) {
+        if (columnsAreAlphabets(view, period)) {
+            return period;
+        }
+    }
+    return std::max(EstimatedPeriod(view.Letters(), longest), 1);
+}
+
 std::optional<SolveHint> periodicHint(SolveKind kind, const BoardView& view)
 {
     const int longest = kind == SolveKind::Quagmire ? LongestQuagmirePeriod : LongestVigenerePeriod;
@@ -400,7 +438,7 @@ std::optional<SolveHint> periodicHint(SolveKind kind, const BoardView& view)
             }
         }
     }
-    const int period = std::max(EstimatedPeriod(view.Letters(), longest), 1);
+    const int period = hintPeriod(view, longest);
     // The column (letters period apart) with the most letters still open, and its commonest cipher letter there.
     std::optional<std::pair<char, std::vector<std::size_t>>> best;
     std::size_t bestColumn = 0;

@@ -82,6 +82,19 @@ TEST(NextHint, onEveryKindEachHintIsACorrectStepUntilTheBoardIsSolved)
     }
 }
 
+TEST(NextHint, theColumnHintNamesThePeriodOfTheKey)
+{
+    // On these 86 letters under BASKET the letter counts favour columns 23 letters apart, which no alphabet fills.
+    const std::string text = "Nobody could live in that cold house on the hill without a fire in every room, so they "
+                             "burned the old chairs.";
+    const std::string ciphertext = EncryptVigenere(text, "BASKET");
+    const std::string answer = GroupLetters(AsciiLettersUpper(text), 5);
+    std::string board = ciphertext;
+    board[0] = answer[0];
+    const SolveHint hint = NextHint(SolveKind::Vigenere, HintBoard(ciphertext, board, answer));
+    EXPECT_EQ(hint.text.rfind("Every 6th letter", 0), 0u) << hint.text;
+}
+
 TEST(NextHint, aWrongLetterIsPointedOutFirst)
 {
     const std::string ciphertext = SubstituteLetters(Quote, Alphabet);
