@@ -105,6 +105,7 @@ QWidget* TAcn5MainForm::buildTextPanel()
     SourceREdit = new QPlainTextEdit(Splitter1);
     SourceREdit->setObjectName(QStringLiteral("SourceREdit"));
     SourceREdit->document()->setDocumentMargin(8);
+    SourceREdit->setTabChangesFocus(true); // a quotation holds no tabs; Tab moves on to the options
     CryptREdit = new QPlainTextEdit(Splitter1);
     CryptREdit->setObjectName(QStringLiteral("CryptREdit"));
     CryptREdit->document()->setDocumentMargin(8);

@@ -3,6 +3,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 
 #include "AcnProcsUnit.h"
@@ -16,7 +17,10 @@ void TAcn5MainForm::DistillActExecute()
     }
     const std::string normalized = NormalizeLines(editorLinesAsLaidOut());
     m_holder.Puzzle.PLAIN = normalized;
-    SourceREdit->setPlainText(FromCodePage(normalized));
+    // One edit of the editor's text, so that Undo brings the author's lines back.
+    QTextCursor cursor(SourceREdit->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(FromCodePage(normalized));
     if (m_ui.dialogs->confirm(this, QString::fromUtf8(PlaintextChangedHeading.data()),
                               QString::fromUtf8(PlaintextChangedText.data()))) {
         SaveCurrentPuzzle();

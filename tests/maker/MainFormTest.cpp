@@ -325,6 +325,8 @@ void MainFormTest::normalizeJoinsTheLinesAndOffersToSave()
     QCOMPARE(f.ui.dialogs.shown.value(0).heading, QStringLiteral("Plaintext Changed"));
     QVERIFY(!f.holder.Puzzle.Changed);
     QVERIFY(!QFile::exists(QString::fromStdString(f.holder.Puzzle.FileName)));
+    f.source()->undo(); // the author's lines come back
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("  first line \n\n\tthird  line  \n"));
     f.ui.dialogs.confirmAnswers.push_back(true);
     f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(f.holder.Puzzle.FileName)); // naming a new puzzle
     f.trigger(QStringLiteral("DistillAct"));
@@ -371,6 +373,10 @@ void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     f.source()->setPlainText(QStringLiteral("keep me"));
+    f.source()->setFocus();
+    QTest::keyClick(f.source(), Qt::Key_Tab); // Tab leaves the editor for the options; it types nothing
+    QVERIFY(!f.source()->hasFocus());
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("keep me"));
     f.source()->selectAll();
     f.source()->setFocus();
     QTest::keyClick(f.source(), Qt::Key_X, Qt::ControlModifier);
