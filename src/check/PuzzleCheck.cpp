@@ -22,9 +22,13 @@ void PuzzleCheck::Start(const RatedCryptogram& cryptogram, const RatingOptions& 
     }
     reapFinishedJobs();
     const unsigned generation = ++m_generation;
-    Job job{{}, std::make_shared<std::atomic<bool>>(false), std::make_shared<std::atomic<bool>>(false)};
+    Job job{{},
+            std::make_shared<std::atomic<bool>>(false),
+            std::make_shared<std::atomic<bool>>(false),
+            std::make_shared<std::atomic<double>>(0.0)};
     RatingOptions own = options;
     own.cancel = job.cancel.get();
+    own.progress = [progress = job.progress](double fraction) { progress->store(fraction); };
     // The thread keeps its own copies of the flags; a result reaches the window thread as a queued call, which Qt
     // drops when this object is gone (the destructor joins every thread first anyway).
     job.thread = std::thread([this, generation, cryptogram, own, cancel = job.cancel, done = job.done] {
@@ -37,6 +41,18 @@ void PuzzleCheck::Start(const RatedCryptogram& cryptogram, const RatingOptions& 
     });
     m_jobs.push_back(std::move(job));
     setRunning(true);
+}
+
+double PuzzleCheck::Progress() const
+{
+    return m_running && !m_jobs.empty() ? m_jobs.back().progress->load() : 0.0; // the newest job is the last
+}
+
+double PuzzleCheck::Seconds() const
+{
+    return m_running && !m_jobs.empty()
+               ? std::chrono::duration<double>(std::chrono::steady_clock::now() - m_jobs.back().started).count()
+               : 0.0;
 }
 
 void PuzzleCheck::Cancel()

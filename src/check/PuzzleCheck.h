@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -24,6 +25,10 @@ public:
     /// Cancels the running check; it will not report.
     void Cancel();
     bool IsRunning() const { return m_running; }
+    /// The running check's share of the solver's time bound (0 to 1): 0 before its solver has reported.
+    double Progress() const;
+    /// How long the running check has been running, in seconds; 0 when none runs.
+    double Seconds() const;
     /// The newest result, or nothing before the first check has finished.
     const std::optional<PuzzleRating>& Result() const { return m_result; }
 
@@ -37,6 +42,8 @@ private:
         std::thread thread;
         std::shared_ptr<std::atomic<bool>> cancel;
         std::shared_ptr<std::atomic<bool>> done;
+        std::shared_ptr<std::atomic<double>> progress;
+        std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     };
 
     void deliver(unsigned generation, const PuzzleRating& rating);

@@ -84,6 +84,24 @@ PuzzleChecks::Status PuzzleChecks::StatusOf(CipherKind kind) const
     return slot.present && !m_modelError.isEmpty() ? Status::NoModel : Status::None;
 }
 
+double PuzzleChecks::ProgressOf(CipherKind kind) const
+{
+    if (StatusOf(kind) != Status::Running) {
+        return 0;
+    }
+    const Slot& slot = m_slots[static_cast<std::size_t>(kind)];
+    return slot.check ? slot.check->Progress() : 0;
+}
+
+double PuzzleChecks::SecondsOf(CipherKind kind) const
+{
+    if (StatusOf(kind) != Status::Running) {
+        return 0;
+    }
+    const Slot& slot = m_slots[static_cast<std::size_t>(kind)];
+    return slot.check ? slot.check->Seconds() : 0;
+}
+
 const PuzzleRating* PuzzleChecks::RatingOf(CipherKind kind) const
 {
     return kind == CipherKind::None || !m_slots[static_cast<std::size_t>(kind)].rating

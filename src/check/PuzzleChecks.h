@@ -44,6 +44,10 @@ public:
     void Update(const PuzzleDocument& doc, CipherKind wanted);
 
     Status StatusOf(CipherKind kind) const;
+    /// The share of its time bound the solver of the kind's running check has used (0 to 1).
+    double ProgressOf(CipherKind kind) const;
+    /// How long the kind's running check has been running, in seconds.
+    double SecondsOf(CipherKind kind) const;
     /// The rating of the kind's cryptogram, or nullptr while it has none.
     const PuzzleRating* RatingOf(CipherKind kind) const;
     /// Why the language model cannot be read, naming its file.

@@ -25,6 +25,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QSplitter;
 class QTabBar;
+class QTimer;
 class QToolBar;
 class QToolButton;
 class Random;
@@ -196,6 +197,7 @@ private:
     std::function<void(QWidget*)> m_printerSetup;
     QPointer<TMakerHelpForm> m_help;
     PuzzleChecks* m_checks = nullptr;
+    QTimer* m_checkTimer = nullptr; // shows the running check's progress
     QPointer<TCheckPuzzleForm> m_checkForm;
     int m_historyCount = 0;
     bool m_programTabChange = false;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "QtCodePage.h"
 
@@ -54,7 +55,8 @@ QString ratedReport(const PuzzleRating& rating)
     if (rating.solved) {
         html += QStringLiteral("<p>The solver broke it in %1 s.</p>").arg(rating.seconds, 0, 'f', 1);
     } else if (!rating.solverPlaintext.empty()) {
-        html += QStringLiteral("<p>The solver did not break it in %1 s. Its best reading:</p><pre>%2</pre>")
+        html += QStringLiteral("<p>The solver did not break it in %1 s. Its best reading:</p><p style=\"white-space: "
+                               "pre-wrap; font-family: monospace\">%2</p>")
                     .arg(rating.seconds, 0, 'f', 1)
                     .arg(escaped(rating.solverPlaintext));
     }
@@ -108,8 +110,12 @@ QString CheckReportHtml(const CheckView& view)
                                      "once.</p>");
         break;
     case PuzzleChecks::Status::Running:
-        html += QStringLiteral("<p>The check of this cryptogram is still running. The report appears here as soon "
-                               "as it ends.</p>");
+        html += QStringLiteral("<p>The check of this cryptogram is still running (%1 s so far%2). The report "
+                               "appears here as soon as it ends.</p>")
+                    .arg(qFloor(view.seconds))
+                    .arg(view.progress >= 0.01 ? QStringLiteral("; the solver has used %1 % of its time at most")
+                                                     .arg(qRound(100 * view.progress))
+                                               : QString());
         break;
     case PuzzleChecks::Status::NoModel:
         html += QStringLiteral("<p>The cryptogram cannot be checked: %1.</p><p>The checks need the language model "

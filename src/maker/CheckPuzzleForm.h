@@ -14,6 +14,8 @@ struct CheckView
     PuzzleChecks::Status status = PuzzleChecks::Status::None;
     const PuzzleRating* rating = nullptr; ///< set when status is Rated
     QString modelError;                   ///< set when status is NoModel
+    double progress = 0;                  ///< while Running: the share of the solver's time bound used
+    double seconds = 0;                   ///< while Running: how long the check has run
 };
 
 /// The short text of the status bar: "Checking...", "Difficulty: Hard 47", or "No tessarin5-english.model".

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "AcnProcsUnit.h"
@@ -46,6 +47,9 @@ void TAcn5MainForm::buildCheckPanel()
     options.threads = cores > 1 ? cores - 1 : 1;
     m_checks->setOptions(options);
     connect(m_checks, &PuzzleChecks::changed, this, &TAcn5MainForm::showCheck);
+    m_checkTimer = new QTimer(this);
+    m_checkTimer->setInterval(500);
+    connect(m_checkTimer, &QTimer::timeout, this, &TAcn5MainForm::showCheck);
     // The status bar follows the selected tab, whichever way it is selected.
     connect(TabSet1, &QTabBar::currentChanged, this, &TAcn5MainForm::refreshChecks);
     // Panel 5 keeps its own (empty) text; the check's controls sit on it.
@@ -98,9 +102,18 @@ void TAcn5MainForm::showCheck()
     view.status = m_checks->StatusOf(view.kind);
     view.rating = m_checks->RatingOf(view.kind);
     view.modelError = m_checks->ModelError();
+    view.progress = m_checks->ProgressOf(view.kind);
+    view.seconds = m_checks->SecondsOf(view.kind);
     const QString text = CheckStatusText(view);
     const QString warnings = CheckWarningsTip(view);
-    CheckBusy->setVisible(view.status == PuzzleChecks::Status::Running);
+    const bool running = view.status == PuzzleChecks::Status::Running;
+    CheckBusy->setVisible(running);
+    // The bar runs to and fro until the solver reports its share of the time bound, then fills with it.
+    CheckBusy->setRange(0, view.progress >= 0.01 ? 100 : 0);
+    CheckBusy->setValue(qRound(100 * view.progress));
+    if (running != m_checkTimer->isActive()) {
+        running ? m_checkTimer->start() : m_checkTimer->stop();
+    }
     CheckBtn->setVisible(!text.isEmpty());
     CheckBtn->setText(text);
     CheckBtn->setToolTip(view.status == PuzzleChecks::Status::NoModel

@@ -308,6 +308,7 @@ SolverOutcome runSolver(const RatedCryptogram& c, const RatingEngine& engine, co
     solveOptions.seed = options.seed;
     solveOptions.threads = options.threads;
     solveOptions.cancel = options.cancel;
+    solveOptions.progress = options.progress;
     try {
         return {engine.solve(c.kind, c.ciphertext, solveOptions), {}};
     } catch (const SolveRefused& refused) {

@@ -139,10 +139,11 @@ RatingEngine SolverEngine(const LanguageModel& model);
 
 struct RatingOptions
 {
-    double seconds = 0;                        ///< bound on the solver's search; 0 takes the kind's default
-    std::uint64_t seed = 1;                    ///< the solver's seed
-    unsigned threads = 0;                      ///< 0 uses every core
-    const std::atomic<bool>* cancel = nullptr; ///< stops the rating; the result is then marked cancelled
+    double seconds = 0;                            ///< bound on the solver's search; 0 takes the kind's default
+    std::uint64_t seed = 1;                        ///< the solver's seed
+    unsigned threads = 0;                          ///< 0 uses every core
+    const std::atomic<bool>* cancel = nullptr;     ///< stops the rating; the result is then marked cancelled
+    std::function<void(double fraction)> progress; ///< the solver's share of its time bound; from any thread
 };
 
 /// Rates one cryptogram: runs the solver within the options' bound, measures the text, and lists the warnings and

@@ -1,6 +1,7 @@
 // The maker's background check of its cryptograms: the status bar, Check Puzzle, and the check being cancelled and
 // restarted while the window keeps turning its events.
 #include <QPointer>
+#include <QProgressBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -30,6 +31,9 @@ struct HeldSolver
     std::string reading;
     RatingEngine engine{[this](SolveKind, std::string_view, const SolveOptions& options) {
                             ++started;
+                            if (options.progress) {
+                                options.progress(0.4);
+                            }
                             SolveResult result;
                             while (hold.load() && !options.cancel->load()) {
                                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -124,6 +128,10 @@ private Q_SLOTS:
         QPointer<TCheckPuzzleForm> form = f.find<TCheckPuzzleForm>(QStringLiteral("CheckPuzzleForm"));
         QVERIFY(form->isVisible());
         QVERIFY2(f.report().contains(QStringLiteral("still running")), qPrintable(f.report()));
+        // The solver's share of its time shows in the report and fills the status bar's bar.
+        QTRY_VERIFY2(f.report().contains(QStringLiteral("s so far; the solver has used 40 % of its time")),
+                     qPrintable(f.report()));
+        QCOMPARE(f.find<QProgressBar>(QStringLiteral("CheckBusy"))->value(), 40);
         solver.hold = false;
         QTRY_VERIFY(f.warningSign()->isVisible());
         QVERIFY(f.difficulty()->text().startsWith(QStringLiteral("Difficulty: ")));
