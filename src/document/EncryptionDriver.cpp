@@ -1,5 +1,7 @@
 #include "EncryptionDriver.h"
 
+#include <algorithm>
+
 #include "AcnProcsUnit.h"
 #include "Alphabet.h"
 #include "EncodeCipher.h"
@@ -88,6 +90,11 @@ std::string runEncoder(AcnProcs& holder, std::string_view plain, const EncryptOp
 std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options)
 {
     if (editorText.empty() || options.kind == CipherKind::None) {
+        return NothingToEncryptMessage;
+    }
+    // The kinds other than the substitution encrypt letters alone: a text without any would give no cryptogram.
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (options.kind != CipherKind::Cipher && std::none_of(editorText.begin(), editorText.end(), isLetter)) {
         return NothingToEncryptMessage;
     }
     if (options.kind == CipherKind::Railfence && (options.railGroup3 < 0 || options.railGroup3 > 2)) {

@@ -35,8 +35,8 @@ inline constexpr std::string_view IdentityAlphabetText =
     "The cipher alphabet leaves every letter in place: the cryptogram would read the same as the plaintext. "
     "Encrypt anyway?";
 
-/// The refusal of step 1 (empty plaintext or no kind), or of a rail fence without a rail count; nothing when
-/// the encryption may go on.
+/// The refusal of step 1 (empty plaintext or no kind; for a kind other than the substitution, a plaintext without
+/// letters A-Z), or of a rail fence without a rail count; nothing when the encryption may go on.
 std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options);
 
 /// True when the integrity alert must be asked: PLAIN is set, the editor's text differs from it, and some

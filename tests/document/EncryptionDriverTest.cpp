@@ -22,7 +22,9 @@ TEST(EncryptRefusal, refusesAnEmptyTextNoKindAndNoRailCount)
     EncryptOptions rails = optionsFor(CipherKind::Railfence);
     rails.railGroup3 = -1;
     EXPECT_EQ(EncryptRefusal("abc", rails), NoRailCountMessage);
-    EXPECT_FALSE(EncryptRefusal(" ", optionsFor(CipherKind::Vigenere)));
+    EXPECT_EQ(EncryptRefusal("123 !!", optionsFor(CipherKind::Playfair)), NothingToEncryptMessage);
+    EXPECT_FALSE(EncryptRefusal("123 !!", optionsFor(CipherKind::Cipher))); // a substitution takes any text
+    EXPECT_FALSE(EncryptRefusal(" x", optionsFor(CipherKind::Vigenere)));
 }
 
 TEST(NeedsIntegrityAlert, asksOnlyWhenAnExistingCryptogramWouldBreak)
