@@ -33,7 +33,8 @@ void RequirePuzzleLines(const PuzzleLines& lines, const QString& path)
     const std::string start =
         "The file \"" + QDir::toNativeSeparators(path).toStdString() + "\" is not a Tessarin puzzle: ";
     if (lines.size() < PuzzleLine::WriteCount) {
-        throw TessarinError(start + "it has " + std::to_string(lines.size()) + " lines, a puzzle has at least " +
+        throw TessarinError(start + "it has " + std::to_string(lines.size()) +
+                            (lines.size() == 1 ? " line" : " lines") + ", a puzzle has at least " +
                             std::to_string(PuzzleLine::WriteCount) + ".");
     }
     for (const auto& [line, tag] : SolutionTags) {

@@ -77,6 +77,8 @@ TEST_F(GameFileTest, FailedLoadsChangeNothing)
     shortLines.resize(57);
     const QString shortPath = dir.filePath(QStringLiteral("short.acnx"));
     WriteBytes(shortPath, JoinPuzzleLines(shortLines));
+    const QString onePath = dir.filePath(QStringLiteral("one.acnx"));
+    WriteBytes(onePath, JoinPuzzleLines({"just a line"}));
     // Sixty lines of something else: writing solution lines into it would damage it.
     const QString otherPath = dir.filePath(QStringLiteral("notes.acnx"));
     WriteBytes(otherPath, JoinPuzzleLines(PuzzleLines(60, "a note")));
@@ -90,6 +92,7 @@ TEST_F(GameFileTest, FailedLoadsChangeNothing)
     };
     const std::vector<Case> cases = {
         {shortPath, notAPuzzle(shortPath) + "it has 57 lines, a puzzle has at least 58."},
+        {onePath, notAPuzzle(onePath) + "it has 1 line, a puzzle has at least 58."},
         {otherPath, notAPuzzle(otherPath) + "line 44 should read <CIPHERSOL>."},
         {dir.filePath(QStringLiteral("missing.acnx")), "Cannot open file \""},
         {dir.path(), "Cannot open file \""},
