@@ -49,7 +49,7 @@ void TAcn5GameMainForm::repaintBoth()
 {
     m_board->refresh();
     m_strip->update();
-    m_counts->update();
+    m_counts->refresh();
     updateHintDisplay();
 }
 

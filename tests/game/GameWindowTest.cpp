@@ -20,6 +20,7 @@
 #include "EncodeRailfence.h"
 #include "EncodeVigenere.h"
 #include "HelpUnit.h"
+#include "LetterCounts.h"
 #include "Normalize.h"
 #include "PuzzleFile.h"
 #include "PuzzlePaint.h"
@@ -682,6 +683,29 @@ private Q_SLOTS:
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         m_window->close();
         QVERIFY(m_ui.dialogs.texts(QStringLiteral("ask")).isEmpty());
+    }
+
+    void theLetterCountsGrowWithTheWindow()
+    {
+        WriteLines(m_path, AllKinds("Pack my box with five dozen liquor jugs. Pack my box with five dozen liquor jugs. "
+                                    "Pack my box with five dozen liquor jugs. Pack my box.",
+                                    false));
+        openFile(m_path);
+        LetterCountPaint* counts = m_window->letterCounts();
+        QCOMPARE(counts->width(), 96); // the design width beside the board
+        m_window->resize(1400, 1100);
+        QTRY_VERIFY(counts->height() > 900);
+        // The widest row ("W", a two-digit count, "= W") and the heading fit in the font the column now draws in.
+        const QFont font = counts->rowFont();
+        QFont bold = font;
+        bold.setBold(true);
+        const QFontMetrics plain(font);
+        const QFontMetrics strong(bold);
+        QVERIFY(plain.height() > 20);
+        QVERIFY(counts->width() >= plain.horizontalAdvance(QStringLiteral("Counts")));
+        QVERIFY(counts->width() >= strong.horizontalAdvance(QStringLiteral("W")) +
+                                       plain.horizontalAdvance(QStringLiteral(" 13 ")) +
+                                       strong.horizontalAdvance(QStringLiteral("= W")));
     }
 
     void aLongPuzzleScrollsWithTheSelection()
