@@ -101,6 +101,7 @@ void TAcn5GameMainForm::afterOpen(const QString& path)
     m_puzzle.ClearKind();
     setStatus(0, {});
     setStatus(1, {});
+    clearStoppedClock();
     repaintBoth();
     updateSolvedKinds(false);
     m_services.dialogs->showInformation(
@@ -131,6 +132,7 @@ void TAcn5GameMainForm::CryptoSelectClick(CipherKind kind)
                                             QStringLiteral("Puzzle contains no %1 encryption.").arg(KindCaption(kind)));
     }
     setStatus(1, {});
+    clearStoppedClock();
     m_showKeys->setText(ShowKeysCaption);
 }
 

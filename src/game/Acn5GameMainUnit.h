@@ -93,6 +93,9 @@ private:
     /// Marks the kind buttons of solved kinds; with announce, a kind that became solved is congratulated.
     void updateSolvedKinds(bool announce);
     void stopClockForFinish();
+    /// A clock stopped by a finish shows the time taken on that board only: when another board is put up (another
+    /// kind or file) the panel is emptied, as it is whenever the clock is off. A running clock goes on counting.
+    void clearStoppedClock();
     /// Stops the clock and congratulates the solver, with the hints used on the kind.
     void congratulate();
     void LetterBtnClick();

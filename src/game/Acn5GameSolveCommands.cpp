@@ -116,6 +116,13 @@ void TAcn5GameMainForm::stopClockForFinish()
     }
 }
 
+void TAcn5GameMainForm::clearStoppedClock()
+{
+    if (!m_timer1->isActive()) {
+        setStatus(2, {});
+    }
+}
+
 void TAcn5GameMainForm::UndoBtnClick()
 {
     if (UndoStep(m_puzzle)) {

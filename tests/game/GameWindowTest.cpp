@@ -421,6 +421,8 @@ private Q_SLOTS:
         QCOMPARE(panel(2), QStringLiteral("0:00:00"));
         QCOMPARE(clock->text(), QStringLiteral("&Timer Off"));
         QTRY_COMPARE_WITH_TIMEOUT(panel(2), QStringLiteral("0:00:01"), 3000);
+        openFile(m_path); // a running clock goes on over another file
+        QVERIFY(!panel(2).isEmpty());
         clock->trigger();
         QCOMPARE(panel(2), QString());
         QCOMPARE(clock->text(), QStringLiteral("&Timer On"));
@@ -681,6 +683,10 @@ private Q_SLOTS:
         QCOMPARE(m_window->puzzle().BoardText, std::string("HESSG, VGKSR!"));
         // A save clears the unsaved flag: closing right after it asks nothing.
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        // The time taken belongs to the solved board: another file, the clock being off, shows none.
+        QCOMPARE(panel(2), QStringLiteral("0:00:00"));
+        openFile(m_path);
+        QCOMPARE(panel(2), QString());
         m_window->close();
         QVERIFY(m_ui.dialogs.texts(QStringLiteral("ask")).isEmpty());
     }
