@@ -1,7 +1,6 @@
 #include "Acn5GameMainUnit.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -362,23 +361,9 @@ void TAcn5GameMainForm::buildStatusBar()
     m_progBar->setRange(0, 100);
     m_progBar->setTextVisible(false);
     m_progBar->setFixedSize(100, 17);
+    // At the right end of the bar, beside the clock rather than over it: while it shows, the keys panel makes room.
+    bar->addPermanentWidget(m_progBar);
     m_progBar->hide();
-    bar->installEventFilter(this);
-}
-
-void TAcn5GameMainForm::placeProgressBar()
-{
-    QStatusBar* bar = statusBar();
-    m_progBar->move(bar->width() - m_progBar->width() - 4, (bar->height() - m_progBar->height()) / 2);
-    m_progBar->raise();
-}
-
-bool TAcn5GameMainForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == statusBar() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
-        placeProgressBar();
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TAcn5GameMainForm::showEvent(QShowEvent* event)

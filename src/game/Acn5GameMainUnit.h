@@ -57,7 +57,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (Acn5GameMainUnit.cpp).
@@ -70,7 +69,6 @@ private:
     void buildCentre();
     void buildStatusBar();
     QAction* makeAction(const char* name, const QString& text, const QString& picture = {});
-    void placeProgressBar();
 
     // File commands and kinds (Acn5GameFileCommands.cpp).
     void OpenPuzzle1Click();

@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ABCPaint.h"
@@ -489,6 +490,25 @@ private Q_SLOTS:
         expected[45] = "HTSSG, VGKSR!";
         QCOMPARE(file.readAll().toStdString(), JoinPuzzleLines(expected));
         QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("ProgBar"))->isHidden());
+    }
+
+    void theSaveProgressLeavesTheClockInSight()
+    {
+        openFile(m_path);
+        action("Clock1")->trigger();
+        m_window->setSaveAnimationTimes(1, 300);
+        auto* progress = m_window->findChild<QWidget*>(QStringLiteral("ProgBar"));
+        auto* clock = m_window->findChild<QWidget*>(QStringLiteral("StatusPanel2"));
+        QRect progressAt;
+        QRect clockAt;
+        QTimer::singleShot(150, m_window.get(), [&] {
+            progressAt = progress->isVisible() ? progress->geometry() : QRect();
+            clockAt = clock->geometry();
+        });
+        action("Save1")->trigger();
+        QVERIFY(progressAt.isValid());
+        QVERIFY2(!progressAt.intersects(clockAt), "the progress bar covers the clock");
+        QVERIFY(progressAt.left() > clockAt.right()); // at the right end of the status bar
     }
 
     void aSaveIntoAVanishedFileIsReported()
