@@ -1,6 +1,7 @@
 #include "Acn5GameMainUnit.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -313,6 +314,7 @@ void TAcn5GameMainForm::buildCentre()
     m_hintLine->setStyleSheet(
         QStringLiteral("QLabel#HintLine { background: #fff3dc; color: #000; border: 1px solid #e08a00; }"));
     m_hintLine->hide();
+    m_hintLine->installEventFilter(this);
     layout->addWidget(m_hintLine);
     row->addLayout(layout, 1);
     row->addWidget(m_counts);
@@ -364,6 +366,14 @@ void TAcn5GameMainForm::buildStatusBar()
     // At the right end of the bar, beside the clock rather than over it: while it shows, the keys panel makes room.
     bar->addPermanentWidget(m_progBar);
     m_progBar->hide();
+}
+
+bool TAcn5GameMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_hintLine && event->type() == QEvent::MouseButtonRelease) {
+        HintLineClick();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TAcn5GameMainForm::showEvent(QShowEvent* event)

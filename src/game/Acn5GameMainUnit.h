@@ -57,6 +57,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (Acn5GameMainUnit.cpp).
@@ -101,6 +102,8 @@ private:
     void HintBtnClick();
     /// The hint line, the marked cells and the hint count follow the hint on show and the board.
     void updateHintDisplay();
+    /// A click on the hint line brings the next of its marked cells into view, when they do not fit in it together.
+    void HintLineClick();
     /// The kind buttons' tooltips follow the ratings.
     void updateKindToolTips();
     void RevealBtnMouseDown();

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QTimer>
 #include <QUrl>
@@ -59,20 +60,30 @@ void TAcn5GameMainForm::updateHintDisplay()
     m_hintLine->setText(hint != nullptr ? QString::fromStdString(HintLineText(*hint)) : QString());
     m_hintLine->setVisible(hint != nullptr);
     m_hintsPanel->setText(QString::fromStdString(HintCountText(m_puzzle)));
+    m_hintLine->unsetCursor();
+    if (hint == nullptr) {
+        return;
+    }
+    // The board's view takes its height with the hint line under it; then it is known whether the marked cells can
+    // be seen together, or must be looked at in turn from a click on the line.
+    centralWidget()->layout()->activate();
+    if (m_scroller->cellsOutgrowView(HintPositions(m_puzzle))) {
+        m_hintLine->setText(m_hintLine->text() + QStringLiteral("  Click here to see the other marked cells."));
+        m_hintLine->setCursor(Qt::PointingHandCursor);
+    }
 }
 
 void TAcn5GameMainForm::HintBtnClick()
 {
-    const HintPress press = PressHint(m_puzzle);
-    if (press == HintPress::Nothing) {
-        return;
+    if (PressHint(m_puzzle) != HintPress::Nothing) {
+        boardChanged();
+        m_scroller->showCells(HintPositions(m_puzzle));
     }
-    boardChanged();
-    const std::vector<std::size_t> marked = HintPositions(m_puzzle);
-    if (!marked.empty()) {
-        const QRect first = m_board->cellRect(marked.front());
-        m_scroller->ensureVisible(first.center().x(), first.center().y(), first.width(), first.height());
-    }
+}
+
+void TAcn5GameMainForm::HintLineClick()
+{
+    m_scroller->showCells(HintPositions(m_puzzle), true);
 }
 
 void TAcn5GameMainForm::boardChanged()

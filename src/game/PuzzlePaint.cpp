@@ -1,5 +1,6 @@
 #include "PuzzlePaint.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QKeyEvent>
@@ -361,6 +362,52 @@ void BoardScroller::showSelection()
     if (!r.isEmpty()) {
         ensureVisible(r.center().x(), r.center().y(), r.width(), r.height());
     }
+}
+
+std::vector<QRect> BoardScroller::viewfuls(std::vector<std::size_t> positions) const
+{
+    std::sort(positions.begin(), positions.end());
+    std::vector<QRect> runs;
+    for (std::size_t p : positions) {
+        const QRect r = m_board->cellRect(p);
+        if (r.isEmpty()) {
+            continue;
+        }
+        if (!runs.empty() && runs.back().united(r).height() <= viewport()->height()) {
+            runs.back() = runs.back().united(r);
+        } else {
+            runs.push_back(r);
+        }
+    }
+    return runs;
+}
+
+bool BoardScroller::cellsOutgrowView(const std::vector<std::size_t>& positions) const
+{
+    return viewfuls(positions).size() > 1;
+}
+
+void BoardScroller::showCells(const std::vector<std::size_t>& positions, bool next)
+{
+    const std::vector<QRect> runs = viewfuls(positions);
+    if (runs.empty()) {
+        return;
+    }
+    std::size_t shown = 0;
+    if (next) {
+        // The run after the last one wholly in view; with none in view, the first one below the view's top.
+        const QRect view(0, verticalScrollBar()->value(), m_board->width(), viewport()->height());
+        const auto inView = std::find_if(runs.rbegin(), runs.rend(), [&](const QRect& r) { return view.contains(r); });
+        if (inView != runs.rend()) {
+            shown = static_cast<std::size_t>(runs.rend() - inView) % runs.size();
+        } else {
+            const auto below =
+                std::find_if(runs.begin(), runs.end(), [&](const QRect& r) { return r.top() > view.top(); });
+            shown = below != runs.end() ? static_cast<std::size_t>(below - runs.begin()) : 0;
+        }
+    }
+    const QRect r = runs[shown];
+    ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 1, r.height() / 2 + 1);
 }
 
 void BoardScroller::resizeEvent(QResizeEvent* event)

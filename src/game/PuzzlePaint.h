@@ -87,10 +87,19 @@ public:
     void fitBoard();
     /// Scrolls so that the selected cell can be seen.
     void showSelection();
+    /// Brings cells (positions from 1) into view: the first of them and as many after it as the view holds. With
+    /// next, moves on from the cells in view to those after them, and from the last back to the first, so that cells
+    /// too far apart to be seen together can be looked at in turn.
+    void showCells(const std::vector<std::size_t>& positions, bool next = false);
+    /// True when the cells cannot all be seen at once.
+    bool cellsOutgrowView(const std::vector<std::size_t>& positions) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// The cells' rectangles in board order, gathered into runs that each fit in the view.
+    std::vector<QRect> viewfuls(std::vector<std::size_t> positions) const;
+
     PuzzlePaint* m_board;
 };

@@ -37,6 +37,12 @@ private:
 
     QAction* action(const char* name) { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
     QLabel* label(const char* name) { return m_window->findChild<QLabel*>(QString::fromLatin1(name)); }
+    void writePuzzle(const PuzzleLines& lines)
+    {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(JoinPuzzleLines(lines)));
+    }
     void open()
     {
         m_ui.dialogs.fileAnswers.push_back(m_path);
@@ -56,10 +62,7 @@ private Q_SLOTS:
         lines[42] = "LEMON";
         lines[39] = lines[57] = EncryptVigenere(Quote, "LEMON");
         m_path = m_dir.filePath(QStringLiteral("hints.acnx"));
-        QFile file(m_path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(JoinPuzzleLines(lines)));
-        file.close();
+        writePuzzle(lines);
         m_ui = {};
         m_window = std::make_unique<TAcn5GameMainForm>(m_ui.services());
         m_window->show();
@@ -94,6 +97,37 @@ private Q_SLOTS:
         action("ScorePuzzle1")->trigger();
         QCOMPARE(m_ui.dialogs.texts(QStringLiteral("information")),
                  QStringList{QString::fromStdString(CongratulationText(1))});
+    }
+
+    void theMarkedCellsOfAHintFarApartAreShownInTurn()
+    {
+        // A Vigenere whose one long repeat stands 600 letters apart, far more rows than the view holds.
+        std::string plain;
+        for (std::uint32_t i = 0, seed = 7; i < 600; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            plain += static_cast<char>('A' + (seed >> 16) % 26);
+        }
+        plain += plain.substr(0, 5);
+        PuzzleLines lines = PuzzleTemplate();
+        lines[6] = plain;
+        lines[42] = "LEMON";
+        lines[39] = lines[57] = EncryptVigenere(plain, "LEMON");
+        writePuzzle(lines);
+        open();
+        action("VigenereBtn")->trigger();
+        QTest::keyClick(m_window->board(), Qt::Key_End);
+        action("HintBtn")->trigger();
+        QVERIFY(label("HintLine")->text().contains(QStringLiteral("600 letters apart")));
+        QVERIFY(label("HintLine")->text().endsWith(QStringLiteral("Click here to see the other marked cells.")));
+        const std::vector<std::size_t> marked = HintPositions(m_window->puzzle());
+        const auto seen = [this](std::size_t p) {
+            return m_window->board()->visibleRegion().boundingRect().contains(m_window->board()->cellRect(p));
+        };
+        QVERIFY(seen(marked.front()) && !seen(marked.back()));
+        QTest::mouseClick(label("HintLine"), Qt::LeftButton);
+        QVERIFY(!seen(marked.front()) && seen(marked.back()));
+        QTest::mouseClick(label("HintLine"), Qt::LeftButton);
+        QVERIFY(seen(marked.front()));
     }
 
     void kindButtonsShowTheDifficultyOrWhyThereIsNoneAndTheRatingsStopWithThePuzzle()
