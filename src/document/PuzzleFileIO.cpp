@@ -75,6 +75,18 @@ void WritePuzzleLines(QIODevice& device, const QString& path, const PuzzleLines&
 
 void WritePuzzleLines(const QString& path, const PuzzleLines& lines)
 {
+    // A file that the reader would refuse as too large is not written: it would be lost to every program.
+    qint64 size = 0;
+    for (const std::string& line : lines) {
+        size += static_cast<qint64>(line.size()) + 2;
+    }
+    if (size > MaxPuzzleFileSize) {
+        constexpr qint64 MB = qint64(1) << 20;
+        throwCannotCreate(path, QStringLiteral("The puzzle would take %1 MB, too large to be a Tessarin cryptogram "
+                                               "(at most %2 MB).")
+                                    .arg((size + MB - 1) / MB)
+                                    .arg(MaxPuzzleFileSize / MB));
+    }
     // The new file replaces the old one by a rename, which the old file's permissions do not stop (nor do they stop
     // an administrator): a file its owner made read-only is refused here.
     const QFileInfo existing(path);

@@ -17,7 +17,8 @@ PuzzleLines ReadPuzzleLines(const QString& path);
 
 /// Writes lines (CR LF each) to a device. Throws TessarinError "Cannot create file "%s". %s" on a failed write.
 void WritePuzzleLines(QIODevice& device, const QString& path, const PuzzleLines& lines);
-/// Writes lines through a QSaveFile, so the old file stays whole when anything fails.
+/// Writes lines through a QSaveFile, so the old file stays whole when anything fails. Lines that would make a file
+/// larger than MaxPuzzleFileSize are refused with "Cannot create file ..." before anything is written.
 void WritePuzzleLines(const QString& path, const PuzzleLines& lines);
 
 /// Loads the 13 value fields of the file into doc and clears Changed. On any failure doc is unchanged.

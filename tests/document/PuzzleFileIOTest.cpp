@@ -160,6 +160,20 @@ TEST_F(PuzzleFileIO, aFailedSaveLeavesTheOldFileAndChangedAsTheyWere)
     EXPECT_TRUE(doc.Changed);
 }
 
+TEST_F(PuzzleFileIO, aFileTooLargeToReadBackIsNotWritten)
+{
+    const QString file = path(QStringLiteral("big.acnx"));
+    PuzzleDocument empty;
+    SavePuzzleFile(empty, file);
+    const QByteArray before = readBytes(file);
+    PuzzleLines lines = PuzzleTemplate();
+    lines[PuzzleLine::Plain] = std::string(static_cast<std::size_t>(MaxPuzzleFileSize) - 100, 'x');
+    EXPECT_EQ(errorOf([&] { WritePuzzleLines(file, lines); }),
+              "Cannot create file \"" + file.toStdString() +
+                  "\". The puzzle would take 257 MB, too large to be a Tessarin cryptogram (at most 256 MB).");
+    EXPECT_EQ(readBytes(file), before);
+}
+
 TEST_F(PuzzleFileIO, writeErrorsOfTheDeviceReachTheCaller)
 {
     FailingDevice device(100);
