@@ -68,7 +68,8 @@ CliResult showCommand(const CliOptions& options)
     for (std::size_t i = 0; i < Tags.size(); ++i) {
         const std::size_t line = PuzzleLine::Title + 3 * i;
         if (line >= lines.size()) {
-            throw CliFailure{CliExit::FileError, ListIndexMessage(static_cast<int>(line))};
+            throw CliFailure{CliExit::FileError, IncompletePuzzleFileMessage(QString::fromStdString(options.file),
+                                                                             ListIndexMessage(static_cast<int>(line)))};
         }
         out += "  ";
         CliAppendJsonString(out, Tags[i]);

@@ -99,6 +99,11 @@ void WritePuzzleLines(const QString& path, const PuzzleLines& lines)
     }
 }
 
+std::string IncompletePuzzleFileMessage(const QString& path, std::string_view reason)
+{
+    return "\"" + shownPath(path) + "\" is not a complete puzzle file. " + std::string(reason);
+}
+
 namespace {
 
 // Runs a step over the lines of the file at path; a file too short for it is named as not a complete puzzle file,
@@ -108,8 +113,7 @@ template <class Step> void onPuzzleLines(const QString& path, Step step)
     try {
         step();
     } catch (const TessarinError& error) {
-        throw TessarinError("\"" + QDir::toNativeSeparators(path).toStdString() + "\" is not a complete puzzle file. " +
-                            error.what());
+        throw TessarinError(IncompletePuzzleFileMessage(path, error.what()));
     }
 }
 

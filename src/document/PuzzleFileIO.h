@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include <QString>
 
 #include "PuzzleFile.h"
@@ -20,6 +23,10 @@ void WritePuzzleLines(QIODevice& device, const QString& path, const PuzzleLines&
 /// Writes lines through a QSaveFile, so the old file stays whole when anything fails. Lines that would make a file
 /// larger than MaxPuzzleFileSize are refused with "Cannot create file ..." before anything is written.
 void WritePuzzleLines(const QString& path, const PuzzleLines& lines);
+
+/// The message for a file at path too short for what was read from it: names the file, then gives reason (the
+/// list-index error).
+std::string IncompletePuzzleFileMessage(const QString& path, std::string_view reason);
 
 /// Loads the 13 value fields of the file into doc and clears Changed. On any failure doc is unchanged.
 void LoadPuzzleFile(PuzzleDocument& doc, const QString& path);
