@@ -1,5 +1,6 @@
 #include "CliFileCommands.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QFileInfo>
@@ -19,6 +20,13 @@
 #include "SettingsStore.h"
 
 namespace {
+
+// A ciphertext field of blanks alone (or of other characters up to the blank) holds no cryptogram, as the game sees it.
+bool holdsCryptogram(std::string_view ciphertext)
+{
+    return std::any_of(ciphertext.begin(), ciphertext.end(),
+                       [](char c) { return static_cast<unsigned char>(c) > ' '; });
+}
 
 void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
 {
@@ -94,7 +102,7 @@ CliResult pdfCommand(const CliOptions& options)
     AcnProcs holder;
     CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
     holder.Puzzle.FileName = options.file;
-    if (holder.Puzzle.Ciphertext(options.kind).empty()) {
+    if (!holdsCryptogram(holder.Puzzle.Ciphertext(options.kind))) {
         CliRefuse("Nothing to print! Create a cryptogram to print or discontinue this selection.");
     }
     PrintFont font = ReadPrintFont(SettingsStore());
@@ -148,7 +156,8 @@ CliResult rateCommand(const CliOptions& options)
     std::vector<CipherKind> kinds;
     for (int i = 0; i < CipherKindCount; ++i) {
         const CipherKind kind = KindFromIndex(i);
-        if ((options.kind == CipherKind::None || options.kind == kind) && !holder.Puzzle.Ciphertext(kind).empty()) {
+        if ((options.kind == CipherKind::None || options.kind == kind) &&
+            holdsCryptogram(holder.Puzzle.Ciphertext(kind))) {
             kinds.push_back(kind);
         }
     }

@@ -267,6 +267,24 @@ TEST(CliAdd, encryptsIntoAFileAndShowPrintsItsValues)
     EXPECT_TRUE(shown.out.startsWith("{\n  \"TITLE\": \"\",\n  \"PLAIN\""));
 }
 
+TEST(CliFiles, aCiphertextOfBlanksIsNoCryptogramToRateOrPrint)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"p.acnx"_s);
+    ASSERT_EQ(runCli({u"add"_s, file, u"vigenere"_s}, "Hello world").exitCode, 0);
+    PuzzleLines lines = ReadPuzzleLines(file);
+    lines[18] = " ";
+    lines[21] = " \t ";
+    WritePuzzleLines(file, lines);
+    const CliRun rated = runCli({u"rate"_s, file, u"railfence"_s});
+    EXPECT_EQ(rated.exitCode, 2);
+    EXPECT_EQ(rated.err, "tessarin5-cli: The puzzle holds no railfence cryptogram to rate.\n");
+    const CliRun printed = runCli({u"pdf"_s, file, u"playfair"_s, u"--output"_s, dir.filePath(u"p.pdf"_s)});
+    EXPECT_EQ(printed.exitCode, 2);
+    EXPECT_TRUE(printed.err.startsWith("tessarin5-cli: Nothing to print!")) << printed.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"p.pdf"_s)));
+}
+
 TEST(CliAdd, aChangedPlaintextNeedsForceAndLeavesTheFileAlone)
 {
     QTemporaryDir dir;
