@@ -57,6 +57,25 @@ int RailCountOf(std::string_view ciphertext)
     return static_cast<int>(blank);
 }
 
+int RailGroupSize(std::string_view ciphertext)
+{
+    const auto rails = static_cast<std::size_t>(RailCountOf(ciphertext));
+    if (rails == 0) {
+        return 0;
+    }
+    std::size_t group = 0;
+    for (const char c : ciphertext) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+            ++group;
+        } else if ((c != ' ' && c != '\n' && c != '\r') || (group != 0 && group != rails)) {
+            return 0;
+        } else {
+            group = 0;
+        }
+    }
+    return group == 0 || group == rails ? static_cast<int>(rails) : 0;
+}
+
 std::string DecryptRailfence(std::string_view ciphertext, int rails)
 {
     const std::string letters = AsciiLettersUpper(ciphertext);

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -153,6 +154,60 @@ std::string quagmireIndicator(const CliOptions& options)
     return indicator + "@" + CliCodePage(options.column);
 }
 
+bool isAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The rail count of a rail fence ciphertext, from its groups as the encoder writes them; --rails must agree.
+int checkedRails(const CliOptions& options, std::string_view ciphertext)
+{
+    if (std::none_of(ciphertext.begin(), ciphertext.end(), isAsciiLetter)) {
+        CliRefuse("The ciphertext holds no letters");
+    }
+    const int rails = RailGroupSize(ciphertext);
+    if (rails == 0) {
+        CliRefuse(std::string(IrregularRailGroupsMessage));
+    }
+    if (options.rails && *options.rails != rails) {
+        CliRefuse("The ciphertext is written in groups of " + std::to_string(rails) + " letters, which " +
+                  std::to_string(rails) + " rails make, not " + std::to_string(*options.rails) + " as --rails says");
+    }
+    return rails;
+}
+
+// Refuses a text that the Playfair encoder cannot have written: its letters come from the square (A to Z without Q,
+// of either case) in pairs of two different letters, with nothing but blanks and line ends between them.
+void checkPlayfairCiphertext(std::string_view ciphertext)
+{
+    std::size_t letters = 0;
+    char first = 0;
+    for (const char c : ciphertext) {
+        if (c == ' ' || c == '\n' || c == '\r') {
+            continue;
+        }
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (!isAsciiLetter(c) || upper == 'Q') {
+            CliRefuse("A Playfair ciphertext holds only the letters of its square, A to Z without Q; this one holds '" +
+                      CodePageToUtf8(std::string(1, c)) + "'");
+        }
+        if (letters % 2 == 1 && upper == first) {
+            CliRefuse("A Playfair ciphertext never pairs a letter with itself; this one pairs " +
+                      std::string(2, upper) + " at letters " + std::to_string(letters) + " and " +
+                      std::to_string(letters + 1));
+        }
+        first = upper;
+        ++letters;
+    }
+    if (letters == 0) {
+        CliRefuse("The ciphertext holds no letters");
+    }
+    if (letters % 2 != 0) {
+        CliRefuse("A Playfair ciphertext holds its letters in pairs; this one has an odd number of letters (" +
+                  std::to_string(letters) + ")");
+    }
+}
+
 std::string decryptLetters(const CliOptions& options, std::string_view ciphertext)
 {
     const std::string keyword = keywordOption(options.keyword);
@@ -162,11 +217,10 @@ std::string decryptLetters(const CliOptions& options, std::string_view ciphertex
             CliRefuse("decrypt cipher needs --alphabet LETTERS, the 26-letter cipher alphabet of the puzzle.");
         }
         return DecryptCipher(ciphertext, checkedAlphabet(options));
-    case CipherKind::Railfence: {
-        const int rails = options.rails.value_or(RailCountOf(ciphertext) != 0 ? RailCountOf(ciphertext) : 2);
-        return DecryptRailfence(ciphertext, rails);
-    }
+    case CipherKind::Railfence:
+        return DecryptRailfence(ciphertext, checkedRails(options, ciphertext));
     case CipherKind::Playfair:
+        checkPlayfairCiphertext(ciphertext);
         return DecryptPlayfair(ciphertext, options.square ? checkedSquare(options) : PlayfairSquareOf(keyword));
     case CipherKind::Quagmire: {
         const std::string cipherKey = options.sameAsKeyword ? keyword : keywordOption(options.cipherKey);

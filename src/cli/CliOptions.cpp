@@ -289,6 +289,9 @@ Options:
                         its print dialog; Verdana at 12 points until then); a family that is not installed is
                         replaced by the nearest installed one, whose glyphs the PDF embeds
 
+decrypt refuses a rail fence not in groups of 2, 3 or 4 letters (or in groups other than --rails gives), and a
+Playfair ciphertext that is not in pairs of two different letters of the square.
+
 solve takes cipher for an Aristocrat and a Patristocrat (letters in fives) alike. It refuses input
 without letters, a rail fence not in groups of 2, 3 or 4 letters, and a text too short to solve (fewer
 than 20 letters for an Aristocrat, 40 for a Patristocrat, 8 for a rail fence, 30 for Playfair and

@@ -142,30 +142,6 @@ SolveResult solveRailfence(std::string_view ciphertext, const LanguageModel& mod
     return result;
 }
 
-// A rail fence ciphertext holds groups of its rail count, 2 to 4 letters, each followed by one blank.
-void checkRailGroups(std::string_view ciphertext)
-{
-    const int rails = RailCountOf(ciphertext);
-    bool regular = rails != 0;
-    std::size_t group = 0;
-    for (std::size_t i = 0; regular && i < ciphertext.size(); ++i) {
-        const char c = ciphertext[i];
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
-            ++group;
-        } else if (c == ' ' || c == '\n' || c == '\r') {
-            regular = group == 0 || group == static_cast<std::size_t>(rails);
-            group = 0;
-        } else {
-            regular = false;
-        }
-    }
-    regular = regular && (group == 0 || group == static_cast<std::size_t>(rails));
-    if (!regular) {
-        throw SolveRefused("A rail fence ciphertext must be written in groups of 2, 3 or 4 letters, "
-                           "one group per rail count");
-    }
-}
-
 SolveResult solveKind(SolveKind kind, std::string_view ciphertext, const LanguageModel& model,
                       const SolveOptions& options)
 {
@@ -210,8 +186,9 @@ SolveResult Solve(SolveKind kind, std::string_view given, const LanguageModel& m
     if (letters == 0) {
         throw SolveRefused("The ciphertext holds no letters");
     }
-    if (kind == SolveKind::Railfence) {
-        checkRailGroups(ciphertext);
+    // A rail fence ciphertext holds groups of its rail count, 2 to 4 letters, each followed by one blank.
+    if (kind == SolveKind::Railfence && RailGroupSize(ciphertext) == 0) {
+        throw SolveRefused(std::string(IrregularRailGroupsMessage));
     }
     const std::size_t minimum = MinimumSolveLetters(kind, ciphertext);
     if (letters < minimum) {

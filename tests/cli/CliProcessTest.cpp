@@ -84,6 +84,8 @@ TEST(CliEncrypt, aSeedRepeatsTheDrawsAndDecryptGivesTheLettersBack)
     const QList<QByteArray> lines = first.out.split('\n');
     const CliRun back = runCli({u"decrypt"_s, u"cipher"_s, u"--alphabet"_s, QString::fromLatin1(lines[0])}, lines[1]);
     EXPECT_EQ(back.out, "MEET ME AT NOON\n");
+    EXPECT_EQ(runCli({u"decrypt"_s, u"railfence"_s}, "WEC RER DSO EEA IVD \n").out, "WEAREDISCOVERED\n");
+    EXPECT_EQ(runCli({u"decrypt"_s, u"playfair"_s}, "JCMW MKZL\nWRCY\n").out, "HELXLOWORLDX\n");
 
     const QStringList quag = {u"--keyword"_s,   u"spring"_s, u"--cipher-key"_s, u"flower"_s,
                               u"--indicator"_s, u"cat"_s,    u"--column"_s,     u"5"_s};
@@ -154,6 +156,21 @@ TEST(CliErrors, badInputGetsOneClearLineAndTheRightStatus)
          2,
          "Invalid UTF-8 at byte 3"},
         {"line break in a command", {u"frob\nnicate"_s}, {}, 2, "unknown command"},
+        {"Q in a Playfair ciphertext", {u"decrypt"_s, u"playfair"_s}, "ABCQ", 2, "this one holds 'Q'"},
+        {"accent in a Playfair ciphertext",
+         {u"decrypt"_s, u"playfair"_s},
+         "\xC3\x80"
+         "B",
+         2,
+         "holds '\xC3\x80'"},
+        {"odd Playfair ciphertext", {u"decrypt"_s, u"playfair"_s}, "ABC", 2, "odd number of letters (3)"},
+        {"Playfair pair of one letter", {u"decrypt"_s, u"playfair"_s}, "ABCC", 2, "pairs CC at letters 3 and 4"},
+        {"rail fence in fives", {u"decrypt"_s, u"railfence"_s}, "ABCDE FGHIJ ", 2, "groups of 2, 3 or 4 letters"},
+        {"rails against the groups",
+         {u"decrypt"_s, u"railfence"_s, u"--rails"_s, u"2"_s},
+         "WEC RER ",
+         2,
+         "groups of 3 letters, which 3 rails make, not 2 as --rails says"},
         {"C1 control in the input",
          {u"encrypt"_s, u"0"_s},
          "a\xC2\x9B"
