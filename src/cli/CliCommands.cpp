@@ -80,12 +80,8 @@ EncryptOptions controlsOf(const CliOptions& options)
     controls.cipherGroup2 = options.offset ? 1 : 0;
     controls.cipherGroup1 = CoupledCipherGroup1(options.unique ? 1 : 0, controls.cipherGroup2);
     controls.railGroup3 = options.rails.value_or(2) - 2;
-    // An accepted square shows in the keyword box only on the playfair tab, the one tab whose window makes it.
-    const bool squareIsKeyword = options.square && options.kind == CipherKind::Playfair;
-    if (squareIsKeyword && options.keyword) {
-        CliRefuse("--square and --keyword cannot be used together: the square takes the keyword's place.");
-    }
-    controls.keyword = squareIsKeyword ? checkedSquare(options) : keywordOption(options.keyword);
+    // An accepted square (playfair only) shows in the keyword box, as the Playfair Square window leaves it.
+    controls.keyword = options.square ? checkedSquare(options) : keywordOption(options.keyword);
     controls.cipherTableKey =
         options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
     controls.indicatorKey = keywordOption(options.indicator);
@@ -96,15 +92,14 @@ EncryptOptions controlsOf(const CliOptions& options)
     return controls;
 }
 
-// Applies --alphabet and --square as the tool windows' OK does. Each is the key of its own kind's encryption; for
-// another kind it would only overwrite the key of the puzzle's existing cryptogram of that kind.
+// Applies --alphabet (cipher only) and --square (playfair only) as the tool windows' OK does.
 void acceptEditedKeys(AcnProcs& holder, const CliOptions& options)
 {
-    if (options.alphabet && options.kind == CipherKind::Cipher) {
+    if (options.alphabet) {
         holder.Puzzle.CIPHKEY = checkedAlphabet(options);
         holder.UseEditedAlphabet = true;
     }
-    if (options.square && options.kind == CipherKind::Playfair) {
+    if (options.square) {
         holder.Puzzle.PLAYKEY = checkedSquare(options);
         holder.UseEditedSquare = true;
     }
@@ -138,7 +133,7 @@ CliResult encryptCommand(const CliOptions& options, std::string_view input)
     const EncryptOptions controls = checkedControls(holder, plain, options);
     std::string ciphertext = EncryptText(holder, plain, controls, *randomOf(options));
     CliResult result;
-    if (options.showKey && options.kind == CipherKind::Cipher) {
+    if (options.showKey) {
         appendUtf8Line(result.out, std::string(holder.Puzzle.CIPHKEY));
     }
     appendUtf8Line(result.out, std::move(ciphertext));

@@ -30,9 +30,6 @@ bool holdsCryptogram(std::string_view ciphertext)
 
 void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
 {
-    if (options.kind != CipherKind::Cipher) {
-        CliRefuse("--patristocrat goes with the cipher kind only.");
-    }
     if (HasSelfLetter(doc.CIPHKEY) && !options.force) {
         CliRefuse(std::string(SelfLetterAlertText));
     }

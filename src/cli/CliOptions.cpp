@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <functional>
@@ -13,10 +14,14 @@ using Command = CliOptions::Command;
 
 constexpr std::array<std::string_view, 5> KindNames = {"cipher", "railfence", "playfair", "quagmire", "vigenere"};
 
-// Options that take a value, with the commands that accept them.
+// The kinds an option goes with; empty for every kind.
+using Kinds = std::vector<CipherKind>;
+
+// Options that take a value, with the commands and kinds that accept them.
 struct ValueOption
 {
     std::set<Command> commands;
+    Kinds kinds;
     std::function<void(CliOptions&, const std::string&)> apply;
 };
 
@@ -24,12 +29,17 @@ struct ValueOption
 struct FlagOption
 {
     std::set<Command> commands;
+    Kinds kinds;
     std::function<void(CliOptions&)> apply;
 };
 
 const std::set<Command> KeyCommands = {Command::Encrypt, Command::Decrypt, Command::Add};
 const std::set<Command> EncryptCommands = {Command::Encrypt, Command::Add};
 const std::set<Command> SeedCommands = {Command::Encrypt, Command::Add, Command::Solve, Command::Rate};
+
+const Kinds CipherOnly = {CipherKind::Cipher};
+const Kinds QuagmireOnly = {CipherKind::Quagmire};
+const Kinds KeywordKinds = {CipherKind::Playfair, CipherKind::Quagmire, CipherKind::Vigenere};
 
 int parseRails(const std::string& text)
 {
@@ -84,19 +94,23 @@ std::string parseFont(const std::string& text)
 const std::map<std::string, ValueOption, std::less<>>& valueOptions()
 {
     static const std::map<std::string, ValueOption, std::less<>> options = {
-        {"--keyword", {KeyCommands, [](CliOptions& o, const std::string& v) { o.keyword = v; }}},
-        {"--cipher-key", {KeyCommands, [](CliOptions& o, const std::string& v) { o.cipherKey = v; }}},
-        {"--indicator", {KeyCommands, [](CliOptions& o, const std::string& v) { o.indicator = v; }}},
-        {"--column", {KeyCommands, [](CliOptions& o, const std::string& v) { o.column = v; }}},
-        {"--rails", {KeyCommands, [](CliOptions& o, const std::string& v) { o.rails = parseRails(v); }}},
-        {"--alphabet", {KeyCommands, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
-        {"--square", {KeyCommands, [](CliOptions& o, const std::string& v) { o.square = v; }}},
-        {"--seed", {SeedCommands, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
+        {"--keyword", {KeyCommands, KeywordKinds, [](CliOptions& o, const std::string& v) { o.keyword = v; }}},
+        {"--cipher-key", {KeyCommands, QuagmireOnly, [](CliOptions& o, const std::string& v) { o.cipherKey = v; }}},
+        {"--indicator", {KeyCommands, QuagmireOnly, [](CliOptions& o, const std::string& v) { o.indicator = v; }}},
+        {"--column", {KeyCommands, QuagmireOnly, [](CliOptions& o, const std::string& v) { o.column = v; }}},
+        {"--rails",
+         {KeyCommands, {CipherKind::Railfence}, [](CliOptions& o, const std::string& v) { o.rails = parseRails(v); }}},
+        {"--alphabet", {KeyCommands, CipherOnly, [](CliOptions& o, const std::string& v) { o.alphabet = v; }}},
+        {"--square", {KeyCommands, {CipherKind::Playfair}, [](CliOptions& o, const std::string& v) { o.square = v; }}},
+        {"--seed", {SeedCommands, {}, [](CliOptions& o, const std::string& v) { o.seed = parseSeed(v); }}},
         {"--seconds",
-         {{Command::Solve, Command::Rate}, [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
-        {"--output", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
-        {"--solution", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
-        {"--font", {{Command::Pdf}, [](CliOptions& o, const std::string& v) { o.font = parseFont(v); }}},
+         {{Command::Solve, Command::Rate},
+          {},
+          [](CliOptions& o, const std::string& v) { o.seconds = parseSeconds(v); }}},
+        {"--output", {{Command::Pdf}, {}, [](CliOptions& o, const std::string& v) { o.output = v; }}},
+        {"--solution",
+         {{Command::Pdf}, {}, [](CliOptions& o, const std::string& v) { o.solution = parseSolution(v); }}},
+        {"--font", {{Command::Pdf}, {}, [](CliOptions& o, const std::string& v) { o.font = parseFont(v); }}},
     };
     return options;
 }
@@ -104,14 +118,14 @@ const std::map<std::string, ValueOption, std::less<>>& valueOptions()
 const std::map<std::string, FlagOption, std::less<>>& flagOptions()
 {
     static const std::map<std::string, FlagOption, std::less<>> options = {
-        {"--same-as-keyword", {KeyCommands, [](CliOptions& o) { o.sameAsKeyword = true; }}},
-        {"--unique", {EncryptCommands, [](CliOptions& o) { o.unique = true; }}},
-        {"--offset", {EncryptCommands, [](CliOptions& o) { o.offset = true; }}},
-        {"--show-key", {EncryptCommands, [](CliOptions& o) { o.showKey = true; }}},
-        {"--force", {{Command::Add}, [](CliOptions& o) { o.force = true; }}},
-        {"--normalize", {{Command::Add}, [](CliOptions& o) { o.normalize = true; }}},
-        {"--patristocrat", {{Command::Add}, [](CliOptions& o) { o.patristocrat = true; }}},
-        {"--json", {{Command::Solve}, [](CliOptions& o) { o.json = true; }}},
+        {"--same-as-keyword", {KeyCommands, QuagmireOnly, [](CliOptions& o) { o.sameAsKeyword = true; }}},
+        {"--unique", {EncryptCommands, CipherOnly, [](CliOptions& o) { o.unique = true; }}},
+        {"--offset", {EncryptCommands, CipherOnly, [](CliOptions& o) { o.offset = true; }}},
+        {"--show-key", {{Command::Encrypt}, CipherOnly, [](CliOptions& o) { o.showKey = true; }}},
+        {"--force", {{Command::Add}, {}, [](CliOptions& o) { o.force = true; }}},
+        {"--normalize", {{Command::Add}, {}, [](CliOptions& o) { o.normalize = true; }}},
+        {"--patristocrat", {{Command::Add}, CipherOnly, [](CliOptions& o) { o.patristocrat = true; }}},
+        {"--json", {{Command::Solve}, {}, [](CliOptions& o) { o.json = true; }}},
     };
     return options;
 }
@@ -170,27 +184,68 @@ void applyPositional(CliOptions& options, std::string_view role, const std::stri
     }
 }
 
-void applyOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i)
+// Applies the option at args[i] (and its value, which i then passes); returns the kinds it goes with.
+const Kinds& applyOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i)
 {
     const std::string& name = args[i];
     if (const auto it = valueOptions().find(name); it != valueOptions().end()) {
         if (!it->second.commands.contains(options.command)) {
             throw CliUsageError{"option " + name + " does not go with this command"};
         }
+        // A word starting with "--" is the next option, the value having been left out. No value needs one: in a
+        // key, dashes are punctuation that selects no alphabet; a file of such a name can be given as ./--name.
         if (i + 1 >= args.size()) {
             throw CliUsageError{"option " + name + " needs a value"};
         }
+        if (args[i + 1].starts_with("--")) {
+            throw CliUsageError{"option " + name + " needs a value, not '" + args[i + 1] +
+                                "': no value starts with --"};
+        }
         it->second.apply(options, args[++i]);
-        return;
+        return it->second.kinds;
     }
     if (const auto it = flagOptions().find(name); it != flagOptions().end()) {
         if (!it->second.commands.contains(options.command)) {
             throw CliUsageError{"option " + name + " does not go with this command"};
         }
         it->second.apply(options);
-        return;
+        return it->second.kinds;
     }
     throw CliUsageError{"unknown option '" + name + "'. Try 'tessarin5-cli --help'."};
+}
+
+// The names of kinds, as "cipher" or "playfair, quagmire and vigenere".
+std::string kindList(const Kinds& kinds)
+{
+    std::string list;
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        list += i == 0 ? "" : i + 1 == kinds.size() ? " and " : ", ";
+        list += KindNames[static_cast<std::size_t>(kinds[i])];
+    }
+    return list;
+}
+
+// Refuses the options given that do not go with the kind, a value given twice, and options that contradict each
+// other. Run once the kind is known, as it may follow the options.
+void checkOptionsGoTogether(const CliOptions& options, const std::vector<std::pair<std::string, Kinds>>& given)
+{
+    for (const auto& [name, kinds] : given) {
+        if (!kinds.empty() && std::find(kinds.begin(), kinds.end(), options.kind) == kinds.end()) {
+            throw CliUsageError{name + " goes with the " + kindList(kinds) + " kind" + (kinds.size() > 1 ? "s" : "") +
+                                " only."};
+        }
+        const auto sameName = [&](const auto& other) { return other.first == name; };
+        if (valueOptions().contains(name) && std::count_if(given.begin(), given.end(), sameName) > 1) {
+            throw CliUsageError{"option " + name + " is given more than once"};
+        }
+    }
+    if (options.cipherKey && options.sameAsKeyword) {
+        throw CliUsageError{"--cipher-key and --same-as-keyword cannot be used together: the second makes the "
+                            "keyword the cipher table key."};
+    }
+    if (options.square && options.keyword) {
+        throw CliUsageError{"--square and --keyword cannot be used together: the square takes the keyword's place."};
+    }
 }
 
 } // namespace
@@ -227,9 +282,11 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
     options.command = parseCommand(args[0]);
     const std::vector<std::string_view> roles = positionalsOf(options.command);
     std::size_t positional = 0;
+    std::vector<std::pair<std::string, Kinds>> given;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i].starts_with("--") && args[i].size() > 2) {
-            applyOption(options, args, i);
+            const std::string& name = args[i]; // taken first: applyOption moves i past the value
+            given.emplace_back(name, applyOption(options, args, i));
         } else if (positional < roles.size()) {
             applyPositional(options, roles[positional++], args[i]);
         } else {
@@ -240,6 +297,7 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
     if (positional < roles.size() && !kindOptional) {
         throw CliUsageError{"missing " + std::string(roles[positional]) + ". Try 'tessarin5-cli --help'."};
     }
+    checkOptionsGoTogether(options, given);
     if (options.command == Command::Pdf && options.output.empty()) {
         throw CliUsageError{"pdf needs --output OUT.pdf"};
     }
@@ -275,19 +333,22 @@ Options:
   --unique              no letter stands for itself (cipher)
   --offset              a shifted alphabet instead of a random one; implies --unique (cipher)
   --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher)
-  --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use
+  --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use (playfair)
   --seed N              repeatable random draws; solve: the same seed gives the same solution
   --seconds S           solve: bound on the search (default: the kind's own, up to 60 s);
                         rate: the same bound for each kind
   --json                solve: one JSON object with kind, plaintext, key, score, confidence, seconds
                         and, when another reading scores close, alternative
-  --show-key            cipher: write the alphabet used on a line before the ciphertext
+  --show-key            encrypt cipher: write the alphabet used on a line before the ciphertext
   --force               add: answer Yes to an Encryption Alert
   --normalize           add: normalize the plaintext into one line first
-  --patristocrat        add: turn the substitution ciphertext into its Patristocrat form
+  --patristocrat        add cipher: turn the substitution ciphertext into its Patristocrat form
   --font FAMILY[,SIZE]  pdf: the font of the pages; without it, the maker's print font (set with "Font..." in
                         its print dialog; Verdana at 12 points until then); a family that is not installed is
                         replaced by the nearest installed one, whose glyphs the PDF embeds
+
+An option that does not go with the command or the kind is refused, as are a value that starts with --,
+the same value option twice, --cipher-key with --same-as-keyword, and --square with --keyword.
 
 decrypt refuses a rail fence not in groups of 2, 3 or 4 letters (or in groups other than --rails gives), and a
 Playfair ciphertext that is not in pairs of two different letters of the square.

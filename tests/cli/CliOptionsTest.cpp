@@ -60,3 +60,24 @@ TEST(ParseCliOptions, solveTakesSecondsSeedAndJsonAlone)
     EXPECT_NE(usageErrorOf({"encrypt", "0", "--json"}).find("does not go with"), std::string::npos);
     EXPECT_NE(CliHelpText().find("solve KIND [--seconds S] [--seed N] [--json]"), std::string::npos);
 }
+
+TEST(ParseCliOptions, refusesOptionsThatDoNotGoWithTheKindOrWithEachOther)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> calls = {
+        {{"encrypt", "vigenere", "--rails", "3"}, "--rails goes with the railfence kind only."},
+        {{"encrypt", "--square", "x", "vigenere"}, "--square goes with the playfair kind only."},
+        {{"encrypt", "railfence", "--unique"}, "--unique goes with the cipher kind only."},
+        {{"decrypt", "cipher", "--keyword", "k"},
+         "--keyword goes with the playfair, quagmire and vigenere kinds only."},
+        {{"add", "f", "vigenere", "--patristocrat"}, "--patristocrat goes with the cipher kind only."},
+        {{"add", "f", "cipher", "--show-key"}, "option --show-key does not go with this command"},
+        {{"encrypt", "3", "--same-as-keyword", "--cipher-key", "flower"}, "cannot be used together"},
+        {{"decrypt", "playfair", "--square", "x", "--keyword", "k"}, "cannot be used together"},
+        {{"encrypt", "vigenere", "--keyword", "a", "--keyword", "b"}, "option --keyword is given more than once"},
+        {{"encrypt", "vigenere", "--keyword", "--seed", "1"}, "option --keyword needs a value, not '--seed'"},
+    };
+    for (const auto& [args, message] : calls) {
+        EXPECT_NE(usageErrorOf(args).find(message), std::string::npos) << args[1] << " " << args[2];
+    }
+    EXPECT_EQ(usageErrorOf({"encrypt", "cipher", "--unique", "--offset", "--show-key", "--seed", "3"}), "accepted");
+}
