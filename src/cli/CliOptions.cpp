@@ -266,9 +266,8 @@ bool IsFileCommandWord(std::string_view word)
     return command == Command::Add || command == Command::Show || command == Command::Pdf || command == Command::Rate;
 }
 
-bool ReadsStandardInput(std::string_view word)
+bool ReadsStandardInput(Command command)
 {
-    const std::optional<Command> command = commandNamed(word);
     return command == Command::Encrypt || command == Command::Decrypt || command == Command::Add ||
            command == Command::Solve;
 }
@@ -280,6 +279,12 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
         throw CliUsageError{"no command given. Try 'tessarin5-cli --help'."};
     }
     options.command = parseCommand(args[0]);
+    // --help or -h after a command asks for the help, whatever else the call holds.
+    if (std::any_of(args.begin() + 1, args.end(),
+                    [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
+        options.command = Command::Help;
+        return options;
+    }
     const std::vector<std::string_view> roles = positionalsOf(options.command);
     std::size_t positional = 0;
     std::vector<std::pair<std::string, Kinds>> given;
@@ -320,6 +325,7 @@ std::string CliHelpText()
                                            difficulty and warnings of the puzzle's cryptograms (all kinds
                                            present, or KIND), one JSON object per line
   tessarin5-cli --help | --version
+  tessarin5-cli COMMAND ... --help         this help (-h too)
 
 KIND: cipher, railfence, playfair, quagmire, vigenere, or 0 to 4.
 

@@ -54,14 +54,15 @@ struct CliUsageError
     std::string message;
 };
 
-/// Parses the arguments after the program name. Throws CliUsageError for a wrong call.
+/// Parses the arguments after the program name; --help or -h after a command makes it Help. Throws CliUsageError
+/// for a wrong call.
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
 
 /// Whether word names a command on puzzle files (add, show, pdf, rate): the commands that need Qt.
 bool IsFileCommandWord(std::string_view word);
 
-/// Whether word names a command that reads standard input (encrypt, decrypt, add, solve).
-bool ReadsStandardInput(std::string_view word);
+/// Whether the command reads standard input (encrypt, decrypt, add, solve).
+bool ReadsStandardInput(CliOptions::Command command);
 
 /// The kind named by text ("cipher" ... "vigenere" or "0" ... "4"), or None.
 CipherKind ParseKindName(const std::string& text);

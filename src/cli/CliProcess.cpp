@@ -72,11 +72,11 @@ int CliSystemFailure(const std::string& what)
 
 int RunCliProcess(const std::vector<std::string>& args, CliFileCommands fileCommands)
 {
-    bool readsInput = !args.empty() && ReadsStandardInput(args[0]);
+    // A wrong call is refused, and a call for help answered, at once, not after the input has ended.
+    bool readsInput = false;
     try {
-        ParseCliOptions(args);
+        readsInput = ReadsStandardInput(ParseCliOptions(args).command);
     } catch (const CliUsageError&) {
-        readsInput = false; // a wrong call is refused at once, not after the input has ended
     }
     std::unique_ptr<char[]> memory;
     std::size_t used = 0;

@@ -81,3 +81,12 @@ TEST(ParseCliOptions, refusesOptionsThatDoNotGoWithTheKindOrWithEachOther)
     }
     EXPECT_EQ(usageErrorOf({"encrypt", "cipher", "--unique", "--offset", "--show-key", "--seed", "3"}), "accepted");
 }
+
+TEST(ParseCliOptions, helpAfterACommandAsksForTheHelp)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"encrypt", "--help"},
+                                                 {"add", "f.acnx", "-h"},
+                                                 {"decrypt", "enigma", "--fast", "--help"}}) {
+        EXPECT_EQ(ParseCliOptions(args).command, CliOptions::Command::Help) << args[0];
+    }
+}

@@ -420,6 +420,17 @@ TEST(CliHelp, listsEveryCommand)
         EXPECT_TRUE(help.out.contains(word)) << word;
     }
     EXPECT_TRUE(runCli({u"--version"_s}).out.startsWith("tessarin5-cli 5."));
+    // After a command, without waiting for standard input (left open here).
+    for (const QStringList& args :
+         {QStringList{u"encrypt"_s, u"vigenere"_s, u"--help"_s}, {u"add"_s, u"f.acnx"_s, u"-h"_s}}) {
+        QProcess process;
+        process.start(QStringLiteral(TESSARIN_BIN_DIR "/tessarin5-cli"), args);
+        EXPECT_TRUE(process.waitForFinished(5000)) << args.join(u' ').toStdString();
+        EXPECT_EQ(process.exitCode(), 0) << args.join(u' ').toStdString();
+        EXPECT_EQ(process.readAllStandardOutput(), help.out) << args.join(u' ').toStdString();
+        process.kill();
+        process.waitForFinished();
+    }
 }
 
 } // namespace
