@@ -23,17 +23,6 @@ namespace {
 
 constexpr std::string_view Prefix = "tessarin5-cli: ";
 
-// Standard input in the code page. ASCII text is the same in both, so it is used as it is, without a copy; other
-// text is converted into converted.
-std::string_view codePageInput(std::string_view utf8, std::string& converted)
-{
-    if (AsciiPrefixLength(utf8) == utf8.size()) {
-        return utf8;
-    }
-    converted = CliCodePage(utf8);
-    return converted;
-}
-
 // Code page text as a line of UTF-8 at the end of out. ASCII text, the same in both, becomes all of an empty out
 // without a copy.
 void appendUtf8Line(std::string& out, std::string&& text)
@@ -47,14 +36,14 @@ void appendUtf8Line(std::string& out, std::string&& text)
 }
 
 // A keyword option as the main window's boxes take it: code page, trimmed, upper-cased.
-std::string keywordOption(const std::optional<std::string>& value)
+std::string keywordOption(const std::optional<std::string>& value, std::string_view name)
 {
-    return value ? UpperCaseText(TrimControl(CliCodePage(*value))) : std::string();
+    return value ? UpperCaseText(TrimControl(CliCodePage(*value, name))) : std::string();
 }
 
 std::string checkedAlphabet(const CliOptions& options)
 {
-    const std::string alphabet = CliCodePage(*options.alphabet);
+    const std::string alphabet = CliCodePage(*options.alphabet, "--alphabet");
     if (!IsPermutationOf(alphabet, StandardAlphabet)) {
         CliRefuse("The cipher alphabet '" + *options.alphabet +
                   "' is not accepted: it must hold the 26 capitals A to Z, each exactly once.");
@@ -64,7 +53,7 @@ std::string checkedAlphabet(const CliOptions& options)
 
 std::string checkedSquare(const CliOptions& options)
 {
-    const std::string square = CliCodePage(*options.square);
+    const std::string square = CliCodePage(*options.square, "--square");
     if (!IsPermutationOf(square, PlayfairAlphabet)) {
         CliRefuse("The Playfair square '" + *options.square +
                   "' is not accepted: it must hold the 25 capitals A to Z without Q, each exactly once.");
@@ -81,14 +70,14 @@ EncryptOptions controlsOf(const CliOptions& options)
     controls.cipherGroup1 = CoupledCipherGroup1(options.unique ? 1 : 0, controls.cipherGroup2);
     controls.railGroup3 = options.rails.value_or(2) - 2;
     // An accepted square (playfair only) shows in the keyword box, as the Playfair Square window leaves it.
-    controls.keyword = options.square ? checkedSquare(options) : keywordOption(options.keyword);
+    controls.keyword = options.square ? checkedSquare(options) : keywordOption(options.keyword, "--keyword");
     controls.cipherTableKey =
-        options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey);
-    controls.indicatorKey = keywordOption(options.indicator);
+        options.sameAsKeyword ? DittoText(true, controls.keyword) : keywordOption(options.cipherKey, "--cipher-key");
+    controls.indicatorKey = keywordOption(options.indicator, "--indicator");
     if (controls.indicatorKey.size() > 7) {
         CliRefuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
     }
-    controls.column = CliCodePage(options.column);
+    controls.column = CliCodePage(options.column, "--column");
     return controls;
 }
 
@@ -129,7 +118,7 @@ CliResult encryptCommand(const CliOptions& options, std::string_view input)
 {
     AcnProcs holder;
     std::string converted;
-    const std::string_view plain = codePageInput(CliWithoutTrailingLineEnd(input), converted);
+    const std::string_view plain = CliInputText(input, converted);
     const EncryptOptions controls = checkedControls(holder, plain, options);
     std::string ciphertext = EncryptText(holder, plain, controls, *randomOf(options));
     CliResult result;
@@ -142,11 +131,11 @@ CliResult encryptCommand(const CliOptions& options, std::string_view input)
 
 std::string quagmireIndicator(const CliOptions& options)
 {
-    const std::string indicator = keywordOption(options.indicator);
+    const std::string indicator = keywordOption(options.indicator, "--indicator");
     if (indicator.size() > 7) {
         CliRefuse("The indicator key holds at most 7 characters; '" + *options.indicator + "' has more.");
     }
-    return indicator + "@" + CliCodePage(options.column);
+    return indicator + "@" + CliCodePage(options.column, "--column");
 }
 
 bool isAsciiLetter(char c)
@@ -205,7 +194,7 @@ void checkPlayfairCiphertext(std::string_view ciphertext)
 
 std::string decryptLetters(const CliOptions& options, std::string_view ciphertext)
 {
-    const std::string keyword = keywordOption(options.keyword);
+    const std::string keyword = keywordOption(options.keyword, "--keyword");
     switch (options.kind) {
     case CipherKind::Cipher:
         if (!options.alphabet) {
@@ -218,7 +207,8 @@ std::string decryptLetters(const CliOptions& options, std::string_view ciphertex
         checkPlayfairCiphertext(ciphertext);
         return DecryptPlayfair(ciphertext, options.square ? checkedSquare(options) : PlayfairSquareOf(keyword));
     case CipherKind::Quagmire: {
-        const std::string cipherKey = options.sameAsKeyword ? keyword : keywordOption(options.cipherKey);
+        const std::string cipherKey =
+            options.sameAsKeyword ? keyword : keywordOption(options.cipherKey, "--cipher-key");
         return DecryptQuagmire(ciphertext, keyword, cipherKey, quagmireIndicator(options));
     }
     case CipherKind::Vigenere:
@@ -233,7 +223,7 @@ CliResult decryptCommand(const CliOptions& options, std::string_view input)
 {
     std::string converted;
     CliResult result;
-    appendUtf8Line(result.out, decryptLetters(options, codePageInput(CliWithoutTrailingLineEnd(input), converted)));
+    appendUtf8Line(result.out, decryptLetters(options, CliInputText(input, converted)));
     return result;
 }
 
@@ -281,7 +271,8 @@ void appendJsonCandidate(std::string& out, const SolveCandidate& candidate, cons
 // Breaks the ciphertext on standard input with the language model that lies beside the program.
 CliResult solveCommand(const CliOptions& options, std::string_view input)
 {
-    const std::string ciphertext = CliCodePage(CliWithoutTrailingLineEnd(input));
+    std::string converted;
+    const std::string_view ciphertext = CliInputText(input, converted);
     const LanguageModel model = CliLanguageModel(CliProgramDir());
     SolveOptions solveOptions;
     solveOptions.seconds = options.seconds;
@@ -374,12 +365,14 @@ void CliRefuse(const std::string& message)
     throw CliFailure{CliExit::Refused, message};
 }
 
-std::string CliCodePage(std::string_view utf8)
+std::string CliCodePage(std::string_view utf8, std::string_view source, std::size_t skipped)
 {
     CodePageConversion converted = Utf8ToCodePage(utf8);
     if (converted.invalidUtf8At) {
-        CliRefuse("Invalid UTF-8 at byte " + std::to_string(*converted.invalidUtf8At + 1) +
-                  ": standard input and options must be UTF-8 text.");
+        const std::string what =
+            source == "standard input" ? std::string(source) : "the value of " + std::string(source);
+        CliRefuse("Invalid UTF-8 at byte " + std::to_string(skipped + *converted.invalidUtf8At + 1) + ": " + what +
+                  " must be UTF-8 text.");
     }
     if (!converted.ok()) {
         CliRefuse(UnrepresentableMessage(*converted.unrepresentable));
@@ -387,14 +380,23 @@ std::string CliCodePage(std::string_view utf8)
     return std::move(converted.text);
 }
 
-std::string_view CliWithoutTrailingLineEnd(std::string_view input)
+std::string_view CliInputText(std::string_view input, std::string& converted)
 {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    const std::size_t skipped = input.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    input.remove_prefix(skipped);
     if (input.ends_with("\r\n")) {
         input.remove_suffix(2);
     } else if (input.ends_with('\n') || input.ends_with('\r')) {
         input.remove_suffix(1);
     }
-    return input;
+    const bool ascii = AsciiPrefixLength(input) == input.size();
+    if (ascii && input.find('\0') == std::string_view::npos) {
+        return input;
+    }
+    converted = ascii ? std::string(input) : CliCodePage(input, "standard input", skipped);
+    std::replace(converted.begin(), converted.end(), '\0', ' ');
+    return converted;
 }
 
 const std::string& CliEncryptInto(AcnProcs& holder, std::string_view plain, const CliOptions& options)

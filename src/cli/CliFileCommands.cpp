@@ -44,7 +44,8 @@ CliResult addCommand(const CliOptions& options, std::string_view input)
     if (QFileInfo::exists(path)) {
         CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, path); });
     }
-    std::string plain = CliCodePage(CliWithoutTrailingLineEnd(input));
+    std::string converted;
+    std::string plain(CliInputText(input, converted));
     // The file holds each line break as a blank, so the text that made its plaintext comes back unchanged when it is
     // given again, as the maker's editor holds the file's plaintext after Open.
     if (!holder.Puzzle.PLAIN.empty() && SingleLineValue(plain) == holder.Puzzle.PLAIN) {

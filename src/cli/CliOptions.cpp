@@ -356,6 +356,9 @@ Options:
 An option that does not go with the command or the kind is refused, as are a value that starts with --,
 the same value option twice, --cipher-key with --same-as-keyword, and --square with --keyword.
 
+Standard input is read as UTF-8; a leading byte-order mark and one trailing line end are dropped, and a NUL
+becomes a blank, as a puzzle file holds it.
+
 decrypt refuses a rail fence not in groups of 2, 3 or 4 letters (or in groups other than --rails gives), and a
 Playfair ciphertext that is not in pairs of two different letters of the square.
 

@@ -24,11 +24,15 @@ struct CliFailure
 /// Throws the refusal of the input with message.
 [[noreturn]] void CliRefuse(const std::string& message);
 
-/// UTF-8 converted to the code page; refuses text that is not UTF-8 or holds a character the code page lacks.
-std::string CliCodePage(std::string_view utf8);
+/// UTF-8 converted to the code page; refuses text that is not UTF-8 or holds a character the code page lacks. source
+/// names where the text comes from ("standard input", or an option such as "--keyword"), skipped how many bytes of
+/// it came before utf8, so that a refusal names the byte where the source goes wrong.
+std::string CliCodePage(std::string_view utf8, std::string_view source, std::size_t skipped = 0);
 
-/// Standard input without one trailing line end.
-std::string_view CliWithoutTrailingLineEnd(std::string_view input);
+/// Standard input as a text in the code page: without a leading byte-order mark and one trailing line end, each NUL
+/// a blank, as a puzzle file stores it (a NUL would end the file's text). ASCII text is the same in both and is used
+/// as it is, without a copy; other text is converted into converted. Refuses as CliCodePage does.
+std::string_view CliInputText(std::string_view input, std::string& converted);
 
 /// Runs the maker's Encrypt on holder with the options' controls; the plaintext is in the code page.
 const std::string& CliEncryptInto(AcnProcs& holder, std::string_view plain, const CliOptions& options);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CliCommands.h"
 #include "CliOptions.h"
 
 namespace {
@@ -89,4 +90,26 @@ TEST(ParseCliOptions, helpAfterACommandAsksForTheHelp)
                                                  {"decrypt", "enigma", "--fast", "--help"}}) {
         EXPECT_EQ(ParseCliOptions(args).command, CliOptions::Command::Help) << args[0];
     }
+}
+
+TEST(RunCli, standardInputLosesAByteOrderMarkAndHoldsNulAsABlankAsAPuzzleFileDoes)
+{
+    const std::vector<std::string> reversed = {"encrypt", "cipher", "--alphabet", "ZYXWVUTSRQPONMLKJIHGFEDCBA"};
+    EXPECT_EQ(RunCli(reversed,
+                     "\xEF\xBB\xBF"
+                     "ab",
+                     nullptr)
+                  .out,
+              "ZY\n");
+    EXPECT_EQ(RunCli(reversed, std::string_view("a\0b", 3), nullptr).out, "Z Y\n");
+    EXPECT_EQ(RunCli(reversed, std::string_view("\xC3\xA9\0b", 4), nullptr).out, "\xC3\x89 Y\n");
+    // Invalid UTF-8 is placed in the input as given, and in an option named.
+    EXPECT_EQ(RunCli({"encrypt", "0"},
+                     "\xEF\xBB\xBF"
+                     "ab\xFF",
+                     nullptr)
+                  .err,
+              "tessarin5-cli: Invalid UTF-8 at byte 6: standard input must be UTF-8 text.\n");
+    EXPECT_EQ(RunCli({"encrypt", "vigenere", "--keyword", "a\xE9"}, "hi", nullptr).err,
+              "tessarin5-cli: Invalid UTF-8 at byte 2: the value of --keyword must be UTF-8 text.\n");
 }
