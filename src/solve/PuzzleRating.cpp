@@ -229,7 +229,7 @@ void addKindMeasures(Points& points, const RatedCryptogram& c, const std::string
         points.Add(period == 1 ? std::string("period of 1 letter") : "period of " + std::to_string(period) + " letters",
                    std::min(period, 12) * 2.0);
         const double perAlphabet = static_cast<double>(letters.size()) / period;
-        points.Add(format("%.0f letters for each alphabet", perAlphabet),
+        points.Add(plural(static_cast<int>(std::lround(perAlphabet)), "letter", "letters") + " for each alphabet",
                    std::clamp(12 * std::log2((quagmire ? 45.0 : 30.0) / std::max(perAlphabet, 1.0)), -12.0, 25.0));
         break;
     }
@@ -352,8 +352,9 @@ void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOut
     if (cipherLetters.size() < shortest) {
         rating.warnings.push_back(
             {"too-short",
-             "Only " + std::to_string(cipherLetters.size()) + " letters: too short for a single solution as a " +
-                 std::string(kindName(c)) + ", which needs about " + std::to_string(shortest) + ".",
+             "Only " + plural(static_cast<int>(cipherLetters.size()), "letter", "letters") +
+                 ": too short for a single solution as a " + std::string(kindName(c)) + ", which needs about " +
+                 std::to_string(shortest) + ".",
              "Use a longer quotation" + std::string(period > 1 ? " or a shorter key" : "") + "."});
     }
     if (!outcome.result) {

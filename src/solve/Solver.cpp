@@ -193,7 +193,8 @@ SolveResult Solve(SolveKind kind, std::string_view given, const LanguageModel& m
     const std::size_t minimum = MinimumSolveLetters(kind, ciphertext);
     if (letters < minimum) {
         throw SolveRefused("The ciphertext is too short to solve: it has " + std::to_string(letters) +
-                           " letters, this kind needs at least " + std::to_string(minimum));
+                           (letters == 1 ? " letter" : " letters") + ", this kind needs at least " +
+                           std::to_string(minimum));
     }
     // The process's processor clock: the search's own threads are nearly all the work done while it runs.
     const std::clock_t started = std::clock();

@@ -101,6 +101,7 @@ TEST(CliSolve, refusalsAndATimeBoundTooShortGiveTheirStatusAndOneClearLine)
         {{QStringLiteral("solve"), QStringLiteral("cipher")}, "123 456 !!", QStringLiteral("no letters")},
         {{QStringLiteral("solve"), QStringLiteral("railfence")}, "ABCDE FGHIJ KLMNO PQRST", QStringLiteral("groups")},
         {{QStringLiteral("solve"), QStringLiteral("vigenere")}, "ABCDE FGHIJ", QStringLiteral("too short")},
+        {{QStringLiteral("solve"), QStringLiteral("cipher")}, "A.", QStringLiteral("it has 1 letter, this kind")},
         {{QStringLiteral("solve"), QStringLiteral("cipher"), QStringLiteral("--seconds"), QStringLiteral("0")},
          "XLI GEX",
          QStringLiteral("--seconds")},

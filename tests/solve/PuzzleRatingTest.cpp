@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -167,6 +168,19 @@ TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
     rating = RateCryptogram(substitution(Quote, UniqueAlphabet), solver.Engine(), {});
     EXPECT_EQ(codes(rating), std::vector<std::string>{"refused"});
     EXPECT_FALSE(rating.reasons.empty());
+}
+
+TEST(RateCryptogram, oneLetterIsCountedInTheSingular)
+{
+    FakeSolver solver;
+    const PuzzleRating rating = RateCryptogram(withoutKeys(SolveKind::Vigenere, "K"), solver.Engine(), {});
+    ASSERT_TRUE(rating.HasWarning("too-short"));
+    EXPECT_TRUE(rating.warnings[0].text.starts_with("Only 1 letter: too short")) << rating.warnings[0].text;
+    std::vector<std::string> texts;
+    for (const RatingReason& reason : rating.reasons) {
+        texts.push_back(reason.text);
+    }
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1 letter for each alphabet"), texts.end());
 }
 
 TEST(RateCryptogram, withoutTheAuthorsSideTheSolversConfidenceDecides)
