@@ -57,7 +57,7 @@ int RailCountOf(std::string_view ciphertext)
     return static_cast<int>(blank);
 }
 
-int RailGroupSize(std::string_view ciphertext)
+int RegularRailCount(std::string_view ciphertext)
 {
     const auto rails = static_cast<std::size_t>(RailCountOf(ciphertext));
     if (rails == 0) {

@@ -15,9 +15,9 @@ int RailCountOf(std::string_view ciphertext);
 
 /// The group size of a rail fence ciphertext written as EncryptRailfence writes it: letters A to Z (of either case)
 /// in groups of 2, 3 or 4, all of one size, parted by blanks or line ends. 0 for any other text.
-int RailGroupSize(std::string_view ciphertext);
+int RegularRailCount(std::string_view ciphertext);
 
-/// The refusal of a text for which RailGroupSize gives 0.
+/// The refusal of a text for which RegularRailCount gives 0.
 inline constexpr std::string_view IrregularRailGroupsMessage =
     "A rail fence ciphertext must be written in groups of 2, 3 or 4 letters, one group per rail count";
 

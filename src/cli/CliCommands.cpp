@@ -149,7 +149,7 @@ int checkedRails(const CliOptions& options, std::string_view ciphertext)
     if (std::none_of(ciphertext.begin(), ciphertext.end(), isAsciiLetter)) {
         CliRefuse("The ciphertext holds no letters");
     }
-    const int rails = RailGroupSize(ciphertext);
+    const int rails = RegularRailCount(ciphertext);
     if (rails == 0) {
         CliRefuse(std::string(IrregularRailGroupsMessage));
     }

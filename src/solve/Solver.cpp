@@ -187,7 +187,7 @@ SolveResult Solve(SolveKind kind, std::string_view given, const LanguageModel& m
         throw SolveRefused("The ciphertext holds no letters");
     }
     // A rail fence ciphertext holds groups of its rail count, 2 to 4 letters, each followed by one blank.
-    if (kind == SolveKind::Railfence && RailGroupSize(ciphertext) == 0) {
+    if (kind == SolveKind::Railfence && RegularRailCount(ciphertext) == 0) {
         throw SolveRefused(std::string(IrregularRailGroupsMessage));
     }
     const std::size_t minimum = MinimumSolveLetters(kind, ciphertext);
