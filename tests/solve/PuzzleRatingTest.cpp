@@ -176,11 +176,8 @@ TEST(RateCryptogram, oneLetterIsCountedInTheSingular)
     const PuzzleRating rating = RateCryptogram(withoutKeys(SolveKind::Vigenere, "K"), solver.Engine(), {});
     ASSERT_TRUE(rating.HasWarning("too-short"));
     EXPECT_TRUE(rating.warnings[0].text.starts_with("Only 1 letter: too short")) << rating.warnings[0].text;
-    std::vector<std::string> texts;
-    for (const RatingReason& reason : rating.reasons) {
-        texts.push_back(reason.text);
-    }
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "1 letter for each alphabet"), texts.end());
+    EXPECT_TRUE(std::any_of(rating.reasons.begin(), rating.reasons.end(),
+                            [](const RatingReason& reason) { return reason.text == "1 letter for each alphabet"; }));
 }
 
 TEST(RateCryptogram, withoutTheAuthorsSideTheSolversConfidenceDecides)
