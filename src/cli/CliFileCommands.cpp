@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <QStringDecoder>
 
 #include "AcnProcsUnit.h"
 #include "Alphabet.h"
@@ -28,6 +29,23 @@ bool holdsCryptogram(std::string_view ciphertext)
                        [](char c) { return static_cast<unsigned char>(c) > ' '; });
 }
 
+// A file name given on the command line as Qt takes it. The names are read as UTF-8; the bytes of one that is not
+// would become U+FFFD, so that another file would be read or written than the one named: such a name is refused.
+QString filePath(const std::string& name)
+{
+    QStringDecoder decode(QStringDecoder::Utf8);
+    const QString path = decode(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
+    if (decode.hasError()) {
+        std::string shown;
+        for (const char c : name) {
+            const auto byte = static_cast<unsigned char>(c);
+            shown += byte < 0x80 ? std::string(1, c) : "\\x" + QString::number(byte, 16).toUpper().toStdString();
+        }
+        CliRefuse("The file name \"" + shown + "\" is not UTF-8 text; give the file a name in UTF-8.");
+    }
+    return path;
+}
+
 void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
 {
     if (HasSelfLetter(doc.CIPHKEY) && !options.force) {
@@ -39,7 +57,7 @@ void makePatristocrat(PuzzleDocument& doc, const CliOptions& options)
 
 CliResult addCommand(const CliOptions& options, std::string_view input)
 {
-    const QString path = QString::fromStdString(options.file);
+    const QString path = filePath(options.file);
     AcnProcs holder;
     if (QFileInfo::exists(path)) {
         CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, path); });
@@ -69,12 +87,12 @@ CliResult showCommand(const CliOptions& options)
         "TITLE",     "PLAIN",    "CIPHER",  "CIPHKEY",  "CRADIOS",  "RAILFENCE", "PLAYFAIR",
         "PLAYKEY",   "QUAGMIRE", "QUAGKEY", "QUAGCKEY", "QUAGINDI", "VIGENERE",  "VIGENKEY",
         "CIPHERSOL", "RAILSOL",  "PLAYSOL", "QUAGSOL",  "VIGENSOL"};
-    const PuzzleLines lines = CliFileStep([&] { return ReadPuzzleLines(QString::fromStdString(options.file)); });
+    const PuzzleLines lines = CliFileStep([&] { return ReadPuzzleLines(filePath(options.file)); });
     std::string out = "{\n";
     for (std::size_t i = 0; i < Tags.size(); ++i) {
         const std::size_t line = PuzzleLine::Title + 3 * i;
         if (line >= lines.size()) {
-            throw CliFailure{CliExit::FileError, IncompletePuzzleFileMessage(QString::fromStdString(options.file),
+            throw CliFailure{CliExit::FileError, IncompletePuzzleFileMessage(filePath(options.file),
                                                                              ListIndexMessage(static_cast<int>(line)))};
         }
         out += "  ";
@@ -98,7 +116,7 @@ SolutionOption solutionOption(const std::string& text)
 CliResult pdfCommand(const CliOptions& options)
 {
     AcnProcs holder;
-    CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
+    CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, filePath(options.file)); });
     holder.Puzzle.FileName = options.file;
     if (!holdsCryptogram(holder.Puzzle.Ciphertext(options.kind))) {
         CliRefuse("Nothing to print! Create a cryptogram to print or discontinue this selection.");
@@ -110,8 +128,7 @@ CliResult pdfCommand(const CliOptions& options)
         font.size = comma == std::string::npos ? font.size : std::stoi(options.font.substr(comma + 1));
     }
     CliFileStep([&] {
-        WritePuzzlePdf(QString::fromStdString(options.output), holder.Puzzle, options.kind,
-                       solutionOption(options.solution), font);
+        WritePuzzlePdf(filePath(options.output), holder.Puzzle, options.kind, solutionOption(options.solution), font);
     });
     return {};
 }
@@ -150,7 +167,7 @@ CliResult rateCommand(const CliOptions& options)
     static constexpr std::array<std::string_view, CipherKindCount> KindNames = {"cipher", "railfence", "playfair",
                                                                                 "quagmire", "vigenere"};
     AcnProcs holder;
-    CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, QString::fromStdString(options.file)); });
+    CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, filePath(options.file)); });
     std::vector<CipherKind> kinds;
     for (int i = 0; i < CipherKindCount; ++i) {
         const CipherKind kind = KindFromIndex(i);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "CliCommands.h"
+#include "CliFileCommands.h"
 #include "CliOptions.h"
+#include "CliSupport.h"
 
 namespace {
 
@@ -102,4 +104,19 @@ TEST(RunCli, standardInputLosesAByteOrderMarkAndHoldsNulAsABlankAsAPuzzleFileDoe
               "tessarin5-cli: Invalid UTF-8 at byte 6: standard input must be UTF-8 text.\n");
     EXPECT_EQ(RunCli({"encrypt", "vigenere", "--keyword", "a\xE9"}, "hi", nullptr).err,
               "tessarin5-cli: Invalid UTF-8 at byte 2: the value of --keyword must be UTF-8 text.\n");
+}
+
+TEST(RunCliFileCommand, aFileNameThatIsNotUtf8IsRefusedNotTakenForAnother)
+{
+    // Read as UTF-8 the byte E9 would become U+FFFD: show would open, and add create, a file of another name.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"show", "lat\xE9.acnx"},
+                                                 std::vector<std::string>{"add", "lat\xE9.acnx", "cipher"}}) {
+        try {
+            RunCliFileCommand(ParseCliOptions(args), "Hello");
+            ADD_FAILURE() << args[0] << " accepted the name";
+        } catch (const CliFailure& failure) {
+            EXPECT_EQ(failure.exitCode, 2) << args[0];
+            EXPECT_NE(failure.message.find("\"lat\\xE9.acnx\" is not UTF-8"), std::string::npos) << failure.message;
+        }
+    }
 }
