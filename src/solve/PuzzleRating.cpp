@@ -212,8 +212,11 @@ void addKindMeasures(Points& points, const RatedCryptogram& c, const std::string
                    DistinctLetters(letters) - 18);
         break;
     case SolveKind::Railfence: {
-        const int rails = RailCountOf(c.ciphertext);
-        points.Add("rail fence on " + std::to_string(rails) + " rails", (rails - 2) * 12.0);
+        // A text not in groups (a hand-edited file) shows no rail count: it is no easier than two rails.
+        const int rails = RegularRailCount(c.ciphertext);
+        points.Add(rails == 0 ? std::string("rail fence not written in groups of 2, 3 or 4 letters")
+                              : "rail fence on " + std::to_string(rails) + " rails",
+                   std::max(rails - 2, 0) * 12.0);
         addLength(points, letters.size(), 60, 12);
         break;
     }

@@ -117,6 +117,10 @@ TEST(RateCryptogram, aRepeatingKeyCountsTheShortestPeriodItMakes)
     const RatedCryptogram vigenere{
         SolveKind::Vigenere, EncryptVigenere(Quote, "ABAB"), Quote, {}, {}, {}, {}, {}, "ABAB"};
     EXPECT_EQ(periodReason(vigenere), "period of 2 letters");
+    // A rail fence out of its groups shows no rail count, and counts no easier than two rails.
+    const PuzzleRating rails = RateCryptogram(withoutKeys(SolveKind::Railfence, "ABCDE FGHIJ"), solver.Engine(), {});
+    EXPECT_EQ(rails.reasons.front().text, "rail fence not written in groups of 2, 3 or 4 letters");
+    EXPECT_EQ(rails.reasons.front().points, 0);
 }
 
 TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
