@@ -155,6 +155,7 @@ void TAcn5MainForm::buildToolActions()
     ContentsAct =
         addAction(QStringLiteral("ContentsAct"), QStringLiteral("&Contents"), help, &TAcn5MainForm::ContentsActExecute);
     ContentsAct->setIcon(MakerIcon(QStringLiteral("help")));
+    ContentsAct->setShortcut(QKeySequence::HelpContents); // F1, where a person looks for the help
     KeywordAct = addAction(QStringLiteral("KeywordAct"), QStringLiteral("&Keyword Index"), help,
                            &TAcn5MainForm::KeywordActExecute);
     AboutAct =

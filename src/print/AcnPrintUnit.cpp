@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPageSize>
@@ -239,6 +240,18 @@ QWidget* TAcnPrintForm::buildPanel()
         column->addWidget(b);
     }
     return panel;
+}
+
+// The buttons are no default buttons, so that Enter on the solution options prints nothing by surprise; Enter on a
+// button that has the focus presses it, as in every other dialog.
+void TAcnPrintForm::keyPressEvent(QKeyEvent* event)
+{
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused != nullptr && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        focused->animateClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 SolutionOption TAcnPrintForm::solutionOption() const

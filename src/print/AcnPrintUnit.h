@@ -31,6 +31,9 @@ public:
     /// The caption of a kind ("Print Cipher Cryptogram", ...; "Print Cryptogram" for none).
     static QString CaptionOf(CipherKind kind);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     QWidget* buildPreviewBar();

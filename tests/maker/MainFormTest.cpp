@@ -388,6 +388,7 @@ void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
     QCOMPARE(f.source()->toPlainText(), QStringLiteral("keep me"));
     QCOMPARE(f.action(QStringLiteral("SaveAct"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     QCOMPARE(f.action(QStringLiteral("PrintAct"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(f.action(QStringLiteral("ContentsAct"))->shortcut(), QKeySequence(QStringLiteral("F1")));
 }
 
 void MainFormTest::clickIntoTheCiphertextViewFocusesTheEditor()

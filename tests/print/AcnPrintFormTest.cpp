@@ -191,6 +191,24 @@ private Q_SLOTS:
         QVERIFY(child<QLabel>(form, "Pimg")->isHidden());
     }
 
+    void enterPressesTheFocusedButtonAndNoOther()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* same = child<QRadioButton>(form, "SamePgBtn");
+        same->setFocus();
+        QTest::keyClick(same, Qt::Key_Return); // on an option, Enter prints nothing
+        QVERIFY(form.isVisible());
+        QVERIFY(ui.dialogs.shown.isEmpty());
+        auto* close = child<QPushButton>(form, "CancelBtn");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Return);
+        QTRY_VERIFY(!form.isVisible());
+    }
+
     void cancellingTheSaveDialogWritesNothing()
     {
         ScriptedUi ui;
