@@ -1,5 +1,6 @@
 #include "AcnPrefSwatch.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,18 +11,19 @@ AcnPrefSwatch::AcnPrefSwatch(ColorValue color, QWidget* parent) : QWidget(parent
     setFixedSize(41, 25);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::StrongFocus); // Tab reaches the swatches too
 }
 
 QColor AcnPrefSwatch::OutlineColor() const
 {
-    return m_hovered ? QColor(0, 255, 255) : ToQColor(NamedColor::cl3DDkShadow, palette());
+    return m_hovered || hasFocus() ? QColor(0, 255, 255) : ToQColor(NamedColor::cl3DDkShadow, palette());
 }
 
 void AcnPrefSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal penWidth = m_hovered ? 2.0 : 1.0;
+    const qreal penWidth = m_hovered || hasFocus() ? 2.0 : 1.0;
     painter.setPen(QPen(OutlineColor(), penWidth));
     painter.setBrush(ToQColor(m_color, palette()));
     const qreal corner = qMin(width(), height()) / 4.0;
@@ -38,6 +40,27 @@ void AcnPrefSwatch::enterEvent(QEnterEvent*)
 void AcnPrefSwatch::leaveEvent(QEvent*)
 {
     m_hovered = false;
+    update();
+}
+
+void AcnPrefSwatch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT picked(m_color);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void AcnPrefSwatch::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void AcnPrefSwatch::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
     update();
 }
 

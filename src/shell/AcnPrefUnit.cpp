@@ -149,7 +149,7 @@ QWidget* TAcnPrefForm::buildViewPage()
     fontBtn->setObjectName(QStringLiteral("FontBtn"));
     connect(fontBtn, &QPushButton::clicked, this, &TAcnPrefForm::FontBtnClick);
     // The system's font dialog has no colour control here, so the font colour has a button of its own.
-    auto* colorBtn = new QPushButton(QStringLiteral("Font &Color..."), page);
+    auto* colorBtn = new QPushButton(QStringLiteral("Font C&olor..."), page);
     colorBtn->setObjectName(QStringLiteral("FontColorBtn"));
     connect(colorBtn, &QPushButton::clicked, this, &TAcnPrefForm::FontColorBtnClick);
     auto* swatches = new QHBoxLayout;

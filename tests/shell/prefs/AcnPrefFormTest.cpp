@@ -281,6 +281,16 @@ private Q_SLOTS:
         QCOMPARE(m_store->ReadSetting(Setting::PTWinColor, QString()), storedAs);
     }
 
+    void aSwatchIsReachedAndPickedFromTheKeyboard()
+    {
+        m_store->WriteSetting(Setting::PTWinColor, QStringLiteral("clWhite"));
+        auto form = open();
+        auto* shape = form->findChild<AcnPrefSwatch*>(QStringLiteral("Shape4"));
+        QVERIFY(shape->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(shape, Qt::Key_Space);
+        QCOMPARE(sample(*form)->palette().color(QPalette::Base), ToQColor(shape->Color()));
+    }
+
     void setFontTakesTheChosenFontAndKeepsItOnCancel()
     {
         QFont chosen(QStringLiteral("DejaVu Serif"));
