@@ -43,16 +43,22 @@ void PuzzleCheck::Start(const RatedCryptogram& cryptogram, const RatingOptions& 
     setRunning(true);
 }
 
+const PuzzleCheck::Job* PuzzleCheck::runningJob() const
+{
+    return m_running && !m_jobs.empty() ? &m_jobs.back() : nullptr; // the newest job is the last
+}
+
 double PuzzleCheck::Progress() const
 {
-    return m_running && !m_jobs.empty() ? m_jobs.back().progress->load() : 0.0; // the newest job is the last
+    const Job* job = runningJob();
+    return job != nullptr ? job->progress->load() : 0.0;
 }
 
 double PuzzleCheck::Seconds() const
 {
-    return m_running && !m_jobs.empty()
-               ? std::chrono::duration<double>(std::chrono::steady_clock::now() - m_jobs.back().started).count()
-               : 0.0;
+    const Job* job = runningJob();
+    return job != nullptr ? std::chrono::duration<double>(std::chrono::steady_clock::now() - job->started).count()
+                          : 0.0;
 }
 
 void PuzzleCheck::Cancel()

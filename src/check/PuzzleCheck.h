@@ -46,6 +46,8 @@ private:
         std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     };
 
+    /// The newest job while the check runs, else nullptr.
+    const Job* runningJob() const;
     void deliver(unsigned generation, const PuzzleRating& rating);
     void reapFinishedJobs();
     void setRunning(bool running);

@@ -84,22 +84,21 @@ PuzzleChecks::Status PuzzleChecks::StatusOf(CipherKind kind) const
     return slot.present && !m_modelError.isEmpty() ? Status::NoModel : Status::None;
 }
 
+const PuzzleCheck* PuzzleChecks::runningCheck(CipherKind kind) const
+{
+    return StatusOf(kind) == Status::Running ? m_slots[static_cast<std::size_t>(kind)].check.get() : nullptr;
+}
+
 double PuzzleChecks::ProgressOf(CipherKind kind) const
 {
-    if (StatusOf(kind) != Status::Running) {
-        return 0;
-    }
-    const Slot& slot = m_slots[static_cast<std::size_t>(kind)];
-    return slot.check ? slot.check->Progress() : 0;
+    const PuzzleCheck* check = runningCheck(kind);
+    return check != nullptr ? check->Progress() : 0;
 }
 
 double PuzzleChecks::SecondsOf(CipherKind kind) const
 {
-    if (StatusOf(kind) != Status::Running) {
-        return 0;
-    }
-    const Slot& slot = m_slots[static_cast<std::size_t>(kind)];
-    return slot.check ? slot.check->Seconds() : 0;
+    const PuzzleCheck* check = runningCheck(kind);
+    return check != nullptr ? check->Seconds() : 0;
 }
 
 const PuzzleRating* PuzzleChecks::RatingOf(CipherKind kind) const

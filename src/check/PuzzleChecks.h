@@ -67,6 +67,8 @@ private:
     };
 
     const RatingEngine* engine();
+    /// The check of kind while it runs, else nullptr.
+    const PuzzleCheck* runningCheck(CipherKind kind) const;
     void start(CipherKind kind, Slot& slot);
 
     RatingOptions m_options;

@@ -30,6 +30,12 @@ bool IsPermutationOf(std::string_view text, std::string_view base);
 /// Removes every character with a code from 0 to 32 at both ends.
 std::string TrimControl(std::string_view text);
 
+/// A to Z or a to z: the letters the ciphers work on.
+constexpr bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 /// The ASCII letters A-Z and a-z of text, in order, upper-cased; everything else is dropped.
 std::string AsciiLettersUpper(std::string_view text);
 

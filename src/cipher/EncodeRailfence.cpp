@@ -65,7 +65,7 @@ int RegularRailCount(std::string_view ciphertext)
     }
     std::size_t group = 0;
     for (const char c : ciphertext) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+        if (IsAsciiLetter(c)) {
             ++group;
         } else if ((c != ' ' && c != '\n' && c != '\r') || (group != 0 && group != rails)) {
             return 0;

@@ -138,15 +138,10 @@ std::string quagmireIndicator(const CliOptions& options)
     return indicator + "@" + CliCodePage(options.column, "--column");
 }
 
-bool isAsciiLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // The rail count of a rail fence ciphertext, from its groups as the encoder writes them; --rails must agree.
 int checkedRails(const CliOptions& options, std::string_view ciphertext)
 {
-    if (std::none_of(ciphertext.begin(), ciphertext.end(), isAsciiLetter)) {
+    if (std::none_of(ciphertext.begin(), ciphertext.end(), IsAsciiLetter)) {
         CliRefuse("The ciphertext holds no letters");
     }
     const int rails = RegularRailCount(ciphertext);
@@ -171,7 +166,7 @@ void checkPlayfairCiphertext(std::string_view ciphertext)
             continue;
         }
         const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        if (!isAsciiLetter(c) || upper == 'Q') {
+        if (!IsAsciiLetter(c) || upper == 'Q') {
             CliRefuse("A Playfair ciphertext holds only the letters of its square, A to Z without Q; this one holds '" +
                       CodePageToUtf8(std::string(1, c)) + "'");
         }

@@ -93,8 +93,7 @@ std::optional<std::string_view> EncryptRefusal(std::string_view editorText, cons
         return NothingToEncryptMessage;
     }
     // The kinds other than the substitution encrypt letters alone: a text without any would give no cryptogram.
-    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-    if (options.kind != CipherKind::Cipher && std::none_of(editorText.begin(), editorText.end(), isLetter)) {
+    if (options.kind != CipherKind::Cipher && std::none_of(editorText.begin(), editorText.end(), IsAsciiLetter)) {
         return NothingToEncryptMessage;
     }
     if (options.kind == CipherKind::Railfence && (options.railGroup3 < 0 || options.railGroup3 > 2)) {

@@ -1,5 +1,6 @@
 #include "FileWrite.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,6 +22,11 @@ std::optional<FileWriteFailure> writeThrough(Device& file, const std::function<v
 }
 
 } // namespace
+
+QString CannotCreateFileMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason);
+}
 
 std::optional<FileWriteFailure> WriteWholeFile(const QString& path, const std::function<void(QIODevice&)>& write)
 {

@@ -22,7 +22,7 @@ std::string shownPath(const QString& path)
 
 [[noreturn]] void throwCannotCreate(const QString& path, const QString& reason)
 {
-    throw TessarinError("Cannot create file \"" + shownPath(path) + "\". " + reason.toStdString());
+    throw TessarinError(CannotCreateFileMessage(path, reason).toStdString());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "Alphabet.h"
 #include "BoardModel.h"
 #include "PuzzleDocument.h"
 #include "PuzzleFile.h"
@@ -18,12 +19,6 @@ inline constexpr std::size_t BlankBoardLength = 230;
 
 /// 230 blanks: what the board shows when its kind has no cryptogram.
 std::string BlankBoard();
-
-/// A to Z or a to z: the characters a solver can select on the board.
-constexpr bool IsAsciiLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 /// True when text holds nothing but blanks (an empty text too).
 bool OnlyBlanks(std::string_view text);

@@ -50,9 +50,7 @@ void writeFile(const QString& path, const std::string& content)
     const auto failure =
         WriteWholeFile(path, [&](QIODevice& file) { file.write(content.data(), static_cast<qint64>(content.size())); });
     if (failure) {
-        throw TessarinError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(path), failure->reason)
-                                .toStdString());
+        throw TessarinError(CannotCreateFileMessage(path, failure->reason).toStdString());
     }
 }
 

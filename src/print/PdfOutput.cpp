@@ -11,8 +11,7 @@
 namespace {
 [[noreturn]] void throwCannotCreate(const QString& path, const QString& reason)
 {
-    throw TessarinError(
-        QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason).toStdString());
+    throw TessarinError(CannotCreateFileMessage(path, reason).toStdString());
 }
 } // namespace
 

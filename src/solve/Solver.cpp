@@ -29,12 +29,6 @@ constexpr std::size_t SampleLetters = 3000;
 // the text has it), so that a letter rare at the start is read from words, not guessed.
 constexpr std::size_t SampleLetterCover = 3;
 
-// A letter of a ciphertext once capitals() has written it.
-bool isLetter(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-
 // The ciphertext with its letters a-z written as capitals, as the maker stores it; the kinds' solvers read capitals.
 std::string capitals(std::string_view ciphertext)
 {
@@ -54,16 +48,16 @@ std::size_t sampleEnd(std::string_view text, bool wholeWords)
     std::size_t letters = 0;
     std::size_t i = 0;
     for (; i < text.size() && letters < SampleLetters; ++i) {
-        letters += isLetter(text[i]) ? 1 : 0;
+        letters += IsAsciiLetter(text[i]) ? 1 : 0;
     }
-    for (std::size_t more = 0; wholeWords && more < 64 && i < text.size() && isLetter(text[i]); ++more) {
+    for (std::size_t more = 0; wholeWords && more < 64 && i < text.size() && IsAsciiLetter(text[i]); ++more) {
         ++i;
     }
     return i;
 }
 
-// A substitution's sample: its start, then every later word (every group of five, in the Patristocrat form) that
-// holds a letter the sample has fewer than SampleLetterCover times.
+// A substitution's sample of a text in capitals: its start, then every later word (every group of five, in the
+// Patristocrat form) that holds a letter the sample has fewer than SampleLetterCover times.
 std::string substitutionSample(std::string_view text)
 {
     const bool groups = IsPatristocrat(text);
@@ -72,7 +66,7 @@ std::string substitutionSample(std::string_view text)
     std::array<std::size_t, 26> seen{};
     const auto count = [&seen](std::string_view part) {
         for (const char c : part) {
-            if (isLetter(c)) {
+            if (IsAsciiLetter(c)) {
                 ++seen[static_cast<std::size_t>(c - 'A')];
             }
         }
@@ -83,7 +77,7 @@ std::string substitutionSample(std::string_view text)
         const std::size_t stop = std::min(text.find_first_of(" \r\n", start), text.size());
         const std::string_view word = text.substr(start, stop - start);
         const bool wanted = std::any_of(word.begin(), word.end(), [&](char c) {
-            return isLetter(c) && seen[static_cast<std::size_t>(c - 'A')] < SampleLetterCover;
+            return IsAsciiLetter(c) && seen[static_cast<std::size_t>(c - 'A')] < SampleLetterCover;
         });
         if (wanted && (!groups || word.size() == 5)) {
             sample.append(" ").append(word);
@@ -94,10 +88,11 @@ std::string substitutionSample(std::string_view text)
     return sample;
 }
 
-// The part of a long ciphertext the search works on; a text of at most SampleLetters letters whole.
+// The part of a long ciphertext the search works on; a text of at most SampleLetters letters whole, and a rail fence
+// whole (its transposition spans the text, and its solving is linear).
 std::string sampleOf(SolveKind kind, const std::string& text)
 {
-    if (LetterCodes(text).size() <= SampleLetters) {
+    if (kind == SolveKind::Railfence || LetterCodes(text).size() <= SampleLetters) {
         return text;
     }
     return kind == SolveKind::Cipher ? substitutionSample(text) : text.substr(0, sampleEnd(text, false));
@@ -198,7 +193,7 @@ SolveResult Solve(SolveKind kind, std::string_view given, const LanguageModel& m
     }
     // The process's processor clock: the search's own threads are nearly all the work done while it runs.
     const std::clock_t started = std::clock();
-    const std::string sample = kind == SolveKind::Railfence ? ciphertext : sampleOf(kind, ciphertext);
+    const std::string sample = sampleOf(kind, ciphertext);
     SolveResult result = solveKind(kind, sample, model, options);
     if (sample.size() != ciphertext.size() && !result.best.plaintext.empty()) {
         readWhole(kind, ciphertext, result.best);
