@@ -77,9 +77,12 @@ void Composer::textOut(int x, int y, const std::string& utf8)
     }
 }
 
+// Draws a heading above the current position and underlines it. A heading at the top of a page whose font is
+// taller than the top position is moved down by the difference, so that its letters stay inside the page.
 void Composer::heading(const std::string& text)
 {
     const int hm = m_canvas.textHeight("m");
+    m_y = std::max(m_y, hm);
     textOut(m_layout.x, m_y - hm, text);
     m_canvas.line(m_layout.x, m_y, m_page.width - m_layout.x, m_y);
 }

@@ -159,6 +159,18 @@ TEST(ComposePages, headingsAreUnderlinedAcrossThePage)
     }
 }
 
+// A font taller than the top position (10 on this page, "m" 20 high) must not push the headings above the page.
+TEST(ComposePages, aHeadingTallerThanTheTopPositionStaysOnThePage)
+{
+    const PageGeometry lowPage{320, 200, 0, 0, 0, 0, false};
+    const RecordingCanvas canvas = compose(sampleDocument(), CipherKind::Cipher, SolutionOption::NewPage, lowPage);
+    const std::vector<Placed> drawn = placed(canvas);
+    EXPECT_EQ(drawn.front(), (Placed{1, 0, "Short One"}));
+    EXPECT_EQ(drawn[2], (Placed{2, 0, "Short One Solution"}));
+    ASSERT_EQ(canvas.lines.size(), 2u);
+    EXPECT_EQ(canvas.lines[1].y1, 20);
+}
+
 TEST(ComposePages, headingsAreBoldAndTheBodyKeepsTheStoredStyle)
 {
     const PrintFont stored{"Courier", 14, 0x112233, PrintStyle::Italic | PrintStyle::Underline};
