@@ -215,16 +215,16 @@ bool isInvisible(char32_t cp)
 }
 } // namespace
 
-std::string UnrepresentableMessage(char32_t codePoint)
+std::string UnrepresentableMessage(char32_t codePoint, std::string_view where)
 {
     char number[16];
     std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
-    if (isInvisible(codePoint)) {
-        return "The character " + std::string(number) +
-               " cannot be stored in a puzzle. Remove or replace it and try again.";
+    std::string character = number;
+    if (!isInvisible(codePoint)) {
+        std::string shown;
+        appendUtf8(shown, codePoint);
+        character = "\"" + shown + "\" (" + number + ")";
     }
-    std::string shown;
-    appendUtf8(shown, codePoint);
-    return "The character \"" + shown + "\" (" + number +
-           ") cannot be stored in a puzzle. Remove or replace it and try again.";
+    const std::string place = where.empty() ? std::string() : " in " + std::string(where);
+    return "The character " + character + place + " cannot be stored in a puzzle. Remove or replace it and try again.";
 }

@@ -44,4 +44,5 @@ std::size_t AsciiPrefixLength(std::string_view text);
 
 /// The message that refuses a character the code page cannot hold, naming it and its code point. A control,
 /// format or separator character is named by its code point only, so that it cannot break or reorder the message.
-std::string UnrepresentableMessage(char32_t codePoint);
+/// A non-empty `where` ("the value of --keyword") says where the character stands.
+std::string UnrepresentableMessage(char32_t codePoint, std::string_view where = {});

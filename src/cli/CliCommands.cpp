@@ -363,14 +363,13 @@ void CliRefuse(const std::string& message)
 std::string CliCodePage(std::string_view utf8, std::string_view source, std::size_t skipped)
 {
     CodePageConversion converted = Utf8ToCodePage(utf8);
+    const std::string what = source == "standard input" ? std::string(source) : "the value of " + std::string(source);
     if (converted.invalidUtf8At) {
-        const std::string what =
-            source == "standard input" ? std::string(source) : "the value of " + std::string(source);
         CliRefuse("Invalid UTF-8 at byte " + std::to_string(skipped + *converted.invalidUtf8At + 1) + ": " + what +
                   " must be UTF-8 text.");
     }
     if (!converted.ok()) {
-        CliRefuse(UnrepresentableMessage(*converted.unrepresentable));
+        CliRefuse(UnrepresentableMessage(*converted.unrepresentable, what));
     }
     return std::move(converted.text);
 }

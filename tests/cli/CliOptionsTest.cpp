@@ -104,6 +104,12 @@ TEST(RunCli, standardInputLosesAByteOrderMarkAndHoldsNulAsABlankAsAPuzzleFileDoe
               "tessarin5-cli: Invalid UTF-8 at byte 6: standard input must be UTF-8 text.\n");
     EXPECT_EQ(RunCli({"encrypt", "vigenere", "--keyword", "a\xE9"}, "hi", nullptr).err,
               "tessarin5-cli: Invalid UTF-8 at byte 2: the value of --keyword must be UTF-8 text.\n");
+    // A character the puzzle cannot hold is placed too.
+    EXPECT_EQ(RunCli({"encrypt", "vigenere", "--keyword", "\u03A9mega"}, "hi", nullptr).err,
+              "tessarin5-cli: The character \"\u03A9\" (U+03A9) in the value of --keyword cannot be stored in a "
+              "puzzle. Remove or replace it and try again.\n");
+    EXPECT_TRUE(RunCli({"encrypt", "0"}, "\u03A9", nullptr).err.find("(U+03A9) in standard input cannot") !=
+                std::string::npos);
 }
 
 TEST(RunCliFileCommand, aFileNameThatIsNotUtf8IsRefusedNotTakenForAnother)
