@@ -290,6 +290,7 @@ void PuzzlePaint::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F8) {
         if (!event->isAutoRepeat() && m_inputEnabled) {
+            m_revealKeyHeld = true;
             Q_EMIT revealHeld(true);
         }
         return;
@@ -306,10 +307,22 @@ void PuzzlePaint::keyPressEvent(QKeyEvent* event)
 void PuzzlePaint::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F8 && !event->isAutoRepeat()) {
+        m_revealKeyHeld = false;
         Q_EMIT revealHeld(false);
         return;
     }
     QWidget::keyReleaseEvent(event);
+}
+
+void PuzzlePaint::focusOutEvent(QFocusEvent* event)
+{
+    // F8 let go in another window (a dialog, or after switching windows) never reaches the board: the answer would
+    // stay on show. Losing the focus ends the reveal as letting go would.
+    if (m_revealKeyHeld) {
+        m_revealKeyHeld = false;
+        Q_EMIT revealHeld(false);
+    }
+    QWidget::focusOutEvent(event);
 }
 
 bool PuzzlePaint::focusNextPrevChild(bool next)

@@ -57,6 +57,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -69,6 +70,7 @@ private:
     GamePuzzle& m_puzzle;
     bool m_inputEnabled = false;
     bool m_revealing = false;
+    bool m_revealKeyHeld = false; ///< F8 went down on the board and has not come up there yet
     std::string m_revealText;
     std::vector<std::size_t> m_marks;
     int m_rows = -1;

@@ -395,6 +395,18 @@ private Q_SLOTS:
         QCOMPARE(m_window->puzzle().BoardText, CipherSol);
     }
 
+    void revealByF8EndsWhenTheBoardLosesTheFocus()
+    {
+        // F8 let go in a dialog opened meanwhile never reaches the board.
+        openFile(m_path);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTRY_VERIFY(m_window->board()->hasFocus());
+        QTest::keyPress(m_window->board(), Qt::Key_F8);
+        QVERIFY(m_window->board()->revealing());
+        m_window->board()->clearFocus();
+        QVERIFY(!m_window->board()->revealing());
+    }
+
     void showKeysTogglesAndChoosingAKindHidesThem()
     {
         openFile(m_path);
