@@ -93,11 +93,7 @@ void TAcn5GameMainForm::afterOpen(const QString& path)
         return;
     }
     // No solution line holds anything: no kind, a blank board, nothing in the kind and key panels.
-    for (QAction* tool : m_toolActions) {
-        if (tool != nullptr) {
-            tool->setEnabled(false);
-        }
-    }
+    closeKindWindows();
     m_puzzle.ClearKind();
     setStatus(0, {});
     setStatus(1, {});
@@ -108,16 +104,25 @@ void TAcn5GameMainForm::afterOpen(const QString& path)
         this, QStringLiteral("The puzzle \"%1\" has no cryptograms.").arg(QFileInfo(path).fileName()));
 }
 
-void TAcn5GameMainForm::CryptoSelectClick(CipherKind kind)
+void TAcn5GameMainForm::closeKindWindows()
 {
     for (QAction* tool : m_toolActions) {
         if (tool != nullptr) {
             tool->setEnabled(false);
         }
     }
-    if (m_rails) {
-        m_rails->close(); // it shows the rail fence board being left
+    // Both show the keys or the letters of the board being left; another puzzle's keys would mislead.
+    if (m_tool) {
+        m_tool->close();
     }
+    if (m_rails) {
+        m_rails->close();
+    }
+}
+
+void TAcn5GameMainForm::CryptoSelectClick(CipherKind kind)
+{
+    closeKindWindows();
     const bool cryptogram = m_puzzle.ChooseKind(kind);
     if (cryptogram && m_toolActions[static_cast<int>(kind)] != nullptr) {
         m_toolActions[static_cast<int>(kind)]->setEnabled(true);
@@ -164,12 +169,7 @@ void TAcn5GameMainForm::closeEvent(QCloseEvent* event)
     }
     if (goOn) {
         m_ratings->cancel();
-        if (m_tool) {
-            m_tool->close();
-        }
-        if (m_rails) {
-            m_rails->close();
-        }
+        closeKindWindows();
         event->accept();
     } else {
         event->ignore();

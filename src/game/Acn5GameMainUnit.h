@@ -76,6 +76,8 @@ private:
     void Save1Click();
     void Exit1Click();
     void CryptoSelectClick(CipherKind kind);
+    /// The tool and rail fence windows close and the Tools items are disabled: the board leaves its kind.
+    void closeKindWindows();
     bool querySaveSolutions();
     void SaveGamePuzzleWithProgress();
     void ShowSaveProgress();

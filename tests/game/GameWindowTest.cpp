@@ -564,6 +564,22 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_window->toolWindow());
     }
 
+    void toolWindowClosesWhenTheBoardLeavesItsKind()
+    {
+        // It would go on showing the keys of the kind or the puzzle left, as if they were those on the board.
+        openFile(m_path);
+        action("CipherAlphabet1")->trigger();
+        QVERIFY(m_window->toolWindow());
+        action("RailBtn")->trigger();
+        QTRY_VERIFY(!m_window->toolWindow());
+        action("CipherBtn")->trigger();
+        action("CipherAlphabet1")->trigger();
+        const QString other = m_dir.filePath(QStringLiteral("other.acnx"));
+        WriteLines(other, AllKinds("Another week, another quotation.", false));
+        openFile(other);
+        QTRY_VERIFY(!m_window->toolWindow());
+    }
+
     void toolWindowShowsEveryLineWithoutScrolling_data()
     {
         QTest::addColumn<int>("kind");
