@@ -1,4 +1,4 @@
-// How long a large puzzle takes to open, to paint and to score (a report, not a test).
+// How long a large puzzle takes to open, to paint, to score and to give a hint (a report, not a test).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "EncodeCipher.h"
 #include "GameFile.h"
+#include "GameHints.h"
 #include "PuzzleFile.h"
 #include "PuzzlePaint.h"
 #include "SolvingCommands.h"
@@ -119,6 +121,26 @@ void ScoreLargeBoard(benchmark::State& state)
     }
 }
 BENCHMARK(ScoreLargeBoard)->Unit(benchmark::kMillisecond);
+
+// The first hint on a substitution of range(0) characters: one-letter words, each standing for every cell of its
+// letter on the board.
+void HintOnLongText(benchmark::State& state)
+{
+    GamePuzzle puzzle;
+    const std::string sentence = "I SAW A CAT AND A DOG, SAID O'BRIEN. ";
+    while (puzzle.PLAIN.size() < static_cast<std::size_t>(state.range(0))) {
+        puzzle.PLAIN += sentence;
+    }
+    puzzle.CIPHERSOL = SubstituteLetters(puzzle.PLAIN, "QWERTYUIOPASDFGHJKLZXCVBNM");
+    puzzle.Ciphertexts.CIPHER = puzzle.CIPHERSOL;
+    puzzle.FileName = "long.acnx";
+    puzzle.ChooseKind(CipherKind::Cipher);
+    for (auto _ : state) {
+        puzzle.Hint.reset();
+        benchmark::DoNotOptimize(PressHint(puzzle));
+    }
+}
+BENCHMARK(HintOnLongText)->Arg(5000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <utility>
 
 #include "CryptogramMeasures.h"
 #include "SolveSubstitution.h"
@@ -63,6 +64,7 @@ public:
             if (board[i].puzzle) {
                 m_puzzleCells.push_back(i);
                 m_letters += board[i].cipher;
+                m_cellsOf[static_cast<unsigned char>(board[i].cipher)].push_back(i);
             }
         }
     }
@@ -71,16 +73,7 @@ public:
     const std::string& Letters() const { return m_letters; }
     const std::vector<std::size_t>& PuzzleCells() const { return m_puzzleCells; }
     /// Every puzzle cell that shows the cipher letter c.
-    std::vector<std::size_t> CellsOf(char c) const
-    {
-        std::vector<std::size_t> cells;
-        for (std::size_t i : m_puzzleCells) {
-            if (m_board[i].cipher == c) {
-                cells.push_back(i);
-            }
-        }
-        return cells;
-    }
+    const std::vector<std::size_t>& CellsOf(char c) const { return m_cellsOf[static_cast<unsigned char>(c)]; }
     bool AllRight(const std::vector<std::size_t>& cells) const
     {
         return std::all_of(cells.begin(), cells.end(), [&](std::size_t i) { return right(m_board[i]); });
@@ -116,17 +109,24 @@ private:
     std::string m_cipher;
     std::string m_letters;
     std::vector<std::size_t> m_puzzleCells;
+    std::array<std::vector<std::size_t>, 256> m_cellsOf; ///< the puzzle cells of each cipher character
 };
 
-// The cells of every letter among cells, so that a substitution hint fills each letter everywhere it stands.
+// The cells of every letter among cells, so that a substitution hint fills each letter everywhere it stands. One pass
+// over the board for all the letters: a pass per cell took a minute on a long text's thousands of one-letter words.
 std::vector<std::size_t> withTheirGroups(const BoardView& view, const std::vector<std::size_t>& cells)
 {
-    std::set<std::size_t> all;
+    std::array<bool, 256> letters{};
     for (std::size_t i : cells) {
-        const std::vector<std::size_t> group = view.CellsOf(view.Board()[i].cipher);
-        all.insert(group.begin(), group.end());
+        letters[static_cast<unsigned char>(view.Board()[i].cipher)] = true;
     }
-    return {all.begin(), all.end()};
+    std::vector<std::size_t> all;
+    for (std::size_t i : view.PuzzleCells()) {
+        if (letters[static_cast<unsigned char>(view.Board()[i].cipher)]) {
+            all.push_back(i);
+        }
+    }
+    return all;
 }
 
 std::optional<SolveHint> wrongLetter(SolveKind kind, const BoardView& view)
@@ -206,7 +206,7 @@ std::optional<SolveHint> frequencyHint(const BoardView& view)
         return std::nullopt;
     }
     const char c = commonest->first;
-    const std::vector<std::size_t> cells = view.CellsOf(c);
+    const std::vector<std::size_t>& cells = view.CellsOf(c);
     if (!isCommonLetter(view.Board()[cells.front()].answer)) {
         return std::nullopt;
     }
@@ -222,9 +222,15 @@ std::optional<SolveHint> substitutionHint(const BoardView& view, bool patristocr
     using Candidate = std::pair<std::vector<std::size_t>, std::function<SolveHint()>>;
     std::vector<Candidate> candidates;
     const std::vector<CipherWord> words = patristocrat ? std::vector<CipherWord>{} : CipherWords(view.Cipher());
+    // A letter standing alone makes one candidate, however often it does: a long text has thousands of such words,
+    // and a candidate for each, holding every cell of its letter, took minutes and gigabytes.
+    std::array<bool, 256> alone{};
+    const auto firstAlone = [&alone](const CipherWord& word) {
+        return !std::exchange(alone[static_cast<unsigned char>(word.letters[0])], true);
+    };
     for (const CipherWord& word : words) {
-        if (word.letters.size() == 1 && !word.afterApostrophe && !word.beforeApostrophe) {
-            const std::vector<std::size_t> cells = view.CellsOf(word.letters[0]);
+        if (word.letters.size() == 1 && !word.afterApostrophe && !word.beforeApostrophe && firstAlone(word)) {
+            const std::vector<std::size_t>& cells = view.CellsOf(word.letters[0]);
             const char answer = board[word.start].answer;
             candidates.emplace_back(cells, [=, &board] {
                 return makeHint("one-letter-word",
@@ -234,9 +240,10 @@ std::optional<SolveHint> substitutionHint(const BoardView& view, bool patristocr
             });
         }
     }
+    alone = {};
     for (const CipherWord& word : words) {
-        if (word.afterApostrophe && word.letters.size() == 1) {
-            const std::vector<std::size_t> cells = view.CellsOf(word.letters[0]);
+        if (word.afterApostrophe && word.letters.size() == 1 && firstAlone(word)) {
+            const std::vector<std::size_t>& cells = view.CellsOf(word.letters[0]);
             candidates.emplace_back(cells, [=, &board] {
                 return makeHint("apostrophe",
                                 "A letter after an apostrophe is usually S or T, as " + word.letters + " here", cells,
