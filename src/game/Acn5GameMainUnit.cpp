@@ -207,7 +207,7 @@ void TAcn5GameMainForm::buildOptionsMenu()
     m_revealAll->setEnabled(false); // a reminder: F8 on the board shows the answer while it is held
     options->addAction(m_revealAll);
     options->addSeparator();
-    m_restart = makeAction("RestartPuzzle1", QStringLiteral("&Restart Puzzle"), QStringLiteral("restart"));
+    m_restart = makeAction("RestartPuzzle1", QStringLiteral("Re&start Puzzle"), QStringLiteral("restart"));
     m_restart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(m_restart, &QAction::triggered, this, &TAcn5GameMainForm::RestartPuzzle1Click);
     m_score = makeAction("ScorePuzzle1", QStringLiteral("S&core Puzzle..."));
@@ -222,7 +222,7 @@ void TAcn5GameMainForm::buildOptionsMenu()
     options->addActions({m_restart, m_score, m_showKeys});
     options->addSeparator();
     options->addAction(m_clockAction);
-    m_countsAction = makeAction("LetterCounts1", QStringLiteral("Letter &Counts"));
+    m_countsAction = makeAction("LetterCounts1", QStringLiteral("Letter Cou&nts"));
     m_countsAction->setCheckable(true);
     m_countsAction->setChecked(true);
     connect(m_countsAction, &QAction::toggled, this, [this](bool on) { m_counts->setVisible(on); });

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -405,6 +406,20 @@ private Q_SLOTS:
         QVERIFY(m_window->board()->revealing());
         m_window->board()->clearFocus();
         QVERIFY(!m_window->board()->revealing());
+    }
+
+    void eachMenuGivesEveryItemItsOwnAltLetter()
+    {
+        // Two items with one letter: the letter only moves between them, and runs neither.
+        openFile(m_path);
+        for (const QMenu* menu : m_window->findChildren<QMenu*>()) {
+            QSet<QKeySequence> letters;
+            for (const QAction* item : menu->actions()) {
+                const QKeySequence letter = QKeySequence::mnemonic(item->text());
+                QVERIFY2(letter.isEmpty() || !letters.contains(letter), qPrintable(item->text()));
+                letters.insert(letter);
+            }
+        }
     }
 
     void showKeysTogglesAndChoosingAKindHidesThem()
