@@ -233,6 +233,8 @@ void TAcn5GameMainForm::ToolMenuClick()
     m_tool = new TToolForm(std::move(keys), m_services.dialogs, this);
     m_tool->setPlacement([this](QWidget* tool) { PlaceBesideBoard(tool, this, m_scroller); });
     m_tool->show();
+    // A tool window is not given the focus on its own: the keys went on reaching the board.
+    m_tool->activateWindow();
 }
 
 TRailForm* TAcn5GameMainForm::railWindow() const
@@ -253,6 +255,7 @@ void TAcn5GameMainForm::RailsMenuClick()
     });
     m_rails->show();
     PlaceBesideBoard(m_rails, this, m_scroller);
+    m_rails->activateWindow();
 }
 
 void TAcn5GameMainForm::TessHelpClick()

@@ -1,14 +1,18 @@
+#include <QAction>
+#include <QFile>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "ABCPaint.h"
 #include "Acn5GameMainUnit.h"
-#include "ScriptedUi.h"
+#include "PuzzleFile.h"
 #include "PuzzlePaint.h"
 #include "RailUnit.h"
+#include "ScriptedUi.h"
 #include "ToolUnit.h"
 
 // Run on a real display with a window manager and the system's fonts: what the offscreen tests cannot see.
@@ -39,6 +43,32 @@ private Q_SLOTS:
         QVERIFY(tool->frameGeometry().top() >= window.board()->mapToGlobal(QPoint(0, 0)).y() ||
                 !tool->frameGeometry().intersects(window.frameGeometry()));
         delete tool;
+    }
+
+    // A tool window opened from the menu takes the keyboard: the solver can work the rails without the mouse.
+    void toolWindowsTakeTheKeyboard()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tools.acnx"));
+        PuzzleLines lines = PuzzleTemplate();
+        lines[6] = "Hello";
+        lines[12] = "QWERTYUIOPASDFGHJKLZXCVBNM";
+        lines[9] = lines[45] = "ITSSG";
+        lines[18] = lines[48] = "HLO EL ";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(JoinPuzzleLines(lines)));
+        file.close();
+        ScriptedUi ui;
+        TAcn5GameMainForm window(ui.services());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.openPuzzleFile(path);
+        window.findChild<QAction*>(QStringLiteral("CipherAlphabet1"))->trigger();
+        QTRY_VERIFY(window.toolWindow() && window.toolWindow()->isActiveWindow());
+        window.findChild<QAction*>(QStringLiteral("RailBtn"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("RailFenceRails1"))->trigger();
+        QTRY_VERIFY(window.railWindow() && window.railWindow()->isActiveWindow());
     }
 
     // The design layout survives the real window frame and fonts: tool bar buttons whole, the strip full height.
