@@ -393,6 +393,7 @@ void TAcn5GameMainForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_board->refresh();
+    updateHintDisplay(); // the marked cells may now fit in the view together, or no longer
 }
 
 void TAcn5GameMainForm::setSaveAnimationTimes(int stepMs, int holdMs)
