@@ -12,6 +12,7 @@
 
 namespace {
 constexpr int ButtonHeight = 25;
+constexpr int LabelLeft = 230; // the key labels stand right of the OK button
 
 QFont MemoFont(int points)
 {
@@ -109,7 +110,9 @@ void TToolForm::showContent(const ToolContent& content)
     const QSize room = MemoRoom(*m_memo, lines);
     m_memoHeight = qMax(content.memoHeight, room.height());
     m_memoWidth = content.memoWidth > 0 ? qMax(content.memoWidth, room.width()) : 0;
-    resize(qMax(content.clientWidth, qMax(m_memoWidth, room.width())), m_memoHeight + ButtonHeight + 36);
+    // A long keyword widens the window rather than being cut off at its edge.
+    const int labels = LabelLeft + qMax(m_label1->sizeHint().width(), m_label2->sizeHint().width()) + 8;
+    resize(qMax(qMax(content.clientWidth, labels), qMax(m_memoWidth, room.width())), m_memoHeight + ButtonHeight + 36);
     placeControls();
     if (!content.error.empty()) {
         m_memo->clear();
@@ -129,7 +132,7 @@ void TToolForm::placeControls()
 {
     const int h = height();
     m_memo->setGeometry(0, 0, m_memoWidth > 0 ? m_memoWidth : width(), m_memoHeight);
-    m_label1->setGeometry(230, h - 47, width() - 230, 20);
-    m_label2->setGeometry(230, h - 25, width() - 230, 20);
+    m_label1->setGeometry(LabelLeft, h - 47, width() - LabelLeft, 20);
+    m_label2->setGeometry(LabelLeft, h - 25, width() - LabelLeft, 20);
     m_ok->move(32, h - 5 - ButtonHeight);
 }

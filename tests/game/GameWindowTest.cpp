@@ -600,11 +600,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("indicator");
         QTest::addColumn<int>("lines");
-        QTest::newRow("substitution") << int(CipherKind::Cipher) << QString() << 2;
-        QTest::newRow("playfair") << int(CipherKind::Playfair) << QString() << 5;
+        QTest::addColumn<QString>("key"); // the Quagmire and Vigenere keyword
+        const QString key = QStringLiteral("LEMON");
+        const QString longKey = QStringLiteral("UNCOPYRIGHTABLEDERMATOGLYPHICSUNCOPYRIGHTABLE");
+        QTest::newRow("substitution") << int(CipherKind::Cipher) << QString() << 2 << key;
+        QTest::newRow("playfair") << int(CipherKind::Playfair) << QString() << 5 << key;
         QTest::newRow("quagmire, seven indicator letters")
-            << int(CipherKind::Quagmire) << QStringLiteral("ABCDEFG@26") << 10;
-        QTest::newRow("vigenere") << int(CipherKind::Vigenere) << QString() << 28;
+            << int(CipherKind::Quagmire) << QStringLiteral("ABCDEFG@26") << 10 << key;
+        QTest::newRow("quagmire, a long key")
+            << int(CipherKind::Quagmire) << QStringLiteral("ABCDEFG@26") << 10 << longKey;
+        QTest::newRow("vigenere") << int(CipherKind::Vigenere) << QString() << 28 << key;
+        QTest::newRow("vigenere, a long key") << int(CipherKind::Vigenere) << QString() << 28 << longKey;
     }
 
     void toolWindowShowsEveryLineWithoutScrolling()
@@ -612,8 +618,9 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, indicator);
         QFETCH(int, lines);
-        TToolForm tool({static_cast<CipherKind>(kind), "QWERTYUIOPASDFGHJKLZXCVBNM", "ZEBRA", "KEY", "WORD",
-                        indicator.toStdString(), "LEMON"},
+        QFETCH(QString, key);
+        TToolForm tool({static_cast<CipherKind>(kind), "QWERTYUIOPASDFGHJKLZXCVBNM", "ZEBRA", key.toStdString(), "WORD",
+                        indicator.toStdString(), key.toStdString()},
                        &m_ui.dialogs, m_window.get());
         tool.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tool));
@@ -624,6 +631,9 @@ private Q_SLOTS:
         auto* ok = tool.findChild<QPushButton*>(QStringLiteral("OkBtn"));
         QVERIFY(ok->y() >= tool.memo()->geometry().bottom());
         QCOMPARE(tool.height() - ok->geometry().bottom() - 1, 5);
+        for (const QLabel* label : tool.findChildren<QLabel*>()) {
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        }
     }
 
     void toolWindowReportsABadQuagmireColumn()
