@@ -46,6 +46,7 @@ TToolForm::TToolForm(ToolKeys keys, Dialogs* dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Tool"));
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("ToolMemo"));
+    m_memo->setReadOnly(true); // the keys are shown, not edited
     m_memo->setFrameShape(QFrame::NoFrame);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setFont(MemoFont(12));

@@ -634,6 +634,9 @@ private Q_SLOTS:
         for (const QLabel* label : tool.findChildren<QLabel*>()) {
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
         }
+        const QString shown = tool.memo()->toPlainText(); // keys typed at the window leave the keys shown alone
+        QTest::keyClicks(tool.memo(), QStringLiteral("ZZZ"));
+        QCOMPARE(tool.memo()->toPlainText(), shown);
     }
 
     void toolWindowReportsABadQuagmireColumn()
