@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "RadioTabFocus.h"
+
 RadioGroup::RadioGroup(const QString& objectName, const QStringList& items, QWidget* parent)
     : QFrame(parent), m_group(new QButtonGroup(this))
 {
@@ -20,6 +22,7 @@ RadioGroup::RadioGroup(const QString& objectName, const QStringList& items, QWid
         layout->addWidget(button);
     }
     layout->addStretch();
+    TabToCheckedButton(*m_group);
     connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
 }
 

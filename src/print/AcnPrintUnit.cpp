@@ -23,6 +23,7 @@
 #include "PrintFontSettings.h"
 #include "PrinterCanvas.h"
 #include "PrinterSession.h"
+#include "RadioTabFocus.h"
 #include "SettingNames.h"
 #include "SettingsStore.h"
 #include "TessarinError.h"
@@ -189,6 +190,7 @@ QWidget* TAcnPrintForm::buildPanel()
         column->addWidget(r);
         connect(r, &QRadioButton::clicked, this, &TAcnPrintForm::optionChanged);
     }
+    TabToCheckedButton(*group);
 
     m_upDown = new QWidget;
     m_upDown->setObjectName(QStringLiteral("UpDown1"));

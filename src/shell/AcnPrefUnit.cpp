@@ -18,6 +18,7 @@
 
 #include "AcnPrefSwatch.h"
 #include "QtColor.h"
+#include "RadioTabFocus.h"
 #include "SettingsStore.h"
 #include "TessarinError.h"
 
@@ -96,6 +97,7 @@ QGroupBox* TAcnPrefForm::buildGroup(const QString& name, const QString& title, c
         group->addButton(radio, i);
         layout->addWidget(radio);
     }
+    TabToCheckedButton(*group);
     layout->addStretch();
     return box;
 }

@@ -227,6 +227,14 @@ void MainFormTest::offsetAlwaysGoesWithUnique()
     auto* group2 = f.find<RadioGroup>(QStringLiteral("CipherGroup2"));
     QTest::mouseClick(group2->button(1), Qt::LeftButton);
     QCOMPARE(group1->itemIndex(), 1);
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.source()->setFocus();
+    // Tab enters the group on the option chosen for the author (the ciphertext view and the tabs come first).
+    for (int i = 0; i < 5 && qobject_cast<QRadioButton*>(QApplication::focusWidget()) == nullptr; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), group1->button(1));
     QTest::mouseClick(group1->button(0), Qt::LeftButton);
     QCOMPARE(group1->itemIndex(), 1); // Similar snaps back to Unique while Offset stays
     f.encrypt(QStringLiteral("offset text"));

@@ -209,6 +209,24 @@ private Q_SLOTS:
         QTRY_VERIFY(!form.isVisible());
     }
 
+    // Tab enters the solution options on the checked one, where the arrow keys choose.
+    void tabLandsOnTheCheckedOptionAndArrowsChoose()
+    {
+        ScriptedUi ui;
+        const SettingsStore store = settings();
+        TAcnPrintForm form(m_holder, store, ui.services(), CipherKind::Cipher);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        child<QPrintPreviewWidget>(form, "PagePreview")->setFocus();
+        for (int i = 0; i < 10 && qobject_cast<QRadioButton*>(form.focusWidget()) == nullptr; ++i) {
+            QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(form.focusWidget(), child<QRadioButton>(form, "RadioButton4"));
+        QTest::keyClick(form.focusWidget(), Qt::Key_Up);
+        QVERIFY(child<QRadioButton>(form, "NewPgBtn")->isChecked());
+        QCOMPARE(pages(form), 2);
+    }
+
     void cancellingTheSaveDialogWritesNothing()
     {
         ScriptedUi ui;
