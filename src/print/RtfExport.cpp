@@ -1,11 +1,17 @@
 #include "RtfExport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "CodePage.h"
 #include "PageText.h"
 
 namespace {
+// The page across, in twips: Letter paper and its side margins.
+constexpr int PaperWidth = 12240;
+constexpr int SideMargin = 1530;
+constexpr int TextWidth = PaperWidth - 2 * SideMargin;
+
 // Decodes one UTF-8 sequence at text[i], advancing i; an invalid byte counts as U+FFFD.
 char32_t nextCodePoint(std::string_view text, std::size_t& i)
 {
@@ -78,8 +84,9 @@ std::string header(const PrintFont& font)
 {
     const auto channel = [&](int shift) { return std::to_string((font.rgb >> shift) & 0xFF); };
     return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 " + RtfEscape(font.name) +
-           ";}}{\\colortbl;\\red" + channel(16) + "\\green" + channel(8) + "\\blue" + channel(0) +
-           ";}\\paperw12240\\paperh15840\\margl1530\\margr1530\\margt1440\\margb1440\n";
+           ";}}{\\colortbl;\\red" + channel(16) + "\\green" + channel(8) + "\\blue" + channel(0) + ";}\\paperw" +
+           std::to_string(PaperWidth) + "\\paperh15840\\margl" + std::to_string(SideMargin) + "\\margr" +
+           std::to_string(SideMargin) + "\\margt1440\\margb1440\n";
 }
 
 // Paragraphs of one text, each line end of the text a paragraph; spaceAfter in twips.
@@ -109,14 +116,35 @@ std::string RtfEscape(std::string_view utf8)
 }
 
 namespace {
-// One key line: the label and the value after a tab stop where every label has ended, and the letters of a table
-// row each after a tab stop of its own, one em apart, so that the letters stand under each other in any font.
-std::string keyLine(const KeyLine& key, const std::string& body, int pointSize)
+// Where the key lines' values stand: the letters of table rows one em apart, each after a tab stop of its own,
+// so that they stand under each other in any font; labelled lines' values after a stop where every label has ended.
+// A row longer than the text width holds is continued in bands below, as on the printed page.
+struct KeyColumns
 {
-    const int em = 20 * pointSize;
-    const int valueStop = key.labelLength > 0 ? 9 * em : 0;
+    int em = 0;
+    int labelStop = 0;
+    std::size_t perBand = 1;
+};
+
+KeyColumns keyColumns(const std::vector<KeyLine>& keys, int pointSize)
+{
+    KeyColumns columns;
+    columns.em = 20 * pointSize;
+    columns.labelStop = 9 * columns.em;
+    const bool labelled =
+        std::any_of(keys.begin(), keys.end(), [](const KeyLine& k) { return k.letterColumns && k.labelLength > 0; });
+    const int room = TextWidth - (labelled ? columns.labelStop : 0);
+    columns.perBand = static_cast<std::size_t>(std::max(1, room / columns.em));
+    return columns;
+}
+
+// One key line, or the letters of one band of it; a later band leaves the label out and starts a space below.
+std::string keyLine(const KeyLine& key, const std::string& body, const KeyColumns& columns, std::size_t band,
+                    bool firstOfBand)
+{
+    const int valueStop = key.labelLength > 0 ? columns.labelStop : 0;
     std::string stops;
-    std::string text = RtfEscape(CodePageToUtf8(key.label()));
+    std::string text = band == 0 ? RtfEscape(CodePageToUtf8(key.label())) : std::string();
     if (key.labelLength > 0) {
         stops += "\\tx" + std::to_string(valueStop);
         text += "\\tab ";
@@ -125,12 +153,34 @@ std::string keyLine(const KeyLine& key, const std::string& body, int pointSize)
         text += RtfEscape(CodePageToUtf8(key.value()));
     } else {
         const std::string value = key.value();
-        for (std::size_t c = 0; c < value.size(); ++c) {
-            stops += "\\tqc\\tx" + std::to_string(valueStop + em / 2 + static_cast<int>(c) * em);
+        const std::size_t first = band * columns.perBand;
+        for (std::size_t c = first; c < value.size() && c < first + columns.perBand; ++c) {
+            stops +=
+                "\\tqc\\tx" + std::to_string(valueStop + columns.em / 2 + static_cast<int>(c - first) * columns.em);
             text += "\\tab " + RtfEscape(CodePageToUtf8(std::string(1, value[c])));
         }
     }
-    return "\\pard\\sa" + std::to_string(key.gapInLineHeights > 1 ? em : 0) + stops + body + text + "\\par\n";
+    const std::string before = band > 0 && firstOfBand ? "\\sb" + std::to_string(columns.em) : std::string();
+    return "\\pard" + before + "\\sa" + std::to_string(key.gapInLineHeights > 1 ? columns.em : 0) + stops + body +
+           text + "\\par\n";
+}
+
+void appendKeyLines(std::string& out, const std::vector<KeyLine>& keys, const std::string& body, int pointSize)
+{
+    const KeyColumns columns = keyColumns(keys, pointSize);
+    std::size_t longest = 0;
+    for (const KeyLine& key : keys) {
+        longest = key.letterColumns ? std::max(longest, key.value().size()) : longest;
+    }
+    for (std::size_t band = 0; band == 0 || band * columns.perBand < longest; ++band) {
+        bool firstOfBand = true;
+        for (const KeyLine& key : keys) {
+            if (band == 0 || key.letterColumns) {
+                out += keyLine(key, body, columns, band, firstOfBand);
+                firstOfBand = false;
+            }
+        }
+    }
 }
 } // namespace
 
@@ -158,9 +208,7 @@ std::string ComposeRtf(const PuzzleDocument& doc, CipherKind kind, SolutionOptio
             out += "\\pard\\sa" + std::to_string(lineTwips) + "\\par\n";
             appendHeading(out, "Solution", font, lineTwips);
         }
-        for (const KeyLine& key : KeyLines(doc, kind)) {
-            out += keyLine(key, body, font.size);
-        }
+        appendKeyLines(out, KeyLines(doc, kind), body, font.size);
         out += "\\pard\\sa" + std::to_string(lineTwips) + "\\par\n";
         appendParagraphs(out, doc.PLAIN, spaced(2), 0);
     }

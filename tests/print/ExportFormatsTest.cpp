@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cctype>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -94,6 +96,30 @@ TEST(RtfExport, documentCarriesThePrintFontAndTheSolutionOnItsOwnPage)
     EXPECT_NE(same.find("\\b Solution\\par"), std::string::npos);
     EXPECT_NE(same.find("\\tqc\\tx140\\tqc\\tx420"), std::string::npos);
     EXPECT_NE(same.find("\\tab Q\\tab W\\tab E"), std::string::npos);
+}
+
+// Key rows wider than the text width (large print, a long Quagmire keyword) go on in bands below: no tab stop lies
+// past the right margin, where a word processor would wrap the letters out of their columns, and no letter is lost.
+TEST(RtfExport, keyRowsStayWithinTheTextWidth)
+{
+    PuzzleDocument doc = puzzle();
+    doc.QUAGKEY = std::string(40, 'K');
+    doc.QUAGCKEY = "SHORT";
+    const std::vector<std::tuple<CipherKind, int, long>> cases = {
+        {CipherKind::Cipher, 12, 52}, {CipherKind::Cipher, 28, 52}, {CipherKind::Quagmire, 12, 45}};
+    for (const auto& [kind, size, letters] : cases) {
+        const std::string rtf = ComposeRtf(doc, kind, SolutionOption::SamePage, PrintFont{"Verdana", size, 0, 0});
+        int widest = 0;
+        for (std::size_t at = rtf.find("\\tx"); at != std::string::npos; at = rtf.find("\\tx", at + 1)) {
+            widest = std::max(widest, std::stoi(rtf.substr(at + 3)));
+        }
+        EXPECT_LE(widest, 12240 - 2 * 1530) << size;
+        long placed = 0;
+        for (std::size_t at = rtf.find("\\tab "); at != std::string::npos; at = rtf.find("\\tab ", at + 1)) {
+            placed += std::isupper(static_cast<unsigned char>(rtf[at + 5])) ? 1 : 0;
+        }
+        EXPECT_EQ(placed, letters) << size;
+    }
 }
 
 TEST(WebExport, escapingAndEncoding)
