@@ -73,6 +73,10 @@ void TAcn5MainForm::PrefersActExecute()
 
 void TAcn5MainForm::DistributeActExecute()
 {
+    // The package copies the puzzle files as they are on disk: unsaved work would be left out of it unseen.
+    if (hasUnsavedWork() && !AskSaveChanges()) {
+        return;
+    }
     TDeployForm form(m_holder, m_ui, gameProgramPath(), this);
     if (form.exec() == QDialog::Accepted) {
         ShowProgress();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -89,6 +90,7 @@ private Q_SLOTS:
     void preferencesCancelledApplyNothing();
     void tableWindowsAndAboutBoxOpenAndClose();
     void distributionConfirmedShowsTheProgress();
+    void distributionSavesUnsavedWorkFirst();
     void helpContentsAndKeywordIndexOpenTheHelpWindow();
     void printAndExportsWorkOnTheSelectedKind();
 };
@@ -257,6 +259,18 @@ void MainFormWindowsTest::distributionConfirmedShowsTheProgress()
     QVERIFY(f.pauses.isEmpty());
     runDialogCommand(f, QStringLiteral("DistributeAct"), QStringLiteral("TDeployForm"), QString(), true);
     QCOMPARE(f.pauses.size(), 11);
+}
+
+void MainFormWindowsTest::distributionSavesUnsavedWorkFirst()
+{
+    StartedForm f;
+    f.encrypt(QStringLiteral("this week's puzzle"));
+    const QString path = f.home() + QStringLiteral("/week.acnx");
+    f.ui.dialogs.askAnswers.push_back(Answer::Yes);
+    f.ui.dialogs.fileAnswers.push_back(path);
+    runDialogCommand(f, QStringLiteral("DistributeAct"), QStringLiteral("TDeployForm"), QString(), false);
+    QVERIFY(QFile::exists(path)); // saved before the package is made of the files
+    QVERIFY(!f.holder.Puzzle.Changed);
 }
 
 void MainFormWindowsTest::helpContentsAndKeywordIndexOpenTheHelpWindow()
