@@ -85,6 +85,30 @@ std::string runEncoder(AcnProcs& holder, std::string_view plain, const EncryptOp
     return {};
 }
 
+// A key of blanks and signs alone: the encoder would leave its alphabet straight, while the printed solution would
+// name the key as it was typed.
+bool keysNothing(std::string_view key)
+{
+    const bool typed = std::any_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
+    return typed && std::none_of(key.begin(), key.end(), IsAsciiLetter);
+}
+
+bool hasKeyWithoutLetters(const EncryptOptions& options)
+{
+    switch (options.kind) {
+    case CipherKind::Playfair:
+    case CipherKind::Vigenere:
+        return keysNothing(options.keyword);
+    case CipherKind::Quagmire:
+        return keysNothing(options.keyword) || keysNothing(options.cipherTableKey);
+    case CipherKind::Cipher:
+    case CipherKind::Railfence:
+    case CipherKind::None:
+        break;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options)
@@ -98,6 +122,9 @@ std::optional<std::string_view> EncryptRefusal(std::string_view editorText, cons
     }
     if (options.kind == CipherKind::Railfence && (options.railGroup3 < 0 || options.railGroup3 > 2)) {
         return NoRailCountMessage;
+    }
+    if (hasKeyWithoutLetters(options)) {
+        return KeywordWithoutLettersMessage;
     }
     return std::nullopt;
 }

@@ -26,6 +26,9 @@ inline constexpr std::string_view NothingToEncryptMessage =
     "Nothing to encrypt! You must enter a message into the plaintext window and then select a cryptogram format.";
 inline constexpr std::string_view NoRailCountMessage =
     "No rail count is selected. Choose 2 Rails, 3 Rails or 4 Rails, then encrypt again.";
+inline constexpr std::string_view KeywordWithoutLettersMessage =
+    "The keyword has no letter from A to Z, so it would not key the cryptogram. Use a keyword with letters, or "
+    "none.";
 inline constexpr std::string_view EncryptionAlertHeading = "Encryption Alert";
 inline constexpr std::string_view EncryptionAlertText =
     "One or more cryptograms have already been generated from this plaintext. Altering plaintext at this time "
@@ -36,7 +39,8 @@ inline constexpr std::string_view IdentityAlphabetText =
     "Encrypt anyway?";
 
 /// The refusal of step 1 (empty plaintext or no kind; for a kind other than the substitution, a plaintext without
-/// letters A-Z), or of a rail fence without a rail count; nothing when the encryption may go on.
+/// letters A-Z), of a rail fence without a rail count, or of a keyword (or Quagmire cipher table key) that is not
+/// empty but has no letter A-Z; nothing when the encryption may go on.
 std::optional<std::string_view> EncryptRefusal(std::string_view editorText, const EncryptOptions& options);
 
 /// True when the integrity alert must be asked: PLAIN is set, the editor's text differs from it, and some

@@ -80,15 +80,15 @@ void TAcn5MainForm::EncryptBtnClick()
 {
     const QString text = SourceREdit->toPlainText();
     EncryptOptions options = optionsOfGroups();
-    if (const auto refusal = EncryptRefusal(text.toUtf8().toStdString(), options)) {
-        ShowError(m_ui, this, QString::fromUtf8(refusal->data(), qsizetype(refusal->size())));
-        return;
-    }
     // Characters the code page cannot hold are refused here, as Encrypt's own refusal, before anything changes.
     std::string plain;
     try {
-        plain = ToCodePageOrThrow(text);
         readKeyBoxes(options);
+        if (const auto refusal = EncryptRefusal(text.toUtf8().toStdString(), options)) {
+            ShowError(m_ui, this, QString::fromUtf8(refusal->data(), qsizetype(refusal->size())));
+            return;
+        }
+        plain = ToCodePageOrThrow(text);
     } catch (const TessarinError& e) {
         ShowError(m_ui, this, QString::fromUtf8(e.what()));
         return;

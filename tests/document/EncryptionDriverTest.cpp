@@ -25,6 +25,18 @@ TEST(EncryptRefusal, refusesAnEmptyTextNoKindAndNoRailCount)
     EXPECT_EQ(EncryptRefusal("123 !!", optionsFor(CipherKind::Playfair)), NothingToEncryptMessage);
     EXPECT_FALSE(EncryptRefusal("123 !!", optionsFor(CipherKind::Cipher))); // a substitution takes any text
     EXPECT_FALSE(EncryptRefusal(" x", optionsFor(CipherKind::Vigenere)));
+    // A keyword of digits and signs alone would key nothing; an empty one keeps its meaning, a letter among signs
+    // keys the cryptogram.
+    for (const CipherKind kind : {CipherKind::Playfair, CipherKind::Quagmire, CipherKind::Vigenere}) {
+        EncryptOptions keyed = optionsFor(kind);
+        keyed.keyword = "2024 !";
+        EXPECT_EQ(EncryptRefusal("abc", keyed), KeywordWithoutLettersMessage);
+        keyed.keyword = "2024 a";
+        EXPECT_FALSE(EncryptRefusal("abc", keyed));
+    }
+    EncryptOptions quagmire = optionsFor(CipherKind::Quagmire);
+    quagmire.cipherTableKey = "99";
+    EXPECT_EQ(EncryptRefusal("abc", quagmire), KeywordWithoutLettersMessage);
 }
 
 TEST(NeedsIntegrityAlert, asksOnlyWhenAnExistingCryptogramWouldBreak)

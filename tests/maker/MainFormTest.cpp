@@ -142,6 +142,10 @@ void MainFormTest::encryptRefusesAnEmptyPlaintextWithTheErrorSoundFirst()
     f.window->selectKind(CipherKind::None);
     f.trigger(QStringLiteral("EncryptAct"));
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 2);
+    f.window->selectKind(CipherKind::Vigenere);
+    f.find<QLineEdit>(QStringLiteral("KeywordEd"))->setText(QStringLiteral("2024"));
+    f.trigger(QStringLiteral("EncryptAct")); // a keyword without letters would key nothing
+    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).value(2).startsWith(QStringLiteral("The keyword has no")));
     QVERIFY(!f.holder.Puzzle.Changed);
     QVERIFY(f.holder.Puzzle.PLAIN.empty());
 }
