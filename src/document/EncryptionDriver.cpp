@@ -43,12 +43,17 @@ void storeOptions(PuzzleDocument& doc, const EncryptOptions& options)
     storeKeyTexts(doc, options);
 }
 
-// The document as it would be with the editor's text and the key boxes taken in. Untouched Quagmire boxes (no
-// indicator, column 1) over a document without an indicator leave it without one.
+// The document as it would be with the editor's text and the key boxes taken in. The key boxes of a kind that has a
+// ciphertext are left out: its keys are those that made the ciphertext until the next Encrypt, so that the file and
+// the printed solution never name a key the cryptogram was not made with. Untouched Quagmire boxes (no indicator,
+// column 1) over a document without an indicator leave it without one.
 PuzzleDocument withTypedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
 {
     PuzzleDocument typed = doc;
     typed.PLAIN = std::string(editorText);
+    if (options.kind != CipherKind::None && !doc.Ciphertext(options.kind).empty()) {
+        return typed;
+    }
     storeKeyTexts(typed, options);
     if (doc.QUAGINDI.empty() && typed.QUAGINDI == "@1") {
         typed.QUAGINDI.clear();

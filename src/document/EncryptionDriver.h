@@ -63,11 +63,13 @@ const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, 
                                  Random& rng);
 
 /// True when the editor's text or the key boxes of options.kind hold text that the document does not (and so its
-/// file does not either after the last load or save). Keys compare as Encrypt would store them.
+/// file does not either after the last load or save). Keys compare as Encrypt would store them; the key boxes of a
+/// kind that has a ciphertext do not count, as only Encrypt changes the keys that made it.
 bool HoldsUnsavedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options);
 
 /// Takes the editor's text and the key boxes of options.kind into the document, as Encrypt stores them but without
-/// encrypting, so that a save keeps what the author typed. Sets Changed when anything was taken.
+/// encrypting, so that a save keeps what the author typed; the key boxes only while the kind has no ciphertext.
+/// Sets Changed when anything was taken.
 void TakeTypedText(PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options);
 
 /// The coupling of the substitution radio groups: Offset always goes with Unique.

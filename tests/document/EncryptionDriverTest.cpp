@@ -68,6 +68,14 @@ TEST(TypedText, onlyTextTheDocumentDoesNotHoldIsUnsavedAndTakenIn)
     EXPECT_FALSE(HoldsUnsavedText(doc, "typed", quagmire));
     TakeTypedText(doc, "typed", quagmire);
     EXPECT_FALSE(doc.Changed);
+    // Once the kind has a ciphertext, only Encrypt replaces the key that made it.
+    doc.VIGENERE = "XLIQW";
+    doc.VIGENKEY = "LEMON";
+    EncryptOptions vigenere = optionsFor(CipherKind::Vigenere);
+    vigenere.keyword = "ORANGE";
+    EXPECT_FALSE(HoldsUnsavedText(doc, "typed", vigenere));
+    TakeTypedText(doc, "typed", vigenere);
+    EXPECT_EQ(doc.VIGENKEY, "LEMON");
 }
 
 TEST(EncryptPuzzle, storesThePlaintextAndTheKindsTrimmedKeys)
