@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 #include "AcnProcsUnit.h"
@@ -41,10 +42,33 @@ std::string keywordOption(const std::optional<std::string>& value, std::string_v
     return value ? UpperCaseText(TrimControl(CliCodePage(*value, name))) : std::string();
 }
 
+// The alphabet with each '?' filled by a letter that the rest lacks, in alphabetical order.
+std::string filledAlphabet(std::string alphabet)
+{
+    std::string missing;
+    std::copy_if(StandardAlphabet.begin(), StandardAlphabet.end(), std::back_inserter(missing),
+                 [&](char c) { return alphabet.find(c) == std::string::npos; });
+    auto next = missing.begin();
+    for (char& c : alphabet) {
+        if (c == '?' && next != missing.end()) {
+            c = *next++;
+        }
+    }
+    return alphabet;
+}
+
+// The --alphabet option, refused unless it holds the 26 capitals each once. For decrypt, '?' may stand for a letter
+// whose cipher letter is not known, as solve writes the key of a text that lacks some letters.
 std::string checkedAlphabet(const CliOptions& options)
 {
     const std::string alphabet = CliCodePage(*options.alphabet, "--alphabet");
-    if (!IsPermutationOf(alphabet, StandardAlphabet)) {
+    if (options.command == CliOptions::Command::Decrypt) {
+        if (!IsPermutationOf(filledAlphabet(alphabet), StandardAlphabet)) {
+            CliRefuse("The cipher alphabet '" + *options.alphabet +
+                      "' is not accepted: it must hold the 26 capitals A to Z, each at most once, and '?' for each "
+                      "one missing.");
+        }
+    } else if (!IsPermutationOf(alphabet, StandardAlphabet)) {
         CliRefuse("The cipher alphabet '" + *options.alphabet +
                   "' is not accepted: it must hold the 26 capitals A to Z, each exactly once.");
     }

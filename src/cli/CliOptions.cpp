@@ -338,7 +338,8 @@ Options:
   --rails N             2, 3 or 4 rails, default 2 (railfence)
   --unique              no letter stands for itself (cipher)
   --offset              a shifted alphabet instead of a random one; implies --unique (cipher)
-  --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher)
+  --alphabet LETTERS    the 26 capitals, each once: the cipher alphabet to use (cipher); decrypt also takes
+                        the one solve writes, with '?' for each letter it did not find
   --square LETTERS      the 25 letters A to Z without Q, each once: the Playfair square to use (playfair)
   --seed N              repeatable random draws; solve: the same seed gives the same solution
   --seconds S           solve: bound on the search (default: the kind's own, up to 60 s);

@@ -112,6 +112,15 @@ TEST(RunCli, standardInputLosesAByteOrderMarkAndHoldsNulAsABlankAsAPuzzleFileDoe
                 std::string::npos);
 }
 
+TEST(RunCli, decryptTakesTheAlphabetThatSolveWritesWithAQuestionMarkForEachLetterNotFound)
+{
+    // The key solve gives for a text of H, E, L and O alone: H->B, E->A, L->C, O->D, the rest not known.
+    const std::string found = "????A??B???C??D???????????";
+    EXPECT_EQ(RunCli({"decrypt", "cipher", "--alphabet", found}, "BACCD XB", nullptr).out, "HELLO ?H\n");
+    EXPECT_EQ(RunCli({"decrypt", "cipher", "--alphabet", "AA" + std::string(24, '?')}, "BA", nullptr).exitCode, 2);
+    EXPECT_EQ(RunCli({"encrypt", "cipher", "--alphabet", found}, "HELLO", nullptr).exitCode, 2);
+}
+
 TEST(RunCliFileCommand, aFileNameThatIsNotUtf8IsRefusedNotTakenForAnother)
 {
     // Read as UTF-8 the byte E9 would become U+FFFD: show would open, and add create, a file of another name.
