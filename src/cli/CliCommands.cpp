@@ -292,6 +292,10 @@ CliResult solveCommand(const CliOptions& options, std::string_view input)
 {
     std::string converted;
     const std::string_view ciphertext = CliInputText(input, converted);
+    // A text that no Playfair square can have made has no key that decrypt would take.
+    if (options.kind == CipherKind::Playfair) {
+        checkPlayfairCiphertext(ciphertext);
+    }
     const LanguageModel model = CliLanguageModel(CliProgramDir());
     SolveOptions solveOptions;
     solveOptions.seconds = options.seconds;

@@ -364,9 +364,9 @@ decrypt refuses a rail fence not in groups of 2, 3 or 4 letters (or in groups ot
 Playfair ciphertext that is not in pairs of two different letters of the square.
 
 solve takes cipher for an Aristocrat and a Patristocrat (letters in fives) alike. It refuses input
-without letters, a rail fence not in groups of 2, 3 or 4 letters, and a text too short to solve (fewer
-than 20 letters for an Aristocrat, 40 for a Patristocrat, 8 for a rail fence, 30 for Playfair and
-Vigenere, 60 for Quagmire).
+without letters, a rail fence not in groups of 2, 3 or 4 letters, a Playfair ciphertext that decrypt
+refuses, and a text too short to solve (fewer than 20 letters for an Aristocrat, 40 for a Patristocrat,
+8 for a rail fence, 30 for Playfair and Vigenere, 60 for Quagmire).
 
 Exit status: 0 success, 2 refused input or wrong call, 1 a file that cannot be read or written, 3 solve found
 no reading in its time.
