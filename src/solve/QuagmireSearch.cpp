@@ -321,6 +321,11 @@ KeyedRotation KeyedRotationOf(std::string_view alphabet)
     return found;
 }
 
+std::string KeywordMaking(std::string_view alphabet, const KeyedRotation& form)
+{
+    return form.turn >= 0 ? form.keyword : std::string(alphabet);
+}
+
 double SubstitutionScore(const std::vector<std::uint8_t>& text, const std::array<std::uint8_t, 26>& key,
                          const LanguageModel& model)
 {

@@ -165,3 +165,7 @@ struct KeyedRotation
     int turn = -1;
 };
 KeyedRotation KeyedRotationOf(std::string_view alphabet);
+
+/// A keyword that the maker keys into alphabet, which is an alphabet turned left by form.turn, form its
+/// KeyedRotationOf: form.keyword, or all the letters of alphabet when it has no keyed rotation.
+std::string KeywordMaking(std::string_view alphabet, const KeyedRotation& form);

@@ -361,7 +361,7 @@ SolveKey keyOf(const Attempt& attempt, const KeyedAlphabets& keyed, const Langua
     key.cipherTable = table.turn >= 0 ? RotateLeft(cipherTurned, static_cast<std::size_t>(table.turn)) : cipherTurned;
     auto keywordFor = [&](const std::string& alphabet, const KeyedRotation& rotation) {
         const auto word = keyed.keywordOf.find(alphabet);
-        return word != keyed.keywordOf.end() ? word->second : rotation.keyword;
+        return word != keyed.keywordOf.end() ? word->second : KeywordMaking(alphabet, rotation);
     };
     key.keyword = keywordFor(key.keyRow, row);
     key.cipherKeyword = keywordFor(key.cipherTable, table);

@@ -156,6 +156,16 @@ TEST(QuagmireSolve, BreaksKeywordsOutsideTheWordList)
     EXPECT_EQ(byOne.best.score, byThree.best.score);
 }
 
+TEST(QuagmireSolve, EveryAlphabetFoundIsWrittenWithAKeywordThatKeysIt)
+{
+    // A climb that ends off the answer leaves alphabets that no short keyword makes.
+    for (const std::string_view alphabet : {"GIYNEQZUXJLSMDCTPBRHWAVOKF", "HIJKLMOPQSTUVWXYZGARDENBCF"}) {
+        const KeyedRotation form = KeyedRotationOf(alphabet);
+        const std::string turned = RotateLeft(alphabet, static_cast<std::size_t>(std::max(form.turn, 0)));
+        EXPECT_EQ(KeyedAlphabet(KeywordMaking(turned, form), StandardAlphabet), turned) << alphabet;
+    }
+}
+
 TEST(QuagmireSolve, NearestKeyedRowPutsRareLettersRight)
 {
     const std::string keyed = KeyedAlphabet("KZWPYF", StandardAlphabet);
