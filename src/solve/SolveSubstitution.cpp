@@ -1120,13 +1120,18 @@ bool IsPatristocrat(std::string_view ciphertext)
            (ciphertext.back() == ' ' || ciphertext.back() == '\n' || ciphertext.back() == '\r')) {
         ciphertext.remove_suffix(1);
     }
+    const auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
     std::size_t group = 0;
     std::size_t groups = 0;
     for (std::size_t i = 0; i <= ciphertext.size(); ++i) {
         const char ch = i < ciphertext.size() ? ciphertext[i] : ' ';
         if (ch >= 'A' && ch <= 'Z') {
             ++group;
-        } else if (ch == ' ') {
+        } else if (ch == ' ' || lineEnd(ch)) {
+            // The groups may go on over several lines: a line end, with blanks beside it, parts them as a blank.
+            if (group == 0 && i > 0 && (lineEnd(ch) || lineEnd(ciphertext[i - 1]))) {
+                continue;
+            }
             const bool last = i == ciphertext.size();
             if (group == 0 || group > 5 || (group < 5 && !last)) {
                 return false;

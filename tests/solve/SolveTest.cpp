@@ -269,6 +269,9 @@ TEST(Solve, aristocratAndPatristocratComeBackExactlyWithTheKeyThatMadeThem)
     // The Patristocrat form: letters alone in groups of five, the last group possibly shorter.
     EXPECT_TRUE(IsPatristocrat("ABCDE FGHIJ KL"));
     EXPECT_TRUE(IsPatristocrat("ABCDE FGHIJ \n"));
+    EXPECT_TRUE(IsPatristocrat("ABCDE FGHIJ\nKLMNO \r\nPQ")); // over several lines, as printed
+    EXPECT_FALSE(IsPatristocrat("ABCDE FGH\nIJKLM"));
+    EXPECT_FALSE(IsPatristocrat("ABCDE  FGHIJ"));
     EXPECT_FALSE(IsPatristocrat("ABCDE FGH IJ"));
     EXPECT_FALSE(IsPatristocrat("ABCDE FGHIJ, KLMNO"));
     EXPECT_FALSE(IsPatristocrat("ABCDE"));
