@@ -183,13 +183,14 @@ template <typename Broken> std::vector<float> readLevels(Reader& r, std::size_t 
 
 LanguageModel LanguageModel::Load(const std::filesystem::path& file)
 {
+    // The size of a file alone: a folder in its place, or one missing, is named with its cause instead.
+    std::error_code error;
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(file, error));
     std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw TessarinError("Cannot read the language model " + file.string());
+    if (error || !in) {
+        throw TessarinError("Cannot read the language model " + file.string() +
+                            (error ? ". " + error.message() : std::string()));
     }
-    in.seekg(0, std::ios::end);
-    const auto size = static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg()));
-    in.seekg(0, std::ios::beg);
     std::string bytes(size, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(size));
     if (!in) {

@@ -199,7 +199,16 @@ TEST(LanguageModel, scoresEnglishAboveNoiseAndRefusesABrokenFile)
         std::ofstream(damaged, std::ios::binary) << changed;
         EXPECT_THROW(LanguageModel::Load(damaged), TessarinError) << change;
     }
-    EXPECT_THROW(LanguageModel::Load(testing::TempDir() + "/missing.model"), TessarinError);
+    // A folder in the model's place, or no file, is named with its cause.
+    for (const auto& [file, cause] : {std::pair{testing::TempDir() + "/missing.model", "No such file"},
+                                      std::pair{testing::TempDir(), "Is a directory"}}) {
+        try {
+            LanguageModel::Load(file);
+            ADD_FAILURE() << file;
+        } catch (const TessarinError& error) {
+            EXPECT_NE(std::string(error.what()).find(cause), std::string::npos) << error.what();
+        }
+    }
 }
 
 TEST(SpellingModel, eachContextSpreadsOneOverTheLettersAndTheEndAndWordsStartAndEndAsSeen)
