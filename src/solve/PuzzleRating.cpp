@@ -572,12 +572,19 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
             answer ? sameReading(c, rating.solverPlaintext, *answer) : rating.confidence >= TrustedConfidence;
     }
     const int period = periodOf(c, outcome.result, letters);
+    rating.form = RatingFormOf(c);
+    if (letters.empty()) {
+        // Nothing to solve: the measurements of a short text (few letters, few words) would call it the hardest.
+        rating.step = DifficultyStepOf(0);
+        rating.reasons.push_back({"no letters to solve", 0});
+        addWarnings(rating, c, outcome, answer, engine, period);
+        return rating;
+    }
     Points points;
     addKindMeasures(points, c, letters, period);
     if (outcome.result) {
         addSolverMeasures(points, rating);
     }
-    rating.form = RatingFormOf(c);
     rating.points = points.Sum();
     int number = CalibratedNumber(CalibrationOf(rating.form), rating.points);
     if (number != rating.points) {

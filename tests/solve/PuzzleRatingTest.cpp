@@ -221,6 +221,17 @@ TEST(RateCryptogram, aSolverThatFailsIsReportedNotThrown)
     EXPECT_FALSE(rating.solved);
 }
 
+// A substitution may hold no letter at all ("1969, 2001."): there is nothing to solve, so it is the easiest, not
+// the hardest that the measurements of a short text would make it.
+TEST(RateCryptogram, aCryptogramWithoutLettersIsTheEasiest)
+{
+    FakeSolver solver;
+    const PuzzleRating rating = RateCryptogram(substitution("1969, 2001.", UniqueAlphabet), solver.Engine(), {});
+    EXPECT_EQ(rating.number, 0);
+    EXPECT_EQ(rating.step, DifficultyStep::Easy);
+    EXPECT_TRUE(rating.HasWarning("refused"));
+}
+
 TEST(RatingCalibration, eachFormsNumberRisesWithThePointsAndItsStepsBeginAtTheBreakpoints)
 {
     for (std::size_t f = 0; f < RatingFormCount; ++f) {
