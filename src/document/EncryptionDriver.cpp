@@ -43,24 +43,6 @@ void storeOptions(PuzzleDocument& doc, const EncryptOptions& options)
     storeKeyTexts(doc, options);
 }
 
-// The document as it would be with the editor's text and the key boxes taken in. The key boxes of a kind that has a
-// ciphertext are left out: its keys are those that made the ciphertext until the next Encrypt, so that the file and
-// the printed solution never name a key the cryptogram was not made with. Untouched Quagmire boxes (no indicator,
-// column 1) over a document without an indicator leave it without one.
-PuzzleDocument withTypedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
-{
-    PuzzleDocument typed = doc;
-    typed.PLAIN = std::string(editorText);
-    if (options.kind != CipherKind::None && !doc.Ciphertext(options.kind).empty()) {
-        return typed;
-    }
-    storeKeyTexts(typed, options);
-    if (doc.QUAGINDI.empty() && typed.QUAGINDI == "@1") {
-        typed.QUAGINDI.clear();
-    }
-    return typed;
-}
-
 std::string runEncoder(AcnProcs& holder, std::string_view plain, const EncryptOptions& options, Random& rng)
 {
     PuzzleDocument& doc = holder.Puzzle;
@@ -177,14 +159,31 @@ std::string DittoText(bool checked, std::string_view keyword)
     return checked ? std::string(keyword) : std::string();
 }
 
+// The key boxes of a kind that has a ciphertext are left out: its keys are those that made the ciphertext until the
+// next Encrypt, so that the file and the printed solution never name a key the cryptogram was not made with.
+// Untouched Quagmire boxes (no indicator, column 1) over a document without an indicator leave it without one.
+PuzzleDocument WithTypedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
+{
+    PuzzleDocument typed = doc;
+    typed.PLAIN = std::string(editorText);
+    if (options.kind != CipherKind::None && !doc.Ciphertext(options.kind).empty()) {
+        return typed;
+    }
+    storeKeyTexts(typed, options);
+    if (doc.QUAGINDI.empty() && typed.QUAGINDI == "@1") {
+        typed.QUAGINDI.clear();
+    }
+    return typed;
+}
+
 bool HoldsUnsavedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
 {
-    return withTypedText(doc, editorText, options) != doc;
+    return WithTypedText(doc, editorText, options) != doc;
 }
 
 void TakeTypedText(PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
 {
-    PuzzleDocument typed = withTypedText(doc, editorText, options);
+    PuzzleDocument typed = WithTypedText(doc, editorText, options);
     if (typed != doc) {
         typed.Changed = true;
         doc = std::move(typed);

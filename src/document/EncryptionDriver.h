@@ -67,6 +67,10 @@ const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, 
 /// kind that has a ciphertext do not count, as only Encrypt changes the keys that made it.
 bool HoldsUnsavedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options);
 
+/// The document as a save would write it now: with the editor's text and, while options.kind has no ciphertext,
+/// the key boxes of that kind taken in as Encrypt stores them. Changes nothing.
+PuzzleDocument WithTypedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options);
+
 /// Takes the editor's text and the key boxes of options.kind into the document, as Encrypt stores them but without
 /// encrypting, so that a save keeps what the author typed; the key boxes only while the kind has no ciphertext.
 /// Sets Changed when anything was taken.

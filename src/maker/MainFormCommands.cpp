@@ -85,7 +85,11 @@ void TAcn5MainForm::DistributeActExecute()
 
 void TAcn5MainForm::KeyTableActExecute()
 {
-    TKeyTableForm form(m_holder, this);
+    // The keys as a save would write them: those typed in the boxes until the Quagmire has a ciphertext, then those
+    // that made it.
+    EncryptOptions options = optionsOfGroups();
+    readKeyBoxes(options);
+    TKeyTableForm form(WithTypedText(m_holder.Puzzle, {}, options), this);
     if (form.columnError()) {
         // The conversion error is reported as any other, and the table then opens without a column.
         ShowError(m_ui, this, QString::fromStdString(*form.columnError()));

@@ -98,8 +98,10 @@ KeyBoxScene KeyTableScene(const KeyTableKeys& keys, const QFont& base, int width
     return scene;
 }
 
-TKeyTableForm::TKeyTableForm(const AcnProcs& holder, QWidget* parent)
-    : QDialog(parent), m_keys(ReadKeyTableKeys(holder.Puzzle)),
+TKeyTableForm::TKeyTableForm(const AcnProcs& holder, QWidget* parent) : TKeyTableForm(holder.Puzzle, parent) {}
+
+TKeyTableForm::TKeyTableForm(const PuzzleDocument& puzzle, QWidget* parent)
+    : QDialog(parent), m_keys(ReadKeyTableKeys(puzzle)),
       m_paint(
           new KeyPaintBox([this](const QWidget& box) { return KeyTableScene(m_keys, box.font(), box.width(), &box); }))
 {

@@ -45,6 +45,8 @@ class TKeyTableForm : public QDialog
 
 public:
     TKeyTableForm(const AcnProcs& holder, QWidget* parent = nullptr);
+    /// Draws the table of puzzle's keys.
+    TKeyTableForm(const PuzzleDocument& puzzle, QWidget* parent = nullptr);
     const std::optional<std::string>& columnError() const { return m_keys.ColumnError; }
 
 protected:
