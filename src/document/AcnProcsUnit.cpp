@@ -12,6 +12,12 @@ void AcnProcs::ClearPuzzle()
 
 void AcnProcs::AcceptAlphabet(std::string alphabet)
 {
+    // Without a substitution ciphertext no key has to stay true to it: the alphabet is the puzzle's key at once, so
+    // that a save keeps it.
+    if (Puzzle.Ciphertext(CipherKind::Cipher).empty() && Puzzle.CIPHKEY != alphabet) {
+        Puzzle.CIPHKEY = alphabet;
+        Puzzle.Changed = true;
+    }
     AcceptedAlphabet = std::move(alphabet);
     UseEditedAlphabet = true;
 }

@@ -21,7 +21,8 @@ public:
     /// A Playfair square accepted in the Playfair Square window, waiting for the next Playfair encryption.
     std::string AcceptedSquare;
 
-    /// OK in the Cipher Alphabet window: the alphabet waits for the next substitution encryption.
+    /// OK in the Cipher Alphabet window: the alphabet waits for the next substitution encryption; while there is no
+    /// substitution ciphertext it is also stored in CIPHKEY (and Changed set), so that a save keeps it.
     void AcceptAlphabet(std::string alphabet);
     /// OK in the Playfair Square window: the square waits for the next Playfair encryption.
     void AcceptSquare(std::string square);

@@ -83,6 +83,7 @@ class MainFormWindowsTest : public QObject
 private Q_SLOTS:
     void acceptedCipherAlphabetIsUsedByTheNextEncryptionOnly();
     void cancelledCipherAlphabetChangesNothing();
+    void alphabetChosenBeforeAnyCiphertextIsSaved();
     void badOffsetDigitIsReportedAndNoWindowIsShown();
     void acceptedPlayfairSquareBecomesTheKeyword();
     void playfairWindowOpensOverTheMainWindowWithTheTypedKeyword();
@@ -144,6 +145,15 @@ void MainFormWindowsTest::cancelledCipherAlphabetChangesNothing()
     runDialogCommand(f, QStringLiteral("CipherAlphaAct"), QStringLiteral("TCipherAlphaForm"), QString(), false);
     QVERIFY(f.holder.Puzzle == before);
     QVERIFY(!f.holder.UseEditedAlphabet);
+}
+
+void MainFormWindowsTest::alphabetChosenBeforeAnyCiphertextIsSaved()
+{
+    StartedForm f;
+    runDialogCommand(f, QStringLiteral("CipherAlphaAct"), QStringLiteral("TCipherAlphaForm"),
+                     QStringLiteral("SpeedButton1"));
+    QCOMPARE(f.holder.Puzzle.CIPHKEY, f.holder.AcceptedAlphabet); // what a save writes
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("*Tessarin 5"));
 }
 
 void MainFormWindowsTest::badOffsetDigitIsReportedAndNoWindowIsShown()
