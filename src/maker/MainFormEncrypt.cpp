@@ -140,6 +140,8 @@ void TAcn5MainForm::PlaySqActExecute()
     if (form.exec() == QDialog::Accepted) {
         // The keyword box carries the square into the next encryption, which stores it in PLAYKEY.
         m_holder.AcceptSquare(form.square());
-        KeywordEd->setText(fromBytes(m_holder.AcceptedSquare));
+        // Typed over the keyword rather than set, so that Undo in the box brings the author's keyword back.
+        KeywordEd->selectAll();
+        KeywordEd->insert(fromBytes(m_holder.AcceptedSquare));
     }
 }

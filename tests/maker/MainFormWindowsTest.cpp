@@ -187,6 +187,10 @@ void MainFormWindowsTest::acceptedPlayfairSquareBecomesTheKeyword()
     QVERIFY(f.holder.UseEditedSquare);
     QCOMPARE(f.holder.Puzzle.PLAYKEY, std::string("MONARCHY")); // the key of the ciphertext until it is encrypted
     QCOMPARE(f.holder.AcceptedSquare.size(), std::size_t(25));
+    auto* keyword = f.find<QLineEdit>(QStringLiteral("KeywordEd"));
+    keyword->undo(); // OK is an edit of the keyword box, which Undo takes back
+    QCOMPARE(keyword->text(), QStringLiteral("MONARCHY"));
+    keyword->redo();
     f.selectTab(CipherKind::Cipher);
     f.selectTab(CipherKind::Playfair);
     QCOMPARE(f.find<QLineEdit>(QStringLiteral("KeywordEd"))->text(), QString::fromLatin1(f.holder.AcceptedSquare));
