@@ -112,54 +112,43 @@ int Composer::keyLines(const std::vector<KeyLine>& keys, bool draw)
 {
     int labelWidth = 0;
     int widestLetter = 0;
-    std::size_t columns = 0;
     for (const KeyLine& key : keys) {
         if (key.labelLength > 0) {
             labelWidth = std::max(labelWidth, m_canvas.textWidth(CodePageToUtf8(key.label() + " ")));
         }
         if (key.letterColumns) {
-            const std::string value = key.value();
-            columns = std::max(columns, value.size());
-            for (char letter : value) {
+            for (char letter : key.value()) {
                 widestLetter = std::max(widestLetter, m_canvas.textWidth(CodePageToUtf8(std::string(1, letter))));
             }
         }
     }
     const int valueX = m_layout.x + labelWidth;
-    const bool labelledColumns =
-        std::any_of(keys.begin(), keys.end(), [](const KeyLine& k) { return k.letterColumns && k.labelLength > 0; });
     const int cell = widestLetter + std::max(1, widestLetter / 3);
-    const std::size_t perBand = static_cast<std::size_t>(
-        std::max(1, (m_layout.x + m_layout.lineWidth - (labelledColumns ? valueX : m_layout.x)) / std::max(1, cell)));
+    const int rowX = HasLabelledLetterColumns(keys) ? valueX : m_layout.x;
+    const auto perBand =
+        static_cast<std::size_t>(std::max(1, (m_layout.x + m_layout.lineWidth - rowX) / std::max(1, cell)));
     const int hH = heightH();
     int y = 0;
-    for (std::size_t band = 0; band == 0 || band * perBand < columns; ++band) {
-        bool firstOfBand = true;
-        for (const KeyLine& key : keys) {
-            if (band > 0 && !key.letterColumns) {
-                continue;
-            }
-            y += (band > 0 && firstOfBand ? 2 : key.gapInLineHeights) * hH;
-            firstOfBand = false;
-            if (!draw) {
-                continue;
-            }
-            const std::string value = key.value();
-            if (band == 0) {
-                textOut(m_layout.x, m_y + y, CodePageToUtf8(key.label()));
-            }
-            if (!key.letterColumns) {
-                textOut(valueX, m_y + y, CodePageToUtf8(value));
-                continue;
-            }
-            const int columnX = key.labelLength > 0 ? valueX : m_layout.x;
-            for (std::size_t c = band * perBand; c < value.size() && c < (band + 1) * perBand; ++c) {
-                const std::string letter = CodePageToUtf8(std::string(1, value[c]));
-                const int left = columnX + static_cast<int>(c - band * perBand) * cell;
-                textOut(left + (cell - m_canvas.textWidth(letter)) / 2, m_y + y, letter);
-            }
+    ForEachKeyBand(keys, perBand, [&](const KeyLine& key, std::size_t band, bool firstOfBand) {
+        y += (band > 0 && firstOfBand ? 2 : key.gapInLineHeights) * hH;
+        if (!draw) {
+            return;
         }
-    }
+        const std::string value = key.value();
+        if (band == 0) {
+            textOut(m_layout.x, m_y + y, CodePageToUtf8(key.label()));
+        }
+        if (!key.letterColumns) {
+            textOut(valueX, m_y + y, CodePageToUtf8(value));
+            return;
+        }
+        const int columnX = key.labelLength > 0 ? valueX : m_layout.x;
+        for (std::size_t c = band * perBand; c < value.size() && c < (band + 1) * perBand; ++c) {
+            const std::string letter = CodePageToUtf8(std::string(1, value[c]));
+            const int left = columnX + static_cast<int>(c - band * perBand) * cell;
+            textOut(left + (cell - m_canvas.textWidth(letter)) / 2, m_y + y, letter);
+        }
+    });
     return y;
 }
 

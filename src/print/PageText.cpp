@@ -154,3 +154,26 @@ std::vector<KeyLine> KeyLines(const PuzzleDocument& doc, CipherKind kind)
     }
     return {};
 }
+
+bool HasLabelledLetterColumns(const std::vector<KeyLine>& keys)
+{
+    return std::any_of(keys.begin(), keys.end(), [](const KeyLine& k) { return k.letterColumns && k.labelLength > 0; });
+}
+
+void ForEachKeyBand(const std::vector<KeyLine>& keys, std::size_t perBand,
+                    const std::function<void(const KeyLine& key, std::size_t band, bool firstOfBand)>& each)
+{
+    std::size_t longest = 0;
+    for (const KeyLine& key : keys) {
+        longest = key.letterColumns ? std::max(longest, key.value().size()) : longest;
+    }
+    for (std::size_t band = 0; band == 0 || band * perBand < longest; ++band) {
+        bool firstOfBand = true;
+        for (const KeyLine& key : keys) {
+            if (band == 0 || key.letterColumns) {
+                each(key, band, firstOfBand);
+                firstOfBand = false;
+            }
+        }
+    }
+}

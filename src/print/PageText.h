@@ -52,6 +52,15 @@ struct KeyLine
 /// indicator key with its column for quagmire.
 std::vector<KeyLine> KeyLines(const PuzzleDocument& doc, CipherKind kind);
 
+/// Whether any letter row carries a label, so that its columns start after the labels rather than at the edge.
+bool HasLabelledLetterColumns(const std::vector<KeyLine>& keys);
+
+/// Walks the key lines as they are set when a letter row holds perBand columns at most: band 0 holds every line
+/// (each letter row's first perBand letters), each later band the letter rows alone with their next columns, until
+/// the longest row is done. Calls each(key, band, firstOfBand) in that order.
+void ForEachKeyBand(const std::vector<KeyLine>& keys, std::size_t perBand,
+                    const std::function<void(const KeyLine& key, std::size_t band, bool firstOfBand)>& each);
+
 /// The quagmire indicator line's value: the part of QUAGINDI before its first "@", then " (column ", up to three
 /// characters after the "@", and ")". Without "@" the indicator is empty and the column its first three characters.
 std::string IndicatorText(std::string_view quagIndi);

@@ -131,9 +131,7 @@ KeyColumns keyColumns(const std::vector<KeyLine>& keys, int pointSize)
     KeyColumns columns;
     columns.em = 20 * pointSize;
     columns.labelStop = 9 * columns.em;
-    const bool labelled =
-        std::any_of(keys.begin(), keys.end(), [](const KeyLine& k) { return k.letterColumns && k.labelLength > 0; });
-    const int room = TextWidth - (labelled ? columns.labelStop : 0);
+    const int room = TextWidth - (HasLabelledLetterColumns(keys) ? columns.labelStop : 0);
     columns.perBand = static_cast<std::size_t>(std::max(1, room / columns.em));
     return columns;
 }
@@ -168,19 +166,9 @@ std::string keyLine(const KeyLine& key, const std::string& body, const KeyColumn
 void appendKeyLines(std::string& out, const std::vector<KeyLine>& keys, const std::string& body, int pointSize)
 {
     const KeyColumns columns = keyColumns(keys, pointSize);
-    std::size_t longest = 0;
-    for (const KeyLine& key : keys) {
-        longest = key.letterColumns ? std::max(longest, key.value().size()) : longest;
-    }
-    for (std::size_t band = 0; band == 0 || band * columns.perBand < longest; ++band) {
-        bool firstOfBand = true;
-        for (const KeyLine& key : keys) {
-            if (band == 0 || key.letterColumns) {
-                out += keyLine(key, body, columns, band, firstOfBand);
-                firstOfBand = false;
-            }
-        }
-    }
+    ForEachKeyBand(keys, columns.perBand, [&](const KeyLine& key, std::size_t band, bool firstOfBand) {
+        out += keyLine(key, body, columns, band, firstOfBand);
+    });
 }
 } // namespace
 
