@@ -229,9 +229,11 @@ std::optional<SolveHint> substitutionHint(const BoardView& view, bool patristocr
         return !std::exchange(alone[static_cast<unsigned char>(word.letters[0])], true);
     };
     for (const CipherWord& word : words) {
-        if (word.letters.size() == 1 && !word.afterApostrophe && !word.beforeApostrophe && firstAlone(word)) {
+        // A letter alone that is none of A, I and O (PLAN B, VITAMIN C, a label as Q:) is no word the hint can name.
+        const char answer = board[word.start].answer;
+        if (word.letters.size() == 1 && !word.afterApostrophe && !word.beforeApostrophe &&
+            std::string_view("AIO").find(answer) != std::string_view::npos && firstAlone(word)) {
             const std::vector<std::size_t>& cells = view.CellsOf(word.letters[0]);
-            const char answer = board[word.start].answer;
             candidates.emplace_back(cells, [=, &board] {
                 return makeHint("one-letter-word",
                                 "The one-letter word " + word.letters +
@@ -242,12 +244,17 @@ std::optional<SolveHint> substitutionHint(const BoardView& view, bool patristocr
     }
     alone = {};
     for (const CipherWord& word : words) {
-        if (word.afterApostrophe && word.letters.size() == 1 && firstAlone(word)) {
+        // The hint names the letters the answer is among: I'D and I'M are no S or T.
+        const char answer = board[word.start].answer;
+        const bool sOrT = answer == 'S' || answer == 'T';
+        if (word.afterApostrophe && word.letters.size() == 1 && (sOrT || answer == 'D' || answer == 'M') &&
+            firstAlone(word)) {
             const std::vector<std::size_t>& cells = view.CellsOf(word.letters[0]);
             candidates.emplace_back(cells, [=, &board] {
                 return makeHint("apostrophe",
-                                "A letter after an apostrophe is usually S or T, as " + word.letters + " here", cells,
-                                board);
+                                std::string("A letter after an apostrophe is usually ") +
+                                    (sOrT ? "S or T" : "S, T, D or M") + ", as " + word.letters + " here",
+                                cells, board);
             });
         }
     }

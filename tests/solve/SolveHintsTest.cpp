@@ -34,6 +34,10 @@ std::vector<Case> cases()
         {SolveKind::Cipher, SubstituteLetters(Quote, Alphabet), Quote, "The one-letter word O must be A or I"},
         {SolveKind::Cipher, GroupLetters(AsciiLettersUpper(SubstituteLetters(Quote, Alphabet)), 5),
          GroupLetters(letters, 5), "ZIT occurs"},
+        // B standing alone is none of A, I and O; the D of I'D is no S or T.
+        {SolveKind::Cipher, SubstituteLetters("PLAN B IS TO GO.", Alphabet), "PLAN B IS TO GO.", "The two-letter"},
+        {SolveKind::Cipher, SubstituteLetters("I'D GO.", Alphabet), "I'D GO.",
+         "A letter after an apostrophe is usually S, T, D or M"},
         {SolveKind::Railfence, EncryptRailfence(Quote, 3, rng), GroupLetters(letters, 3),
          "The groups have 3 letters: try 3 rails"},
         {SolveKind::Railfence, EncryptRailfence(Quote, 2, rng), GroupLetters(letters, 2),
