@@ -260,20 +260,24 @@ std::optional<SolveHint> substitutionHint(const BoardView& view, bool patristocr
     }
     // Repeated words of three letters, then of two, the most frequent first.
     for (std::size_t length : {std::size_t{3}, std::size_t{2}}) {
-        std::map<std::string, std::vector<std::size_t>> starts;
+        // The cells of each place the letters stand.
+        std::map<std::string, std::vector<std::vector<std::size_t>>> places;
         for (const CipherWord& word : words) {
             if (word.letters.size() == length && !word.afterApostrophe && !word.beforeApostrophe) {
-                starts[word.letters].push_back(word.start);
+                places[word.letters].push_back(BoardView::Run(word.start, length));
             }
         }
         if (patristocrat && length == 3) {
+            // A Patristocrat's letters run on over the blanks between its groups.
             for (const RepeatedSequence& repeat : RepeatedSequences(view.Letters(), 3)) {
                 for (std::size_t k : repeat.positions) {
-                    starts[repeat.letters].push_back(view.PuzzleCells()[k]);
+                    const auto first = view.PuzzleCells().begin() + static_cast<std::ptrdiff_t>(k);
+                    places[repeat.letters].emplace_back(first, first + static_cast<std::ptrdiff_t>(length));
                 }
             }
         }
-        std::vector<std::pair<std::string, std::vector<std::size_t>>> ordered(starts.begin(), starts.end());
+        std::vector<std::pair<std::string, std::vector<std::vector<std::size_t>>>> ordered(places.begin(),
+                                                                                           places.end());
         std::stable_sort(ordered.begin(), ordered.end(),
                          [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });
         for (const auto& [letters, positions] : ordered) {
@@ -281,11 +285,10 @@ std::optional<SolveHint> substitutionHint(const BoardView& view, bool patristocr
                 continue;
             }
             std::vector<std::size_t> cells;
-            for (std::size_t start : positions) {
-                const std::vector<std::size_t> run = BoardView::Run(start, length);
+            for (const std::vector<std::size_t>& run : positions) {
                 cells.insert(cells.end(), run.begin(), run.end());
             }
-            const std::string answer = view.Answer(BoardView::Run(positions.front(), length));
+            const std::string answer = view.Answer(positions.front());
             static const std::set<std::string, std::less<>> Common = {
                 "THE", "AND", "FOR", "ARE", "BUT", "NOT", "YOU", "ALL", "WAS", "HIS", "OF", "TO", "IN",
                 "IT",  "IS",  "BE",  "AS",  "AT",  "SO",  "WE",  "HE",  "BY",  "OR",  "ON", "DO"};

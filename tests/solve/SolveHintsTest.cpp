@@ -16,6 +16,8 @@ const std::string Quote =
     "WHEN I WAS A BOY OF FOURTEEN, MY FATHER WAS SO IGNORANT I COULD HARDLY STAND TO HAVE THE OLD "
     "MAN AROUND. IT'S ASTONISHING HOW MUCH THE OLD MAN HAD LEARNED IN SEVEN YEARS, SAID THE SON.";
 const std::string Alphabet = "QWERTYUIOPASDFGHJKLZXCVBNM";
+// As a Patristocrat in groups of five, THE stands across the blank between two groups in three of its six places.
+const std::string Theme = "THE CAT SAW THE DOG AND THE BIRD SAW THE CAT IN THE TREE BY THE HOUSE";
 
 struct Case
 {
@@ -38,6 +40,8 @@ std::vector<Case> cases()
         {SolveKind::Cipher, SubstituteLetters("PLAN B IS TO GO.", Alphabet), "PLAN B IS TO GO.", "The two-letter"},
         {SolveKind::Cipher, SubstituteLetters("I'D GO.", Alphabet), "I'D GO.",
          "A letter after an apostrophe is usually S, T, D or M"},
+        {SolveKind::Cipher, GroupLetters(AsciiLettersUpper(SubstituteLetters(Theme, Alphabet)), 5),
+         GroupLetters(AsciiLettersUpper(Theme), 5), "ZIT occurs"},
         {SolveKind::Railfence, EncryptRailfence(Quote, 3, rng), GroupLetters(letters, 3),
          "The groups have 3 letters: try 3 rails"},
         {SolveKind::Railfence, EncryptRailfence(Quote, 2, rng), GroupLetters(letters, 2),
@@ -71,6 +75,7 @@ TEST(NextHint, onEveryKindEachHintIsACorrectStepUntilTheBoardIsSolved)
             // A substitution fills a letter wherever it stands; the other kinds fill the cells the hint is about.
             std::string about;
             for (std::size_t cell : hint.cells) {
+                EXPECT_NE(c.ciphertext[cell], ' ') << "a blank marked by: " << hint.text;
                 about += c.kind == SolveKind::Cipher ? c.ciphertext[cell] : static_cast<char>(cell);
             }
             for (const HintFill& fill : hint.fill) {
