@@ -413,29 +413,33 @@ bool columnsAreAlphabets(const BoardView& view, int period)
     return true;
 }
 
-// The period the column hint speaks of. The letter counts alone often favour a multiple of the key's length, or on
-// a short text a period of a few letters a column that no key has; the hint names the shortest period whose
-// columns the answer shows to be alphabets, so what it says is true.
-int hintPeriod(const BoardView& view, int longest)
+// The period the column and repeat hints speak of. The letter counts alone often favour a multiple of the key's
+// length, or on a short text a period of a few letters a column that no key has; the hints go by the shortest period
+// whose columns the answer shows to be alphabets, so what they say is true. Nothing when no period fits.
+std::optional<int> alphabetPeriod(const BoardView& view, int longest)
 {
     for (int period = 1; period <= longest; ++period) {
         if (columnsAreAlphabets(view, period)) {
             return period;
         }
     }
-    return std::max(EstimatedPeriod(view.Letters(), longest), 1);
+    return std::nullopt;
 }
 
 std::optional<SolveHint> periodicHint(SolveKind kind, const BoardView& view)
 {
     const int longest = kind == SolveKind::Quagmire ? LongestQuagmirePeriod : LongestVigenerePeriod;
     const std::vector<std::size_t>& cells = view.PuzzleCells();
+    // A repeat the key did not make (two stretches of plaintext that happen to encrypt alike) suggests keys the
+    // cryptogram does not have: only repeats a multiple of the answer's period apart are pointed out.
+    const std::optional<int> keyPeriod = alphabetPeriod(view, longest);
     if (!view.AnyFilled()) {
         for (std::size_t length : {std::size_t{5}, std::size_t{4}, std::size_t{3}}) {
             for (const RepeatedSequence& repeat : RepeatedSequences(view.Letters(), length)) {
                 const std::size_t distance = repeat.positions[1] - repeat.positions[0];
                 const std::vector<int> divisors = divisorsOf(distance, longest);
-                if (divisors.empty()) {
+                if (divisors.empty() || (keyPeriod && distance % static_cast<std::size_t>(*keyPeriod) != 0) ||
+                    keyPeriod == 1) {
                     continue;
                 }
                 std::vector<std::string> keys;
@@ -455,7 +459,7 @@ std::optional<SolveHint> periodicHint(SolveKind kind, const BoardView& view)
             }
         }
     }
-    const int period = hintPeriod(view, longest);
+    const int period = keyPeriod.value_or(std::max(EstimatedPeriod(view.Letters(), longest), 1));
     // The column (letters period apart) with the most letters still open, and its commonest cipher letter there.
     std::optional<std::pair<char, std::vector<std::size_t>>> best;
     std::size_t bestColumn = 0;

@@ -91,17 +91,20 @@ TEST(NextHint, onEveryKindEachHintIsACorrectStepUntilTheBoardIsSolved)
     }
 }
 
-TEST(NextHint, theColumnHintNamesThePeriodOfTheKey)
+TEST(NextHint, theColumnAndRepeatHintsNameThePeriodOfTheKey)
 {
-    // On these 86 letters under BASKET the letter counts favour columns 23 letters apart, which no alphabet fills.
+    // On these 86 letters under BASKET the letter counts favour columns 23 letters apart, which no alphabet fills;
+    // on the quotation's first sentence the one repeat stands 16 letters apart by chance (keys of 2, 4, 8 or 16).
     const std::string text = "Nobody could live in that cold house on the hill without a fire in every room, so they "
                              "burned the old chairs.";
-    const std::string ciphertext = EncryptVigenere(text, "BASKET");
-    const std::string answer = GroupLetters(AsciiLettersUpper(text), 5);
-    std::string board = ciphertext;
-    board[0] = answer[0];
-    const SolveHint hint = NextHint(SolveKind::Vigenere, HintBoard(ciphertext, board, answer));
-    EXPECT_EQ(hint.text.rfind("Every 6th letter", 0), 0u) << hint.text;
+    for (const std::string& plain : {text, Quote.substr(0, Quote.find('.') + 1)}) {
+        const std::string ciphertext = EncryptVigenere(plain, "BASKET");
+        const std::string answer = GroupLetters(AsciiLettersUpper(plain), 5);
+        std::string board = ciphertext;
+        board[0] = plain == text ? answer[0] : board[0];
+        const SolveHint hint = NextHint(SolveKind::Vigenere, HintBoard(ciphertext, board, answer));
+        EXPECT_EQ(hint.text.rfind("Every 6th letter", 0), 0u) << hint.text;
+    }
 }
 
 TEST(NextHint, aWrongLetterIsPointedOutFirst)
