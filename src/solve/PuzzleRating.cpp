@@ -323,6 +323,12 @@ SolverOutcome runSolver(const RatedCryptogram& c, const RatingEngine& engine, co
     }
 }
 
+// True when the solver refused the text for having fewer letters than its kind needs.
+bool tooShortToTry(const RatedCryptogram& c, const SolverOutcome& outcome, const std::string& letters)
+{
+    return !outcome.result && !letters.empty() && letters.size() < MinimumSolveLetters(c.kind, c.ciphertext);
+}
+
 void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOutcome& outcome,
                  const std::optional<std::string>& answer, const RatingEngine& engine, int period)
 {
@@ -362,7 +368,9 @@ void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOut
     }
     if (!outcome.result) {
         rating.warnings.push_back({"refused", "The solver did not try it: " + outcome.refusal,
-                                   "Check the text; the difficulty rests on its measurements alone."});
+                                   tooShortToTry(c, outcome, CapitalsOf(UpperCaseText(c.ciphertext)))
+                                       ? "Use a longer quotation."
+                                       : "Check the text; the difficulty rests on its measurements alone."});
         return;
     }
     const SolveResult& result = *outcome.result;
@@ -594,6 +602,12 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     }
     if (outcome.result && !rating.solved && number < UnbrokenLeastNumber) {
         points.Add("not broken by the solver: at least Very hard", UnbrokenLeastNumber - number);
+        number = UnbrokenLeastNumber;
+    }
+    // A text too short for the solver to try is no easier than one it tried and did not break: without the solver's
+    // measurements a 58-letter Quagmire was Easy, one of 67 letters Very hard.
+    if (tooShortToTry(c, outcome, letters) && number < UnbrokenLeastNumber) {
+        points.Add("too short for the solver to try: at least Very hard", UnbrokenLeastNumber - number);
         number = UnbrokenLeastNumber;
     }
     rating.number = number;

@@ -232,6 +232,18 @@ TEST(RateCryptogram, aCryptogramWithoutLettersIsTheEasiest)
     EXPECT_TRUE(rating.HasWarning("refused"));
 }
 
+// A text too short for the solver to try is no easier than one it did not break: on the measurements alone a
+// 58-letter Quagmire was Easy.
+TEST(RateCryptogram, aTextTooShortForTheSolverToTryIsAtLeastVeryHard)
+{
+    FakeSolver solver;
+    const std::string text = "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG AND THEN RUNS INTO THE WOODS.";
+    const PuzzleRating rating = RateCryptogram(
+        withoutKeys(SolveKind::Quagmire, EncryptQuagmire(text, "SPRING", "", "CAT@4")), solver.Engine(), {});
+    EXPECT_TRUE(rating.HasWarning("refused"));
+    EXPECT_GE(rating.number, UnbrokenLeastNumber);
+}
+
 TEST(RatingCalibration, eachFormsNumberRisesWithThePointsAndItsStepsBeginAtTheBreakpoints)
 {
     for (std::size_t f = 0; f < RatingFormCount; ++f) {
