@@ -40,6 +40,9 @@ std::vector<Case> cases()
         {SolveKind::Cipher, SubstituteLetters("PLAN B IS TO GO.", Alphabet), "PLAN B IS TO GO.", "The two-letter"},
         {SolveKind::Cipher, SubstituteLetters("I'D GO.", Alphabet), "I'D GO.",
          "A letter after an apostrophe is usually S, T, D or M"},
+        // T, E and N stand three times each: none more often than the others.
+        {SolveKind::Cipher, SubstituteLetters("TEN NET TEN", Alphabet), "TEN NET TEN",
+         "F stands three times, and no letter still open stands more often"},
         {SolveKind::Cipher, GroupLetters(AsciiLettersUpper(SubstituteLetters(Theme, Alphabet)), 5),
          GroupLetters(AsciiLettersUpper(Theme), 5), "ZIT occurs"},
         {SolveKind::Railfence, EncryptRailfence(Quote, 3, rng), GroupLetters(letters, 3),
