@@ -490,8 +490,16 @@ std::optional<SolveHint> periodicHint(SolveKind kind, const BoardView& view)
     const std::string every = period == 1 ? std::string("Every letter uses the same alphabet")
                                           : "Every " + ordinal(static_cast<std::size_t>(period)) + " letter from the " +
                                                 ordinal(bestColumn + 1) + " on uses the same alphabet";
-    std::string text = every + ": its commonest letter " + best->first +
-                       (answer == 'E' ? " is probably E" : " is probably one of E, T, A, O, I or N");
+    // Once its commonest letter is in, the column's commonest is a letter already right: the hint speaks of the
+    // letters still open.
+    std::array<std::size_t, 256> inColumn{};
+    for (std::size_t k = bestColumn; k < cells.size(); k += static_cast<std::size_t>(period)) {
+        ++inColumn[static_cast<unsigned char>(view.Letters()[k])];
+    }
+    const std::size_t own = std::exchange(inColumn[static_cast<unsigned char>(best->first)], 0);
+    const bool outdone = *std::max_element(inColumn.begin(), inColumn.end()) > own;
+    std::string text = every + (outdone ? ": its commonest letter still open " : ": its commonest letter ") +
+                       best->first + (answer == 'E' ? " is probably E" : " is probably one of E, T, A, O, I or N");
     if (kind == SolveKind::Vigenere && answer == 'E') {
         text += ", a shift of " + std::to_string((best->first - 'E' + 26) % 26);
     }

@@ -100,7 +100,8 @@ TEST(NextHint, theColumnAndRepeatHintsNameThePeriodOfTheKey)
     // on the quotation's first sentence the one repeat stands 16 letters apart by chance (keys of 2, 4, 8 or 16).
     const std::string text = "Nobody could live in that cold house on the hill without a fire in every room, so they "
                              "burned the old chairs.";
-    for (const std::string& plain : {text, Quote.substr(0, Quote.find('.') + 1)}) {
+    const std::string sentence = Quote.substr(0, Quote.find('.') + 1);
+    for (const std::string& plain : {text, sentence}) {
         const std::string ciphertext = EncryptVigenere(plain, "BASKET");
         const std::string answer = GroupLetters(AsciiLettersUpper(plain), 5);
         std::string board = ciphertext;
@@ -108,6 +109,15 @@ TEST(NextHint, theColumnAndRepeatHintsNameThePeriodOfTheKey)
         const SolveHint hint = NextHint(SolveKind::Vigenere, HintBoard(ciphertext, board, answer));
         EXPECT_EQ(hint.text.rfind("Every 6th letter", 0), 0u) << hint.text;
     }
+    // Once L, the commonest letter of the first column under LEMON, is in, the next hint there is about Z.
+    const std::string lemon = EncryptVigenere(sentence, "LEMON");
+    const std::string answer = GroupLetters(AsciiLettersUpper(sentence), 5);
+    std::string board = lemon;
+    for (int step = 0; step < 2; ++step) {
+        board = applied(board, NextHint(SolveKind::Vigenere, HintBoard(lemon, board, answer)));
+    }
+    EXPECT_EQ(NextHint(SolveKind::Vigenere, HintBoard(lemon, board, answer)).text.find("commonest letter Z"),
+              std::string::npos);
 }
 
 TEST(NextHint, aWrongLetterIsPointedOutFirst)
