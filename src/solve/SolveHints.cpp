@@ -210,7 +210,8 @@ std::optional<SolveHint> frequencyHint(const BoardView& view)
     if (!isCommonLetter(view.Board()[cells.front()].answer)) {
         return std::nullopt;
     }
-    // Another letter still open as often (a quarter of these hints on held-out quotations) is no fewer.
+    // Another letter still open may stand as often (in a quarter of these hints on held-out quotations): the hint
+    // then says that none stands more often, not that this one stands more often than any.
     std::array<std::size_t, 256> open{};
     for (std::size_t i : view.PuzzleCells()) {
         open[static_cast<unsigned char>(view.Board()[i].cipher)] += right(view.Board()[i]) ? 0 : 1;
