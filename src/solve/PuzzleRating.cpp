@@ -22,6 +22,8 @@ namespace {
 // A different reading fits "as well" when its score (log10, whole text) is at most this far below the author's:
 // a factor of ten in likelihood is well inside what a single unusual word changes.
 constexpr double AmbiguityMargin = 1.0;
+// The points of a cryptogram the solver did not break, or could not try for its shortness.
+constexpr double UnbrokenPoints = 35;
 // Without the author's keys the solver's reading counts as the solution from this confidence on.
 constexpr double TrustedConfidence = 0.6;
 
@@ -249,7 +251,7 @@ void addKindMeasures(Points& points, const RatedCryptogram& c, const std::string
 void addSolverMeasures(Points& points, const PuzzleRating& rating)
 {
     if (!rating.solved) {
-        points.Add("the solver did not break it", 35);
+        points.Add("the solver did not break it", UnbrokenPoints);
         return;
     }
     // The solver stops once independent restarts agree, so its work tells how much search the text needed. Its
@@ -590,8 +592,14 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     }
     Points points;
     addKindMeasures(points, c, letters, period);
+    // A text too short for the solver to try is no easier than one it tried and did not break: without the solver's
+    // points a 58-letter Quagmire was Easy, one of 67 letters Very hard, and a Playfair of 25 letters easier than
+    // one of 35.
+    const bool tooShort = tooShortToTry(c, outcome, letters);
     if (outcome.result) {
         addSolverMeasures(points, rating);
+    } else if (tooShort) {
+        points.Add("too short for the solver to try", UnbrokenPoints);
     }
     rating.points = points.Sum();
     int number = CalibratedNumber(CalibrationOf(rating.form), rating.points);
@@ -600,14 +608,10 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
         points.Add("compared with other " + std::string(RatingFormName(rating.form)) + " cryptograms",
                    number - rating.points);
     }
-    if (outcome.result && !rating.solved && number < UnbrokenLeastNumber) {
-        points.Add("not broken by the solver: at least Very hard", UnbrokenLeastNumber - number);
-        number = UnbrokenLeastNumber;
-    }
-    // A text too short for the solver to try is no easier than one it tried and did not break: without the solver's
-    // measurements a 58-letter Quagmire was Easy, one of 67 letters Very hard.
-    if (tooShortToTry(c, outcome, letters) && number < UnbrokenLeastNumber) {
-        points.Add("too short for the solver to try: at least Very hard", UnbrokenLeastNumber - number);
+    if (((outcome.result && !rating.solved) || tooShort) && number < UnbrokenLeastNumber) {
+        points.Add(tooShort ? "too short for the solver to try: at least Very hard"
+                            : "not broken by the solver: at least Very hard",
+                   UnbrokenLeastNumber - number);
         number = UnbrokenLeastNumber;
     }
     rating.number = number;

@@ -234,14 +234,15 @@ TEST(RateCryptogram, aCryptogramWithoutLettersIsTheEasiest)
 
 // A text too short for the solver to try is no easier than one it did not break: on the measurements alone a
 // 58-letter Quagmire was Easy.
-TEST(RateCryptogram, aTextTooShortForTheSolverToTryIsAtLeastVeryHard)
+TEST(RateCryptogram, aTextTooShortForTheSolverToTryIsNoEasierThanOneNotBroken)
 {
     FakeSolver solver;
     const std::string text = "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG AND THEN RUNS INTO THE WOODS.";
-    const PuzzleRating rating = RateCryptogram(
-        withoutKeys(SolveKind::Quagmire, EncryptQuagmire(text, "SPRING", "", "CAT@4")), solver.Engine(), {});
-    EXPECT_TRUE(rating.HasWarning("refused"));
-    EXPECT_GE(rating.number, UnbrokenLeastNumber);
+    const RatedCryptogram quagmire = withoutKeys(SolveKind::Quagmire, EncryptQuagmire(text, "SPRING", "", "CAT@4"));
+    const PuzzleRating refused = RateCryptogram(quagmire, solver.Engine(), {});
+    EXPECT_TRUE(refused.HasWarning("refused"));
+    solver.Finds(text, 0.2);
+    EXPECT_GE(refused.number, std::max(UnbrokenLeastNumber, RateCryptogram(quagmire, solver.Engine(), {}).number));
 }
 
 TEST(RatingCalibration, eachFormsNumberRisesWithThePointsAndItsStepsBeginAtTheBreakpoints)
