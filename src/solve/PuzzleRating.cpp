@@ -369,7 +369,9 @@ void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOut
              "Use a longer quotation" + std::string(period > 1 ? " or a shorter key" : "") + "."});
     }
     if (!outcome.result) {
-        rating.warnings.push_back({"refused", "The solver did not try it: " + outcome.refusal,
+        // The refusal is the solver's own sentence, written to stand alone (as the command line prints it).
+        const bool ended = !outcome.refusal.empty() && outcome.refusal.back() == '.';
+        rating.warnings.push_back({"refused", "The solver did not try it. " + outcome.refusal + (ended ? "" : "."),
                                    tooShortToTry(c, outcome, CapitalsOf(UpperCaseText(c.ciphertext)))
                                        ? "Use a longer quotation."
                                        : "Check the text; the difficulty rests on its measurements alone."});

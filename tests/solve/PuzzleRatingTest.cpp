@@ -171,6 +171,7 @@ TEST(RateCryptogram, eachWarningIsRaisedByTheTextMadeToProvokeIt)
     solver.answer.reset();
     rating = RateCryptogram(substitution(Quote, UniqueAlphabet), solver.Engine(), {});
     EXPECT_EQ(codes(rating), std::vector<std::string>{"refused"});
+    EXPECT_EQ(rating.warnings[0].text, "The solver did not try it. There is nothing to solve.");
     EXPECT_FALSE(rating.reasons.empty());
 }
 
