@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -146,7 +147,18 @@ TCheckPuzzleForm::TCheckPuzzleForm(QWidget* parent) : QDialog(parent)
 
 void TCheckPuzzleForm::showReport(const CheckView& view)
 {
-    m_report->setHtml(CheckReportHtml(view));
+    // The report is shown again after every command of the maker and every second of a running check; an author
+    // reading far down a long report keeps the place unless the report is of another kind.
+    const QString html = CheckReportHtml(view);
+    if (html == m_html) {
+        return;
+    }
+    QScrollBar* scroll = m_report->verticalScrollBar();
+    const int place = view.kind == m_kind ? scroll->value() : 0;
+    m_html = html;
+    m_kind = view.kind;
+    m_report->setHtml(html);
+    scroll->setValue(place);
 }
 
 QString TCheckPuzzleForm::reportText() const

@@ -40,4 +40,6 @@ public:
 
 private:
     QTextBrowser* m_report = nullptr;
+    QString m_html;                       // the report shown
+    CipherKind m_kind = CipherKind::None; // the kind it is of
 };

@@ -2,6 +2,7 @@
 // restarted while the window keeps turning its events.
 #include <QPointer>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -180,6 +181,26 @@ private Q_SLOTS:
               "Another plaintext fits as well: WHO WAS IT", "What to do: Use a longer quotation."}) {
             QVERIFY2(text.contains(QString::fromLatin1(line)), qPrintable(text));
         }
+    }
+
+    void aReportShownAgainKeepsTheReadersPlaceUnlessItIsOfAnotherKind()
+    {
+        PuzzleRating rating;
+        for (int i = 0; i < 80; ++i) {
+            rating.reasons.push_back({"reason " + std::to_string(i), i});
+        }
+        TCheckPuzzleForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.showReport({CipherKind::Cipher, PuzzleChecks::Status::Rated, &rating, {}});
+        auto* scroll = form.findChild<QTextBrowser*>(QStringLiteral("CheckReport"))->verticalScrollBar();
+        QVERIFY(scroll->maximum() > 100);
+        scroll->setValue(100);
+        rating.number = 70; // the check ran again after an edit
+        form.showReport({CipherKind::Cipher, PuzzleChecks::Status::Rated, &rating, {}});
+        QCOMPARE(scroll->value(), 100);
+        form.showReport({CipherKind::Vigenere, PuzzleChecks::Status::Rated, &rating, {}});
+        QCOMPARE(scroll->value(), 0);
     }
 };
 
