@@ -38,6 +38,20 @@ void addCandidate(std::vector<RankedCandidate>& ranked, SolveCandidate candidate
 
 } // namespace
 
+void ProgressReport::operator()()
+{
+    if (!m_progress) {
+        return;
+    }
+    const std::unique_lock lock(m_lock, std::try_to_lock);
+    const Clock::time_point now = Clock::now();
+    if (!lock.owns_lock() || now < m_next) {
+        return; // another thread is reporting, or did so just now
+    }
+    m_next = now + std::chrono::milliseconds(100);
+    m_progress(std::min(1.0, std::chrono::duration<double>(now - m_start).count() / m_seconds));
+}
+
 SearchOutcome RunSearch(const SolveOptions& options, double defaultSeconds, const SearchSchedule& schedule,
                         const Restart& restart)
 {

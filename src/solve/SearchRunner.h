@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,6 +96,26 @@ public:
 private:
     Clock::time_point m_end = Clock::time_point::max();
     const std::atomic<bool>* m_cancel = nullptr;
+};
+
+/// Tells options.progress the share of a time bound used since start, at most every tenth of a second, from
+/// whichever thread calls it. A search whose stages report nothing of their own calls it from its checks of the
+/// clock, so that a window showing the progress moves on steadily instead of waiting for the last stage.
+class ProgressReport
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    ProgressReport(const SolveOptions& options, Clock::time_point start, double seconds)
+        : m_progress(options.progress), m_start(start), m_seconds(seconds)
+    {}
+    void operator()();
+
+private:
+    std::function<void(double fraction)> m_progress;
+    Clock::time_point m_start;
+    double m_seconds;
+    std::mutex m_lock;
+    Clock::time_point m_next{}; // guarded by m_lock: no report before it
 };
 
 struct SearchOutcome

@@ -756,11 +756,18 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
     const double seconds = options.seconds > 0 ? options.seconds : defaultSeconds;
     const Clock::time_point deadline = SearchDeadline::After(start, seconds);
     const auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
-    const auto stopped = [&] { return Clock::now() > deadline || cancelled(); };
+    ProgressReport report(options, start, seconds);
+    const auto stopped = [&] {
+        report();
+        return Clock::now() > deadline || cancelled();
+    };
     // The thorough breaks and polish of the best readings may take a quarter of the bound beyond it: a search that
     // used its whole bound still has its best put right, and a long text still ends near its bound.
     const Clock::time_point finish = SearchDeadline::After(deadline, seconds / 4);
-    const auto finished = [&] { return Clock::now() > finish || cancelled(); };
+    const auto finished = [&] {
+        report();
+        return Clock::now() > finish || cancelled();
+    };
 
     if (const auto straight = straightReading(ciphertext, search, model, options);
         straight && scale.Level(straight->first.score) > solvedLevel) {
@@ -804,6 +811,9 @@ SolveResult SolveQuagmire(std::string_view ciphertext, const LanguageModel& mode
         };
         SolveOptions remaining = options;
         remaining.seconds = seconds - std::chrono::duration<double>(Clock::now() - start).count();
+        if (remaining.progress) {
+            remaining.progress = [&report](double) { report(); }; // a share of the whole bound, not of the rest
+        }
         SearchOutcome more;
         if (remaining.seconds > 0 && !stopped()) {
             more = RunSearch(remaining, seconds, schedule, restart);

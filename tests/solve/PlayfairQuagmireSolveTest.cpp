@@ -4,9 +4,11 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <numeric>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "Alphabet.h"
 #include "EncodePlayfair.h"
@@ -317,4 +319,25 @@ TEST(PlayfairQuagmireSolve, LongTextsEndNearTheTimeBound)
         EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 8.0)
             << static_cast<int>(kind);
     }
+}
+
+TEST(QuagmireSolve, ReportsItsProgressAsAShareOfTheWholeBound)
+{
+    // A text too short for keys of random letters uses the whole bound. Its stages report their progress against
+    // the bound, not each against the time left when it began (which stood at a few percent to the end).
+    SolveOptions options = quick();
+    options.seconds = 2;
+    std::mutex lock;
+    std::vector<double> shares;
+    options.progress = [&](double share) {
+        const std::lock_guard hold(lock);
+        shares.push_back(share);
+    };
+    const SolveResult result =
+        SolveQuagmire(EncryptQuagmire(lighthouse, "QZXJVK", "WPYFBM", "KNAVE@9"), model(), options);
+    ASSERT_GT(result.seconds, 2.0);
+    ASSERT_FALSE(shares.empty());
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GT(shares.back(), 0.5);
+    EXPECT_LE(shares.back(), 1.0);
 }
