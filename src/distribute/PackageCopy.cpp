@@ -90,8 +90,13 @@ void copyBytes(QFile& in, QSaveFile& out, const QString& destination)
 void CopyPackageFile(const QString& source, const QString& destination)
 {
     QFile in(source);
-    if (QFileInfo(source).isDir()) {
+    const QFileInfo sourceInfo(source);
+    if (sourceInfo.isDir()) {
         failOpen(source, QStringLiteral("It is a folder."));
+    }
+    // A pipe would keep the window waiting for a writer, and a device such as /dev/zero would never end.
+    if (sourceInfo.exists() && !sourceInfo.isFile()) {
+        failOpen(source, QStringLiteral("It is a pipe or a device, not a file."));
     }
     if (!in.open(QIODevice::ReadOnly)) {
         failOpen(source, in.errorString());

@@ -3,9 +3,8 @@
 #include <functional>
 #include <optional>
 
+#include <QFile>
 #include <QString>
-
-class QIODevice;
 
 /// Why a file could not be written: while opening it, or later (a full disk), and the system's reason.
 struct FileWriteFailure
@@ -13,6 +12,12 @@ struct FileWriteFailure
     bool opening = false;
     QString reason;
 };
+
+/// Opens file (named by its fileName()) in mode; returns the system's reason when it cannot. A pipe (FIFO) is opened
+/// without waiting for a program at its other end, as a plain open would, and the window with it, for as long as none
+/// comes: read, it then gives what a writer sends, or nothing when none is there; written, one that nothing reads
+/// from fails with "Nothing reads from the pipe.".
+std::optional<QString> OpenWithoutWaiting(QFile& file, QIODevice::OpenMode mode);
 
 /// The message of a file that cannot be written: "Cannot create file "PATH". REASON".
 QString CannotCreateFileMessage(const QString& path, const QString& reason);

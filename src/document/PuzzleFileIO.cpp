@@ -54,8 +54,8 @@ PuzzleLines ReadPuzzleLines(const QString& path)
         throwCannotOpen(path, QStringLiteral("It is a folder, not a file."));
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throwCannotOpen(path, file.errorString());
+    if (const auto reason = OpenWithoutWaiting(file, QIODevice::ReadOnly)) {
+        throwCannotOpen(path, *reason);
     }
     PuzzleLines lines = ReadPuzzleLines(static_cast<QIODevice&>(file), path);
     if (file.error() != QFileDevice::NoError) {

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include "AcnListBox.h"
 #include "DeployUnit.h"
 #include "FileSizeLimit.h"
@@ -528,6 +530,11 @@ private Q_SLOTS:
             TessarinError, CopyPackageFile(QStringLiteral("/proc/self/mem"), pack + QStringLiteral("/dest.acnx")));
         QCOMPARE(readFile(pack + QStringLiteral("/dest.acnx")), QByteArray("old"));
         QCOMPARE(entriesOf(QDir(pack)), QStringList{QStringLiteral("dest.acnx")});
+        // A pipe among the puzzles is refused at once instead of waiting for a program to write into it.
+        QVERIFY(mkfifo(QFile::encodeName(path(QStringLiteral("s8/pipe.acnx"))).constData(), 0600) == 0);
+        QVERIFY_THROWS_EXCEPTION(
+            TessarinError, CopyPackageFile(path(QStringLiteral("s8/pipe.acnx")), pack + QStringLiteral("/dest.acnx")));
+        QCOMPARE(readFile(pack + QStringLiteral("/dest.acnx")), QByteArray("old"));
     }
 
     void cancelEndsWithoutCopying()

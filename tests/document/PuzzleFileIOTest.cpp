@@ -199,6 +199,18 @@ TEST_F(PuzzleFileIO, aPipeIsWrittenInPlaceAndAFolderRefused)
     EXPECT_EQ(folder->reason, QStringLiteral("It is a folder, not a file."));
 }
 
+TEST_F(PuzzleFileIO, aPipeWithNothingAtItsOtherEndIsReportedWithoutWaiting)
+{
+    const QString pipe = path(QStringLiteral("pipe.acnx"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    PuzzleDocument doc;
+    EXPECT_EQ(errorOf([&] { LoadPuzzleFile(doc, pipe); }),
+              "\"" + pipe.toStdString() + "\" is not a complete puzzle file. List index out of bounds (6)");
+    const auto written = WriteWholeFile(pipe, [](QIODevice& device) { device.write("x"); });
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->reason, QStringLiteral("Nothing reads from the pipe."));
+}
+
 TEST_F(PuzzleFileIO, theGameWritesOnlyItsFiveLines)
 {
     const QString file = path(QStringLiteral("game.acnx"));
