@@ -14,14 +14,48 @@
 
 namespace {
 
-// Opens, writes and finishes one kind of file device; finish() commits what a QSaveFile wrote.
+// The writers' device: passes every write on to the file whole. A disk that fills up takes what still fits of a
+// write and reports no error for it, so that a file cut short would be committed as written; the rest is written
+// again instead, which fails with the reason. The first failure is kept.
+class WholeWrites : public QIODevice
+{
+public:
+    explicit WholeWrites(QFileDevice& file) : m_file(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    const std::optional<QString>& failure() const { return m_failure; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        for (qint64 done = 0; done < size && !m_failure;) {
+            const qint64 written = m_file.write(data + done, size - done);
+            if (written <= 0) {
+                m_failure = m_file.errorString();
+                setErrorString(*m_failure);
+            }
+            done += qMax<qint64>(written, 0);
+        }
+        return m_failure ? -1 : size;
+    }
+
+private:
+    QFileDevice& m_file;
+    std::optional<QString> m_failure;
+};
+
+// Opens, writes and finishes one kind of file device; finish() commits what a QSaveFile wrote. The file is written
+// unbuffered, so that every write reaches the disk through WholeWrites and a failing one has its reason.
 template <class Device, class Finish>
 std::optional<FileWriteFailure> writeThrough(Device& file, const std::function<void(QIODevice&)>& write, Finish finish)
 {
-    if (!file.isOpen() && !file.open(QIODevice::WriteOnly)) {
+    if (!file.isOpen() && !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return FileWriteFailure{true, file.errorString()};
     }
-    write(file);
+    WholeWrites whole(file);
+    write(whole);
+    if (whole.failure()) {
+        return FileWriteFailure{false, *whole.failure()};
+    }
     if (!file.flush() || file.error() != QFileDevice::NoError || !finish()) {
         return FileWriteFailure{false, file.errorString()};
     }
@@ -74,7 +108,7 @@ std::optional<FileWriteFailure> WriteWholeFile(const QString& path, const std::f
     }
     if (target.exists() && !target.isFile()) {
         QFile file(path);
-        if (const auto reason = OpenWithoutWaiting(file, QIODevice::WriteOnly)) {
+        if (const auto reason = OpenWithoutWaiting(file, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             return FileWriteFailure{true, *reason};
         }
         return writeThrough(file, write, [] { return true; });

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "ErrorOf.h"
+#include "FileSizeLimit.h"
 #include "FileWrite.h"
 #include "PuzzleDocument.h"
 #include "PuzzleFileIO.h"
@@ -179,6 +180,23 @@ TEST_F(PuzzleFileIO, writeErrorsOfTheDeviceReachTheCaller)
     FailingDevice device(100);
     EXPECT_EQ(errorOf([&] { WritePuzzleLines(device, QStringLiteral("/x.acnx"), PuzzleTemplate()); }),
               "Cannot create file \"/x.acnx\". No space left on device");
+}
+
+TEST_F(PuzzleFileIO, aDiskThatFillsUpMidWriteFailsWithItsReasonAndKeepsTheOldFile)
+{
+    // The file system takes what still fits of a large write and reports no error for it.
+    const QString file = path(QStringLiteral("export.txt"));
+    writeBytes(file, "old");
+    const FileSizeLimit limit(4096);
+    const std::string text(20000, 'x');
+    const auto failure = WriteWholeFile(file, [&](QIODevice& device) { device.write(text.data(), 20000); });
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->reason, QStringLiteral("File too large"));
+    PuzzleLines lines = PuzzleTemplate();
+    lines[PuzzleLine::Plain] = text;
+    EXPECT_EQ(errorOf([&] { WritePuzzleLines(file, lines); }),
+              "Cannot create file \"" + file.toStdString() + "\". File too large");
+    EXPECT_EQ(readBytes(file), "old");
 }
 
 TEST_F(PuzzleFileIO, aPipeIsWrittenInPlaceAndAFolderRefused)
