@@ -176,6 +176,15 @@ PuzzleDocument WithTypedText(const PuzzleDocument& doc, std::string_view editorT
     return typed;
 }
 
+std::string EditorPlaintext(const PuzzleDocument& doc, std::string editorText)
+{
+    constexpr char NoBreakSpace = '\xA0';
+    const bool shownAsBlanks =
+        std::equal(editorText.begin(), editorText.end(), doc.PLAIN.begin(), doc.PLAIN.end(),
+                   [](char shown, char held) { return shown == held || (shown == ' ' && held == NoBreakSpace); });
+    return shownAsBlanks ? doc.PLAIN : editorText;
+}
+
 bool HoldsUnsavedText(const PuzzleDocument& doc, std::string_view editorText, const EncryptOptions& options)
 {
     return WithTypedText(doc, editorText, options) != doc;

@@ -62,6 +62,11 @@ std::string EncryptText(AcnProcs& holder, std::string_view plain, const EncryptO
 const std::string& EncryptPuzzle(AcnProcs& holder, std::string_view editorText, const EncryptOptions& options,
                                  Random& rng);
 
+/// The editor's text as the document's plaintext. The maker's editor gives each no-break space back as a blank;
+/// where that is all that tells editorText from doc.PLAIN, doc.PLAIN is returned, so that the no-break spaces of a
+/// file (one made by tessarin5-cli from copied text, say) neither count as a change nor are lost.
+std::string EditorPlaintext(const PuzzleDocument& doc, std::string editorText);
+
 /// True when the editor's text or the key boxes of options.kind hold text that the document does not (and so its
 /// file does not either after the last load or save). Keys compare as Encrypt would store them; the key boxes of a
 /// kind that has a ciphertext do not count, as only Encrypt changes the keys that made it.

@@ -116,6 +116,9 @@ private:
     void readKeyBoxes(EncryptOptions& options) const;
     /// Stores the editor's text and the key boxes in the document (without encrypting).
     void takeTypedText();
+    /// The editor's text in the code page, with the document's no-break spaces (EditorPlaintext); throws for a
+    /// character the code page cannot hold.
+    std::string editorPlaintext() const;
     /// Shows an asterisk in the caption while there is unsaved work.
     void updateModifiedMark();
     void CipherGroupClick();

@@ -54,7 +54,7 @@ bool TAcn5MainForm::hasUnsavedWork() const
     try {
         EncryptOptions options = optionsOfGroups();
         readKeyBoxes(options);
-        return HoldsUnsavedText(m_holder.Puzzle, ToCodePageOrThrow(SourceREdit->toPlainText()), options);
+        return HoldsUnsavedText(m_holder.Puzzle, editorPlaintext(), options);
     } catch (const TessarinError&) {
         return true; // text the code page cannot hold is certainly not in the file
     }
@@ -64,7 +64,12 @@ void TAcn5MainForm::takeTypedText()
 {
     EncryptOptions options = optionsOfGroups();
     readKeyBoxes(options);
-    TakeTypedText(m_holder.Puzzle, ToCodePageOrThrow(SourceREdit->toPlainText()), options);
+    TakeTypedText(m_holder.Puzzle, editorPlaintext(), options);
+}
+
+std::string TAcn5MainForm::editorPlaintext() const
+{
+    return EditorPlaintext(m_holder.Puzzle, ToCodePageOrThrow(SourceREdit->toPlainText()));
 }
 
 void TAcn5MainForm::updateModifiedMark()
@@ -88,7 +93,7 @@ void TAcn5MainForm::EncryptBtnClick()
             ShowError(m_ui, this, QString::fromUtf8(refusal->data(), qsizetype(refusal->size())));
             return;
         }
-        plain = ToCodePageOrThrow(text);
+        plain = editorPlaintext();
     } catch (const TessarinError& e) {
         ShowError(m_ui, this, QString::fromUtf8(e.what()));
         return;

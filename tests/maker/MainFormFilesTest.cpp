@@ -82,6 +82,7 @@ private Q_SLOTS:
     void revertReadsTheFileAgainOrDoesNothing();
     void startWithAFileShowsItsFirstKindWithoutTouchingLastPuzzle();
     void startWithAnUnreadableFileReportsAndStartsNew();
+    void noBreakSpacesOfTheFileAreNoChangeAndStay();
     void typedTextIsAskedForAndSaved();
     void untitledSaveAsksForANameAndKeepsAnEarlierPuzzle();
     void closeQuestionAnswers_data();
@@ -387,6 +388,21 @@ void MainFormFilesTest::startWithAnUnreadableFileReportsAndStartsNew()
     QCOMPARE(f.window->selectedKind(), CipherKind::Cipher);
     QCOMPARE(QString::fromStdString(f.holder.Puzzle.FileName), DefaultPuzzlePath());
     QCOMPARE(f.panel(6), QStringLiteral("Untitled"));
+}
+
+void MainFormFilesTest::noBreakSpacesOfTheFileAreNoChangeAndStay()
+{
+    // The editor shows them, but gives them back as blanks.
+    MainFormFixture f;
+    PuzzleDocument doc;
+    doc.PLAIN = "Mr.\xA0Smith";
+    doc.CIPHER = "AB.\xA0WXYZ";
+    f.start({f.writePuzzle(QStringLiteral("nbsp.acnx"), doc)});
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tessarin 5"));
+    f.window->selectKind(CipherKind::Railfence);
+    f.trigger(QStringLiteral("EncryptAct"));
+    QVERIFY(f.ui.dialogs.shown.isEmpty()); // no alert that the plaintext was altered
+    QCOMPARE(f.holder.Puzzle.PLAIN, doc.PLAIN);
 }
 
 void MainFormFilesTest::typedTextIsAskedForAndSaved()
