@@ -44,6 +44,26 @@ void RequirePuzzleLines(const PuzzleLines& lines, const QString& path)
     }
 }
 
+// The five ciphertext lines, in kind order.
+CipherLines CiphertextLines(const PuzzleLines& lines)
+{
+    const auto line = [&lines](int i) { return lines[static_cast<std::size_t>(i)]; };
+    return {line(9), line(18), line(21), line(27), line(39)};
+}
+
+// A file whose cryptograms another program (the maker) has changed since the game read it: the boards' letters
+// belong to the old ones, and written into its solution lines they would spoil the new puzzle.
+void RequireSameCiphertexts(const PuzzleLines& lines, const CipherLines& opened, const QString& path)
+{
+    const CipherLines now = CiphertextLines(lines);
+    if (now.CIPHER != opened.CIPHER || now.RAILFENCE != opened.RAILFENCE || now.PLAYFAIR != opened.PLAYFAIR ||
+        now.QUAGMIRE != opened.QUAGMIRE || now.VIGENERE != opened.VIGENERE) {
+        throw TessarinError("The file \"" + QDir::toNativeSeparators(path).toStdString() +
+                            "\" was changed by another program after it was opened: its cryptograms are no longer "
+                            "those on the board, so the solutions are not saved into it.");
+    }
+}
+
 } // namespace
 
 void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path)
@@ -51,14 +71,20 @@ void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path)
     const PuzzleLines lines = ReadPuzzleLines(path);
     RequirePuzzleLines(lines, path);
     const GameFileValues values = ReadGameValues(lines);
-    const auto line = [&lines](int i) { return lines[static_cast<std::size_t>(i)]; };
-    puzzle.TakeValues(values, {line(9), line(18), line(21), line(27), line(39)});
+    puzzle.TakeValues(values, CiphertextLines(lines));
 }
 
 void SaveGamePuzzle(GamePuzzle& puzzle)
 {
     puzzle.StoreBoard();
-    SaveGameSolutions(QString::fromStdString(puzzle.FileName), puzzle.Solutions());
+    // The file is read afresh and checked as Open checks it, so that a file replaced or changed since is not
+    // damaged; only the solution lines are then written back.
+    const QString path = QString::fromStdString(puzzle.FileName);
+    PuzzleLines lines = ReadPuzzleLines(path);
+    RequirePuzzleLines(lines, path);
+    RequireSameCiphertexts(lines, puzzle.Ciphertexts, path);
+    WriteGameSolutions(lines, puzzle.Solutions());
+    WritePuzzleLines(path, lines);
     puzzle.GameChanged = false;
 }
 

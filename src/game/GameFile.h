@@ -27,7 +27,8 @@ void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path);
 
 /// Stores the board, then reads the file named by FileName afresh and writes back its five solution lines;
 /// every other line stays as it is on disk; clears GameChanged. Throws TessarinError when the file cannot be read
-/// (missing, fewer than 58 lines) or written; the file is then unchanged, the stored boards stay in memory and
+/// or written, is no puzzle (as for LoadGamePuzzle), or holds other ciphertexts than those loaded (another program
+/// changed it); the message names the file. The file is then unchanged, the stored boards stay in memory and
 /// GameChanged stays set.
 void SaveGamePuzzle(GamePuzzle& puzzle);
 

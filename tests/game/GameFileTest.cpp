@@ -174,6 +174,31 @@ TEST_F(GameFileTest, SaveIntoAShortOrMissingFileFailsAndKeepsTheBoards)
     EXPECT_FALSE(QFile::exists(path)) << "a save never creates a puzzle file";
 }
 
+TEST_F(GameFileTest, SaveLeavesAFileThatIsNoLongerThePuzzleOnTheBoard)
+{
+    GamePuzzle p;
+    LoadGamePuzzle(p, path);
+    p.FileName = path.toStdString();
+    p.ChooseKind(CipherKind::Cipher);
+    p.BoardText = "HELLO <VGKSR> & EG";
+    p.GameChanged = true;
+    PuzzleLines reencrypted = MakerLines(); // the maker saved new cryptograms meanwhile
+    reencrypted[9] = reencrypted[45] = "QFMMP <VGKSR> & EG";
+    const PuzzleLines notes(60, "a note"); // or another file was put in its place
+    for (const PuzzleLines& onDisk : {reencrypted, notes}) {
+        const std::string bytes = JoinPuzzleLines(onDisk);
+        WriteBytes(path, bytes);
+        try {
+            SaveGamePuzzle(p);
+            ADD_FAILURE() << "saved into " << onDisk[9];
+        } catch (const TessarinError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("The file \"" + QDir::toNativeSeparators(path).toStdString(), 0), 0u);
+        }
+        EXPECT_EQ(ReadBytes(path), bytes);
+        EXPECT_TRUE(p.GameChanged);
+    }
+}
+
 TEST(SaveQuestion, AsksOnlyWithChangesAndFollowsTheAnswer)
 {
     struct Case
