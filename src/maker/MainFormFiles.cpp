@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "AcnProcsUi.h"
 #include "AcnProcsUnit.h"
 #include "PuzzleFileIO.h"
 #include "PuzzlePaths.h"
@@ -15,6 +16,7 @@
 #include "RecentPuzzles.h"
 #include "SettingNames.h"
 #include "SettingsStore.h"
+#include "TessarinError.h"
 
 namespace {
 
@@ -143,11 +145,17 @@ void TAcn5MainForm::HistoryPuzzleAct(int entry)
 void TAcn5MainForm::openPuzzle(const QString& path)
 {
     LoadPuzzleFile(m_holder.Puzzle, path);
-    RebuildHistoryMenu();
     m_holder.Puzzle.FileName = path.toStdString();
     m_hasOwnFile = true;
-    if (m_settings.ReadSetting(Setting::LastPuzzle, QString()) != path) {
-        m_settings.WriteSetting(Setting::LastPuzzle, path);
+    // Settings that cannot be written (a full disk) are reported, and the puzzle is shown all the same: a window
+    // left showing the old puzzle over the new document would save a mix of both into the new file.
+    try {
+        RebuildHistoryMenu();
+        if (m_settings.ReadSetting(Setting::LastPuzzle, QString()) != path) {
+            m_settings.WriteSetting(Setting::LastPuzzle, path);
+        }
+    } catch (const TessarinError& e) {
+        ReportError(m_ui, this, QString::fromUtf8(e.what()));
     }
     showLoadedPuzzle();
 }

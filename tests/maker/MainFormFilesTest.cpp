@@ -76,6 +76,7 @@ private Q_SLOTS:
     void saveQuestionAnswers_data();
     void saveQuestionAnswers();
     void openOfAnUnreadableFileKeepsTheCurrentPuzzle();
+    void openShowsThePuzzleEvenWhenTheSettingsCannotBeWritten();
     void recentListIsRebuiltFromTheSettings();
     void recentEntryOpensItsPuzzle();
     void newAsksFirstAndLeavesNothingToSaveAtClosing();
@@ -280,6 +281,23 @@ void MainFormFilesTest::openOfAnUnreadableFileKeepsTheCurrentPuzzle()
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
     QCOMPARE(f.holder.Puzzle.FileName, name);
     QVERIFY(f.settings->ReadSetting(Setting::LastPuzzle, QString()).isEmpty());
+}
+
+void MainFormFilesTest::openShowsThePuzzleEvenWhenTheSettingsCannotBeWritten()
+{
+    StartedForm f;
+    f.source()->setPlainText(QStringLiteral("typed before"));
+    const QString path = f.writePuzzle(QStringLiteral("p.acnx"), railAndVigenerePuzzle());
+    QVERIFY(QDir().mkpath(f.home() + QStringLiteral("/settings.conf"))); // no setting can be written
+    f.ui.dialogs.askAnswers.push_back(Answer::No);
+    f.ui.dialogs.fileAnswers.push_back(path);
+    f.trigger(QStringLiteral("OpenAct"));
+    QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(f.source()->toPlainText(), QStringLiteral("from a file"));
+    f.trigger(QStringLiteral("SaveAct")); // writes the puzzle shown, not a mix with the text typed before
+    PuzzleDocument back;
+    LoadPuzzleFile(back, path);
+    QCOMPARE(back.PLAIN, std::string("from a file"));
 }
 
 void MainFormFilesTest::recentListIsRebuiltFromTheSettings()
