@@ -108,8 +108,9 @@ std::optional<FileWriteFailure> WriteWholeFile(const QString& path, const std::f
     }
     if (target.exists() && !target.isFile()) {
         QFile file(path);
+        // Not reported as opening: a pipe that nothing reads from or a device is not a file locked by a program.
         if (const auto reason = OpenWithoutWaiting(file, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            return FileWriteFailure{true, *reason};
+            return FileWriteFailure{false, *reason};
         }
         return writeThrough(file, write, [] { return true; });
     }

@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QString>
 
-/// Why a file could not be written: while opening it, or later (a full disk), and the system's reason.
+/// Why a file could not be written: while opening a file (one another program may hold), or later (a full disk, or
+/// a device or pipe that cannot be written), and the system's reason.
 struct FileWriteFailure
 {
     bool opening = false;

@@ -227,6 +227,7 @@ TEST_F(PuzzleFileIO, aPipeWithNothingAtItsOtherEndIsReportedWithoutWaiting)
     const auto written = WriteWholeFile(pipe, [](QIODevice& device) { device.write("x"); });
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->reason, QStringLiteral("Nothing reads from the pipe."));
+    EXPECT_FALSE(written->opening); // the PDF's "File locked" would misname the cause
 }
 
 TEST_F(PuzzleFileIO, theGameWritesOnlyItsFiveLines)
