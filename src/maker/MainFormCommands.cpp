@@ -127,14 +127,20 @@ void TAcn5MainForm::QuoteActExecute()
     }
     const QFileInfo program(tool);
     if (!tool.contains(QStringLiteral("://")) && program.isFile() && program.isExecutable()) {
-        m_ui.shell->startProgram(program.absoluteFilePath());
+        if (!m_ui.shell->startProgram(program.absoluteFilePath())) {
+            throw TessarinError("The quotation tool \"" + QDir::toNativeSeparators(tool).toStdString() +
+                                "\" could not be started.");
+        }
         return;
     }
     const QUrl url = QUrl::fromUserInput(tool);
     if (!url.isValid()) {
         throw TessarinError("The quotation tool \"" + tool.toStdString() + "\" is neither a program nor an address.");
     }
-    m_ui.shell->open(url);
+    if (!m_ui.shell->open(url)) {
+        throw TessarinError("The quotation tool \"" + tool.toStdString() +
+                            "\" could not be opened: no program on this system opens it.");
+    }
 }
 
 QString TAcn5MainForm::gameProgramPath() const

@@ -446,10 +446,14 @@ void MainFormTest::quotationsOpenTheToolOrTheMakersSite()
     f.settings->WriteSetting(QStringLiteral("QuoteTool"), QStringLiteral("https://quotes.example.net/"));
     f.trigger(QStringLiteral("QuoteAct"));
     QCOMPARE(f.ui.shell.opened.value(1), QUrl(QStringLiteral("https://quotes.example.net/")));
+    f.ui.shell.succeed = false; // no program opens the address
+    f.trigger(QStringLiteral("QuoteAct"));
     f.settings->WriteSetting(QStringLiteral("QuoteTool"), 5);
     f.trigger(QStringLiteral("QuoteAct"));
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
-             QStringList{QStringLiteral("Invalid data type for 'QuoteTool'")});
+             QStringList({QStringLiteral("The quotation tool \"https://quotes.example.net/\" could not be opened: no "
+                                         "program on this system opens it."),
+                          QStringLiteral("Invalid data type for 'QuoteTool'")}));
 }
 
 void MainFormTest::badStoredOptionsReachTheErrorReport()
