@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include <QFileInfo>
 #include <QString>
 #include <QStringDecoder>
 
@@ -59,7 +58,7 @@ CliResult addCommand(const CliOptions& options, std::string_view input)
 {
     const QString path = filePath(options.file);
     AcnProcs holder;
-    if (QFileInfo::exists(path)) {
+    if (!HoldsNoPuzzleYet(path)) {
         CliFileStep([&] { LoadPuzzleFile(holder.Puzzle, path); });
     }
     std::string converted;

@@ -119,6 +119,12 @@ template <class Step> void onPuzzleLines(const QString& path, Step step)
 
 } // namespace
 
+bool HoldsNoPuzzleYet(const QString& path)
+{
+    const QFileInfo existing(path);
+    return !existing.exists() || (existing.isFile() && existing.size() == 0);
+}
+
 void LoadPuzzleFile(PuzzleDocument& doc, const QString& path)
 {
     const PuzzleLines lines = ReadPuzzleLines(path);
@@ -128,7 +134,7 @@ void LoadPuzzleFile(PuzzleDocument& doc, const QString& path)
 
 void SavePuzzleFile(PuzzleDocument& doc, const QString& path)
 {
-    PuzzleLines lines = QFileInfo::exists(path) ? ReadPuzzleLines(path) : PuzzleTemplate();
+    PuzzleLines lines = HoldsNoPuzzleYet(path) ? PuzzleTemplate() : ReadPuzzleLines(path);
     onPuzzleLines(path, [&] { WriteMakerValues(lines, doc); });
     WritePuzzleLines(path, lines);
     doc.Changed = false;

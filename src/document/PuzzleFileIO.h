@@ -28,10 +28,15 @@ void WritePuzzleLines(const QString& path, const PuzzleLines& lines);
 /// list-index error).
 std::string IncompletePuzzleFileMessage(const QString& path, std::string_view reason);
 
+/// True when nothing is at path yet, or an empty file (made new in a file manager, say): it has no line to keep, and
+/// a save writes it as a new puzzle.
+bool HoldsNoPuzzleYet(const QString& path);
+
 /// Loads the 13 value fields of the file into doc and clears Changed. On any failure doc is unchanged.
 void LoadPuzzleFile(PuzzleDocument& doc, const QString& path);
 
-/// Saves doc into the file (updating an existing one line by line, or from the template) and clears Changed.
+/// Saves doc into the file (updating an existing one line by line; a new or empty one from the template) and clears
+/// Changed.
 /// On any failure the file and Changed are unchanged.
 void SavePuzzleFile(PuzzleDocument& doc, const QString& path);
 

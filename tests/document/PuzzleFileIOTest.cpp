@@ -76,6 +76,9 @@ TEST_F(PuzzleFileIO, savingToANewPathWritesTheTemplateWithCrLf)
     EXPECT_TRUE(bytes.endsWith("</VIGENSOL>\r\n</ACNX4.1>\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 60);
     EXPECT_TRUE(bytes.contains("\r\nCaf\xE9 & <b>\r\n"));
+    writeBytes(path(QStringLiteral("empty.acnx")), ""); // made new in a file manager: no short puzzle to refuse
+    SavePuzzleFile(doc, path(QStringLiteral("empty.acnx")));
+    EXPECT_EQ(readBytes(path(QStringLiteral("empty.acnx"))), bytes);
 
     PuzzleDocument back;
     back.Changed = true;
