@@ -43,7 +43,10 @@ std::vector<std::string> TAcn5MainForm::editorLinesAsLaidOut() const
             break; // a trailing empty line does not count
         }
         if (width <= 0 || SourceREdit->lineWrapMode() == QPlainTextEdit::NoWrap) {
-            lines.push_back(ToCodePageOrThrow(text));
+            // A line break typed with Shift+Enter stays inside the paragraph as a line separator; it ends a line.
+            for (const QString& part : text.split(QChar::LineSeparator)) {
+                lines.push_back(ToCodePageOrThrow(part));
+            }
             continue;
         }
         QTextLayout layout(text, SourceREdit->font());
@@ -58,7 +61,9 @@ std::vector<std::string> TAcn5MainForm::editorLinesAsLaidOut() const
         }
         for (int i = 0; i < layout.lineCount(); ++i) {
             const QTextLine line = layout.lineAt(i);
-            lines.push_back(ToCodePageOrThrow(text.mid(line.textStart(), line.textLength())));
+            // A line separator (Shift+Enter) ends its line as laid out; it is no character of the text.
+            QString piece = text.mid(line.textStart(), line.textLength());
+            lines.push_back(ToCodePageOrThrow(piece.replace(QChar::LineSeparator, QLatin1Char(' '))));
         }
     }
     return lines;

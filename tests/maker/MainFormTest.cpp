@@ -343,6 +343,11 @@ void MainFormTest::normalizeJoinsTheLinesAndOffersToSave()
     f.ui.dialogs.fileAnswers.push_back(QString::fromStdString(f.holder.Puzzle.FileName)); // naming a new puzzle
     f.trigger(QStringLiteral("DistillAct"));
     QVERIFY(QFile::exists(QString::fromStdString(f.holder.Puzzle.FileName)));
+    // A line ended with Shift+Enter (a line separator inside the paragraph) is joined as any other line.
+    f.source()->setPlainText(QStringLiteral("Be yourself.\u2028Wilde"));
+    f.ui.dialogs.confirmAnswers.push_back(false);
+    f.trigger(QStringLiteral("DistillAct"));
+    QCOMPARE(f.holder.Puzzle.PLAIN, std::string("Be yourself. Wilde"));
     // A long paragraph counts as several lines as laid out: a word broken by the wrap gets a blank.
     f.window->resize(800, 600);
     f.source()->setPlainText(QString(400, u'w'));
