@@ -16,7 +16,11 @@ void TAcn5MainForm::DistillActExecute()
         return;
     }
     const std::string normalized = NormalizeLines(editorLinesAsLaidOut());
-    m_holder.Puzzle.PLAIN = normalized;
+    // The normalized text is unsaved work until it is saved: with the editor now showing what the document holds,
+    // nothing else would tell that it differs from the file (or that a new puzzle's text was never saved).
+    PuzzleDocument& doc = m_holder.Puzzle;
+    doc.Changed = doc.Changed || normalized != doc.PLAIN;
+    doc.PLAIN = normalized;
     // One edit of the editor's text, so that Undo brings the author's lines back.
     QTextCursor cursor(SourceREdit->document());
     cursor.select(QTextCursor::Document);
