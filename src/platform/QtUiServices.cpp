@@ -14,8 +14,27 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
+
+QString WithDefaultSuffix(const QString& path, const QString& filter, const QString& defaultSuffix)
+{
+    if (defaultSuffix.isEmpty()) {
+        return path;
+    }
+    QStringList extensions{defaultSuffix};
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^\\s;()*]+)"));
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(filter)) {
+        extensions << match.captured(1);
+    }
+    for (const QString& extension : extensions) {
+        if (path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive)) {
+            return path;
+        }
+    }
+    return path + QLatin1Char('.') + defaultSuffix;
+}
 
 namespace {
 
@@ -42,10 +61,34 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
     }
 }
 
+// A save dialog that gives a name the default suffix when it lacks the file type's extension. Qt adds the suffix only
+// to a name without any dot, so a puzzle named after its title ("Dr. King") was saved without ".acnx": the Open
+// dialog, the game and distribution then no longer saw it as a puzzle. The name is set before the dialog's own
+// accept, so that the question about overwriting asks about the file that is written.
+class SuffixingFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QString typed = selectedFiles().value(0);
+        if (acceptMode() == AcceptSave && !typed.isEmpty() && !QFileInfo(typed).isDir()) {
+            const QString path = WithDefaultSuffix(typed, nameFilters().join(QLatin1Char(' ')), defaultSuffix());
+            // The name goes into the name box itself: selectFile() leaves the box alone while it has the focus.
+            auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (path != typed && nameEdit != nullptr) {
+                nameEdit->setText(nameEdit->text() + path.mid(typed.size()));
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 QStringList runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode,
                           QFileDialog::FileMode fileMode)
 {
-    QFileDialog dialog(parent);
+    SuffixingFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(fileMode);
     prepare(dialog, request);

@@ -2,6 +2,11 @@
 
 #include "UiServices.h"
 
+/// The path a save dialog gives for the typed path: with "." and the default suffix added unless the name already
+/// ends in one of the extensions the filter names ("*.html *.htm") or in the default suffix, compared without regard
+/// to case. A dot inside a name ("Dr. King") is no extension, so such a name gets the suffix too.
+QString WithDefaultSuffix(const QString& path, const QString& filter, const QString& defaultSuffix);
+
 /// Dialogs with QMessageBox, QFileDialog and QFontDialog.
 class QtDialogs : public Dialogs
 {

@@ -1,14 +1,18 @@
 // The file commands, the recent-puzzle list, the save question and start-up and shut-down of the main window.
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "MainFormFixture.h"
 #include "PuzzleFileIO.h"
 #include "PuzzlePaths.h"
+#include "QtUiServices.h"
 #include "RadioGroup.h"
 #include "SettingNames.h"
 #include "TessarinError.h"
@@ -69,6 +73,7 @@ private Q_SLOTS:
     void saveCreatesThePuzzleFolderOfANewUser();
     void saveIntoAMissingFolderElsewhereFailsAndKeepsChanged();
     void saveAsChoosesTheFileAndMakesItTheLastPuzzle();
+    void theSaveDialogGivesATitleWithADotTheFileTypesExtension();
     void saveAsCancelledChangesNothing();
     void failedSaveAsKeepsTheFileAndItsName_data();
     void failedSaveAsKeepsTheFileAndItsName();
@@ -534,6 +539,27 @@ void MainFormFilesTest::viewSettingsFitTheScreenAndFailOneByOne()
     QCOMPARE(f.source()->palette().color(QPalette::Base), QColor(253, 254, 231));
     QCOMPARE(f.ui.dialogs.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Invalid data type for 'PTFontSize'")});
+}
+
+// Qt adds the default suffix only to a name without a dot; a puzzle named "Dr. King" was saved without ".acnx".
+void MainFormFilesTest::theSaveDialogGivesATitleWithADotTheFileTypesExtension()
+{
+    const QTemporaryDir dir;
+    const QList<std::pair<QString, QString>> cases = {{QStringLiteral("Dr. King"), QStringLiteral("Dr. King.acnx")},
+                                                      {QStringLiteral("Wilde.ACNX"), QStringLiteral("Wilde.ACNX")}};
+    for (const auto& [typed, saved] : cases) {
+        QTimer::singleShot(0, [&typed] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setFocus(); // typed into the box, as the author does
+            name->setText(typed);
+            dialog->accept();
+        });
+        const QString path = QtDialogs().saveFileName(nullptr, {QStringLiteral("Save"), dir.path(), QString(),
+                                                                QStringLiteral("Tessarin Cryptogram (*.acnx)"),
+                                                                QStringLiteral("acnx"), true});
+        QCOMPARE(QFileInfo(path).fileName(), saved);
+    }
 }
 
 QTEST_MAIN(MainFormFilesTest)
