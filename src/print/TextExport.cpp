@@ -25,10 +25,15 @@ void appendHeading(std::string& out, const std::string& heading)
 void appendLines(std::string& out, const std::string& text, bool blankBetween)
 {
     const auto overflows = [](std::string_view line) { return line.size() > TextExportLineLength; };
-    for (const std::string& line : BreakLines(text, overflows)) {
-        out += CodePageToUtf8(line) + "\n";
-        if (blankBetween) {
-            out += "\n";
+    // The line breaker never lets a segment's last character break its line: on paper the "m" it measures beyond
+    // each line leaves room for it, but a file has none, and a 73rd character would stand past the limit. A blank
+    // after each line of the text takes that place; it is trimmed away with the line.
+    for (const std::string& textLine : SplitTextLines(text)) {
+        for (const std::string& line : BreakLines(textLine + " ", overflows)) {
+            out += CodePageToUtf8(line) + "\n";
+            if (blankBetween) {
+                out += "\n";
+            }
         }
     }
 }

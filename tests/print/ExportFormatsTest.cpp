@@ -59,6 +59,9 @@ TEST(TextExport, linesHoldAtMostSeventyTwoCharactersAndCodePageTextBecomesUtf8)
         start = end + 1;
     }
     EXPECT_EQ(longest, 71u); // twelve groups of five and their spaces
+    doc.CIPHER = std::string(72, 'A') + "B\n" + std::string(66, 'C') + " DEFGHI"; // 73 characters each
+    EXPECT_EQ(ComposeTextExport(doc, CipherKind::Cipher, false).substr(21),
+              std::string(72, 'A') + "\n\nB\n\n" + std::string(66, 'C') + "\n\nDEFGHI\n\n");
     EXPECT_NE(text.find("Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D"), std::string::npos);
 }
 
