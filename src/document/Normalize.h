@@ -10,6 +10,8 @@ inline constexpr std::string_view PlaintextChangedText =
 inline constexpr std::string_view SelfLetterAlertText =
     "Ciphertext alphabet has at least one letter standing for itself. This will not create an authentic "
     "Patristocrat substitution cipher. Continue anyway?";
+inline constexpr std::string_view NoLettersToRegroupText =
+    "The substitution cryptogram has no letters A to Z to regroup into a Patristocrat.";
 
 /// The editor's lines, each trimmed, joined by single blanks, the whole trimmed.
 std::string NormalizeLines(const std::vector<std::string>& lines);

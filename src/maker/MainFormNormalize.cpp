@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextLayout>
 
+#include "AcnProcsUi.h"
 #include "AcnProcsUnit.h"
 #include "Normalize.h"
 #include "QtCodePage.h"
@@ -79,11 +80,17 @@ void TAcn5MainForm::PatristActExecute()
         return;
     }
     PuzzleDocument& doc = m_holder.Puzzle;
+    // A cryptogram of digits and signs alone would be regrouped into nothing, and lost.
+    const std::string regrouped = PatristocratText(doc.CIPHER);
+    if (regrouped.empty()) {
+        ShowError(m_ui, this, QString::fromUtf8(NoLettersToRegroupText.data()));
+        return;
+    }
     if (HasSelfLetter(doc.CIPHKEY) && !m_ui.dialogs->confirm(this, QStringLiteral("Encryption Alert"),
                                                              QString::fromUtf8(SelfLetterAlertText.data()))) {
         return;
     }
-    doc.CIPHER = PatristocratText(doc.CIPHER);
+    doc.CIPHER = regrouped;
     CryptREdit->setPlainText(FromCodePage(doc.CIPHER));
     doc.Changed = true;
 }

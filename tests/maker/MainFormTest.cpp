@@ -382,6 +382,12 @@ void MainFormTest::patristocratRegroupsAndAsksAboutSelfLetters()
     QVERIFY(f.holder.Puzzle.CIPHER.back() != ' ');
     QCOMPARE(f.crypt()->toPlainText(), QString::fromLatin1(f.holder.Puzzle.CIPHER));
     QVERIFY(f.holder.Puzzle.Changed);
+    f.source()->setPlainText(QStringLiteral("1969, 2001.")); // no letters: refused, the cryptogram is kept
+    f.ui.dialogs.confirmAnswers.push_back(true);             // to the question about the changed plaintext
+    f.trigger(QStringLiteral("EncryptAct"));
+    f.trigger(QStringLiteral("PatristAct"));
+    QCOMPARE(f.holder.Puzzle.CIPHER.size(), std::size_t(11));
+    QVERIFY(f.ui.dialogs.texts(QStringLiteral("error")).value(0).startsWith(QStringLiteral("The substitution")));
 }
 
 void MainFormTest::ctrlXClosesTheWindowEvenInsideTheEditor()
