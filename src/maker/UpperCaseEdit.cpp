@@ -1,5 +1,7 @@
 #include "UpperCaseEdit.h"
 
+#include <QKeyEvent>
+
 #include "CodePage.h"
 #include "QtCodePage.h"
 
@@ -13,6 +15,21 @@ UpperCaseEdit::UpperCaseEdit(QWidget* parent) : QLineEdit(parent)
             setCursorPosition(qMin(cursor, int(upper.size())));
         }
     });
+}
+
+void UpperCaseEdit::keyPressEvent(QKeyEvent* event)
+{
+    // A typed letter arrives as its capital, an ordinary edit that Undo takes back; setting the text afterwards,
+    // as for pasted or dropped text, would wipe the box's undo history with every letter typed.
+    const QString upper = upperCased(event->text());
+    if (event->text().isEmpty() || upper == event->text()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent capital(event->type(), event->key(), event->modifiers(), upper, event->isAutoRepeat(),
+                      static_cast<quint16>(event->count()));
+    QLineEdit::keyPressEvent(&capital);
+    event->setAccepted(capital.isAccepted());
 }
 
 QString UpperCaseEdit::upperCased(const QString& text)

@@ -11,4 +11,7 @@ public:
 
     /// Upper-cases text as the code page does where it can hold the text, else by Unicode's rules.
     static QString upperCased(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -256,7 +256,11 @@ void MainFormTest::sameAsKeywordCopiesOnceAndClears()
     auto* table = f.find<QLineEdit>(QStringLiteral("PtAlphaKeyEd"));
     auto* ditto = f.find<QCheckBox>(QStringLiteral("DittoChk"));
     QTest::keyClicks(keyword, QStringLiteral("flower"));
-    QCOMPARE(keyword->text(), QStringLiteral("FLOWER")); // typed letters become capitals
+    QCOMPARE(keyword->text(), QStringLiteral("FLOWER")); // typed letters become capitals, and can be undone
+    keyword->undo();
+    QCOMPARE(keyword->text(), QString());
+    keyword->redo();
+    QCOMPARE(keyword->text(), QStringLiteral("FLOWER"));
     QTest::mouseClick(ditto, Qt::LeftButton, {}, QPoint(4, ditto->height() / 2));
     QCOMPARE(table->text(), QStringLiteral("FLOWER"));
     keyword->setText(QStringLiteral("OTHER"));
