@@ -27,7 +27,8 @@ private:
     int lowestLine() const;
     void newPage();
     void keepTogether(int height);
-    void heading(const std::string& text);
+    void heading(const std::string& title, const std::string& after = {});
+    std::string fittedTitle(std::string title, const std::string& after);
     void textOut(int x, int y, const std::string& utf8);
     std::vector<std::string> brokenLines(const std::string& text);
     void drawLines(const std::vector<std::string>& lines, int stepInHeights);
@@ -79,12 +80,35 @@ void Composer::textOut(int x, int y, const std::string& utf8)
 
 // Draws a heading above the current position and underlines it. A heading at the top of a page whose font is
 // taller than the top position is moved down by the difference, so that its letters stay inside the page.
-void Composer::heading(const std::string& text)
+void Composer::heading(const std::string& title, const std::string& after)
 {
     const int hm = m_canvas.textHeight("m");
     m_y = std::max(m_y, hm);
-    textOut(m_layout.x, m_y - hm, text);
+    textOut(m_layout.x, m_y - hm, fittedTitle(title, after) + after);
     m_canvas.line(m_layout.x, m_y, m_page.width - m_layout.x, m_y);
+}
+
+// The title (UTF-8) of a heading that ends in after, so that the heading is as long as its rule at most: a longer
+// title (it is the file's name) would run off the paper, so it is cut at a character and ends in an ellipsis.
+std::string Composer::fittedTitle(std::string title, const std::string& after)
+{
+    const int room = m_page.width - 2 * m_layout.x;
+    if (m_canvas.textWidth(title + after) <= room) {
+        return title;
+    }
+    const std::string ellipsis = "\u2026";
+    while (!title.empty() && m_canvas.textWidth(title + ellipsis + after) > room) {
+        while (!title.empty() && (static_cast<unsigned char>(title.back()) & 0xC0U) == 0x80U) {
+            title.pop_back(); // the continuation bytes of the last character
+        }
+        if (!title.empty()) {
+            title.pop_back();
+        }
+    }
+    while (!title.empty() && title.back() == ' ') {
+        title.pop_back(); // the ellipsis follows the last word, not a blank
+    }
+    return title + ellipsis;
 }
 
 std::vector<std::string> Composer::brokenLines(const std::string& text)
@@ -182,14 +206,13 @@ void Composer::run(const PuzzleDocument& doc, CipherKind kind, SolutionOption op
         option = SolutionOption::NewPage;
     }
     useStyle(PrintStyle::Bold);
-    std::string solutionHeading = " Solution";
     if (option == SolutionOption::NewPage) {
         newPage();
-        solutionHeading = title + solutionHeading;
+        heading(title, " Solution");
     } else {
         m_y += 3 * heightH();
+        heading(" Solution");
     }
-    heading(solutionHeading);
     useStyle(m_font.style);
     m_y += 3 * heightH();
     if (!keys.empty()) {

@@ -171,6 +171,16 @@ TEST(ComposePages, aHeadingTallerThanTheTopPositionStaysOnThePage)
     EXPECT_EQ(canvas.lines[1].y1, 20);
 }
 
+// A title longer than the rule (24 letters here) would run off the paper: it ends in an ellipsis within the rule.
+TEST(ComposePages, aTitleLongerThanItsRuleIsCutWithAnEllipsis)
+{
+    PuzzleDocument doc = sampleDocument();
+    doc.FileName = "/p/A quotation for the spring meeting of the club.acnx";
+    const RecordingCanvas canvas = compose(doc, CipherKind::Cipher, SolutionOption::NewPage);
+    EXPECT_EQ(canvas.texts.front().text, "A quotation for the s\u2026"); // 21 bytes and 3
+    EXPECT_EQ(canvas.texts[2].text, "A quotation\u2026 Solution");       // the solution page still says so
+}
+
 TEST(ComposePages, headingsAreBoldAndTheBodyKeepsTheStoredStyle)
 {
     const PrintFont stored{"Courier", 14, 0x112233, PrintStyle::Italic | PrintStyle::Underline};
