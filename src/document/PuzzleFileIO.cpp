@@ -145,9 +145,13 @@ GameFileValues LoadGameFile(const QString& path)
     return ReadGameValues(ReadPuzzleLines(path));
 }
 
-void SaveGameSolutions(const QString& path, const GameSolutions& solutions)
+void SaveGameSolutions(const QString& path, const GameSolutions& solutions,
+                       const std::function<void(const PuzzleLines& lines)>& check)
 {
     PuzzleLines lines = ReadPuzzleLines(path);
+    if (check) {
+        check(lines);
+    }
     WriteGameSolutions(lines, solutions);
     WritePuzzleLines(path, lines);
 }

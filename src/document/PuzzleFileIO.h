@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,7 @@ void SavePuzzleFile(PuzzleDocument& doc, const QString& path);
 /// The game's reader: every value it uses, all read before anything is returned.
 GameFileValues LoadGameFile(const QString& path);
 
-/// The game's writer: reads the file afresh, replaces only the five solution lines, writes it back safely.
-void SaveGameSolutions(const QString& path, const GameSolutions& solutions);
+/// The game's writer: reads the file afresh, lets check refuse its lines (by throwing), replaces only the five
+/// solution lines and writes it back safely.
+void SaveGameSolutions(const QString& path, const GameSolutions& solutions,
+                       const std::function<void(const PuzzleLines& lines)>& check = {});

@@ -55,9 +55,7 @@ CipherLines CiphertextLines(const PuzzleLines& lines)
 // belong to the old ones, and written into its solution lines they would spoil the new puzzle.
 void RequireSameCiphertexts(const PuzzleLines& lines, const CipherLines& opened, const QString& path)
 {
-    const CipherLines now = CiphertextLines(lines);
-    if (now.CIPHER != opened.CIPHER || now.RAILFENCE != opened.RAILFENCE || now.PLAYFAIR != opened.PLAYFAIR ||
-        now.QUAGMIRE != opened.QUAGMIRE || now.VIGENERE != opened.VIGENERE) {
+    if (CiphertextLines(lines) != opened) {
         throw TessarinError("The file \"" + QDir::toNativeSeparators(path).toStdString() +
                             "\" was changed by another program after it was opened: its cryptograms are no longer "
                             "those on the board, so the solutions are not saved into it.");
@@ -77,14 +75,12 @@ void LoadGamePuzzle(GamePuzzle& puzzle, const QString& path)
 void SaveGamePuzzle(GamePuzzle& puzzle)
 {
     puzzle.StoreBoard();
-    // The file is read afresh and checked as Open checks it, so that a file replaced or changed since is not
-    // damaged; only the solution lines are then written back.
+    // The file read afresh is checked as Open checks it, so that a file replaced or changed since is not damaged.
     const QString path = QString::fromStdString(puzzle.FileName);
-    PuzzleLines lines = ReadPuzzleLines(path);
-    RequirePuzzleLines(lines, path);
-    RequireSameCiphertexts(lines, puzzle.Ciphertexts, path);
-    WriteGameSolutions(lines, puzzle.Solutions());
-    WritePuzzleLines(path, lines);
+    SaveGameSolutions(path, puzzle.Solutions(), [&](const PuzzleLines& lines) {
+        RequirePuzzleLines(lines, path);
+        RequireSameCiphertexts(lines, puzzle.Ciphertexts, path);
+    });
     puzzle.GameChanged = false;
 }
 

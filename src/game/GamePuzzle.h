@@ -32,6 +32,8 @@ struct CipherLines
     std::string PLAYFAIR;
     std::string QUAGMIRE;
     std::string VIGENERE;
+
+    bool operator==(const CipherLines&) const = default;
 };
 
 /// The solver's steps on one kind's board, for Undo and Redo: the board texts before the steps taken (undo) and

@@ -325,10 +325,10 @@ SolverOutcome runSolver(const RatedCryptogram& c, const RatingEngine& engine, co
     }
 }
 
-// True when the solver refused the text for having fewer letters than its kind needs.
-bool tooShortToTry(const RatedCryptogram& c, const SolverOutcome& outcome, const std::string& letters)
+// True when the solver refused the text for having fewer letters (letterCount) than its kind needs.
+bool tooShortToTry(const RatedCryptogram& c, const SolverOutcome& outcome, std::size_t letterCount)
 {
-    return !outcome.result && !letters.empty() && letters.size() < MinimumSolveLetters(c.kind, c.ciphertext);
+    return !outcome.result && letterCount > 0 && letterCount < MinimumSolveLetters(c.kind, c.ciphertext);
 }
 
 void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOutcome& outcome,
@@ -372,7 +372,7 @@ void addWarnings(PuzzleRating& rating, const RatedCryptogram& c, const SolverOut
         // The refusal is the solver's own sentence, written to stand alone (as the command line prints it).
         const bool ended = !outcome.refusal.empty() && outcome.refusal.back() == '.';
         rating.warnings.push_back({"refused", "The solver did not try it. " + outcome.refusal + (ended ? "" : "."),
-                                   tooShortToTry(c, outcome, CapitalsOf(UpperCaseText(c.ciphertext)))
+                                   tooShortToTry(c, outcome, static_cast<std::size_t>(rating.letters))
                                        ? "Use a longer quotation."
                                        : "Check the text; the difficulty rests on its measurements alone."});
         return;
@@ -597,7 +597,7 @@ PuzzleRating RateCryptogram(const RatedCryptogram& c, const RatingEngine& engine
     // A text too short for the solver to try is no easier than one it tried and did not break: without the solver's
     // points a 58-letter Quagmire was Easy, one of 67 letters Very hard, and a Playfair of 25 letters easier than
     // one of 35.
-    const bool tooShort = tooShortToTry(c, outcome, letters);
+    const bool tooShort = tooShortToTry(c, outcome, letters.size());
     if (outcome.result) {
         addSolverMeasures(points, rating);
     } else if (tooShort) {
